@@ -2,6 +2,7 @@
 // The automation seam: an object that answers get / put / call of a member by
 // name, with positional and named arguments, exactly as IDispatch does. Member
 // names are matched without regard to case; failures are raised as Erreur.
+#include <concepts>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -21,10 +22,18 @@ struct Argument {
     std::u16string nom;  // empty for a positional argument
     Variant valeur;
 
-    Argument(Variant v) : valeur(std::move(v)) {}
+    template <class T>
+        requires std::constructible_from<Variant, T>
+    Argument(T&& v) : valeur(std::forward<T>(v)) {}
     Argument(std::u16string n, Variant v) : nom(std::move(n)), valeur(std::move(v)) {}
 };
-using Arguments = std::vector<Argument>;
+
+// The arguments of a call, in order: {1, u"x", nomme(u"Name", u"s01")}.
+class Arguments : public std::vector<Argument> {
+public:
+    Arguments() = default;
+    Arguments(std::initializer_list<Argument> l) : std::vector<Argument>(l) {}
+};
 
 // A named argument: nomme(u"SaveChanges", 0).
 inline Argument nomme(std::u16string nom, Variant v) { return Argument(std::move(nom), std::move(v)); }

@@ -1,0 +1,23 @@
+// Question0120: the learner shows the print preview.
+#include "exercises/Questions.hpp"
+
+namespace k58204 {
+namespace {
+
+class Question0120 final : public Question {
+public:
+    explicit Question0120(platform::SystemeFichiers& fichiers) : Question(u"Question0120", fichiers) {
+        enregistre(u"05820420.doc", u"Voyage à CANGO.doc", false);
+    }
+
+private:
+    void Verifie() override {}
+};
+
+}  // namespace
+
+std::unique_ptr<Question> creeQuestion0120(platform::SystemeFichiers& fichiers) {
+    return std::make_unique<Question0120>(fichiers);
+}
+
+}  // namespace k58204

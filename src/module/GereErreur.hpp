@@ -1,0 +1,30 @@
+#pragma once
+// The component's error-reporting convention: every procedure that reports a
+// failure raises the current error again, keeping its number and description,
+// with a context text naming the class, the procedure and the source of the
+// trapped error. Nested failures therefore carry nested context texts.
+#include <string>
+
+#include "word/Erreur.hpp"
+
+namespace k58204 {
+
+// "DLL K58204 - CLASSE " + sClasse + LF + CR + " - SERVICE " + sService + " - OBJET " + sObjet.
+// The line feed comes before the carriage return.
+std::u16string ContexteErreur(const std::u16string& sClasse, const std::u16string& sService,
+                              const std::u16string& sObjet);
+
+// Raises courante's number and description with the context text as source.
+[[noreturn]] void GereErreur(const std::u16string& sClasse, const std::u16string& sService,
+                             const std::u16string& sObjet, const Erreur& courante);
+
+// The usual call: the object is the trapped error's own source.
+[[noreturn]] inline void GereErreur(const std::u16string& sClasse, const std::u16string& sService,
+                                    const Erreur& courante) {
+    GereErreur(sClasse, sService, courante.source(), courante);
+}
+
+// The string without its space characters (U+0020 only).
+std::u16string SupprimeBlancs(const std::u16string& s);
+
+}  // namespace k58204

@@ -1,0 +1,28 @@
+#pragma once
+// A bookmark: a name and the span it marks. Names are compared without regard
+// to case (Bookmarks.Exists / Item); the stored name keeps its letter case.
+#include <string>
+#include <string_view>
+
+#include "sim/doc/Etendue.hpp"
+
+namespace k58204::sim {
+
+inline constexpr size_t LongueurMaxNomSignet = 40;
+
+struct Signet {
+    std::u16string nom;
+    Etendue etendue;
+
+    bool operator==(const Signet&) const = default;
+};
+
+// Case-insensitive name comparison (ASCII and Latin-1 letters folded).
+bool memeNomSignet(std::u16string_view a, std::u16string_view b);
+// Ordering used by Bookmarks(n): alphabetical, case-insensitive.
+bool avantNomSignet(std::u16string_view a, std::u16string_view b);
+// Word's rule for a bookmark name: 1 to 40 characters, starts with a letter,
+// then letters, digits and underscores.
+bool nomSignetValide(std::u16string_view nom);
+
+}  // namespace k58204::sim
