@@ -1,0 +1,52 @@
+#pragma once
+// Reading and writing documents as WordprocessingML 2003 (Word 2003's XML
+// format), whatever the file's extension.
+//
+// Reading walks into wx:sect / wx:sub-section and takes: paragraphs and runs
+// (w:t, w:tab, w:br, w:sym), styles and document default fonts, w:pPr and
+// w:rPr, bookmarks (aml:annotation Word.Bookmark.Start/End), check-box form
+// fields (fldChar begin with its FFData record in w:fldData, the FORMCHECKBOX
+// instruction, fldChar end), w:docPr (protection, attached template, view,
+// zoom, default tab stop), o:DocumentProperties title/author, and sections
+// (w:sectPr in a paragraph's w:pPr and at the end of w:body). Unknown elements
+// are ignored; tables contribute their paragraphs in order.
+//
+// Writing produces the same structure, always with w:styles holding the
+// default paragraph style Normal, the mso-application processing instruction,
+// w:view print, and every section's w:sectPr. A written document read back is
+// equal to the original (ModeleDocument::memeContenu).
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "sim/doc/ModeleDocument.hpp"
+
+namespace k58204::sim {
+
+// Why a byte string is not a readable WordprocessingML document. The
+// automation layer maps any of these to Word's "cannot open" error.
+class ErreurWordML : public std::runtime_error {
+public:
+    enum class Cause {
+        PasXml,        // not well-formed XML (truncated, binary, bad encoding)
+        PasWordML,     // well-formed, but the root is not w:wordDocument
+        Invalide,      // a WordprocessingML document whose content cannot be used
+    };
+    ErreurWordML(Cause c, const std::string& detail) : std::runtime_error(detail), cause_(c) {}
+    Cause cause() const noexcept { return cause_; }
+
+private:
+    Cause cause_;
+};
+
+// Parses UTF-8 XML bytes. Throws ErreurWordML, never anything else for bad input.
+ModeleDocument lireWordML(std::string_view octets);
+
+// Serialises to UTF-8 XML bytes.
+std::string ecrireWordML(const ModeleDocument& doc);
+
+// True when the bytes look like a WordprocessingML document (an XML
+// declaration or the w:wordDocument root near the start), without parsing.
+bool ressembleWordML(std::string_view octets);
+
+}  // namespace k58204::sim
