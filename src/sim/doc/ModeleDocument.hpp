@@ -37,6 +37,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "sim/doc/CaseACocher.hpp"
@@ -155,7 +156,8 @@ public:
 
     // ------------------------------------------------------------ bookmarks
     // Adds (or replaces a same-named one, ignoring case) a bookmark. False,
-    // and nothing changed, when the name is not valid (nomSignetValide).
+    // and nothing changed, when the name is not acceptable (nomSignetAcceptable;
+    // the automation layer checks Word's stricter nomSignetValide for Add).
     bool ajouterSignet(std::u16string_view nom, int32_t debut, int32_t fin);
     bool supprimerSignet(std::u16string_view nom);
     bool signetExiste(std::u16string_view nom) const;
@@ -172,7 +174,7 @@ public:
     // 0-based index in document order.
     const CaseACocher& caseACocher(int32_t i) const { return cases_.at(static_cast<size_t>(i)); }
     void cocher(int32_t i, bool coche);
-    // Indexes of the check boxes inside [debut, fin).
+    // Indexes [premier, dernier + 1) of the check boxes inside [debut, fin).
     std::pair<int32_t, int32_t> casesDans(int32_t debut, int32_t fin) const;
 
     // ------------------------------------------------------------ words and lines
@@ -230,10 +232,16 @@ private:
     size_t runA(int32_t pos) const;
     void decoupeRun(int32_t pos);
     void fusionneRuns();
-    void insererBrut(int32_t pos, std::u16string_view texte, int32_t formatCaractere,
+    // Text and structure only (runs, paragraphs, check-box positions); the
+    // callers adjust bookmarks. runs: (offset in texte, format index), the
+    // first at 0. formatsParagraphes: one format index per mark in texte,
+    // or nullptr to give each new paragraph the format of the one split.
+    void insererBrut(int32_t pos, std::u16string_view texte, const std::vector<Run>& runs,
                      const std::vector<int32_t>* formatsParagraphes);
     void supprimerBrut(int32_t debut, int32_t fin);
-    void ajusterPourInsertion(int32_t pos, int32_t n);
+    // Bookmarks around an insertion of n characters at pos; bookmarks named in
+    // `exclus` (exact names) that start at pos are moved, not extended.
+    void ajusterPourInsertion(int32_t pos, int32_t n, const std::vector<std::u16string>* exclus = nullptr);
     void ajusterPourSuppression(int32_t debut, int32_t fin);
     int32_t formatInsertion(int32_t pos) const;
     std::pair<int32_t, int32_t> borne(int32_t debut, int32_t fin) const;
@@ -243,6 +251,9 @@ private:
     std::vector<FormatCaractere> formats_;
     std::vector<Paragraphe> paragraphes_;
     std::vector<FormatParagraphe> formatsParagraphe_;
+    // Pool lookups (serialised format -> index), rebuilt when out of step.
+    std::unordered_map<std::u16string, int32_t> indexFormats_;
+    std::unordered_map<std::u16string, int32_t> indexFormatsParagraphe_;
     std::vector<MiseEnPage> pages_;
     std::vector<Signet> signets_;
     std::vector<CaseACocher> cases_;  // in document order

@@ -21,8 +21,11 @@ struct Signet {
 bool memeNomSignet(std::u16string_view a, std::u16string_view b);
 // Ordering used by Bookmarks(n): alphabetical, case-insensitive.
 bool avantNomSignet(std::u16string_view a, std::u16string_view b);
-// Word's rule for a bookmark name: 1 to 40 characters, starts with a letter,
+// Word's rule for Bookmarks.Add: 1 to 40 characters, starts with a letter,
 // then letters, digits and underscores.
 bool nomSignetValide(std::u16string_view nom);
+// What a document may hold (files also carry hidden bookmarks such as
+// "_GoBack"): 1 to 40 characters, none of them a space or a control character.
+bool nomSignetAcceptable(std::u16string_view nom);
 
 }  // namespace k58204::sim
