@@ -5,10 +5,23 @@
 namespace k58204 {
 namespace {
 
+constexpr char16_t NomDocument[] = u"Voyage à CANGO.doc";
+
 class Question0103 final : public Question {
 public:
     explicit Question0103(platform::SystemeFichiers& fichiers) : Question(u"Question0103", fichiers) {
-        enregistre(u"05820403.doc", u"Voyage à CANGO.doc", false);
+        enregistre(u"05820403.doc", NomDocument, false);
+    }
+
+    // Opening the document is the learner's task: only the folders and the
+    // application are kept.
+    void Prepare(word::Application& iApplication, const std::u16string& isPathDossier,
+                 const std::optional<std::u16string>& isPathModele) override {
+        try {
+            PrepareDebut(iApplication, isPathDossier, isPathModele);
+        } catch (const Erreur& e) {
+            signale(u"Prepare", e);
+        }
     }
 
 private:
@@ -23,7 +36,31 @@ private:
         msPathDossierParDefaut = Left(msPathDossier, p);
     }
 
-    void Verifie() override {}
+    void Verifie() override {
+        const word::Application app = moApplication.Application_();
+        const std::u16string nom = LCase(NomDocument);
+        const int32_t longueurNom = static_cast<int32_t>(nom.size());
+
+        // The first open document whose name ends with the document's name,
+        // whatever its letter case. The count is a 16-bit integer.
+        const int16_t n = Variant(app.Documents().Count()).CInt();
+        int32_t i = 1;
+        for (; i <= n; ++i)
+            if (Right(LCase(app.Documents().Item(i).Name()), longueurNom) == nom) break;
+        if (i > app.Documents().Count()) {
+            msCauseErreur = u"A";
+            return;
+        }
+
+        // It must have been opened from the working folder...
+        const std::u16string attendu = LCase(msPathDossier + NomDocument);
+        if (LCase(app.Documents().Item(i).FullName()) != attendu) {
+            msCauseErreur = u"B";
+            return;
+        }
+        // ... and be the document the learner is working in.
+        if (LCase(app.ActiveDocument().FullName()) != attendu) msCauseErreur = u"C";
+    }
 };
 
 }  // namespace

@@ -1,4 +1,6 @@
 // Question0110: the learner makes the passage "s01" bold and italic.
+#include <utility>
+
 #include "exercises/Questions.hpp"
 
 namespace k58204 {
@@ -11,7 +13,29 @@ public:
     }
 
 private:
-    void Verifie() override {}
+    void Verifie() override {
+        // The passage, taken once; its formatting is read afresh, by member
+        // name, for every test (bold first, then italic).
+        const ObjetPtr passage = moApplication.ActiveDocument().Bookmarks().Item(u"s01").Range().objet();
+        const auto gras = [&] { return passage->get(u"Bold").CDbl(); };
+        const auto italique = [&] { return passage->get(u"Italic").CDbl(); };
+        const auto lit = [&] { double g = gras(); return std::pair{g, italique()}; };
+
+        // Part of the passage differs from the rest.
+        if (auto [g, i] = lit(); g == wdUndefined || i == wdUndefined) {
+            msCauseErreur = u"D";
+            return;
+        }
+        if (auto [g, i] = lit(); g == VbFalse && i == VbFalse) {
+            msCauseErreur = u"A";
+            return;
+        }
+        if (auto [g, i] = lit(); g == VbTrue && i == VbFalse) {
+            msCauseErreur = u"B";
+            return;
+        }
+        if (auto [g, i] = lit(); g == VbFalse && i == VbTrue) msCauseErreur = u"C";
+    }
 };
 
 }  // namespace

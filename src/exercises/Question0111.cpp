@@ -4,6 +4,9 @@
 namespace k58204 {
 namespace {
 
+// Word's blue (wdColorBlue), 0xFF0000 in its blue-green-red order.
+constexpr double Bleu = 16711680;
+
 class Question0111 final : public Question {
 public:
     explicit Question0111(platform::SystemeFichiers& fichiers) : Question(u"Question0111", fichiers) {
@@ -11,7 +14,20 @@ public:
     }
 
 private:
-    void Verifie() override {}
+    void Verifie() override {
+        // The passage, taken once; its colour is read afresh, by member name,
+        // for every test.
+        const ObjetPtr passage = moApplication.ActiveDocument().Bookmarks().Item(u"s01").Range().objet();
+        const auto couleur = [&] { return passage->get(u"Font").objet()->get(u"Color").CDbl(); };
+
+        // Still the blue it started in.
+        if (couleur() == Bleu) {
+            msCauseErreur = u"A";
+            return;
+        }
+        // Several colours. Any single other colour passes, automatic included.
+        if (couleur() == wdUndefined) msCauseErreur = u"B";
+    }
 };
 
 }  // namespace
