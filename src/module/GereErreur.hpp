@@ -24,6 +24,20 @@ std::u16string ContexteErreur(const std::u16string& sClasse, const std::u16strin
     GereErreur(sClasse, sService, courante.source(), courante);
 }
 
+// One statement of a region where errors are ignored and execution goes on
+// with the next statement. A statement that guards others (a condition, a
+// loop) is run as one block: when it fails, the statements it guards are
+// skipped. Returns false when the statement failed.
+template <class F>
+bool sansErreur(F&& instruction) {
+    try {
+        instruction();
+        return true;
+    } catch (const Erreur&) {
+        return false;
+    }
+}
+
 // The string without its space characters (U+0020 only).
 std::u16string SupprimeBlancs(const std::u16string& s);
 

@@ -1,0 +1,31 @@
+#pragma once
+// Staging and clean-up of an exercise's working documents: the host places
+// each source document in the working folder; before the exercise it is moved
+// to the name the exercise uses; when the exercise ends, the document is
+// closed in Word without saving and deleted.
+#include <string>
+
+#include "files/FichiersDeTravail.hpp"
+#include "platform/SystemeFichiers.hpp"
+#include "word/Modele.hpp"
+
+namespace k58204 {
+
+struct DossiersTravail {
+    std::u16string travail;  // the working folder, ending with a backslash
+    std::u16string modeles;  // the template folder, ending with a backslash
+};
+
+// Closes (without saving) the open document bearing each destination name
+// (the one with the highest index), unloads and detaches templates of that
+// name, and deletes the destination files. `fichiers` null raises error 91,
+// as reading the records of no exercise does. Errors outside the deletions are
+// raised again with "Module" / "Nettoyage"; the remaining records are not processed.
+void Nettoyage(const FichiersDeTravail* fichiers, const word::Application& application,
+               const DossiersTravail& dossiers, platform::SystemeFichiers& fs);
+
+// Moves each source document to its destination name, in the working folder
+// or the template folder. Errors are raised again with "Module" / "Renomme".
+void Renomme(const FichiersDeTravail* fichiers, const DossiersTravail& dossiers, platform::SystemeFichiers& fs);
+
+}  // namespace k58204

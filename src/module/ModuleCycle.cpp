@@ -1,0 +1,323 @@
+// Module: the road of one exercise, as the host drives it: InitQuestion,
+// TestePoint, Fermer (FermeQuestion) and Quitter.
+#include <algorithm>
+
+#include "exercises/Questions.hpp"
+#include "files/EtatDocument.hpp"
+#include "files/Preparation.hpp"
+#include "module/GereErreur.hpp"
+#include "module/Module.hpp"
+
+namespace k58204 {
+
+using namespace platform;
+
+namespace {
+constexpr int32_t EssaisSonde = 500;  // the probe runs at most 499 times
+constexpr char16_t DossierModeles[] = u"\\Talvor Modèles\\";
+}  // namespace
+
+bool Module::ADesDocuments() { return moApplication.Documents().Count() > 0; }
+
+void Module::Nettoyage() {
+    k58204::Nettoyage(moQuestion ? moQuestion->FichiersDeTravail().get() : nullptr, moApplication,
+                      {msPathDossier, msPathModele}, plateforme_.fichiers);
+}
+
+void Module::Renomme() {
+    k58204::Renomme(moQuestion ? moQuestion->FichiersDeTravail().get() : nullptr, {msPathDossier, msPathModele},
+                    plateforme_.fichiers);
+}
+
+bool Module::VerifieEtatDocument() {
+    EtatDocument etat = k58204::VerifieEtatDocument(
+        mlQuestion, moApplication, moQuestion ? moQuestion->FichiersDeTravail().get() : nullptr, mlNbParagraphes);
+    if (!etat.valide) msCauseErreurGenerale = etat.code;
+    return etat.valide;
+}
+
+void Module::InitQuestion(int32_t ilQuestion, std::u16string isPathDossier, ObjetPtr& ioApplication,
+                          int32_t& ioHandleLogiciel, std::optional<std::u16string> /*isPathModele: never used*/) {
+    Fenetres& f = plateforme_.fenetres;
+
+    // A handle that no longer names a window: forget that Word.
+    if (ioHandleLogiciel != -1) {
+        std::u16string classe;
+        if (f.GetClassNameA(ioHandleLogiciel, classe, TailleTampon) == 0) {
+            ioApplication.reset();
+            moApplication = word::Application();
+            ioHandleLogiciel = -1;
+            mlHandleLogiciel = 0;
+        }
+    }
+
+    if (!ioApplication) {
+        // First call, or Word forgotten: attach to or start Word and hand it back.
+        GetApplication();
+        mbQuitterWord = true;
+        ioApplication = moApplication.objet();
+        ioHandleLogiciel = mlHandleLogiciel;
+        moQuestion.reset();
+        SaveParamUser();
+        FermeDialogue(mlHandleLogiciel);
+    } else {
+        // The host passes its Word: until the probe, every error is ignored.
+        if (!estLeMeme(ioApplication, moApplication.objet())) mbQuitterWord = false;
+        moApplication = word::Application(ioApplication);
+        mlHandleLogiciel = ioHandleLogiciel;
+        sansErreur([&] { mlHandleLogiciel = FenetrePrincipale(); });
+        sansErreur([&] { f.SetForegroundWindow(mlHandleLogiciel); });
+        sansErreur([&] {
+            if (f.IsWindowVisible(mlHandleLogiciel) == 0) {
+                // A hidden Word is unusable: quit it and acquire Word anew.
+                if (mlHandleLogiciel != 0) sansErreur([&] { ioApplication->call(u"Quit", {0}); });
+                ioApplication.reset();
+                moApplication = word::Application();
+                sansErreur([&] { GetApplication(); });
+                mbQuitterWord = true;
+                ioApplication = moApplication.objet();
+            }
+        });
+        ioHandleLogiciel = mlHandleLogiciel;
+        sansErreur([&] { SaveParamUser(); });
+        sansErreur([&] { FermeDialogue(mlHandleLogiciel); });
+    }
+
+    // Word-availability probe: retried with a short, growing wait, up to 499
+    // attempts or until the waits add up to the bound, so a Word busy for a
+    // few seconds is waited out and a dead one reported within seconds.
+    {
+        std::optional<Erreur> derniere;
+        auto attente = rythme_.premiereAttente;
+        std::chrono::milliseconds attendu{0};
+        for (int32_t nbEssais = 1; nbEssais < EssaisSonde; ++nbEssais) {
+            try {
+                bool flag = false;
+                OleAccessible(flag);
+                derniere.reset();
+                break;
+            } catch (const Erreur& e) {
+                derniere = e;
+            }
+            if (attendu >= rythme_.total) break;
+            plateforme_.clavier.Attends(attente);
+            attendu += attente;
+            attente = std::min(attente * 2, rythme_.attenteMax);
+        }
+        if (derniere) GereErreur(u"Module", u"InitQuestion", *derniere);
+    }
+
+    // The previous exercise, if any, ends first (errors reach the host unchanged).
+    if (moQuestion) FermeQuestion();
+
+    try {
+        mlQuestion = ilQuestion;
+        moQuestion = CreeQuestion(ilQuestion, plateforme_.fichiers);
+        msPathDossier = isPathDossier;
+        msPathModele = moApplication.Options().DefaultFilePath(word::wd::UserTemplatesPath) + DossierModeles;
+        plateforme_.fichiers.MakeSureDirectoryPathExists(msPathModele);
+    } catch (const Erreur& e) {
+        GereErreur(u"Module", u"InitQuestion", e);
+    }
+
+    // Staging and preparation: errors reach the host as the called procedure raised them.
+    Nettoyage();
+    Renomme();
+    if (mlQuestion == 124) ChangeDir(isPathDossier);
+    if (!moQuestion) leveErreurExecution(err::ObjetNonDefini);
+    word::Application application = moApplication;
+    moQuestion->Prepare(application, isPathDossier, msPathModele);
+    moApplication = application;
+    ChangeDir(moQuestion->PathDossierParDefaut());
+    InitCommandBar();
+    moApplication.CommandBars().DisplayTooltips(true);
+
+    try {
+        if (mlQuestion != 123) {
+            if (!ADesDocuments()) {
+                moApplication.Documents().Add();
+                moApplication.CommandBars().Item(u"Task Pane").Enabled(true);
+                if (moApplication.CommandBars().Item(u"Task Pane").Enabled())
+                    moApplication.CommandBars().Item(u"Task Pane").Visible(true);
+            }
+            moApplication.ActiveWindow().WindowState(word::wd::WindowStateMaximize);
+        }
+    } catch (const Erreur& e) {
+        GereErreur(u"Module", u"InitQuestion", e);
+    }
+
+    if (mlQuestion != 123) {
+        // Window set-up and proofing marks: every error is ignored.
+        sansErreur([&] { moApplication.ShowWindowsInTaskbar(mbParamApplication); });
+        sansErreur([&] { moApplication.ActiveWindow().DisplayVerticalScrollBar(true); });
+        sansErreur([&] {
+            if (moApplication.ActiveWindow().View().Type() != word::wd::PrintPreview) {
+                sansErreur([&] { moApplication.DisplayStatusBar(true); });
+                sansErreur([&] { moApplication.ActiveWindow().DisplayScreenTips(true); });
+            }
+        });
+        sansErreur([&] { mbVerifOrthographe = moApplication.ActiveDocument().ShowSpellingErrors(); });
+        sansErreur([&] { mbVerifGrammaire = moApplication.ActiveDocument().ShowGrammaticalErrors(); });
+        sansErreur([&] { moApplication.ActiveDocument().ShowSpellingErrors(false); });
+        sansErreur([&] { moApplication.ActiveDocument().ShowGrammaticalErrors(false); });
+        sansErreur([&] {
+            if (ADesDocuments()) sansErreur([&] { moApplication.ActiveWindow().StyleAreaWidth(0); });
+        });
+        sansErreur([&] { AfficheWord(); });
+        if (mlQuestion != 102 && mlQuestion != 103 && mlQuestion != 124) {
+            sansErreur([&] {
+                moApplication.Documents().Item(moQuestion->FichiersDeTravail()->Item(1).NomDest).Activate();
+            });
+        }
+        if (mlQuestion > 103 && mlQuestion < 120)
+            sansErreur([&] { mlNbParagraphes = moApplication.ActiveDocument().Paragraphs().Count(); });
+    } else {
+        // Exercise 123 keeps the window as the learner has it; errors here are reported.
+        try {
+            if (ADesDocuments()) moApplication.ActiveWindow().StyleAreaWidth(0);
+            AfficheWord();
+        } catch (const Erreur& e) {
+            GereErreur(u"Module", u"InitQuestion", e);
+        }
+    }
+    // Word is set up: its main window may draw again.
+    LibereVerrouAffichage();
+}
+
+void Module::TestePoint() {
+    Fenetres& f = plateforme_.fenetres;
+    mlHandleLogiciel = f.FindWindowA(std::u16string(u"OpusApp"), std::nullopt);
+    if (!AfficheWord()) {
+        mbErreurGenerale = true;
+        msCauseErreurGenerale = u"AM";
+        return;
+    }
+
+    // A modal dialog box of Word left open: the first one above Word's window
+    // whose owner is Word. The dialog box it owns in turn is closed.
+    bool dialogue = false;
+    sansErreur([&] {
+        for (Hwnd w = f.GetWindow(mlHandleLogiciel, GW_HWNDPREV); w != 0; w = f.GetWindow(w, GW_HWNDPREV)) {
+            std::u16string titre;
+            int32_t longueur = f.GetWindowTextA(w, titre, TailleTampon);
+            if (longueur > 0 && f.IsWindowVisible(w) != 0 && (f.GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_DLGMODALFRAME) != 0 &&
+                f.GetParent(w) == mlHandleLogiciel) {
+                FermeDialogue(w);
+                dialogue = true;
+                return;
+            }
+        }
+    });
+    if (dialogue) {
+        mbErreurGenerale = true;
+        msCauseErreurGenerale = u"%AL";
+        return;
+    }
+
+    try {
+        bool flag = true;
+        OleAccessible(flag);
+    } catch (const Erreur&) {
+        mbErreurGenerale = true;
+        msCauseErreurGenerale = u"%AL";
+        return;
+    }
+
+    try {
+        mbErreurGenerale = false;
+        if (!VerifieEtatDocument()) {
+            mbErreurGenerale = true;
+            return;
+        }
+    } catch (const Erreur&) {
+        mbErreurGenerale = true;
+        msCauseErreurGenerale = u"AN";
+        return;
+    }
+
+    // The exercise's own check; the two view settings it may change are put back.
+    if (ADesDocuments()) {
+        word::View vue = moApplication.ActiveWindow().View();
+        mbAfficheTout = vue.ShowAll();
+        mbAfficheCodesChamps = vue.ShowFieldCodes();
+    }
+    if (!moQuestion) leveErreurExecution(err::ObjetNonDefini);
+    moQuestion->TestePoint();
+    mbErreurGenerale = false;
+    if (ADesDocuments()) {
+        word::View vue = moApplication.ActiveWindow().View();
+        vue.ShowAll(mbAfficheTout);
+        vue.ShowFieldCodes(mbAfficheCodesChamps);
+    }
+}
+
+void Module::FermeQuestion() {
+    Fenetres& f = plateforme_.fenetres;
+    Hwnd bulle = f.FindWindowA(std::u16string(u"MSOBALLOON"), std::nullopt);
+    if (bulle != 0) {
+        FermeFenetre(bulle);
+        // Lets Word process its messages once the balloon is gone.
+        plateforme_.clavier.Attends(PauseBulle);
+    }
+    FermeDialogue(mlHandleLogiciel);
+
+    // From here on every error is ignored.
+    sansErreur([&] { mbParamApplication = moApplication.ShowWindowsInTaskbar(); });
+    sansErreur([&] { mbVoletTaches = moApplication.CommandBars().Item(u"Task Pane").Visible(); });
+    if (sansErreur([&] { (void)moApplication.Windows().Count(); })) {
+        sansErreur([&] {
+            if (ADesDocuments()) {
+                sansErreur([&] { moApplication.ActiveDocument().ShowSpellingErrors(mbVerifOrthographe); });
+                sansErreur([&] { moApplication.ActiveDocument().ShowGrammaticalErrors(mbVerifGrammaire); });
+            }
+        });
+        sansErreur([&] {
+            word::MailMerge fusion = moApplication.ActiveDocument().MailMerge();
+            if (fusion.MainDocumentType() == word::wd::FormLetters) fusion.MainDocumentType(word::wd::NotAMergeDocument);
+        });
+        // Every document is closed, saved ones saved and then reopened. A
+        // document with a password is closed without saving, so that it is
+        // never reopened with a prompt nobody answers.
+        int32_t n = 0;
+        sansErreur([&] { n = moApplication.Documents().Count(); });
+        std::vector<std::u16string> aRouvrir;
+        for (int32_t i = 1; i <= n; ++i) {
+            sansErreur([&] {
+                word::Document d = moApplication.Documents().Item(1);
+                if (!d.Path().empty() && !d.HasPassword()) {
+                    sansErreur([&] { aRouvrir.push_back(d.FullName()); });
+                    sansErreur([&] { d.Close(word::wd::SaveChanges); });
+                } else {
+                    sansErreur([&] { d.Close(word::wd::DoNotSaveChanges); });
+                }
+            });
+        }
+        for (const std::u16string& nom : aRouvrir) sansErreur([&] { moApplication.Documents().Open(nom); });
+    }
+    sansErreur([&] { RestaureParamUser(); });
+    sansErreur([&] { Nettoyage(); });
+    sansErreur([&] {
+        if (!moQuestion) leveErreurExecution(err::ObjetNonDefini);
+        moQuestion->Fermer();
+    });
+    moQuestion.reset();
+}
+
+void Module::Quitter(ObjetPtr& ioApplication, int32_t& ioHandleLogiciel) {
+    try {
+        if (moQuestion) FermeQuestion();
+        // Word is quit only when the component itself attached to or started it
+        // and the host passes the same application back.
+        if (!moApplication.estVide() && estLeMeme(moApplication.objet(), ioApplication) && mbQuitterWord) {
+            moApplication.Quit(word::wd::DoNotSaveChanges);
+            plateforme_.fenetres.ShowWindow(mlHandleLogiciel, SW_SHOWMINIMIZED);
+            ioHandleLogiciel = 0;
+            ioApplication.reset();
+        }
+        moApplication = word::Application();
+    } catch (const Erreur& e) {
+        GereErreur(u"Module", u"Quitter", e);
+    }
+}
+
+}  // namespace k58204
