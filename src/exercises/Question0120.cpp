@@ -1,4 +1,4 @@
-// Question0120: the learner shows the print preview.
+// Question0120: the learner shows the document in print preview.
 #include "exercises/Questions.hpp"
 
 namespace k58204 {
@@ -11,7 +11,11 @@ public:
     }
 
 private:
-    void Verifie() override {}
+    void Verifie() override {
+        // Print preview is asked about only when a document is open.
+        if (moApplication.Documents().Count() != 0 && moApplication.PrintPreview()) return;
+        msCauseErreur = u"A";
+    }
 };
 
 }  // namespace

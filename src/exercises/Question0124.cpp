@@ -1,17 +1,124 @@
-// Question0124: the learner saves a blank document as "Application.doc" in a new folder "essai".
+// Question0124: the learner saves the active blank document as
+// "Application.doc" in a new folder "essai" inside the working folder.
+// Prepare makes a blank document active and removes what an earlier attempt
+// left: the folder "essai" and its files, closing those open in Word.
+#include <functional>
+#include <vector>
+
 #include "exercises/Questions.hpp"
+#include "word/Texte.hpp"
 
 namespace k58204 {
 namespace {
 
+constexpr char16_t Dossier[] = u"essai\\";
+constexpr char16_t NomDocument[] = u"Application.doc";
+// Read-only, hidden, system, folder and archive entries as well as normal files.
+constexpr int32_t TousLesAttributs = platform::attr::LectureSeule | platform::attr::Cache |
+                                     platform::attr::Systeme | platform::attr::Dossier |
+                                     platform::attr::Archive;
+
+// Runs one statement of a stretch where errors are ignored: a failing
+// statement is skipped and the next one runs. A condition is evaluated inside
+// the guard of the statements it governs, so that a failing condition skips
+// them rather than running them.
+void sansErreur(const std::function<void()>& instruction) {
+    try {
+        instruction();
+    } catch (const Erreur&) {
+    }
+}
+
 class Question0124 final : public Question {
 public:
     explicit Question0124(platform::SystemeFichiers& fichiers) : Question(u"Question0124", fichiers) {
-        enregistre(u"", u"Application.doc", false);
+        enregistre(u"", NomDocument, false);
+    }
+
+    void Prepare(word::Application& iApplication, const std::u16string& isPathDossier,
+                 const std::optional<std::u16string>& isPathModele) override {
+        try {
+            PrepareDebut(iApplication, isPathDossier, isPathModele);
+            activeDocumentVierge();
+        } catch (const Erreur& e) {
+            signale(u"Prepare", e);
+        }
+        // The clean-up never reports: an error before the first file's
+        // attributes are reset ends it quietly; after that, each failing
+        // statement is skipped.
+        try {
+            videEtSupprimeDossierEssai();
+        } catch (const Erreur&) {
+        }
     }
 
 private:
-    void Verifie() override {}
+    // A document whose name starts with "document" (a new, unsaved one) is
+    // activated; without one, a new document is added.
+    void activeDocumentVierge() {
+        const int32_t n = moApplication.Documents().Count();
+        int32_t i = 1;
+        for (; i <= n; ++i)
+            if (LCase(Left(moApplication.Documents().Item(i).Name(), 8)) == u"document") break;
+        if (i > moApplication.Documents().Count())
+            moApplication.Documents().Add();
+        else
+            moApplication.Documents().Item(i).Activate();
+    }
+
+    void videEtSupprimeDossierEssai() {
+        const std::u16string dossier = msPathDossier + Dossier;
+        std::vector<std::u16string> chemins;
+        for (const std::u16string& entree : fichiers_.Dir(dossier + u"*.*", TousLesAttributs))
+            if (entree != u"." && entree != u"..") chemins.push_back(dossier + entree);
+
+        bool premier = true;
+        for (const std::u16string& chemin : chemins) {
+            if (premier)
+                fichiers_.SetAttr(chemin, platform::attr::Normal);
+            else
+                sansErreur([&] { fichiers_.SetAttr(chemin, platform::attr::Normal); });
+            premier = false;
+
+            sansErreur([&] {
+                if (Right(chemin, 4) == u".doc") fermeSansEnregistrer(chemin);
+            });
+            sansErreur([&] { fichiers_.Kill(chemin); });
+        }
+
+        auto changeDossierCourant = [&] {
+            fichiers_.ChDir(Left(msPathDossier, static_cast<int32_t>(msPathDossier.size()) - 1));
+        };
+        auto supprimeDossier = [&] { fichiers_.RmDir(msPathDossier + u"essai"); };
+        if (chemins.empty()) {
+            changeDossierCourant();
+            supprimeDossier();
+        } else {
+            sansErreur(changeDossierCourant);
+            sansErreur(supprimeDossier);
+        }
+    }
+
+    // Closes, without saving, the open document of that file. Word finds an
+    // open document by its bare name, so the document found is closed only
+    // when it really is the file of "essai": another open document that
+    // merely shares the name keeps the learner's unsaved changes.
+    void fermeSansEnregistrer(const std::u16string& chemin) {
+        const std::u16string nom = Mid(chemin, InStrRev(chemin, u"\\") + 1);
+        const word::Document document = moApplication.Documents().Item(nom);
+        if (LCase(document.FullName()) == LCase(chemin)) document.Close(false);
+    }
+
+    void Verifie() override {
+        // From here on any failure means the folder is not there.
+        try {
+            fichiers_.ChDir(msPathDossier + u"essai");
+            if (fichiers_.Dir(msPathDossier + Dossier + NomDocument, platform::attr::Normal).empty())
+                msCauseErreur = u"A";
+        } catch (const Erreur&) {
+            msCauseErreur = u"B";
+        }
+    }
 };
 
 }  // namespace
