@@ -1,0 +1,134 @@
+// The course documents of exercises 101 to 113 carry the marks their checks
+// and the working-document check rely on.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "sim/doc/WordML.hpp"
+#include "word/Texte.hpp"
+
+namespace k58204::sim {
+namespace {
+
+ModeleDocument charge(const std::string& numero) {
+    const std::string chemin = std::string(K58204_COURS_DIR) + "/058204" + numero + ".doc";
+    std::ifstream f(chemin, std::ios::binary);
+    EXPECT_TRUE(f) << chemin;
+    std::stringstream contenu;
+    contenu << f.rdbuf();
+    ModeleDocument d = lireWordML(contenu.str());
+    d.verifierInvariants();
+    return d;
+}
+
+Etendue etendue(const ModeleDocument& d, std::u16string_view nom) {
+    auto s = d.signet(nom);
+    EXPECT_TRUE(s) << versUtf8(nom);
+    return s ? s->etendue : Etendue{};
+}
+
+std::u16string texte(const ModeleDocument& d, std::u16string_view nom) {
+    Etendue e = etendue(d, nom);
+    return d.texte(e.debut, e.fin);
+}
+
+TEST(Cours101a113, FormulaireProtegeAQuatreCasesNonCochees) {
+    ModeleDocument d = charge("01");
+    EXPECT_EQ(d.proprietes().protection, 2);
+    ASSERT_EQ(d.nombreCases(), 4);
+    for (int32_t i = 0; i < 4; ++i) EXPECT_FALSE(d.caseACocher(i).coche) << i;
+    EXPECT_NE(d.texte().find(u"?"), std::u16string::npos);
+}
+
+// Every travel document: the title, several paragraphs, and "e01" around a
+// non-empty passage.
+class DocumentVoyage : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(DocumentVoyage, PorteLeTexteEtLeSignetE01) {
+    ModeleDocument d = charge(GetParam());
+    EXPECT_EQ(d.texte().rfind(u"Voyage à CANGO\r", 0), 0u);
+    EXPECT_GE(d.nombreParagraphes(), 4);
+    EXPECT_EQ(d.proprietes().protection, -1);
+    EXPECT_GT(etendue(d, u"e01").longueur(), 10);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cours, DocumentVoyage,
+                         ::testing::Values("03", "04", "05", "06", "07", "08", "09", "10", "11", "12", "13"));
+
+TEST(Cours101a113, Document04PassageA33De106Caracteres) {
+    ModeleDocument d = charge("04");
+    EXPECT_EQ(etendue(d, u"s01"), (Etendue{33, 33 + 106}));
+}
+
+TEST(Cours101a113, Document06FinitParUnParagrapheVide) {
+    ModeleDocument d = charge("06");
+    EXPECT_EQ(d.paragraphe(d.nombreParagraphes() - 1).longueur(), 1);
+    EXPECT_GT(d.paragraphe(d.nombreParagraphes() - 2).longueur(), 1);
+}
+
+TEST(Cours101a113, Document07PhrasesPuisS02DansLeMemeParagraphe) {
+    ModeleDocument d = charge("07");
+    Etendue s01 = etendue(d, u"s01"), s02 = etendue(d, u"s02");
+    EXPECT_GE(d.nombreMots(s01.debut, s01.fin), 96);
+    EXPECT_EQ(d.paragrapheA(s01.debut), d.paragrapheA(s02.fin - 1));
+    EXPECT_EQ(d.texte(s01.fin, s02.debut), u" ");
+    // Every sentence of the passage ends with ". " and the last with ".".
+    std::u16string t = texte(d, u"s01");
+    EXPECT_EQ(t.back(), u'.');
+    for (size_t p = t.find(u'.'); p + 1 < t.size(); p = t.find(u'.', p + 1)) EXPECT_EQ(t[p + 1], u' ') << p;
+    EXPECT_GE(s02.longueur(), 2);
+}
+
+TEST(Cours101a113, Document08SansLesDeuxPassagesDonneLaPhrase) {
+    ModeleDocument d = charge("08");
+    EXPECT_EQ(texte(d, u"s04"), u"Il l'avait finalement trouvé. Les rapaces");
+    EXPECT_EQ(texte(d, u"s05"), u"ne l'auraient pas et il allait");
+    EXPECT_EQ(texte(d, u"s06"), u"pouvoir prêter le serment des barbares !");
+    // Delete the two passages (the later one first) as the learner does.
+    Etendue s02 = etendue(d, u"s02"), s03 = etendue(d, u"s03");
+    ASSERT_LT(s02.fin, s03.debut);
+    d.supprimer(s03.debut, s03.fin);
+    d.supprimer(s02.debut, s02.fin);
+    EXPECT_FALSE(d.signetExiste(u"s02"));
+    EXPECT_FALSE(d.signetExiste(u"s03"));
+    EXPECT_EQ(texte(d, u"s01"),
+              u"Il l'avait finalement trouvé. Les rapaces ne l'auraient pas et il allait pouvoir prêter le serment "
+              u"des barbares !");
+    EXPECT_EQ(texte(d, u"s04"), u"Il l'avait finalement trouvé. Les rapaces");
+    EXPECT_EQ(texte(d, u"s05"), u"ne l'auraient pas et il allait");
+    EXPECT_EQ(texte(d, u"s06"), u"pouvoir prêter le serment des barbares !");
+}
+
+TEST(Cours101a113, FormatsDuPassageS01) {
+    ModeleDocument d10 = charge("10");
+    Etendue e = etendue(d10, u"s01");
+    CaractereMixte f = d10.formatCaracteres(e.debut, e.fin);
+    EXPECT_EQ(f.gras, false);
+    EXPECT_EQ(f.italique, false);
+
+    ModeleDocument d11 = charge("11");
+    e = etendue(d11, u"s01");
+    EXPECT_EQ(d11.formatCaracteres(e.debut, e.fin).couleur, 16711680);
+
+    ModeleDocument d13 = charge("13");
+    e = etendue(d13, u"s01");
+    f = d13.formatCaracteres(e.debut, e.fin);
+    EXPECT_EQ(f.police, u"Arial");
+    EXPECT_EQ(f.taille, 12.0f);
+    EXPECT_EQ(f.gras, false);
+    // The rest of the text is in another font, so the passage stands out.
+    EXPECT_NE(d13.formatCaractere(e.debut - 2).police, u"Arial");
+}
+
+TEST(Cours101a113, Document12PlaceDansLePassageE01) {
+    ModeleDocument d = charge("12");
+    Etendue e01 = etendue(d, u"e01"), s01 = etendue(d, u"s01");
+    EXPECT_LT(e01.debut, s01.debut);
+    EXPECT_GT(e01.fin, s01.fin);
+    EXPECT_FALSE(s01.vide());
+    EXPECT_EQ(texte(d, u"e01").find(u"Jean-Pierre"), std::u16string::npos);
+}
+
+}  // namespace
+}  // namespace k58204::sim
