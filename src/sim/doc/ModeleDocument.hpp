@@ -56,7 +56,10 @@ struct ProprietesDocument {
     int32_t protection = -1;          // WdProtectionType: -1 none, 0 revisions, 1 comments, 2 forms, 3 reading
     std::u16string cleMotDePasse;     // w:unprotectPassword (hex key); non-empty = HasPassword
     std::u16string modeleAttache;     // w:attachedTemplate; empty = Normal.dot
-    int32_t typeDocument = 0;         // WdDocumentType: 0 document, 1 template
+    // WdDocumentType: 0 document, 1 template. Not stored in WordprocessingML
+    // (Word 2003 saves templates in its binary format only): the automation
+    // layer sets it, e.g. from a .dot extension.
+    int32_t typeDocument = 0;
     int32_t vue = 3;                  // WdViewType stored in the file (print 3, normal 1, web 6, ...)
     int32_t zoom = 100;               // percent
     int32_t tabulationParDefaut = 708;  // twips (1.25 cm)

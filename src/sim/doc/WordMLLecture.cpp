@@ -1,0 +1,529 @@
+// Reading WordprocessingML 2003 into a ModeleDocument.
+#include <rapidxml/rapidxml.hpp>
+
+#include <charconv>
+#include <map>
+#include <vector>
+
+#include "sim/doc/ConstructeurDocument.hpp"
+#include "sim/doc/FFData.hpp"
+#include "sim/doc/WordML.hpp"
+#include "sim/doc/WordMLTables.hpp"
+#include "word/Texte.hpp"
+
+namespace k58204::sim {
+
+namespace {
+
+using Noeud = rapidxml::xml_node<char>;
+
+constexpr std::string_view NsW = "http://schemas.microsoft.com/office/word/2003/wordml";
+constexpr std::string_view NsAml = "http://schemas.microsoft.com/aml/2001/core";
+constexpr std::string_view NsWx = "http://schemas.microsoft.com/office/word/2003/auxHint";
+constexpr std::string_view NsO = "urn:schemas-microsoft-com:office:office";
+
+// Nesting deeper than this is refused before parsing (the parser recurses).
+constexpr int ProfondeurMax = 512;
+
+std::string_view nom(const Noeud* n) { return {n->name(), n->name_size()}; }
+
+// The element names with the prefixes the document binds to each namespace.
+struct Prefixes {
+    std::string w = "w", aml = "aml", wx = "wx", o = "o";
+
+    void lire(const Noeud* racine) {
+        for (auto* a = racine->first_attribute(); a; a = a->next_attribute()) {
+            std::string_view n(a->name(), a->name_size());
+            if (n.substr(0, 6) != "xmlns:") continue;
+            std::string_view uri(a->value(), a->value_size());
+            std::string p(n.substr(6));
+            if (uri == NsW) w = p;
+            else if (uri == NsAml) aml = p;
+            else if (uri == NsWx) wx = p;
+            else if (uri == NsO) o = p;
+        }
+    }
+};
+
+// Is `n` the element prefix:local?
+bool est(const Noeud* n, const std::string& prefixe, std::string_view local) {
+    std::string_view x = nom(n);
+    return x.size() == prefixe.size() + 1 + local.size() && x.substr(0, prefixe.size()) == prefixe &&
+           x[prefixe.size()] == ':' && x.substr(prefixe.size() + 1) == local;
+}
+
+// Rough scan of the element nesting depth, to refuse inputs that would make
+// the recursive parser overflow the stack.
+bool profondeurRaisonnable(std::string_view x) {
+    int profondeur = 0;
+    for (size_t i = 0; i + 1 < x.size(); ++i) {
+        if (x[i] == '<') {
+            char c = x[i + 1];
+            if (c == '/') --profondeur;
+            else if (c != '?' && c != '!') {
+                if (++profondeur > ProfondeurMax) return false;
+            }
+        } else if (x[i] == '/' && x[i + 1] == '>') {
+            --profondeur;
+        }
+    }
+    return true;
+}
+
+class Lecture {
+public:
+    Lecture(std::string_view original, const char* tampon, Prefixes p)
+        : original_(original), tampon_(tampon), p_(std::move(p)) {}
+
+    ModeleDocument lire(const Noeud* racine);
+
+private:
+    // ---- attributes
+    const rapidxml::xml_attribute<char>* attribut(const Noeud* n, std::string_view local) const {
+        for (auto* a = n->first_attribute(); a; a = a->next_attribute()) {
+            std::string_view x(a->name(), a->name_size());
+            if (x.size() == p_.w.size() + 1 + local.size() && x.substr(0, p_.w.size()) == p_.w &&
+                x[p_.w.size()] == ':' && x.substr(p_.w.size() + 1) == local)
+                return a;
+        }
+        return nullptr;
+    }
+    std::optional<std::string_view> texteAttribut(const Noeud* n, std::string_view local) const {
+        auto* a = attribut(n, local);
+        if (!a) return std::nullopt;
+        return std::string_view(a->value(), a->value_size());
+    }
+    std::optional<int32_t> entier(const Noeud* n, std::string_view local) const {
+        auto v = texteAttribut(n, local);
+        if (!v) return std::nullopt;
+        long long x = 0;
+        auto [fin, ec] = std::from_chars(v->data(), v->data() + v->size(), x);
+        if (ec != std::errc() || fin == v->data()) return std::nullopt;
+        if (x > 100000000) x = 100000000;  // no length in a document comes near this
+        if (x < -100000000) x = -100000000;
+        return static_cast<int32_t>(x);
+    }
+    // On/off property: absent w:val = on.
+    static std::optional<bool> surOff(std::string_view v) {
+        if (v == "on" || v == "true" || v == "1") return true;
+        if (v == "off" || v == "false" || v == "0") return false;
+        return std::nullopt;
+    }
+    std::optional<bool> bascule(const Noeud* n) const {
+        auto v = texteAttribut(n, "val");
+        if (!v) return true;
+        return surOff(*v);
+    }
+    // "RRGGBB" or "auto" -> BGR.
+    static std::optional<int32_t> couleur(std::string_view v) {
+        if (v == "auto") return CouleurAuto;
+        if (v.size() != 6) return std::nullopt;
+        uint32_t rgb = 0;
+        auto [fin, ec] = std::from_chars(v.data(), v.data() + v.size(), rgb, 16);
+        if (ec != std::errc() || fin != v.data() + v.size()) return std::nullopt;
+        return bgrDeRgb(rgb);
+    }
+    std::u16string u16(std::string_view v) const { return depuisUtf8(v); }
+
+    // Text content of an element: its data and CDATA children; whitespace-only
+    // content, which the parser drops, is taken from the original bytes.
+    std::string contenu(const Noeud* n) const;
+
+    // ---- properties
+    FormatCaractere lireRPr(const Noeud* rPr) const;
+    FormatParagraphe lirePPr(const Noeud* pPr, FormatCaractere* marque, std::optional<MiseEnPage>* section) const;
+    MiseEnPage lireSectPr(const Noeud* sectPr) const;
+    void lireStyles(const Noeud* styles);
+    void lireDocPr(const Noeud* docPr);
+    void lireProprietes(const Noeud* props);
+
+    // ---- content
+    void blocs(const Noeud* parent, int profondeur);
+    void paragraphe(const Noeud* p);
+    void contenuParagraphe(const Noeud* parent, int profondeur);
+    void run(const Noeud* r);
+    void annotation(const Noeud* a);
+
+    // A field being read: its instruction, whether its result has started.
+    struct Champ {
+        std::string instruction;
+        std::string donnees;  // fldData, base64
+        bool resultat = false;
+    };
+    bool dansCode() const { return !champs_.empty() && !champs_.back().resultat; }
+
+    std::string_view original_;
+    const char* tampon_;
+    Prefixes p_;
+    ConstructeurDocument c_;
+    std::vector<Champ> champs_;
+    std::map<std::string, std::pair<std::u16string, int32_t>> debutsSignets_;
+    MiseEnPage derniereSection_;
+};
+
+std::string Lecture::contenu(const Noeud* n) const {
+    std::string s;
+    bool donnees = false;
+    for (auto* c = n->first_node(); c; c = c->next_sibling()) {
+        if (c->type() == rapidxml::node_data || c->type() == rapidxml::node_cdata) {
+            s.append(c->value(), c->value_size());
+            donnees = true;
+        }
+    }
+    if (donnees || n->first_node()) return s;
+    // No child at all: either <x/>, <x></x>, or whitespace the parser skipped.
+    // The name points into the parsing buffer, a copy of the original bytes.
+    auto debut = static_cast<size_t>(n->name() - tampon_);
+    if (debut >= original_.size()) return s;
+    char guillemet = 0;
+    size_t i = debut;
+    for (; i < original_.size(); ++i) {
+        char c = original_[i];
+        if (guillemet) {
+            if (c == guillemet) guillemet = 0;
+        } else if (c == '"' || c == '\'') {
+            guillemet = c;
+        } else if (c == '>') {
+            break;
+        }
+    }
+    if (i >= original_.size() || original_[i - 1] == '/') return s;
+    for (size_t j = i + 1; j < original_.size() && original_[j] != '<'; ++j) s += original_[j];
+    return s;
+}
+
+FormatCaractere Lecture::lireRPr(const Noeud* rPr) const {
+    FormatCaractere f;
+    if (!rPr) return f;
+    for (auto* e = rPr->first_node(); e; e = e->next_sibling()) {
+        if (e->type() != rapidxml::node_element) continue;
+        if (est(e, p_.w, "b")) f.gras = bascule(e);
+        else if (est(e, p_.w, "i")) f.italique = bascule(e);
+        else if (est(e, p_.w, "color")) {
+            if (auto v = texteAttribut(e, "val")) f.couleur = couleur(*v);
+        } else if (est(e, p_.w, "sz")) {
+            if (auto v = entier(e, "val"); v && *v > 0 && *v <= 3276) f.demiPoints = v;
+        } else if (est(e, p_.w, "rFonts")) {
+            auto v = texteAttribut(e, "ascii");
+            if (!v) v = texteAttribut(e, "h-ansi");
+            if (v) f.police = u16(*v);
+        } else if (est(e, p_.w, "highlight")) {
+            if (auto v = texteAttribut(e, "val")) f.surlignage = wordml::surlignageDeNom(*v);
+        } else if (est(e, p_.w, "rStyle")) {
+            if (auto v = texteAttribut(e, "val")) f.styleCaractere = u16(*v);
+        }
+    }
+    return f;
+}
+
+MiseEnPage Lecture::lireSectPr(const Noeud* s) const {
+    MiseEnPage m;
+    for (auto* e = s->first_node(); e; e = e->next_sibling()) {
+        if (e->type() != rapidxml::node_element) continue;
+        if (est(e, p_.w, "pgSz")) {
+            if (auto v = entier(e, "w"); v && *v > 0) m.largeur = *v;
+            if (auto v = entier(e, "h"); v && *v > 0) m.hauteur = *v;
+            auto o = texteAttribut(e, "orient");
+            m.orientation = o && *o == "landscape" ? 1 : 0;
+        } else if (est(e, p_.w, "pgMar")) {
+            if (auto v = entier(e, "top")) m.margeHaut = *v;
+            if (auto v = entier(e, "bottom")) m.margeBas = *v;
+            if (auto v = entier(e, "left")) m.margeGauche = *v;
+            if (auto v = entier(e, "right")) m.margeDroite = *v;
+            if (auto v = entier(e, "header")) m.entete = *v;
+            if (auto v = entier(e, "footer")) m.pied = *v;
+            if (auto v = entier(e, "gutter")) m.reliure = *v;
+        }
+    }
+    return m;
+}
+
+FormatParagraphe Lecture::lirePPr(const Noeud* pPr, FormatCaractere* marque, std::optional<MiseEnPage>* section) const {
+    FormatParagraphe f;
+    if (!pPr) return f;
+    for (auto* e = pPr->first_node(); e; e = e->next_sibling()) {
+        if (e->type() != rapidxml::node_element) continue;
+        if (est(e, p_.w, "pStyle")) {
+            if (auto v = texteAttribut(e, "val")) f.style = u16(*v);
+        } else if (est(e, p_.w, "jc")) {
+            if (auto v = texteAttribut(e, "val")) f.alignement = wordml::alignementDeNom(*v);
+        } else if (est(e, p_.w, "ind")) {
+            if (auto v = entier(e, "left")) f.retraitGauche = v;
+            if (auto v = entier(e, "right")) f.retraitDroit = v;
+            if (auto v = entier(e, "first-line")) f.retraitPremiereLigne = v;
+            if (auto v = entier(e, "hanging")) f.retraitPremiereLigne = -*v;
+        } else if (est(e, p_.w, "spacing")) {
+            if (auto v = entier(e, "before")) f.espaceAvant = v;
+            if (auto v = entier(e, "after")) f.espaceApres = v;
+            if (auto v = entier(e, "line"); v && *v > 0) {
+                Interligne il;
+                il.valeur = *v;
+                auto r = texteAttribut(e, "line-rule");
+                if (r && *r == "exact") il.regle = RegleLigne::Exacte;
+                else if (r && *r == "at-least") il.regle = RegleLigne::AuMoins;
+                f.interligne = il;
+            }
+        } else if (est(e, p_.w, "pBdr")) {
+            static constexpr std::string_view Cotes[NombreCotes] = {"top", "left", "bottom", "right"};
+            for (auto* b = e->first_node(); b; b = b->next_sibling()) {
+                for (size_t c = 0; c < NombreCotes; ++c) {
+                    if (!est(b, p_.w, Cotes[c])) continue;
+                    Bordure bd;
+                    if (auto v = texteAttribut(b, "val")) bd.style = wordml::traitDeNom(*v).value_or(trait::Simple);
+                    if (bd.presente()) {
+                        bd.largeur = entier(b, "sz").value_or(LargeurBordureParDefaut);
+                        bd.espace = entier(b, "space").value_or(0);
+                        if (auto v = texteAttribut(b, "color")) bd.couleur = couleur(*v).value_or(CouleurAuto);
+                    }
+                    f.bordures[c] = bd;
+                }
+            }
+        } else if (est(e, p_.w, "shd")) {
+            auto val = texteAttribut(e, "val");
+            std::optional<int32_t> fond;
+            if (auto v = texteAttribut(e, "fill")) fond = couleur(*v);
+            // Solid shading shows its pattern colour.
+            if (val && *val == "solid")
+                if (auto v = texteAttribut(e, "color"); v && couleur(*v) != CouleurAuto) fond = couleur(*v);
+            if (val && *val == "nil") fond = CouleurAuto;
+            f.ombrage = fond.value_or(CouleurAuto);
+        } else if (est(e, p_.w, "rPr")) {
+            if (marque) *marque = lireRPr(e);
+        } else if (est(e, p_.w, "sectPr")) {
+            if (section) *section = lireSectPr(e);
+        }
+    }
+    return f;
+}
+
+void Lecture::lireStyles(const Noeud* styles) {
+    for (auto* e = styles->first_node(); e; e = e->next_sibling()) {
+        if (e->type() != rapidxml::node_element || !est(e, p_.w, "style")) continue;
+        Style s;
+        auto type = texteAttribut(e, "type");
+        if (type && *type != "paragraph" && *type != "character") continue;  // tables, lists
+        s.type = type && *type == "character" ? TypeStyle::Caractere : TypeStyle::Paragraphe;
+        auto id = texteAttribut(e, "styleId");
+        if (!id || id->empty()) continue;
+        s.id = u16(*id);
+        auto def = texteAttribut(e, "default");
+        s.parDefaut = def && surOff(*def).value_or(false);
+        for (auto* x = e->first_node(); x; x = x->next_sibling()) {
+            if (x->type() != rapidxml::node_element) continue;
+            if (est(x, p_.w, "name")) s.nom = u16(texteAttribut(x, "val").value_or(""));
+            else if (est(x, p_.w, "basedOn")) s.basePour = u16(texteAttribut(x, "val").value_or(""));
+            else if (est(x, p_.w, "next")) s.suivant = u16(texteAttribut(x, "val").value_or(""));
+            else if (est(x, p_.w, "rPr")) s.caracteres = lireRPr(x);
+            else if (est(x, p_.w, "pPr")) {
+                s.paragraphe = lirePPr(x, nullptr, nullptr);
+                s.paragraphe.style.reset();
+            }
+        }
+        s.caracteres.styleCaractere.reset();
+        c_.styles().ajouter(std::move(s));
+    }
+}
+
+void Lecture::lireDocPr(const Noeud* docPr) {
+    auto& pr = c_.proprietes();
+    for (auto* e = docPr->first_node(); e; e = e->next_sibling()) {
+        if (e->type() != rapidxml::node_element) continue;
+        if (est(e, p_.w, "view")) {
+            if (auto v = texteAttribut(e, "val")) pr.vue = wordml::vueDeNom(*v).value_or(pr.vue);
+        } else if (est(e, p_.w, "zoom")) {
+            if (auto v = entier(e, "percent"); v && *v >= 10 && *v <= 500) pr.zoom = *v;
+        } else if (est(e, p_.w, "defaultTabStop")) {
+            if (auto v = entier(e, "val"); v && *v > 0) pr.tabulationParDefaut = *v;
+        } else if (est(e, p_.w, "attachedTemplate")) {
+            pr.modeleAttache = u16(texteAttribut(e, "val").value_or(""));
+        } else if (est(e, p_.w, "documentProtection")) {
+            auto edit = texteAttribut(e, "edit");
+            auto enforcement = texteAttribut(e, "enforcement");
+            bool actif = enforcement && surOff(*enforcement).value_or(false);
+            pr.protection = actif && edit ? wordml::protectionDeNom(*edit).value_or(-1) : -1;
+            pr.cleMotDePasse = u16(texteAttribut(e, "unprotectPassword").value_or(""));
+        }
+    }
+}
+
+void Lecture::lireProprietes(const Noeud* props) {
+    for (auto* e = props->first_node(); e; e = e->next_sibling()) {
+        if (e->type() != rapidxml::node_element) continue;
+        if (est(e, p_.o, "Title")) c_.proprietes().titre = u16(contenu(e));
+        else if (est(e, p_.o, "Author")) c_.proprietes().auteur = u16(contenu(e));
+    }
+}
+
+void Lecture::annotation(const Noeud* a) {
+    std::optional<std::string_view> type, id, nomSignet;
+    for (auto* x = a->first_attribute(); x; x = x->next_attribute()) {
+        std::string_view n(x->name(), x->name_size());
+        std::string_view v(x->value(), x->value_size());
+        if (n == p_.w + ":type") type = v;
+        else if (n == p_.aml + ":id") id = v;
+        else if (n == p_.w + ":name") nomSignet = v;
+    }
+    if (!type || !id) return;
+    if (*type == "Word.Bookmark.Start" && nomSignet) {
+        debutsSignets_[std::string(*id)] = {u16(*nomSignet), c_.position()};
+    } else if (*type == "Word.Bookmark.End") {
+        auto it = debutsSignets_.find(std::string(*id));
+        if (it == debutsSignets_.end()) return;
+        c_.ajouterSignet(it->second.first, it->second.second, c_.position());
+        debutsSignets_.erase(it);
+    }
+}
+
+void Lecture::run(const Noeud* r) {
+    FormatCaractere f;
+    for (auto* e = r->first_node(); e; e = e->next_sibling()) {
+        if (e->type() != rapidxml::node_element) continue;
+        if (est(e, p_.w, "rPr")) {
+            f = lireRPr(e);
+        } else if (est(e, p_.w, "fldChar")) {
+            auto t = texteAttribut(e, "fldCharType").value_or("");
+            if (t == "begin") {
+                Champ ch;
+                for (auto* d = e->first_node(); d; d = d->next_sibling())
+                    if (d->type() == rapidxml::node_element && est(d, p_.w, "fldData")) ch.donnees = contenu(d);
+                champs_.push_back(std::move(ch));
+            } else if (t == "separate") {
+                if (!champs_.empty()) champs_.back().resultat = true;
+            } else if (t == "end" && !champs_.empty()) {
+                Champ ch = std::move(champs_.back());
+                champs_.pop_back();
+                if (ch.instruction.find("FORMCHECKBOX") != std::string::npos) {
+                    CaseACocher cc;
+                    if (auto octets = decodeBase64(ch.donnees))
+                        if (auto lue = lireFFData(*octets)) cc = *lue;
+                    c_.ajouterCase(cc, f);
+                }
+            }
+        } else if (est(e, p_.w, "instrText")) {
+            if (!champs_.empty()) champs_.back().instruction += contenu(e);
+        } else if (dansCode()) {
+            continue;  // a field's code shows nothing
+        } else if (est(e, p_.w, "t")) {
+            c_.ajouterTexte(u16(contenu(e)), f);
+        } else if (est(e, p_.w, "tab")) {
+            c_.ajouterTexte(u"\t", f);
+        } else if (est(e, p_.w, "br")) {
+            auto t = texteAttribut(e, "type").value_or("");
+            c_.ajouterTexte(t == "page" ? u"\x0C" : t == "column" ? u"\x0E" : u"\x0B", f);
+        } else if (est(e, p_.w, "sym")) {
+            auto v = texteAttribut(e, "char").value_or("");
+            uint32_t code = 0;
+            auto [fin, ec] = std::from_chars(v.data(), v.data() + v.size(), code, 16);
+            if (ec == std::errc() && fin == v.data() + v.size() && code >= 0x20 && code <= 0xFFFF &&
+                (code < 0xD800 || code > 0xDFFF))
+                c_.ajouterTexte(std::u16string(1, static_cast<char16_t>(code)), f);
+        } else if (est(e, p_.w, "noBreakHyphen")) {
+            c_.ajouterTexte(u"\x1E", f);
+        } else if (est(e, p_.w, "softHyphen")) {
+            c_.ajouterTexte(u"\x1F", f);
+        }
+    }
+}
+
+void Lecture::contenuParagraphe(const Noeud* parent, int profondeur) {
+    if (profondeur > ProfondeurMax) return;
+    for (auto* e = parent->first_node(); e; e = e->next_sibling()) {
+        if (e->type() != rapidxml::node_element) continue;
+        if (est(e, p_.w, "r")) run(e);
+        else if (est(e, p_.aml, "annotation")) annotation(e);
+        else if (est(e, p_.w, "pPr") || est(e, p_.w, "del")) continue;
+        // Containers of runs: hyperlinks, simple fields (their result), smart tags, insertions.
+        else if (est(e, p_.w, "hlink") || est(e, p_.w, "fldSimple") || est(e, p_.w, "smartTag") ||
+                 est(e, p_.w, "ins") || est(e, p_.aml, "content") || est(e, p_.wx, "sub-section"))
+            contenuParagraphe(e, profondeur + 1);
+        else if (nom(e).find(':') == std::string_view::npos || nom(e).substr(0, p_.w.size() + 1) != p_.w + ":")
+            contenuParagraphe(e, profondeur + 1);  // custom XML markup wrapping runs
+    }
+}
+
+void Lecture::paragraphe(const Noeud* p) {
+    const Noeud* pPr = nullptr;
+    for (auto* e = p->first_node(); e; e = e->next_sibling())
+        if (e->type() == rapidxml::node_element && est(e, p_.w, "pPr")) pPr = e;
+    FormatCaractere marque;
+    std::optional<MiseEnPage> section;
+    FormatParagraphe f = lirePPr(pPr, &marque, &section);
+    contenuParagraphe(p, 0);
+    c_.finirParagraphe(f, marque, section);
+}
+
+void Lecture::blocs(const Noeud* parent, int profondeur) {
+    if (profondeur > ProfondeurMax) return;
+    for (auto* e = parent->first_node(); e; e = e->next_sibling()) {
+        if (e->type() != rapidxml::node_element) continue;
+        if (est(e, p_.w, "p")) paragraphe(e);
+        else if (est(e, p_.aml, "annotation")) annotation(e);
+        else if (est(e, p_.w, "sectPr")) derniereSection_ = lireSectPr(e);
+        else if (est(e, p_.wx, "sect") || est(e, p_.wx, "sub-section") || est(e, p_.w, "tbl") ||
+                 est(e, p_.w, "tr") || est(e, p_.w, "tc") || est(e, p_.aml, "content") ||
+                 nom(e).find(':') == std::string_view::npos ||
+                 nom(e).substr(0, p_.w.size() + 1) != p_.w + ":")
+            blocs(e, profondeur + 1);  // section wrappers, tables, custom XML
+    }
+}
+
+ModeleDocument Lecture::lire(const Noeud* racine) {
+    // Styles and document data first, whatever their order in the file.
+    for (auto* e = racine->first_node(); e; e = e->next_sibling()) {
+        if (e->type() != rapidxml::node_element) continue;
+        if (est(e, p_.o, "DocumentProperties")) lireProprietes(e);
+        else if (est(e, p_.w, "fonts")) {
+            for (auto* d = e->first_node(); d; d = d->next_sibling())
+                if (d->type() == rapidxml::node_element && est(d, p_.w, "defaultFonts"))
+                    if (auto v = texteAttribut(d, "ascii")) c_.styles().defautsCaractere().police = u16(*v);
+        } else if (est(e, p_.w, "styles")) lireStyles(e);
+        else if (est(e, p_.w, "docPr")) lireDocPr(e);
+    }
+    for (auto* e = racine->first_node(); e; e = e->next_sibling())
+        if (e->type() == rapidxml::node_element && est(e, p_.w, "body")) blocs(e, 0);
+    return c_.construire(derniereSection_);
+}
+
+}  // namespace
+
+bool ressembleWordML(std::string_view octets) {
+    std::string_view debut = octets.substr(0, 4096);
+    if (debut.substr(0, 3) == "\xEF\xBB\xBF") debut.remove_prefix(3);
+    size_t i = debut.find_first_not_of(" \t\r\n");
+    if (i == std::string_view::npos || debut[i] != '<') return false;
+    return debut.find("wordDocument") != std::string_view::npos || debut.substr(i, 5) == "<?xml";
+}
+
+ModeleDocument lireWordML(std::string_view octets) {
+    if (octets.substr(0, 3) == "\xEF\xBB\xBF") octets.remove_prefix(3);
+    if (octets.empty()) throw ErreurWordML(ErreurWordML::Cause::PasXml, "empty file");
+    if (octets.find('\0') != std::string_view::npos)
+        throw ErreurWordML(ErreurWordML::Cause::PasXml, "binary content (NUL byte)");
+    if (!profondeurRaisonnable(octets))
+        throw ErreurWordML(ErreurWordML::Cause::PasXml, "elements nested too deeply");
+
+    std::vector<char> tampon(octets.begin(), octets.end());
+    tampon.push_back('\0');
+    rapidxml::xml_document<char> xml;
+    try {
+        xml.parse<rapidxml::parse_validate_closing_tags>(tampon.data());
+    } catch (const rapidxml::parse_error& e) {
+        throw ErreurWordML(ErreurWordML::Cause::PasXml, std::string("malformed XML: ") + e.what());
+    }
+    const Noeud* racine = nullptr;
+    for (auto* n = xml.first_node(); n; n = n->next_sibling())
+        if (n->type() == rapidxml::node_element) {
+            racine = n;
+            break;
+        }
+    if (!racine) throw ErreurWordML(ErreurWordML::Cause::PasXml, "no root element");
+    Prefixes p;
+    p.lire(racine);
+    if (!est(racine, p.w, "wordDocument"))
+        throw ErreurWordML(ErreurWordML::Cause::PasWordML,
+                           "root element is " + std::string(nom(racine)) + ", not w:wordDocument");
+    Lecture lecture(octets, tampon.data(), p);
+    return lecture.lire(racine);
+}
+
+}  // namespace k58204::sim
