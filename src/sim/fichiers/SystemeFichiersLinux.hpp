@@ -1,0 +1,85 @@
+#pragma once
+// The file-system seam on Linux: Windows paths ("C:\Cours\x.doc",
+// backslashes or slashes, names matched without regard to case) mapped onto a
+// root folder, as Wine's dosdevices map a drive.
+//
+// - Drive C: is the root folder; any other drive, and UNC paths, give "path
+//   not found" (76). "\x" is on the current drive; a relative path is taken
+//   from the current folder, which starts at "C:\".
+// - Each name is looked up without regard to case (k58204::LCase); when a
+//   folder holds several names that differ only by case, the exact spelling
+//   wins, then the first in byte order.
+// - Attributes: read-only is the file's write permission; hidden, system and
+//   archive are kept in a side table of this object. A file without an entry
+//   reads as archive (32), as Windows marks new and changed files; a folder
+//   reads as 16. A read-only file refuses Kill and Ecrit (75).
+// - Dir lists "." and ".." (when the folder bit is asked for and the folder
+//   is not the root), then the entries in alphabetical order without regard
+//   to case, as NTFS returns them. An entry is listed when its hidden, system
+//   and folder bits are all in the mask.
+// - Names with a character Windows forbids (< > : " | ? * or a control
+//   character) give "bad file name" (52); wildcards are only for Dir.
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/SystemeFichiers.hpp"
+
+namespace k58204::sim {
+
+class SystemeFichiersLinux : public platform::SystemeFichiers {
+public:
+    // `racine` must exist; it is drive C:.
+    explicit SystemeFichiersLinux(std::filesystem::path racine);
+
+    void SetAttr(std::u16string_view chemin, int32_t attributs) override;
+    int32_t GetAttr(std::u16string_view chemin) override;
+    void Kill(std::u16string_view chemin) override;
+    void Name(std::u16string_view source, std::u16string_view destination) override;
+    std::vector<std::u16string> Dir(std::u16string_view motif, int32_t attributs) override;
+    void ChDir(std::u16string_view chemin) override;
+    std::u16string CurDir() override;
+    void MkDir(std::u16string_view chemin) override;
+    void RmDir(std::u16string_view chemin) override;
+    bool MakeSureDirectoryPathExists(std::u16string_view chemin) override;
+    bool Existe(std::u16string_view chemin) override;
+    std::string Lit(std::u16string_view chemin) override;
+    void Ecrit(std::u16string_view chemin, std::string_view octets) override;
+
+    // ------------------------------------------------------------ helpers
+    const std::filesystem::path& racine() const { return racine_; }
+    // The Linux path of a Windows path (existing names in their case on disk;
+    // missing ones as given). Raises 76 for another drive, 52 for a bad name.
+    std::filesystem::path cheminLinux(std::u16string_view chemin) const;
+    // The absolute Windows form: "C:\" + the components, "." and ".." resolved,
+    // names as given (not as on disk), no final backslash except for the root.
+    std::u16string cheminAbsolu(std::u16string_view chemin) const;
+    // The same with the names as found on disk ("c:\cours\VOYAGE.doc" ->
+    // "C:\Cours\Voyage.doc"); missing names as given.
+    std::u16string cheminReel(std::u16string_view chemin) const;
+
+private:
+    struct Resolution {
+        std::vector<std::u16string> composants;  // as on disk where found
+        size_t trouves = 0;                      // how many leading components exist
+        std::filesystem::path linux;             // racine + composants
+        bool existe() const { return trouves == composants.size(); }
+    };
+    // Components of an absolute path ("." and ".." resolved). Raises 76 / 52.
+    std::vector<std::u16string> decoupe(std::u16string_view chemin, bool jokersPermis) const;
+    Resolution resous(const std::vector<std::u16string>& composants) const;
+    Resolution resous(std::u16string_view chemin) const { return resous(decoupe(chemin, false)); }
+    std::string cle(const std::filesystem::path& p) const;
+    int32_t attributs(const std::filesystem::path& p) const;
+    void oublie(const std::filesystem::path& p);
+
+    std::filesystem::path racine_;
+    std::vector<std::u16string> courant_;  // components of the current folder
+    // Hidden / system / archive bits by lower-cased Linux path.
+    std::map<std::string, int32_t> attributs_;
+};
+
+}  // namespace k58204::sim
