@@ -1,0 +1,81 @@
+#pragma once
+// Recording fakes for the lesson language's tests: an Objet that writes every
+// call it receives to a journal and answers property gets with a child
+// object (or a value set for its path), and a file system that records
+// MkDir/Kill and answers Dir from a table.
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/SystemeFichiers.hpp"
+#include "word/Erreur.hpp"
+#include "word/Objet.hpp"
+#include "word/Texte.hpp"
+
+namespace k58204::lecon::test {
+
+// An argument as the journal shows it: named ones as Name:=value, Doubles
+// with VBA's "#" suffix so that their type shows.
+inline std::string argumentTexte(const Argument& a) {
+    std::string s = a.nom.empty() ? "" : versUtf8(a.nom) + ":=";
+    s += versUtf8(representation(a.valeur));
+    if (a.valeur.type() == Variant::Type::Double) s += "#";
+    return s;
+}
+
+struct MondeFaux {
+    std::vector<std::string> journal;
+    std::map<std::string, Variant> valeurs;  // "Application.Documents.Count" -> 0
+    std::set<std::string> pannes;            // paths whose access raises error 4248
+};
+
+class FauxObjet : public Objet {
+public:
+    FauxObjet(std::string chemin, std::shared_ptr<MondeFaux> monde) : chemin_(std::move(chemin)), monde_(std::move(monde)) {}
+
+    Variant invoke(std::u16string_view membre, Appel appel, const Arguments& args) override {
+        static const char* genres[] = {"Get", "Put", "Call"};
+        std::string ligne = chemin_ + " " + genres[static_cast<int>(appel)] + " " + versUtf8(membre) + "(";
+        for (size_t i = 0; i < args.size(); ++i) ligne += (i ? ", " : "") + argumentTexte(args[i]);
+        monde_->journal.push_back(ligne + ")");
+        std::string chemin = chemin_ + "." + versUtf8(membre);
+        if (monde_->pannes.count(chemin))
+            throw Erreur(4248, u"Microsoft Word", u"Cette commande n'est pas disponible car aucun document n'est ouvert.");
+        if (auto v = monde_->valeurs.find(chemin); v != monde_->valeurs.end()) return v->second;
+        if (appel == Appel::Get) return Variant(ObjetPtr(std::make_shared<FauxObjet>(chemin, monde_)));
+        return Variant();
+    }
+
+private:
+    std::string chemin_;
+    std::shared_ptr<MondeFaux> monde_;
+};
+
+class FauxFichiers : public platform::SystemeFichiers {
+public:
+    std::vector<std::string> journal;
+    std::map<std::u16string, std::vector<std::u16string>> entrees;  // pattern -> names
+
+    void MkDir(std::u16string_view c) override { journal.push_back("MkDir " + versUtf8(c)); }
+    void Kill(std::u16string_view c) override { journal.push_back("Kill " + versUtf8(c)); }
+    std::vector<std::u16string> Dir(std::u16string_view motif, int32_t attributs) override {
+        journal.push_back("Dir " + versUtf8(motif) + " " + std::to_string(attributs));
+        auto e = entrees.find(std::u16string(motif));
+        return e == entrees.end() ? std::vector<std::u16string>{} : e->second;
+    }
+    // Not used by the lesson language.
+    void SetAttr(std::u16string_view, int32_t) override { leveErreurExecution(err::AppelIncorrect); }
+    int32_t GetAttr(std::u16string_view) override { leveErreurExecution(err::AppelIncorrect); }
+    void Name(std::u16string_view, std::u16string_view) override { leveErreurExecution(err::AppelIncorrect); }
+    void ChDir(std::u16string_view) override { leveErreurExecution(err::AppelIncorrect); }
+    std::u16string CurDir() override { leveErreurExecution(err::AppelIncorrect); }
+    void RmDir(std::u16string_view) override { leveErreurExecution(err::AppelIncorrect); }
+    bool MakeSureDirectoryPathExists(std::u16string_view) override { leveErreurExecution(err::AppelIncorrect); }
+    bool Existe(std::u16string_view) override { leveErreurExecution(err::AppelIncorrect); }
+    std::string Lit(std::u16string_view) override { leveErreurExecution(err::AppelIncorrect); }
+    void Ecrit(std::u16string_view, std::string_view) override { leveErreurExecution(err::AppelIncorrect); }
+};
+
+}  // namespace k58204::lecon::test
