@@ -34,7 +34,7 @@ void Application::Quit(int32_t saveChanges) const { call(u"Quit", {nomme(u"SaveC
 
 // Documents
 int32_t Documents::Count() const { return get(u"Count").CLng(); }
-word::Document Documents::Item(const Variant& i) const { return word::Document(getObjet(u"Item", {i})); }
+word::Document Documents::Item(const Variant& i) const { return word::Document(call(u"Item", {i}).objet()); }
 word::Document Documents::Open(const std::u16string& f) const { return word::Document(call(u"Open", {f}).objet()); }
 word::Document Documents::Add() const { return word::Document(call(u"Add").objet()); }
 void Documents::Close() const { call(u"Close"); }

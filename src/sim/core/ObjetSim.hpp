@@ -51,6 +51,9 @@ protected:
 
     // The object's own members. Returns std::nullopt for a member it does not
     // have (the caller then raises 438, as IDispatch's unknown name does).
+    // Appel::Get and Appel::Call must answer alike for any member that returns
+    // a value (VB sends both flags for a value-returning access: x.Item(1) and
+    // x.Count may arrive as either).
     virtual std::optional<Variant> membre(std::u16string_view nom, Appel appel, const ArgumentsSim& args) = 0;
 
     const std::shared_ptr<Garde>& garde() const { return garde_; }
