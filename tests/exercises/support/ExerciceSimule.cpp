@@ -1,0 +1,130 @@
+#include "exercises/support/ExerciceSimule.hpp"
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+#include "word/Erreur.hpp"
+#include "word/Texte.hpp"
+
+namespace k58204::test {
+
+// ---------------------------------------------------------------- Auto
+
+Objet& Auto::o() const {
+    if (!o_) throw std::logic_error("Auto: no object");
+    return *o_;
+}
+Auto Auto::operator[](std::u16string_view membre) const { return Auto(o().get(membre).objet()); }
+Auto Auto::operator()(std::u16string_view membre, Arguments args) const {
+    return Auto(o().get(membre, std::move(args)).objet());
+}
+Variant Auto::lit(std::u16string_view membre, Arguments args) const { return o().get(membre, std::move(args)); }
+Variant Auto::fait(std::u16string_view membre, Arguments args) const { return o().call(membre, std::move(args)); }
+void Auto::ecrit(std::u16string_view membre, Variant valeur, Arguments args) const {
+    o().put(membre, std::move(valeur), std::move(args));
+}
+
+// ---------------------------------------------------------------- ExerciceSimule
+
+namespace {
+
+std::filesystem::path racineTemporaire() {
+    std::string modele = (std::filesystem::temp_directory_path() / "k58204-exercice-XXXXXX").string();
+    if (!mkdtemp(modele.data())) throw std::runtime_error("mkdtemp failed");
+    return modele;
+}
+
+std::string litCours(const std::u16string& nomSource) {
+    const std::filesystem::path chemin = std::filesystem::path(K58204_COURS_DIR) / versUtf8(nomSource);
+    std::ifstream f(chemin, std::ios::binary);
+    if (!f) throw std::runtime_error("course document missing: " + chemin.string());
+    std::stringstream contenu;
+    contenu << f.rdbuf();
+    return contenu.str();
+}
+
+}  // namespace
+
+ExerciceSimule::ExerciceSimule(int32_t numero) : ExerciceSimule(numero, Options{}) {}
+
+ExerciceSimule::ExerciceSimule(int32_t numero, Options options) : racine_(racineTemporaire()) {
+    poste_ = std::make_unique<sim::Poste>(racine_);
+    appObjet_ = poste_->demarreWord(options.documentVierge);
+    question_ = CreeQuestion(numero, poste_->fichiers());
+    if (!question_) throw std::invalid_argument("no exercise " + std::to_string(numero));
+
+    // Staging: each source document placed under its source name, then
+    // renamed to its working name (a template goes to the template folder).
+    platform::SystemeFichiers& fichiers = poste_->fichiers();
+    fichiers.MakeSureDirectoryPathExists(DossierCours);
+    fichiers.MakeSureDirectoryPathExists(dossierModele());
+    auto documents = question_->FichiersDeTravail();
+    for (int32_t i = 1; i <= documents->count(); ++i) {
+        const Fichier f = documents->Item(i);
+        if (f.NomSource.empty()) continue;
+        fichiers.Ecrit(DossierCours + f.NomSource, litCours(f.NomSource));
+        fichiers.Name(DossierCours + f.NomSource, (f.Modele ? dossierModele() : DossierCours) + f.NomDest);
+    }
+    if (options.prepare) prepare();
+}
+
+ExerciceSimule::~ExerciceSimule() {
+    question_.reset();
+    appObjet_.reset();
+    poste_.reset();
+    std::error_code ignore;
+    std::filesystem::remove_all(racine_, ignore);
+}
+
+void ExerciceSimule::prepare() {
+    word::Application a = app();
+    question_->Prepare(a, DossierCours, dossierModele());
+}
+
+void ExerciceSimule::teste() { question_->TestePoint(); }
+
+std::optional<std::vector<std::u16string>> ExerciceSimule::complement() const {
+    auto info = question_->ComplementInfo();
+    if (!info) return std::nullopt;
+    std::vector<std::u16string> textes;
+    for (int32_t i = 1; i <= info->count(); ++i) textes.push_back(info->item(i));
+    return textes;
+}
+
+std::u16string ExerciceSimule::dossierModele() const {
+    return poste_->profil().dossierModeles() + u"\\Talvor Modèles\\";
+}
+
+void ExerciceSimule::copieCours(const std::u16string& nomSource, const std::u16string& destination) {
+    poste_->fichiers().Ecrit(destination, litCours(nomSource));
+}
+
+// ---------------------------------------------------------------- scenarios
+
+void joue(int32_t numero, const Scenario& s) {
+    ExerciceSimule e(numero);
+    s.actions(e.appli());
+    e.teste();
+    EXPECT_EQ(versUtf8(e.code()), versUtf8(s.code));
+    EXPECT_EQ(e.bravo(), s.bravo);
+    auto complement = e.complement();
+    ASSERT_TRUE(complement.has_value());
+    EXPECT_EQ(*complement, s.complement);
+}
+
+std::string nomScenario(const ::testing::TestParamInfo<Scenario>& info) { return info.param.nom; }
+
+std::ostream& operator<<(std::ostream& os, const Scenario& s) { return os << s.nom; }
+
+std::optional<ErreurLevee> erreurDe(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const Erreur& e) {
+        return ErreurLevee{e.numero(), e.source()};
+    }
+    return std::nullopt;
+}
+
+}  // namespace k58204::test

@@ -1,0 +1,138 @@
+#pragma once
+// Test fixture of the exercise checks: one exercise run on a simulated
+// machine, as Module stages and prepares it, driven by the learner's actions
+// through the simulated Word's automation.
+//
+//   ExerciceSimule e(110);                        // Word started, document staged, Prepare done
+//   e.appli()[u"Selection"].ecrit(u"Bold", true);   // the learner acts
+//   e.teste();                                    // TestePoint
+//   EXPECT_EQ(e.code(), u"B");
+//
+// Table-driven tests describe each case as a Scenario and run it with joue().
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "exercises/Questions.hpp"
+#include "sim/Poste.hpp"
+#include "word/Modele.hpp"
+#include "word/Objet.hpp"
+
+namespace k58204::test {
+
+// Fluent access to an automation object, to write a learner's actions as
+// Word code reads:
+//   app[u"ActiveDocument"](u"Bookmarks", {u"s01"})[u"Range"].lit(u"Text")
+// Every call goes through the automation seam (Objet::invoke).
+class Auto {
+public:
+    Auto() = default;
+    Auto(ObjetPtr o) : o_(std::move(o)) {}
+
+    // A property that gives an object: app[u"ActiveDocument"].
+    Auto operator[](std::u16string_view membre) const;
+    // The same with arguments (a collection's item, a method returning an
+    // object): doc(u"Bookmarks", {u"s01"}), app[u"Documents"](u"Open", {chemin}).
+    Auto operator()(std::u16string_view membre, Arguments args) const;
+    // A property's value.
+    Variant lit(std::u16string_view membre, Arguments args = {}) const;
+    // A method call.
+    Variant fait(std::u16string_view membre, Arguments args = {}) const;
+    // A property put (the value goes last, after the arguments).
+    void ecrit(std::u16string_view membre, Variant valeur, Arguments args = {}) const;
+
+    const ObjetPtr& objet() const { return o_; }
+    explicit operator bool() const { return static_cast<bool>(o_); }
+
+private:
+    Objet& o() const;
+    ObjetPtr o_;
+};
+
+// Where the exercises' documents are staged, as the host gives the folder.
+inline constexpr char16_t DossierCours[] = u"C:\\Cours\\K58204\\";
+
+class ExerciceSimule {
+public:
+    struct Options {
+        // Call Prepare at the end of the construction.
+        bool prepare = true;
+        // Word as the learner started it, with its empty "Document1" open.
+        bool documentVierge = false;
+    };
+
+    // A temporary drive C:, Word started, the exercise created with
+    // CreeQuestion, its course documents copied into DossierCours under their
+    // source names and renamed to their working names (as Module's staging
+    // does), and Prepare(Word, DossierCours, template folder) called.
+    explicit ExerciceSimule(int32_t numero);
+    ExerciceSimule(int32_t numero, Options options);
+    ~ExerciceSimule();
+    ExerciceSimule(const ExerciceSimule&) = delete;
+    ExerciceSimule& operator=(const ExerciceSimule&) = delete;
+
+    // Prepare, as Module calls it (when Options::prepare was false).
+    void prepare();
+    // The exercise's TestePoint.
+    void teste();
+
+    word::Application app() const { return word::Application(appObjet_); }
+    const ObjetPtr& appObjet() const { return appObjet_; }
+    Auto appli() const { return Auto(appObjet_); }
+    Question& question() { return *question_; }
+    sim::Poste& poste() { return *poste_; }
+    // The instance of the simulated Word (fault injection, observation).
+    sim::InstanceWord& instance() { return poste_->instance(appObjet_); }
+
+    std::u16string code() const { return question_->CauseErreur(); }
+    bool bravo() const { return question_->BravoNuance(); }
+    // The supplementary strings; nullopt when the exercise holds no ComplementInfo.
+    std::optional<std::vector<std::u16string>> complement() const;
+
+    // Word's template folder followed by "Talvor Modèles\", as Module passes it.
+    std::u16string dossierModele() const;
+    // Copies a course document ("05820407.doc") to a Windows path of drive C:.
+    void copieCours(const std::u16string& nomSource, const std::u16string& destination);
+
+private:
+    std::filesystem::path racine_;
+    std::unique_ptr<sim::Poste> poste_;
+    ObjetPtr appObjet_;
+    std::unique_ptr<Question> question_;
+};
+
+// One case of a table-driven test: the learner's actions on Word's
+// Application object, and the verdict expected afterwards.
+struct Scenario {
+    std::string nom;
+    std::function<void(Auto app)> actions;
+    std::u16string code;
+    bool bravo = false;
+    // The supplementary strings expected (none for most exercises).
+    std::vector<std::u16string> complement = {};
+};
+
+// Runs a scenario on a freshly prepared exercise and checks CauseErreur,
+// BravoNuance and ComplementInfo (created, holding exactly `complement`).
+void joue(int32_t numero, const Scenario& s);
+
+// GoogleTest's name of a scenario parameter.
+std::string nomScenario(const ::testing::TestParamInfo<Scenario>& info);
+std::ostream& operator<<(std::ostream& os, const Scenario& s);
+
+// An error raised by an exercise: its number and its context text.
+struct ErreurLevee {
+    int32_t numero = 0;
+    std::u16string source;
+};
+// Runs f and returns the Erreur it raised; nullopt when it raised none.
+std::optional<ErreurLevee> erreurDe(const std::function<void()>& f);
+
+}  // namespace k58204::test
