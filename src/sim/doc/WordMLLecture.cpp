@@ -28,26 +28,37 @@ constexpr int ProfondeurMax = 512;
 std::string_view nom(const Noeud* n) { return {n->name(), n->name_size()}; }
 
 // The element names with the prefixes the document binds to each namespace.
+// Namespace declarations are read on the root only (Word declares them there).
 struct Prefixes {
     std::string w = "w", aml = "aml", wx = "wx", o = "o";
+    std::map<std::string, std::string, std::less<>> liaisons;  // prefix ("" = default) -> URI
 
     void lire(const Noeud* racine) {
         for (auto* a = racine->first_attribute(); a; a = a->next_attribute()) {
             std::string_view n(a->name(), a->name_size());
-            if (n.substr(0, 6) != "xmlns:") continue;
+            std::string p;
+            if (n.substr(0, 6) == "xmlns:") p = n.substr(6);
+            else if (n != "xmlns") continue;
             std::string_view uri(a->value(), a->value_size());
-            std::string p(n.substr(6));
+            liaisons[p] = std::string(uri);
             if (uri == NsW) w = p;
             else if (uri == NsAml) aml = p;
             else if (uri == NsWx) wx = p;
             else if (uri == NsO) o = p;
         }
     }
+    // The URI a prefix is bound to; nullopt when undeclared.
+    std::optional<std::string_view> uri(std::string_view prefixe) const {
+        auto it = liaisons.find(prefixe);
+        if (it == liaisons.end()) return std::nullopt;
+        return it->second;
+    }
 };
 
-// Is `n` the element prefix:local?
+// Is `n` the element prefix:local (or just local for the default namespace)?
 bool est(const Noeud* n, const std::string& prefixe, std::string_view local) {
     std::string_view x = nom(n);
+    if (prefixe.empty()) return x == local;
     return x.size() == prefixe.size() + 1 + local.size() && x.substr(0, prefixe.size()) == prefixe &&
            x[prefixe.size()] == ':' && x.substr(prefixe.size() + 1) == local;
 }
@@ -82,9 +93,10 @@ private:
     const rapidxml::xml_attribute<char>* attribut(const Noeud* n, std::string_view local) const {
         for (auto* a = n->first_attribute(); a; a = a->next_attribute()) {
             std::string_view x(a->name(), a->name_size());
-            if (x.size() == p_.w.size() + 1 + local.size() && x.substr(0, p_.w.size()) == p_.w &&
-                x[p_.w.size()] == ':' && x.substr(p_.w.size() + 1) == local)
-                return a;
+            bool ok = p_.w.empty() ? x == local
+                                   : x.size() == p_.w.size() + 1 + local.size() && x.substr(0, p_.w.size()) == p_.w &&
+                                         x[p_.w.size()] == ':' && x.substr(p_.w.size() + 1) == local;
+            if (ok) return a;
         }
         return nullptr;
     }
@@ -124,6 +136,12 @@ private:
         return bgrDeRgb(rgb);
     }
     std::u16string u16(std::string_view v) const { return depuisUtf8(v); }
+    // Is the element in the WordprocessingML namespace?
+    bool dansW(const Noeud* e) const {
+        std::string_view x = nom(e);
+        if (p_.w.empty()) return x.find(':') == std::string_view::npos;
+        return x.size() > p_.w.size() && x.substr(0, p_.w.size()) == p_.w && x[p_.w.size()] == ':';
+    }
 
     // Text content of an element: its data and CDATA children; whitespace-only
     // content, which the parser drops, is taken from the original bytes.
@@ -359,9 +377,12 @@ void Lecture::annotation(const Noeud* a) {
     for (auto* x = a->first_attribute(); x; x = x->next_attribute()) {
         std::string_view n(x->name(), x->name_size());
         std::string_view v(x->value(), x->value_size());
-        if (n == p_.w + ":type") type = v;
-        else if (n == p_.aml + ":id") id = v;
-        else if (n == p_.w + ":name") nomSignet = v;
+        auto q = [](const std::string& prefixe, const char* local) {
+            return prefixe.empty() ? std::string(local) : prefixe + ":" + local;
+        };
+        if (n == q(p_.w, "type")) type = v;
+        else if (n == q(p_.aml, "id")) id = v;
+        else if (n == q(p_.w, "name")) nomSignet = v;
     }
     if (!type || !id) return;
     if (*type == "Word.Bookmark.Start" && nomSignet) {
@@ -436,7 +457,7 @@ void Lecture::contenuParagraphe(const Noeud* parent, int profondeur) {
         else if (est(e, p_.w, "hlink") || est(e, p_.w, "fldSimple") || est(e, p_.w, "smartTag") ||
                  est(e, p_.w, "ins") || est(e, p_.aml, "content") || est(e, p_.wx, "sub-section"))
             contenuParagraphe(e, profondeur + 1);
-        else if (nom(e).find(':') == std::string_view::npos || nom(e).substr(0, p_.w.size() + 1) != p_.w + ":")
+        else if (!dansW(e))
             contenuParagraphe(e, profondeur + 1);  // custom XML markup wrapping runs
     }
 }
@@ -460,9 +481,7 @@ void Lecture::blocs(const Noeud* parent, int profondeur) {
         else if (est(e, p_.aml, "annotation")) annotation(e);
         else if (est(e, p_.w, "sectPr")) derniereSection_ = lireSectPr(e);
         else if (est(e, p_.wx, "sect") || est(e, p_.wx, "sub-section") || est(e, p_.w, "tbl") ||
-                 est(e, p_.w, "tr") || est(e, p_.w, "tc") || est(e, p_.aml, "content") ||
-                 nom(e).find(':') == std::string_view::npos ||
-                 nom(e).substr(0, p_.w.size() + 1) != p_.w + ":")
+                 est(e, p_.w, "tr") || est(e, p_.w, "tc") || est(e, p_.aml, "content") || !dansW(e))
             blocs(e, profondeur + 1);  // section wrappers, tables, custom XML
     }
 }
@@ -519,7 +538,13 @@ ModeleDocument lireWordML(std::string_view octets) {
     if (!racine) throw ErreurWordML(ErreurWordML::Cause::PasXml, "no root element");
     Prefixes p;
     p.lire(racine);
-    if (!est(racine, p.w, "wordDocument"))
+    // The root must be w:wordDocument, its prefix bound to WordprocessingML
+    // (or, leniently, not declared at all).
+    std::string_view nomRacine = nom(racine);
+    size_t deuxPoints = nomRacine.find(':');
+    std::string_view prefixeRacine = deuxPoints == std::string_view::npos ? "" : nomRacine.substr(0, deuxPoints);
+    auto uriRacine = p.uri(prefixeRacine);
+    if (!est(racine, p.w, "wordDocument") || (uriRacine && *uriRacine != NsW))
         throw ErreurWordML(ErreurWordML::Cause::PasWordML,
                            "root element is " + std::string(nom(racine)) + ", not w:wordDocument");
     Lecture lecture(octets, tampon.data(), p);

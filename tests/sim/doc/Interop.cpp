@@ -1,0 +1,54 @@
+// A saved document opened by LibreOffice (when installed): its text must be
+// the document's text. Skipped where soffice is not installed.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+#include <algorithm>
+
+#include "sim/doc/WordML.hpp"
+#include "word/Texte.hpp"
+
+namespace k58204::sim {
+namespace {
+
+TEST(Interop, LibreOfficeLitLeTexte) {
+    if (std::system("command -v soffice >/dev/null 2>&1") != 0) GTEST_SKIP() << "soffice not installed";
+    ModeleDocument d;
+    d.inserer(0, u"Voyage \u00e0 CANGO\rIl l'avait finalement trouv\u00e9.");
+    FormatCaractere gras;
+    gras.gras = true;
+    d.appliquerCaracteres(0, 6, gras);
+    d.activerBordures(0, 0, true, 6);
+    d.ajouterSignet(u"s01", 17, 30);
+    d.modifierMiseEnPage(-1, [](MiseEnPage& m) { m.definirOrientation(1); });
+
+    auto dossier = std::filesystem::temp_directory_path() / ("k58204-interop-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dossier);
+    {
+        std::ofstream f(dossier / "essai.doc", std::ios::binary);
+        f << ecrireWordML(d);
+    }
+    std::string commande = "cd '" + dossier.string() +
+                           "' && soffice --headless --convert-to txt:Text essai.doc >/dev/null 2>&1";
+    ASSERT_EQ(std::system(commande.c_str()), 0);
+    std::ifstream t(dossier / "essai.txt", std::ios::binary);
+    std::stringstream lu;
+    lu << t.rdbuf();
+    std::string texte = lu.str();
+    if (texte.rfind("\xEF\xBB\xBF", 0) == 0) texte.erase(0, 3);
+    std::filesystem::remove_all(dossier);
+    std::string attendu = versUtf8(d.texte());
+    for (auto& c : attendu)
+        if (c == '\r') c = '\n';
+    while (!texte.empty() && (texte.back() == '\n' || texte.back() == '\r')) texte.pop_back();
+    texte.erase(std::remove(texte.begin(), texte.end(), '\r'), texte.end());
+    attendu.pop_back();
+    EXPECT_EQ(texte, attendu);
+}
+
+}  // namespace
+}  // namespace k58204::sim
