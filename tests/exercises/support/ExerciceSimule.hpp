@@ -56,6 +56,19 @@ private:
     ObjetPtr o_;
 };
 
+// A few of the learner's moves, written once.
+inline Auto document(const Auto& app) { return app[u"ActiveDocument"]; }
+inline Auto signet(const Auto& app, const std::u16string& nom) { return document(app)(u"Bookmarks", {nom}); }
+inline int32_t debutSignet(const Auto& app, const std::u16string& nom) { return signet(app, nom).lit(u"Start").CLng(); }
+inline int32_t finSignet(const Auto& app, const std::u16string& nom) { return signet(app, nom).lit(u"End").CLng(); }
+// Selects [debut, fin) of the active document, as a drag of the mouse does.
+inline void selectionne(const Auto& app, int32_t debut, int32_t fin) {
+    app[u"Selection"].fait(u"SetRange", {debut, fin});
+}
+inline void selectionneSignet(const Auto& app, const std::u16string& nom) { signet(app, nom).fait(u"Select"); }
+// Types at the selection (over it when it is not collapsed).
+inline void tape(const Auto& app, const std::u16string& texte) { app[u"Selection"].fait(u"TypeText", {texte}); }
+
 // Where the exercises' documents are staged, as the host gives the folder.
 inline constexpr char16_t DossierCours[] = u"C:\\Cours\\K58204\\";
 

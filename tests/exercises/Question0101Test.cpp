@@ -1,0 +1,47 @@
+// Question0101: the learner ticks answers in the protected form "Réponses.doc".
+#include <gtest/gtest.h>
+
+#include "exercises/support/ExerciceSimule.hpp"
+
+namespace k58204::test {
+namespace {
+
+// Ticks the given check boxes (form fields 1 to 4), as clicks in the form do.
+std::function<void(Auto)> coche(std::vector<int32_t> cases) {
+    return [cases](Auto app) {
+        for (int32_t k : cases) document(app)(u"FormFields", {k})[u"CheckBox"].ecrit(u"Value", true);
+    };
+}
+
+class Question0101 : public ::testing::TestWithParam<Scenario> {};
+
+TEST_P(Question0101, Verdict) { joue(101, GetParam()); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Apprenant, Question0101,
+    ::testing::Values(Scenario{"CasesUnEtQuatre", coche({1, 4}), u""},
+                      Scenario{"AucuneCase", coche({}), u"A"},
+                      Scenario{"CasesUnDeuxEtQuatre", coche({1, 2, 4}), u"B"},
+                      Scenario{"CaseUnSeule", coche({1}), u"B"},
+                      Scenario{"CasesDeuxEtTrois", coche({2, 3}), u"B"},
+                      Scenario{"ToutesLesCases", coche({1, 2, 3, 4}), u"B"},
+                      Scenario{"CocheePuisDecochee",
+                               [](Auto app) {
+                                   coche({1, 3, 4})(app);
+                                   document(app)(u"FormFields", {3})[u"CheckBox"].ecrit(u"Value", false);
+                               },
+                               u""}),
+    nomScenario);
+
+// A code once written stays, even when the learner then corrects the answer.
+TEST(Question0101, UnCodeResteApresUneBonneReponse) {
+    ExerciceSimule e(101);
+    e.teste();
+    EXPECT_EQ(e.code(), u"A");
+    coche({1, 4})(e.appli());
+    e.teste();
+    EXPECT_EQ(e.code(), u"A");
+}
+
+}  // namespace
+}  // namespace k58204::test

@@ -1,0 +1,54 @@
+// Question0102: the learner puts the Standard and Formatting toolbars on rows of their own.
+#include <gtest/gtest.h>
+
+#include "exercises/support/ExerciceSimule.hpp"
+
+namespace k58204::test {
+namespace {
+
+Auto barre(const Auto& app, const std::u16string& nom) { return app[u"CommandBars"](u"Item", {nom}); }
+
+class Question0102 : public ::testing::TestWithParam<Scenario> {};
+
+TEST_P(Question0102, Verdict) { joue(102, GetParam()); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Apprenant, Question0102,
+    ::testing::Values(
+        Scenario{"RienChange", [](Auto) {}, u"A"},
+        // Formatting dragged onto its own row below Standard.
+        Scenario{"MiseEnFormeSurLaLigneSuivante",
+                 [](Auto app) {
+                     int32_t rang = barre(app, u"Standard").lit(u"RowIndex").CLng();
+                     barre(app, u"Formatting").ecrit(u"RowIndex", rang + 1);
+                 },
+                 u""},
+        Scenario{"StandardAGauche", [](Auto app) { barre(app, u"Standard").ecrit(u"Position", 0); }, u""},
+        Scenario{"MiseEnFormeEnBas", [](Auto app) { barre(app, u"Formatting").ecrit(u"Position", 3); }, u""},
+        Scenario{"MiseEnFormeFlottante", [](Auto app) { barre(app, u"Formatting").ecrit(u"Position", 4); }, u""},
+        // Both dragged to the same side again, onto one row.
+        Scenario{"DeplaceesEnsembleSurUneLigne",
+                 [](Auto app) {
+                     barre(app, u"Standard").ecrit(u"Position", 3);
+                     barre(app, u"Formatting").ecrit(u"Position", 3);
+                     int32_t rang = barre(app, u"Formatting").lit(u"RowIndex").CLng();
+                     barre(app, u"Standard").ecrit(u"RowIndex", rang);
+                 },
+                 u"A"}),
+    nomScenario);
+
+// Prepare puts both bars at the top, on one row, whatever the learner had.
+TEST(Question0102, PrepareRassembleLesBarresEnHaut) {
+    ExerciceSimule e(102, {.prepare = false});
+    Auto app = e.appli();
+    barre(app, u"Standard").ecrit(u"Position", 0);
+    barre(app, u"Formatting").ecrit(u"Position", 3);
+    e.prepare();
+    EXPECT_EQ(barre(app, u"Standard").lit(u"Position").CLng(), 1);
+    EXPECT_EQ(barre(app, u"Formatting").lit(u"Position").CLng(), 1);
+    EXPECT_EQ(barre(app, u"Standard").lit(u"RowIndex").CLng(), barre(app, u"Formatting").lit(u"RowIndex").CLng());
+    EXPECT_EQ(e.question().FichiersDeTravail()->count(), 0);
+}
+
+}  // namespace
+}  // namespace k58204::test
