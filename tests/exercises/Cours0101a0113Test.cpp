@@ -33,7 +33,7 @@ std::u16string texte(const ModeleDocument& d, std::u16string_view nom) {
     return d.texte(e.debut, e.fin);
 }
 
-TEST(Cours101a113, FormulaireProtegeAQuatreCasesNonCochees) {
+TEST(Cours0101a0113, FormulaireProtegeAQuatreCasesNonCochees) {
     ModeleDocument d = charge("01");
     EXPECT_EQ(d.proprietes().protection, 2);
     ASSERT_EQ(d.nombreCases(), 4);
@@ -56,18 +56,18 @@ TEST_P(DocumentVoyage, PorteLeTexteEtLeSignetE01) {
 INSTANTIATE_TEST_SUITE_P(Cours, DocumentVoyage,
                          ::testing::Values("03", "04", "05", "06", "07", "08", "09", "10", "11", "12", "13"));
 
-TEST(Cours101a113, Document04PassageA33De106Caracteres) {
+TEST(Cours0101a0113, Document04PassageA33De106Caracteres) {
     ModeleDocument d = charge("04");
     EXPECT_EQ(etendue(d, u"s01"), (Etendue{33, 33 + 106}));
 }
 
-TEST(Cours101a113, Document06FinitParUnParagrapheVide) {
+TEST(Cours0101a0113, Document06FinitParUnParagrapheVide) {
     ModeleDocument d = charge("06");
     EXPECT_EQ(d.paragraphe(d.nombreParagraphes() - 1).longueur(), 1);
     EXPECT_GT(d.paragraphe(d.nombreParagraphes() - 2).longueur(), 1);
 }
 
-TEST(Cours101a113, Document07PhrasesPuisS02DansLeMemeParagraphe) {
+TEST(Cours0101a0113, Document07PhrasesPuisS02DansLeMemeParagraphe) {
     ModeleDocument d = charge("07");
     Etendue s01 = etendue(d, u"s01"), s02 = etendue(d, u"s02");
     EXPECT_GE(d.nombreMots(s01.debut, s01.fin), 96);
@@ -80,7 +80,7 @@ TEST(Cours101a113, Document07PhrasesPuisS02DansLeMemeParagraphe) {
     EXPECT_GE(s02.longueur(), 2);
 }
 
-TEST(Cours101a113, Document08SansLesDeuxPassagesDonneLaPhrase) {
+TEST(Cours0101a0113, Document08SansLesDeuxPassagesDonneLaPhrase) {
     ModeleDocument d = charge("08");
     EXPECT_EQ(texte(d, u"s04"), u"Il l'avait finalement trouvé. Les rapaces");
     EXPECT_EQ(texte(d, u"s05"), u"ne l'auraient pas et il allait");
@@ -100,7 +100,7 @@ TEST(Cours101a113, Document08SansLesDeuxPassagesDonneLaPhrase) {
     EXPECT_EQ(texte(d, u"s06"), u"pouvoir prêter le serment des barbares !");
 }
 
-TEST(Cours101a113, FormatsDuPassageS01) {
+TEST(Cours0101a0113, FormatsDuPassageS01) {
     ModeleDocument d10 = charge("10");
     Etendue e = etendue(d10, u"s01");
     CaractereMixte f = d10.formatCaracteres(e.debut, e.fin);
@@ -121,7 +121,7 @@ TEST(Cours101a113, FormatsDuPassageS01) {
     EXPECT_NE(d13.formatCaractere(e.debut - 2).police, u"Arial");
 }
 
-TEST(Cours101a113, Document12PlaceDansLePassageE01) {
+TEST(Cours0101a0113, Document12PlaceDansLePassageE01) {
     ModeleDocument d = charge("12");
     Etendue e01 = etendue(d, u"e01"), s01 = etendue(d, u"s01");
     EXPECT_LT(e01.debut, s01.debut);
