@@ -1,0 +1,149 @@
+// The end of an exercise and of the lesson: the learner's settings come
+// back, the working documents are closed and deleted, and Word is quit only
+// when the component acquired it.
+#include <gtest/gtest.h>
+
+#include "module/support/LeconSimulee.hpp"
+#include "word/Texte.hpp"
+
+using namespace k58204;
+using namespace k58204::test;
+
+namespace {
+
+// Every working-document name left in the working folder or open in Word.
+std::vector<std::u16string> restesDeTravail(LeconSimulee& l) {
+    std::vector<std::u16string> restes;
+    for (const char16_t* nom : {u"Voyage à CANGO.doc", u"Réponses.doc", u"Application.doc"}) {
+        if (l.fichiers().Existe(std::u16string(DossierCours) + nom)) restes.push_back(nom);
+        if (!l.application || l.poste().nombreInstances() == 0) continue;
+        Auto docs = l.appli()[u"Documents"];
+        for (int32_t i = 1; i <= docs.lit(u"Count").CLng(); ++i)
+            if (LCase(docs(u"Item", {i}).lit(u"Name").CStr()) == LCase(nom)) restes.push_back(u"ouvert: " + std::u16string(nom));
+    }
+    return restes;
+}
+
+TEST(Lecon, LesVingtQuatreExercicesNeLaissentAucunDocumentDeTravail) {
+    LeconSimulee l;
+    for (int32_t n = 101; n <= 124; ++n) {
+        SCOPED_TRACE(n);
+        l.init(n);  // ends the previous exercise first
+        l.teste();
+        EXPECT_FALSE(l.module().ErreurGenerale()) << l.verdict().size();
+    }
+    l.fermer();
+    EXPECT_TRUE(restesDeTravail(l).empty());
+    l.fermer();  // a second Fermer finds nothing and ignores it
+    l.quitter();
+    EXPECT_TRUE(restesDeTravail(l).empty());
+    EXPECT_EQ(l.poste().nombreInstances(), 0);
+    EXPECT_FALSE(l.fichiers().Existe(u"C:\\Cours\\K58204\\essai"));
+}
+
+struct Reglages {
+    std::u16string ouverture, documents, modeles;
+    int32_t rangStandard, rangFormatting;
+    bool infobulles;
+};
+
+Reglages lit(LeconSimulee& l) {
+    Auto o = l.appli()[u"Options"];
+    Auto barres = l.appli()[u"CommandBars"];
+    return {o.lit(u"DefaultFilePath", {14}).CStr(), o.lit(u"DefaultFilePath", {0}).CStr(),
+            o.lit(u"DefaultFilePath", {2}).CStr(),   barres(u"Item", {u"Standard"}).lit(u"RowIndex").CLng(),
+            barres(u"Item", {u"Formatting"}).lit(u"RowIndex").CLng(), barres.lit(u"DisplayTooltips").CBool()};
+}
+
+TEST(Lecon, LesReglagesDeLApprenantReviennentApresChaqueExercice) {
+    for (int32_t n : {101, 104, 110, 119, 121, 124}) {
+        SCOPED_TRACE(n);
+        LeconSimulee l;
+        l.application = l.poste().demarreWord();
+        l.handle = l.instance().fenetrePrincipale();
+        l.fichiers().MkDir(u"C:\\Travaux");
+        l.appli().fait(u"ChangeFileOpenDirectory", {u"C:\\Travaux"});
+        Auto barres = l.appli()[u"CommandBars"];
+        barres.ecrit(u"DisplayTooltips", false);
+        barres(u"Item", {u"Formatting"}).ecrit(u"RowIndex", barres(u"Item", {u"Standard"}).lit(u"RowIndex"));
+        Reglages avant = lit(l);
+        l.init(n);
+        l.teste();
+        l.fermer();
+        Reglages apres = lit(l);
+        EXPECT_EQ(LCase(apres.ouverture), LCase(avant.ouverture));
+        EXPECT_EQ(apres.documents, avant.documents);
+        EXPECT_EQ(apres.modeles, avant.modeles);
+        EXPECT_EQ(apres.rangStandard, avant.rangStandard);
+        EXPECT_EQ(apres.rangFormatting, avant.rangFormatting);
+        EXPECT_EQ(apres.infobulles, avant.infobulles);
+    }
+}
+
+TEST(Lecon, Exercice102GardeLaDispositionDesBarres) {
+    LeconSimulee l;
+    l.init(102);
+    Auto barres = l.appli()[u"CommandBars"];
+    barres(u"Item", {u"Formatting"}).ecrit(u"RowIndex", 5);
+    int32_t rangStandard = barres(u"Item", {u"Standard"}).lit(u"RowIndex").CLng();
+    int32_t rangFormatting = barres(u"Item", {u"Formatting"}).lit(u"RowIndex").CLng();
+    l.teste();
+    EXPECT_EQ(l.verdict(), u"");
+    l.fermer();
+    EXPECT_EQ(barres(u"Item", {u"Standard"}).lit(u"RowIndex").CLng(), rangStandard);
+    EXPECT_EQ(barres(u"Item", {u"Formatting"}).lit(u"RowIndex").CLng(), rangFormatting);
+}
+
+TEST(Lecon, LesDocumentsEnregistresDeLApprenantSontRouverts) {
+    LeconSimulee l;
+    l.application = l.poste().demarreWord();
+    l.handle = l.instance().fenetrePrincipale();
+    l.fichiers().MkDir(u"C:\\Travaux");
+    Auto sien = l.appli()[u"ActiveDocument"];
+    sien[u"Content"].ecrit(u"Text", u"Mes notes");
+    sien.fait(u"SaveAs", {u"C:\\Travaux\\notes.doc"});
+    l.init(110);
+    l.fermer();
+    Auto docs = l.appli()[u"Documents"];
+    ASSERT_EQ(docs.lit(u"Count").CLng(), 1);
+    EXPECT_EQ(docs(u"Item", {1}).lit(u"FullName").CStr(), u"C:\\Travaux\\notes.doc");
+}
+
+TEST(Lecon, UnDocumentAvecMotDePasseNEstPasRouvert) {
+    LeconSimulee l;
+    l.application = l.poste().demarreWord();
+    l.handle = l.instance().fenetrePrincipale();
+    l.fichiers().MkDir(u"C:\\Travaux");
+    Auto sien = l.appli()[u"ActiveDocument"];
+    sien.fait(u"Protect", {nomme(u"Type", 3), nomme(u"Password", u"secret")});
+    sien.fait(u"SaveAs", {u"C:\\Travaux\\secret.doc"});
+    ASSERT_TRUE(sien.lit(u"HasPassword").CBool());
+    l.init(110);  // the working document is active, without password
+    l.fermer();
+    Auto docs = l.appli()[u"Documents"];
+    for (int32_t i = 1; i <= docs.lit(u"Count").CLng(); ++i)
+        EXPECT_NE(docs(u"Item", {i}).lit(u"Name").CStr(), u"secret.doc");
+}
+
+TEST(Lecon, LaBulleDeLAssistantEstFermeeAvecUnePause) {
+    LeconSimulee l;
+    l.init(110);
+    platform::Hwnd bulle = l.instance().ouvreBulle();
+    auto avant = l.poste().bureau().attenteTotale();
+    l.fermer();
+    EXPECT_FALSE(l.poste().bureau().existe(bulle));
+    EXPECT_EQ(l.poste().bureau().attenteTotale() - avant, Module::PauseBulle);
+}
+
+TEST(Lecon, UneBulleQuiRefuseDeSeFermerNeBloquePas) {
+    LeconSimulee l;
+    l.init(110);
+    platform::Hwnd bulle = l.instance().ouvreBulle();
+    l.poste().bureau().refuseFermeture(bulle);
+    for (platform::Hwnd enfant : l.poste().bureau().enfants(bulle)) l.poste().bureau().refuseFermeture(enfant);
+    l.fermer();
+    EXPECT_TRUE(l.poste().bureau().existe(bulle));
+    EXPECT_TRUE(restesDeTravail(l).empty());
+}
+
+}  // namespace

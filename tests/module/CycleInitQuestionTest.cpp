@@ -1,0 +1,202 @@
+// InitQuestion on a simulated machine: acquiring Word, staging the
+// exercise's documents, preparing Word for it.
+#include <gtest/gtest.h>
+
+#include "module/support/LeconSimulee.hpp"
+#include "word/ObjetTrace.hpp"
+#include "word/Texte.hpp"
+
+using namespace k58204;
+using namespace k58204::test;
+
+namespace {
+
+constexpr char16_t Voyage[] = u"Voyage à CANGO.doc";
+
+TEST(InitQuestion, SansWordLeDemarreLeRendEtLeQuitteraSeul) {
+    LeconSimulee l;
+    l.init(104);
+    ASSERT_NE(l.application, nullptr);
+    sim::InstanceWord& word = l.instance();
+    EXPECT_EQ(l.handle, word.fenetrePrincipale());
+    EXPECT_TRUE(l.poste().bureau().visible(l.handle));
+    // The window-update lock taken while Word was set up is released.
+    EXPECT_EQ(l.poste().bureau().fenetreVerrouillee(), 0);
+    l.quitter();
+    EXPECT_EQ(l.application, nullptr);
+    EXPECT_EQ(l.handle, 0);
+    EXPECT_EQ(l.poste().nombreInstances(), 0);
+}
+
+TEST(InitQuestion, AttacheLeWordVisibleDeLApprenantSansToucherASesDocuments) {
+    LeconSimulee l;
+    ObjetPtr sien = l.poste().demarreWord();
+    Auto(sien)[u"ActiveDocument"][u"Content"].ecrit(u"Text", u"Mon brouillon");
+    l.init(106);
+    EXPECT_TRUE(estLeMeme(l.application, sien));
+    EXPECT_EQ(l.poste().nombreInstances(), 1);
+    // The learner's unsaved document is still open.
+    EXPECT_EQ(l.appli()[u"Documents"].lit(u"Count").CLng(), 2);
+    EXPECT_EQ(l.appli()[u"Documents"](u"Item", {1}).lit(u"Name").CStr(), u"Document1");
+}
+
+TEST(InitQuestion, PoigneeMorteOublieeEtWordAcquisAnouveau) {
+    LeconSimulee l;
+    l.init(106);
+    ObjetPtr premier = l.application;
+    l.fermer();
+    l.instance().fermeParApprenant();
+    l.handle = 987654;  // a window that no longer exists
+    l.init(110);
+    ASSERT_NE(l.application, nullptr);
+    EXPECT_FALSE(estLeMeme(l.application, premier));
+    EXPECT_EQ(l.handle, l.instance().fenetrePrincipale());
+    l.quitter();
+    EXPECT_EQ(l.poste().nombreInstances(), 0);  // the component started it: it quits it
+}
+
+TEST(InitQuestion, WordFourniParLHoteResteOuvertApresQuitter) {
+    LeconSimulee l;
+    ObjetPtr hote = l.poste().demarreWord();
+    l.application = hote;
+    l.handle = l.poste().instance(hote).fenetrePrincipale();
+    l.init(110);
+    EXPECT_TRUE(estLeMeme(l.application, hote));
+    l.quitter();
+    EXPECT_TRUE(estLeMeme(l.application, hote));
+    EXPECT_EQ(l.poste().nombreInstances(), 1);
+    EXPECT_EQ(Auto(hote)[u"Documents"].lit(u"Count").CLng(), 1);  // only the host's own document remains
+}
+
+TEST(InitQuestion, MemeApplicationGardeLeDroitDeQuitter) {
+    LeconSimulee l;
+    l.init(106);
+    l.init(110);  // the host passes back what it was given
+    l.quitter();
+    EXPECT_EQ(l.poste().nombreInstances(), 0);
+}
+
+TEST(InitQuestion, NumeroInvalideEchoueDansNettoyage) {
+    for (int32_t n : {100, 125}) {
+        LeconSimulee l;
+        try {
+            l.init(n);
+            FAIL() << n;
+        } catch (const Erreur& e) {
+            EXPECT_EQ(e.numero(), err::ObjetNonDefini) << n;
+            EXPECT_NE(e.source().find(u"SERVICE Nettoyage"), std::u16string::npos) << n;
+        }
+    }
+}
+
+TEST(InitQuestion, SourceManquanteEchoueDansRenommeSansPreparer) {
+    LeconSimulee l;
+    ObjetPtr app;
+    try {
+        l.module().InitQuestion(110, DossierCours, l.application, l.handle);
+        FAIL();
+    } catch (const Erreur& e) {
+        EXPECT_NE(e.source().find(u"SERVICE Renomme"), std::u16string::npos);
+    }
+    // Prepare did not run: the working document was never opened.
+    for (int32_t i = 1; i <= l.appli()[u"Documents"].lit(u"Count").CLng(); ++i)
+        EXPECT_NE(l.appli()[u"Documents"](u"Item", {i}).lit(u"Name").CStr(), Voyage);
+}
+
+TEST(InitQuestion, DocumentsEtDossiersEnPlace) {
+    struct Cas {
+        int32_t numero;
+        std::u16string document;        // the working document on disk, "" for none
+        std::u16string dossierOuverture;  // Word's open folder afterwards
+    } cas[] = {
+        {101, u"Réponses.doc", DossierCours},
+        {103, Voyage, u"C:\\Cours\\"},
+        {110, Voyage, DossierCours},
+        {102, u"", DossierCours},
+    };
+    for (const Cas& c : cas) {
+        LeconSimulee l;
+        l.init(c.numero);
+        if (!c.document.empty()) {
+            EXPECT_TRUE(l.fichiers().Existe(DossierCours + c.document)) << c.numero;
+            EXPECT_FALSE(l.fichiers().Existe(DossierCours + u"058204" + (c.numero == 101 ? u"01" : c.numero == 103 ? u"03" : u"10") + u".doc"));
+        }
+        Auto options = l.appli()[u"Options"];
+        std::u16string modeles = options.lit(u"DefaultFilePath", {2}).CStr();
+        EXPECT_TRUE(l.fichiers().Existe(modeles + u"\\Talvor Modèles\\")) << c.numero;
+        std::u16string ouverture = options.lit(u"DefaultFilePath", {14}).CStr();
+        EXPECT_EQ(LCase(ouverture + u"\\"), LCase(c.dossierOuverture)) << c.numero;
+        // Toolbars shown, tooltips on, proofing marks off on the active document.
+        EXPECT_TRUE(l.appli()(u"CommandBars", {u"Standard"}).lit(u"Visible").CBool());
+        EXPECT_TRUE(l.appli()(u"CommandBars", {u"Formatting"}).lit(u"Visible").CBool());
+        EXPECT_TRUE(l.appli()[u"CommandBars"].lit(u"DisplayTooltips").CBool());
+        EXPECT_FALSE(l.appli()[u"ActiveDocument"].lit(u"ShowSpellingErrors").CBool()) << c.numero;
+        EXPECT_FALSE(l.appli()[u"ActiveDocument"].lit(u"ShowGrammaticalErrors").CBool()) << c.numero;
+    }
+}
+
+TEST(InitQuestion, LeDocumentDeTravailEstActiveALaFinSaufPour102_103_123_124) {
+    // The calls InitQuestion makes, traced: after the window set-up (the style
+    // area width is its last step) only some exercises activate a document.
+    struct Cas {
+        int32_t numero;
+        bool active;
+    } cas[] = {{104, true}, {119, true}, {101, true}, {102, false}, {103, false}, {123, false}, {124, false}};
+    for (const Cas& c : cas) {
+        LeconSimulee l;
+        ObjetPtr hote = l.poste().demarreWord();
+        auto journal = std::make_shared<Journal>();
+        l.application = trace(hote, journal);
+        l.handle = l.poste().instance(hote).fenetrePrincipale();
+        l.init(c.numero);
+        const auto& appels = journal->appels();
+        size_t fin = 0;
+        for (size_t i = 0; i < appels.size(); ++i)
+            if (memeNom(appels[i].membre, u"StyleAreaWidth")) fin = i;
+        ASSERT_GT(fin, 0u) << c.numero;
+        bool active = false;
+        for (size_t i = fin; i < appels.size(); ++i) active = active || memeNom(appels[i].membre, u"Activate");
+        EXPECT_EQ(active, c.active) << c.numero;
+    }
+}
+
+TEST(InitQuestion, Exercice123LaisseLaFenetreEtLesMarques) {
+    LeconSimulee l;
+    ObjetPtr hote = l.poste().demarreWord();
+    Auto(hote)[u"ActiveDocument"].ecrit(u"ShowSpellingErrors", true);
+    l.application = hote;
+    l.handle = l.poste().instance(hote).fenetrePrincipale();
+    l.init(123);
+    EXPECT_TRUE(l.appli()[u"ActiveDocument"].lit(u"ShowSpellingErrors").CBool());
+}
+
+TEST(InitQuestion, WordOccupeJusquAEchapEstAttendu) {
+    LeconSimulee l;
+    ObjetPtr hote = l.poste().demarreWord();
+    l.application = hote;
+    l.handle = l.poste().instance(hote).fenetrePrincipale();
+    l.poste().instance(hote).occupeJusquEchap();
+    l.init(106);
+    EXPECT_FALSE(l.instance().occupe());
+    EXPECT_GE(l.poste().bureau().nombreEchap(), 1);
+}
+
+TEST(InitQuestion, WordQuiNeRepondJamaisEstSignaleEnQuelquesSecondes) {
+    LeconSimulee l;
+    ObjetPtr hote = l.poste().demarreWord();
+    l.application = hote;
+    l.handle = l.poste().instance(hote).fenetrePrincipale();
+    l.poste().instance(hote).occupe(1000000);
+    try {
+        l.init(106);
+        FAIL();
+    } catch (const Erreur& e) {
+        EXPECT_NE(e.source().find(u"SERVICE InitQuestion"), std::u16string::npos);
+        EXPECT_NE(e.source().find(u"SERVICE OleAccessible"), std::u16string::npos);
+    }
+    auto attente = l.poste().bureau().attenteTotale();
+    EXPECT_GT(attente.count(), 0);
+    EXPECT_LE(attente, std::chrono::milliseconds(6000));
+}
+
+}  // namespace

@@ -1,0 +1,82 @@
+#include "module/support/LeconSimulee.hpp"
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+#include "word/Texte.hpp"
+
+namespace k58204::test {
+
+namespace {
+
+std::filesystem::path racineTemporaire() {
+    std::string modele = (std::filesystem::temp_directory_path() / "k58204-lecon-XXXXXX").string();
+    if (!mkdtemp(modele.data())) throw std::runtime_error("mkdtemp failed");
+    return modele;
+}
+
+class ObjetPiege : public Objet {
+public:
+    ObjetPiege(ObjetPtr interne, std::u16string membre, Erreur erreur, std::shared_ptr<bool> arme, bool unCoup)
+        : interne_(std::move(interne)), membre_(std::move(membre)), erreur_(std::move(erreur)), arme_(std::move(arme)),
+          unCoup_(unCoup) {}
+
+    Variant invoke(std::u16string_view membre, Appel appel, const Arguments& args) override {
+        if (*arme_ && memeNom(membre, membre_)) {
+            if (unCoup_) *arme_ = false;
+            throw erreur_;
+        }
+        Variant r = interne_->invoke(membre, appel, args);
+        if (auto o = r.si<ObjetPtr>(); o && *o) return Variant(piege(*o, membre_, erreur_, arme_, unCoup_));
+        return r;
+    }
+    const void* identite() const override { return interne_->identite(); }
+
+private:
+    ObjetPtr interne_;
+    std::u16string membre_;
+    Erreur erreur_;
+    std::shared_ptr<bool> arme_;
+    bool unCoup_;
+};
+
+}  // namespace
+
+ObjetPtr piege(ObjetPtr application, std::u16string membre, Erreur erreur, std::shared_ptr<bool> arme, bool unCoup) {
+    return std::make_shared<ObjetPiege>(std::move(application), std::move(membre), std::move(erreur), std::move(arme),
+                                        unCoup);
+}
+
+LeconSimulee::LeconSimulee() : racine_(racineTemporaire()) {
+    poste_ = std::make_unique<sim::Poste>(racine_);
+    module_ = std::make_unique<Module>(poste_->plateforme());
+}
+
+LeconSimulee::~LeconSimulee() {
+    module_.reset();
+    application.reset();
+    poste_.reset();
+    std::error_code ignore;
+    std::filesystem::remove_all(racine_, ignore);
+}
+
+bool LeconSimulee::placeSource(int32_t n, const std::u16string& dossier) {
+    const int32_t k = n - 100;
+    std::string nom = "058204" + std::string(1, char('0' + k / 10)) + std::string(1, char('0' + k % 10)) + ".doc";
+    std::ifstream f(std::filesystem::path(K58204_COURS_DIR) / nom, std::ios::binary);
+    if (!f) return false;
+    std::stringstream contenu;
+    contenu << f.rdbuf();
+    fichiers().MakeSureDirectoryPathExists(dossier);
+    fichiers().Ecrit(dossier + depuisUtf8(nom), contenu.str());
+    return true;
+}
+
+void LeconSimulee::init(int32_t n, const std::u16string& dossier) {
+    placeSource(n, dossier);
+    module_->InitQuestion(n, dossier, application, handle);
+}
+
+}  // namespace k58204::test
