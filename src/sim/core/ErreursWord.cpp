@@ -20,6 +20,8 @@ std::u16string texte(int32_t numero) {
         case wderr::ValeurHorsLimites: return u"Valeur hors de la plage autorisée.";
         case wderr::FormatIllisible: return u"Word ne peut pas lire ce document. Il est peut-être endommagé.";
         case wderr::ArgumentIncorrect: return u"Argument ou appel de procédure incorrect";
+        case wderr::ParametreIncorrect: return u"Paramètre incorrect.";
+        case wderr::NomSignetIncorrect: return u"Nom de signet incorrect.";
         default: return u"Erreur Word";
     }
 }

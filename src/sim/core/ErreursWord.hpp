@@ -25,6 +25,8 @@ inline constexpr int32_t ObjetSupprime = 5825;        // a deleted object used a
 inline constexpr int32_t ValeurHorsLimites = 4608;    // value out of range
 inline constexpr int32_t FormatIllisible = 5156;      // file is not in a format Word can read (choice, see .cpp)
 inline constexpr int32_t ArgumentIncorrect = 5;       // Office: invalid procedure call or argument
+inline constexpr int32_t ParametreIncorrect = 4120;   // a parameter Word does not accept (HomeKey's Unit...)
+inline constexpr int32_t NomSignetIncorrect = 5828;   // Bookmarks.Add: not a valid bookmark name
 }  // namespace wderr
 
 // An error as Word raises it: source "Microsoft Word", its French text,

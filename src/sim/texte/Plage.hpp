@@ -1,0 +1,49 @@
+#pragma once
+// What Range and Selection share: a span of the main story with its text,
+// formatting, sub-collections and edits. Each subclass says where its span
+// lives (its own, a bookmark's, the window's selection) and how a few members
+// differ (Text, Paste).
+#include <optional>
+
+#include "sim/texte/ObjetTexte.hpp"
+
+namespace k58204::sim {
+
+class ObjetPlage : public ObjetTexte {
+protected:
+    using ObjetTexte::ObjetTexte;
+
+    // The current span, inside the story.
+    virtual Etendue etendue() const = 0;
+    // Moves the span (already inside the story and ordered).
+    virtual void definit(Etendue e) = 0;
+    // The span as formatting objects read it, at each of their calls.
+    virtual SourceEtendue source() = 0;
+
+    // Members common to Range and Selection; nullopt for the others.
+    std::optional<Variant> membreCommun(std::u16string_view nom, Appel appel, const ArgumentsSim& args);
+
+    // Delete(Unit, Count) as Range and Selection do it; returns the units deleted.
+    int32_t supprimeUnites(const ArgumentsSim& args);
+
+private:
+    std::optional<Variant> positions(std::u16string_view nom, Appel appel, const ArgumentsSim& args);
+    std::optional<Variant> insertions(std::u16string_view nom, Appel appel, const ArgumentsSim& args);
+    std::optional<Variant> miseEnForme(std::u16string_view nom, Appel appel, const ArgumentsSim& args);
+};
+
+// WdUnits the Delete and Move members take.
+inline constexpr int32_t wdCharacter = 1;
+inline constexpr int32_t wdWord = 2;
+inline constexpr int32_t wdParagraph = 4;
+inline constexpr int32_t wdLine = 5;
+inline constexpr int32_t wdStory = 6;
+// WdCollapseDirection.
+inline constexpr int32_t wdCollapseEnd = 0;
+inline constexpr int32_t wdCollapseStart = 1;
+
+// The position one word before / after pos (starts of words), bounded by the story.
+int32_t motPrecedent(const ModeleDocument& m, int32_t pos);
+int32_t motSuivant(const ModeleDocument& m, int32_t pos);
+
+}  // namespace k58204::sim

@@ -1,0 +1,79 @@
+#pragma once
+// Helpers of the text-side tests: an application context with a clipboard
+// and an Options.DefaultBorderLineWidth, and open documents built through the
+// model's API.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "sim/core/DocumentOuvert.hpp"
+#include "word/Erreur.hpp"
+#include "word/Texte.hpp"
+
+namespace k58204::sim::test {
+
+// An automation object answering every member through one function.
+class ObjetFactice : public Objet {
+public:
+    explicit ObjetFactice(std::function<Variant(std::u16string_view)> f) : f_(std::move(f)) {}
+    Variant invoke(std::u16string_view membre, Appel, const Arguments&) override { return f_(membre); }
+
+private:
+    std::function<Variant(std::u16string_view)> f_;
+};
+
+class ContexteFactice : public ContexteWord {
+public:
+    int32_t largeurBordure = 4;  // Options.DefaultBorderLineWidth
+    ObjetPtr document = std::make_shared<ObjetFactice>([](std::u16string_view) { return Variant(); });
+
+    ObjetPtr application() override {
+        auto options = std::make_shared<ObjetFactice>([this](std::u16string_view) { return Variant(largeurBordure); });
+        return std::make_shared<ObjetFactice>([options](std::u16string_view) { return Variant(ObjetPtr(options)); });
+    }
+    ObjetPtr objetDocument(const std::shared_ptr<DocumentOuvert>&) override { return document; }
+    std::shared_ptr<Garde> garde() override { return nullptr; }
+    Fragment& pressePapiers() override { return pressePapiers_; }
+    bool pressePapiersPlein() const override { return plein_; }
+    void remplitPressePapiers(Fragment f) override {
+        pressePapiers_ = std::move(f);
+        plein_ = true;
+    }
+
+private:
+    Fragment pressePapiers_;
+    bool plein_ = false;
+};
+
+class TexteTest : public ::testing::Test {
+protected:
+    // An open, saved document holding `texte` ("\r" between paragraphs; the
+    // final mark is added).
+    DocumentPtr ouvre(std::u16string_view texte) {
+        auto d = std::make_shared<DocumentOuvert>();
+        d->modele.inserer(0, texte);
+        d->contexte = &contexte;
+        d->marqueEnregistre();
+        return d;
+    }
+
+    ContexteFactice contexte;
+};
+
+inline ObjetPtr objet(const Variant& v) { return v.objet(); }
+inline ObjetPtr membre(const ObjetPtr& o, std::u16string_view m, Arguments a = {}) { return o->get(m, std::move(a)).objet(); }
+inline std::string u8(std::u16string_view s) { return versUtf8(s); }
+
+// The number of the error `f` raises, 0 when it raises none.
+inline int32_t erreurDe(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const Erreur& e) {
+        return e.numero();
+    }
+    return 0;
+}
+
+}  // namespace k58204::sim::test

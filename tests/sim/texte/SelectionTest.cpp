@@ -1,0 +1,154 @@
+// Selection: typing, deleting, cut/copy/paste and their effect on bookmarks;
+// GoTo, HomeKey/EndKey, MoveLeft/MoveRight.
+#include <optional>
+
+#include "Outils.hpp"
+
+namespace k58204::sim::test {
+namespace {
+
+struct CasSignet {
+    const char* nom;
+    Etendue selection;
+    std::function<void(Objet& sel)> action;
+    std::u16string texte;
+    std::optional<Etendue> signet;  // nullopt: the bookmark is gone
+};
+
+class SignetParSelectionTest : public TexteTest, public ::testing::WithParamInterface<CasSignet> {};
+
+// "abc def ghi" with "s01" on "def" (4, 7).
+TEST_P(SignetParSelectionTest, Ajustement) {
+    const CasSignet& c = GetParam();
+    auto d = ouvre(u"abc def ghi");
+    d->modele.ajouterSignet(u"s01", 4, 7);
+    d->selection = c.selection;
+    ObjetPtr sel = creeSelection(d);
+    c.action(*sel);
+    EXPECT_EQ(u8(d->modele.texte()), u8(c.texte + u"\r"));
+    auto s = d->modele.signet(u"s01");
+    ASSERT_EQ(s.has_value(), c.signet.has_value());
+    if (s) {
+        EXPECT_EQ(s->etendue.debut, c.signet->debut);
+        EXPECT_EQ(s->etendue.fin, c.signet->fin);
+    }
+    EXPECT_FALSE(d->saved());
+}
+
+void tape(Objet& s) { s.call(u"TypeText", {u"XY"}); }
+void supprime(Objet& s) { s.call(u"Delete"); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Cas, SignetParSelectionTest,
+    ::testing::Values(
+        CasSignet{"FrappeAuDebut", {4, 4}, tape, u"abc XYdef ghi", Etendue{4, 9}},
+        CasSignet{"FrappeDedans", {5, 5}, tape, u"abc dXYef ghi", Etendue{4, 9}},
+        CasSignet{"FrappeALaFin", {7, 7}, tape, u"abc defXY ghi", Etendue{4, 7}},
+        CasSignet{"FrappeSurSonTexte", {4, 7}, tape, u"abc XY ghi", Etendue{4, 6}},
+        CasSignet{"TextSurSonTexte", {4, 7}, [](Objet& s) { s.put(u"Text", u"XY"); }, u"abc XY ghi", Etendue{4, 6}},
+        CasSignet{"SuppressionPartielle", {4, 5}, supprime, u"abc ef ghi", Etendue{4, 6}},
+        CasSignet{"SuppressionTotale", {3, 8}, supprime, u"abcghi", std::nullopt},
+        CasSignet{"RetourArriereDedans", {6, 6}, [](Objet& s) { s.call(u"TypeBackspace"); }, u"abc df ghi",
+                  Etendue{4, 6}},
+        CasSignet{"CouperColler",
+                  {4, 8},
+                  [](Objet& s) {
+                      s.call(u"Cut");
+                      s.call(u"HomeKey", {6});
+                      s.call(u"Paste");
+                  },
+                  u"def abc ghi", Etendue{0, 3}},
+        CasSignet{"CopierColler",
+                  {4, 7},
+                  [](Objet& s) {
+                      s.call(u"Copy");
+                      s.call(u"HomeKey", {6});
+                      s.call(u"Paste");
+                  },
+                  u"defabc def ghi", Etendue{7, 10}}),
+    [](const auto& i) { return std::string(i.param.nom); });
+
+TEST_F(TexteTest, TextDUnRangeDeSignetLeSupprime) {
+    auto d = ouvre(u"abc def ghi");
+    d->modele.ajouterSignet(u"s01", 4, 7);
+    ObjetPtr r = membre(membre(creeBookmarks(d), u"Item", {u"S01"}), u"Range");
+    r->put(u"Text", u"XY");
+    EXPECT_FALSE(d->modele.signetExiste(u"s01"));
+    EXPECT_EQ(u8(r->get(u"Text").CStr()), "XY") << "the Range covers the new text";
+}
+
+TEST_F(TexteTest, RangeDeSignetSuitLeSignet) {
+    auto d = ouvre(u"abc def ghi");
+    d->modele.ajouterSignet(u"s01", 4, 7);
+    ObjetPtr r = membre(membre(creeBookmarks(d), u"", {u"s01"}), u"Range");
+    d->selection = {0, 0};
+    creeSelection(d)->call(u"TypeText", {u"12"});
+    EXPECT_EQ(r->get(u"Start").CLng(), 6);
+    EXPECT_EQ(u8(r->get(u"Text").CStr()), "def");
+}
+
+TEST_F(TexteTest, GoToSelectionneLeSignetEntier) {
+    auto d = ouvre(u"abc def ghi");
+    d->modele.ajouterSignet(u"s01", 4, 7);
+    d->marqueEnregistre();
+    ObjetPtr sel = creeSelection(d);
+    ObjetPtr r = sel->call(u"GoTo", {nomme(u"What", -1), nomme(u"Name", u"S01")}).objet();
+    EXPECT_EQ(sel->get(u"Start").CLng(), 4);
+    EXPECT_EQ(sel->get(u"End").CLng(), 7);
+    EXPECT_EQ(u8(r->get(u"Text").CStr()), "def");
+    EXPECT_EQ(u8(sel->get(u"Text").CStr()), "def");
+    EXPECT_EQ(membre(sel, u"Words")->get(u"Count").CLng(), 1);
+    EXPECT_EQ(erreurDe([&] { sel->call(u"GoTo", {-1, Variant(), Variant(), u"s99"}); }), 5101);
+    EXPECT_TRUE(d->saved());
+}
+
+TEST_F(TexteTest, HomeKeyEtEndKeyParLigne) {
+    // 50 words of 4 characters: lines of at most 75 characters on A4 at 12 pt.
+    std::u16string texte;
+    for (int i = 0; i < 50; ++i) texte += u"mot ";
+    auto d = ouvre(u"Titre\r" + texte);
+    const Etendue ligne = d->modele.ligneA(150);
+    ASSERT_GT(ligne.debut, 6) << "the paragraph wraps";
+    ObjetPtr sel = creeSelection(d);
+
+    d->selection = {150, 150};
+    EXPECT_EQ(sel->call(u"HomeKey", {nomme(u"Unit", 5)}).CLng(), 150 - ligne.debut);
+    EXPECT_EQ(sel->get(u"Start").CLng(), ligne.debut);
+    EXPECT_EQ(sel->get(u"End").CLng(), ligne.debut);
+    EXPECT_EQ(sel->call(u"HomeKey").CLng(), 0) << "already there";
+
+    d->selection = {150, 160};
+    sel->call(u"HomeKey", {5, 1});
+    EXPECT_EQ(sel->get(u"Start").CLng(), ligne.debut) << "extended to the start of the line";
+    EXPECT_EQ(sel->get(u"End").CLng(), 150);
+
+    d->selection = {3, 3};
+    sel->call(u"EndKey");
+    EXPECT_EQ(sel->get(u"Start").CLng(), 5) << "before the paragraph mark";
+    sel->call(u"EndKey", {6});
+    EXPECT_EQ(sel->get(u"Start").CLng(), d->modele.longueur() - 1);
+    sel->call(u"HomeKey", {6, 1});
+    EXPECT_EQ(sel->get(u"Start").CLng(), 0);
+    EXPECT_EQ(sel->get(u"End").CLng(), d->modele.longueur() - 1);
+    EXPECT_EQ(erreurDe([&] { sel->call(u"HomeKey", {4}); }), 4120);
+}
+
+TEST_F(TexteTest, DeplacementsAuClavier) {
+    auto d = ouvre(u"un deux trois");
+    ObjetPtr sel = creeSelection(d);
+    EXPECT_EQ(sel->call(u"MoveRight", {2}).CLng(), 1);
+    EXPECT_EQ(sel->get(u"Start").CLng(), 3);
+    EXPECT_EQ(sel->call(u"MoveRight", {1, 4, 1}).CLng(), 4);
+    EXPECT_EQ(u8(sel->get(u"Text").CStr()), "deux");
+    EXPECT_EQ(sel->call(u"MoveLeft").CLng(), 1) << "collapsing counts as one";
+    EXPECT_EQ(sel->get(u"End").CLng(), 3);
+    EXPECT_EQ(sel->call(u"MoveLeft", {1, 10}).CLng(), 3);
+    EXPECT_EQ(u8(sel->get(u"Text").CStr()), "u") << "an insertion point shows the next character";
+    EXPECT_EQ(sel->call(u"MoveRight", {1, 100}).CLng(), 13) << "stops before the final mark";
+    sel->call(u"TypeParagraph");
+    EXPECT_EQ(u8(d->modele.texte()), "un deux trois\r\r");
+    EXPECT_EQ(sel->get(u"Type").CLng(), 1);
+}
+
+}  // namespace
+}  // namespace k58204::sim::test
