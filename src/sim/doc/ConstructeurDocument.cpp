@@ -77,6 +77,7 @@ ModeleDocument ConstructeurDocument::construire(const MiseEnPage& derniere) {
     doc_.texte_ = std::move(texte_);
     doc_.fusionneRuns();
     doc_.version_ = 0;
+    doc_.proprietesVues_ = doc_.proprietes_;
     ModeleDocument d = std::move(doc_);
     doc_ = ModeleDocument{};
     texte_.clear();

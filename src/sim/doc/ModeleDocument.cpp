@@ -19,6 +19,14 @@ ModeleDocument::ModeleDocument() {
     paragraphes_.push_back({1, 0, 0});
 }
 
+uint64_t ModeleDocument::version() const {
+    if (!(proprietes_ == proprietesVues_)) {
+        proprietesVues_ = proprietes_;
+        ++versionProprietes_;
+    }
+    return version_ + styles_.version() + versionProprietes_;
+}
+
 std::pair<int32_t, int32_t> ModeleDocument::borne(int32_t debut, int32_t fin) const {
     const int32_t n = longueur();
     debut = std::clamp(debut, 0, n);

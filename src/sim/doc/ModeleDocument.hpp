@@ -91,9 +91,10 @@ public:
     int32_t longueur() const { return static_cast<int32_t>(texte_.size()); }
     std::u16string texte(int32_t debut, int32_t fin) const;
     Etendue contenu() const { return {0, longueur()}; }
-    // Incremented by every change of content, formatting or document data:
-    // the automation layer compares it to decide Document.Saved.
-    uint64_t version() const { return version_; }
+    // Grows with every change of content, formatting, styles or document
+    // data: the automation layer compares it to decide Document.Saved.
+    // (Changes made through styles() and proprietes() are seen here too.)
+    uint64_t version() const;
 
     // ------------------------------------------------------------ paragraphs
     int32_t nombreParagraphes() const { return static_cast<int32_t>(paragraphes_.size()); }
@@ -205,9 +206,9 @@ public:
 
     // ------------------------------------------------------------ styles and data
     const FeuilleStyles& styles() const { return styles_; }
-    FeuilleStyles& styles() { ++version_; return styles_; }
+    FeuilleStyles& styles() { return styles_; }
     const ProprietesDocument& proprietes() const { return proprietes_; }
-    ProprietesDocument& proprietes() { ++version_; return proprietes_; }
+    ProprietesDocument& proprietes() { return proprietes_; }
 
     // Structural equality of two documents (text, formatting as stored,
     // bookmarks, check boxes, sections, styles, data), runs compared after
@@ -263,6 +264,10 @@ private:
     FeuilleStyles styles_;
     ProprietesDocument proprietes_;
     uint64_t version_ = 0;
+    // Document data as version() last saw it, to notice changes made through
+    // the mutable accessor.
+    mutable ProprietesDocument proprietesVues_;
+    mutable uint64_t versionProprietes_ = 0;
 };
 
 }  // namespace k58204::sim
