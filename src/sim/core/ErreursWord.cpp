@@ -22,6 +22,7 @@ std::u16string texte(int32_t numero) {
         case wderr::ArgumentIncorrect: return u"Argument ou appel de procédure incorrect";
         case wderr::ParametreIncorrect: return u"Paramètre incorrect.";
         case wderr::NomSignetIncorrect: return u"Nom de signet incorrect.";
+        case wderr::MotDePasseIncorrect: return u"Le mot de passe est incorrect.";
         default: return u"Erreur Word";
     }
 }

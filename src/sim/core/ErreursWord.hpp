@@ -27,6 +27,7 @@ inline constexpr int32_t FormatIllisible = 5156;      // file is not in a format
 inline constexpr int32_t ArgumentIncorrect = 5;       // Office: invalid procedure call or argument
 inline constexpr int32_t ParametreIncorrect = 4120;   // a parameter Word does not accept (HomeKey's Unit...)
 inline constexpr int32_t NomSignetIncorrect = 5828;   // Bookmarks.Add: not a valid bookmark name
+inline constexpr int32_t MotDePasseIncorrect = 5485;  // Unprotect: wrong password
 }  // namespace wderr
 
 // An error as Word raises it: source "Microsoft Word", its French text,
