@@ -28,7 +28,9 @@ void ConstructeurDocument::ajouterRun(const FormatCaractere& format) {
 void ConstructeurDocument::ajouterTexte(std::u16string_view texte, const FormatCaractere& format) {
     if (texte.empty()) return;
     ajouterRun(format);
-    for (char16_t c : texte) texte_ += c == MarqueParagraphe ? u' ' : c;
+    // A line feed or carriage return written inside w:t is white space, not a
+    // paragraph mark.
+    for (char16_t c : texte) texte_ += (c == MarqueParagraphe || c == u'\n') ? u' ' : c;
 }
 
 void ConstructeurDocument::ajouterCase(CaseACocher c, const FormatCaractere& format) {

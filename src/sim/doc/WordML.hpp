@@ -13,8 +13,12 @@
 //
 // Writing produces the same structure, always with w:styles holding the
 // default paragraph style Normal, the mso-application processing instruction,
-// w:view print, and every section's w:sectPr. A written document read back is
-// equal to the original (ModeleDocument::memeContenu).
+// w:view print (whatever view the document was read with: other views open
+// LibreOffice in its web view), and every section's w:sectPr. A written
+// document read back is equal to the original (ModeleDocument::memeContenu),
+// except for that view and for control characters that have no XML form
+// (other than tab, line, page and column breaks, hyphens and form fields),
+// which are dropped.
 #include <stdexcept>
 #include <string>
 #include <string_view>

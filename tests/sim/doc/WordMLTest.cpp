@@ -241,6 +241,14 @@ INSTANTIATE_TEST_SUITE_P(
                   u"a\x0B\x0C\uF0E8\r", 0}),
     [](const auto& info) { return std::string(info.param.nom); });
 
+TEST(WordML, EspaceDeNomsParDefautEtRetoursALaLigne) {
+    ModeleDocument d = lireWordML(
+        "<wordDocument xmlns=\"http://schemas.microsoft.com/office/word/2003/wordml\"><body>"
+        "<p><pPr><jc val=\"center\"/></pPr><r><t>a\nb</t></r></p></body></wordDocument>");
+    EXPECT_EQ(d.texte(), u"a b\r");
+    EXPECT_EQ(d.formatParagraphe(0).alignement, 1);
+}
+
 TEST(FFData, CaseConnueDecodee) {
     auto octets = decodeBase64("/////2UAAAAUAAYAQwBoAGUAYwBrADEAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAA");
     ASSERT_TRUE(octets);
