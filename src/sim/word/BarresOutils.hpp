@@ -62,6 +62,9 @@ public:
     void changeActive(size_t i, bool active);
     void changePosition(size_t i, int32_t position);
     void changeRang(size_t i, int32_t rang);
+    void changeLegende(size_t i, size_t controle, std::u16string legende) {
+        barres_.at(i).controles.at(controle) = std::move(legende);
+    }
 
     bool infobulles = true;  // CommandBars.DisplayTooltips
 

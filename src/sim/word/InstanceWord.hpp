@@ -27,6 +27,7 @@
 // - A document's windows share one view state (the document's EtatFenetre);
 //   each window has its own number and caption.
 #include <chrono>
+#include <map>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -61,6 +62,7 @@ enum class ReponseInvite { NePasEnregistrer, Enregistrer, Annuler };
 struct FenetreWord {
     uint64_t id = 0;
     DocumentPtr doc;
+    std::optional<std::u16string> legende;  // a Caption set through automation
 };
 
 struct ComplementWord {
@@ -193,6 +195,11 @@ public:
     bool infobulles = true;                // DisplayScreenTips
     bool barresDefilement = true;          // DisplayScrollBars
     bool miseAJourEcran = true;            // ScreenUpdating
+    // Other Boolean options (Options.CheckSpellingAsYouType...), by lower-cased name.
+    std::map<std::u16string, bool> optionsBooleennes;
+    int32_t largeurBordureParDefaut = 4;   // Options.DefaultBorderLineWidth: wdLineWidth050pt
+    // Window.Caption set by automation (Word keeps it until the document is renamed).
+    void changeLegende(uint64_t id, std::u16string legende);
 
 private:
     InstanceWord(std::shared_ptr<Bureau> bureau, std::shared_ptr<platform::SystemeFichiers> fichiers,
@@ -203,6 +210,8 @@ private:
     // What the prompt to save gives for one document: true to go on.
     void invite(const DocumentPtr& doc);
     void termine();
+    void fermeParFenetre();
+    void montreBarreApercu();
 
     std::shared_ptr<Bureau> bureau_;
     std::shared_ptr<platform::SystemeFichiers> fichiers_;
@@ -225,6 +234,7 @@ private:
 
     BarresOutils barres_;
     std::vector<ComplementWord> complements_;
+    std::weak_ptr<Objet> application_;
     Fragment pressePapiers_;
     bool pressePapiersPlein_ = false;
 };

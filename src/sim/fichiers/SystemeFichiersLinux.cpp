@@ -1,0 +1,384 @@
+#include "sim/fichiers/SystemeFichiersLinux.hpp"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+#include "word/Erreur.hpp"
+#include "word/Texte.hpp"
+
+namespace fs = std::filesystem;
+
+namespace k58204::sim {
+
+namespace {
+
+inline constexpr int32_t NomIncorrect = 52;  // VB: bad file name or number
+
+[[noreturn]] void leve(int32_t numero) {
+    if (numero == NomIncorrect) throw Erreur(NomIncorrect, SourceComposant, u"Nom ou numéro de fichier incorrect");
+    leveErreurExecution(numero);
+}
+
+bool separateur(char16_t c) { return c == u'\\' || c == u'/'; }
+
+bool estJoker(char16_t c) { return c == u'*' || c == u'?'; }
+
+bool caractereInterdit(char16_t c) {
+    return c < 32 || c == u'<' || c == u'>' || c == u':' || c == u'"' || c == u'|';
+}
+
+std::u16string nomDisque(const fs::path& p) { return depuisUtf8(p.filename().string()); }
+
+fs::path versLinux(const fs::path& base, const std::u16string& nom) { return base / fs::path(versUtf8(nom)); }
+
+// Windows wildcard match, without regard to case: * any run, ? one character;
+// "*.*" matches every name, dotted or not.
+bool joker(std::u16string_view motif, std::u16string_view nom) {
+    if (motif == u"*.*") motif = u"*";
+    size_t m = 0, n = 0, etoile = std::u16string_view::npos, reprise = 0;
+    while (n < nom.size()) {
+        if (m < motif.size() && (motif[m] == u'?' || motif[m] == nom[n])) {
+            ++m;
+            ++n;
+        } else if (m < motif.size() && motif[m] == u'*') {
+            etoile = m++;
+            reprise = n;
+        } else if (etoile != std::u16string_view::npos) {
+            m = etoile + 1;
+            n = ++reprise;
+        } else {
+            return false;
+        }
+    }
+    while (m < motif.size() && motif[m] == u'*') ++m;
+    return m == motif.size();
+}
+
+}  // namespace
+
+SystemeFichiersLinux::SystemeFichiersLinux(fs::path racine) : racine_(fs::absolute(std::move(racine))) {}
+
+std::vector<std::u16string> SystemeFichiersLinux::decoupe(std::u16string_view chemin, bool jokersPermis) const {
+    if (chemin.size() >= 2 && separateur(chemin[0]) && separateur(chemin[1])) leve(err::CheminIntrouvable);  // UNC
+    std::vector<std::u16string> composants;
+    std::u16string_view reste = chemin;
+    if (chemin.size() >= 2 && chemin[1] == u':') {
+        char16_t lecteur = chemin[0];
+        bool lettre = (lecteur >= u'a' && lecteur <= u'z') || (lecteur >= u'A' && lecteur <= u'Z');
+        if (!lettre) leve(NomIncorrect);
+        if (lecteur != u'c' && lecteur != u'C') leve(err::CheminIntrouvable);
+        reste = chemin.substr(2);
+        if (reste.empty() || !separateur(reste[0])) composants = courant_;  // "C:x": the current folder of C:
+    } else if (chemin.empty() || !separateur(chemin[0])) {
+        composants = courant_;
+    }
+    size_t i = 0;
+    while (i <= reste.size()) {
+        size_t j = i;
+        while (j < reste.size() && !separateur(reste[j])) ++j;
+        std::u16string nom(reste.substr(i, j - i));
+        i = j + 1;
+        if (nom.empty() || nom == u".") continue;
+        if (nom == u"..") {
+            if (!composants.empty()) composants.pop_back();
+            continue;
+        }
+        for (char16_t c : nom) {
+            if (caractereInterdit(c)) leve(NomIncorrect);
+            if (estJoker(c) && !jokersPermis) leve(NomIncorrect);
+        }
+        // Windows drops trailing dots and spaces from a name.
+        while (!nom.empty() && (nom.back() == u'.' || nom.back() == u' ')) nom.pop_back();
+        if (nom.empty()) leve(NomIncorrect);
+        composants.push_back(std::move(nom));
+    }
+    return composants;
+}
+
+SystemeFichiersLinux::Resolution SystemeFichiersLinux::resous(const std::vector<std::u16string>& composants) const {
+    Resolution r;
+    r.linux = racine_;
+    bool perdu = false;
+    for (const std::u16string& voulu : composants) {
+        std::u16string retenu = voulu;
+        if (!perdu) {
+            std::error_code ec;
+            std::vector<std::u16string> candidats;
+            if (fs::is_directory(r.linux, ec)) {
+                std::u16string cle = LCase(voulu);
+                for (const auto& e : fs::directory_iterator(r.linux, ec)) {
+                    std::u16string n = nomDisque(e.path());
+                    if (n == voulu) {
+                        candidats.assign(1, n);
+                        break;
+                    }
+                    if (LCase(n) == cle) candidats.push_back(n);
+                }
+            }
+            if (candidats.empty()) {
+                perdu = true;
+            } else {
+                std::sort(candidats.begin(), candidats.end());
+                retenu = candidats.front();
+                ++r.trouves;
+            }
+        }
+        r.composants.push_back(retenu);
+        r.linux = versLinux(r.linux, retenu);
+    }
+    return r;
+}
+
+fs::path SystemeFichiersLinux::cheminLinux(std::u16string_view chemin) const { return resous(chemin).linux; }
+
+std::u16string SystemeFichiersLinux::cheminAbsolu(std::u16string_view chemin) const {
+    std::u16string s = u"C:";
+    std::vector<std::u16string> c = decoupe(chemin, false);
+    if (c.empty()) return s + u"\\";
+    for (const auto& n : c) s += u"\\" + n;
+    return s;
+}
+
+std::u16string SystemeFichiersLinux::cheminReel(std::u16string_view chemin) const {
+    std::u16string s = u"C:";
+    Resolution r = resous(chemin);
+    if (r.composants.empty()) return s + u"\\";
+    for (const auto& n : r.composants) s += u"\\" + n;
+    return s;
+}
+
+std::string SystemeFichiersLinux::cle(const fs::path& p) const { return p.lexically_normal().string(); }
+
+int32_t SystemeFichiersLinux::attributs(const fs::path& p) const {
+    std::error_code ec;
+    fs::file_status st = fs::status(p, ec);
+    if (ec || !fs::exists(st)) return -1;
+    auto it = attributs_.find(cle(p));
+    if (fs::is_directory(st)) {
+        int32_t a = platform::attr::Dossier;
+        if (it != attributs_.end()) a |= it->second;
+        return a;
+    }
+    int32_t a = it != attributs_.end() ? it->second : platform::attr::Archive;
+    if ((st.permissions() & fs::perms::owner_write) == fs::perms::none) a |= platform::attr::LectureSeule;
+    return a;
+}
+
+void SystemeFichiersLinux::oublie(const fs::path& p) {
+    std::string k = cle(p);
+    for (auto it = attributs_.begin(); it != attributs_.end();) {
+        if (it->first == k || it->first.rfind(k + "/", 0) == 0)
+            it = attributs_.erase(it);
+        else
+            ++it;
+    }
+}
+
+void SystemeFichiersLinux::SetAttr(std::u16string_view chemin, int32_t a) {
+    Resolution r = resous(chemin);
+    if (!r.existe()) leve(err::FichierIntrouvable);
+    if (a & ~(platform::attr::LectureSeule | platform::attr::Cache | platform::attr::Systeme | platform::attr::Archive))
+        leve(err::AppelIncorrect);
+    std::error_code ec;
+    if (fs::is_directory(r.linux, ec)) {
+        attributs_[cle(r.linux)] = a;
+        return;
+    }
+    attributs_[cle(r.linux)] = a & ~platform::attr::LectureSeule;
+    constexpr auto ecriture = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    if (a & platform::attr::LectureSeule)
+        fs::permissions(r.linux, ecriture, fs::perm_options::remove, ec);
+    else
+        fs::permissions(r.linux, fs::perms::owner_write, fs::perm_options::add, ec);
+    if (ec) leve(err::AccesChemin);
+}
+
+int32_t SystemeFichiersLinux::GetAttr(std::u16string_view chemin) {
+    Resolution r = resous(chemin);
+    int32_t a = r.existe() ? attributs(r.linux) : -1;
+    if (a < 0) leve(err::FichierIntrouvable);
+    return a;
+}
+
+void SystemeFichiersLinux::Kill(std::u16string_view chemin) {
+    Resolution r = resous(chemin);
+    int32_t a = r.existe() ? attributs(r.linux) : -1;
+    // Kill looks for normal files only: a folder, a hidden or a system file is not found.
+    if (a < 0 || (a & (platform::attr::Dossier | platform::attr::Cache | platform::attr::Systeme)))
+        leve(err::FichierIntrouvable);
+    if (a & platform::attr::LectureSeule) leve(err::AccesChemin);
+    std::error_code ec;
+    fs::remove(r.linux, ec);
+    if (ec) leve(err::AccesChemin);
+    oublie(r.linux);
+}
+
+void SystemeFichiersLinux::Name(std::u16string_view source, std::u16string_view destination) {
+    Resolution s = resous(source);
+    if (s.composants.empty()) leve(err::AccesChemin);
+    if (!s.existe()) leve(err::FichierIntrouvable);
+    std::vector<std::u16string> dc = decoupe(destination, false);
+    if (dc.empty()) leve(err::FichierExistant);
+    Resolution d = resous(dc);
+    if (d.trouves + 1 < d.composants.size()) leve(err::CheminIntrouvable);
+    std::error_code ec;
+    if (d.existe() && !fs::equivalent(s.linux, d.linux, ec)) leve(err::FichierExistant);
+    // The new name as given: renaming "a.doc" to "A.doc" changes its case.
+    fs::path cible = versLinux(d.linux.parent_path(), dc.back());
+    if (!fs::is_directory(cible.parent_path(), ec)) leve(err::CheminIntrouvable);
+    // A folder cannot move into itself.
+    std::string ks = cle(s.linux), kd = cle(cible);
+    if (kd.rfind(ks + "/", 0) == 0) leve(err::AccesChemin);
+    fs::rename(s.linux, cible, ec);
+    if (ec) leve(err::AccesChemin);
+    // Attributes follow the file (and, for a folder, what it holds).
+    std::map<std::string, int32_t> deplaces;
+    for (auto it = attributs_.begin(); it != attributs_.end();) {
+        if (it->first == ks || it->first.rfind(ks + "/", 0) == 0) {
+            deplaces[kd + it->first.substr(ks.size())] = it->second;
+            it = attributs_.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    attributs_.insert(deplaces.begin(), deplaces.end());
+}
+
+std::vector<std::u16string> SystemeFichiersLinux::Dir(std::u16string_view motif, int32_t masque) {
+    // The last component is the pattern; what comes before is the folder.
+    size_t coupe = motif.size();
+    while (coupe > 0 && !separateur(motif[coupe - 1]) && !(coupe == 2 && motif[1] == u':')) --coupe;
+    std::u16string modele(motif.substr(coupe));
+    if (modele.empty()) modele = u"*";
+    for (char16_t c : modele)
+        if (caractereInterdit(c)) leve(NomIncorrect);
+    std::u16string_view dossier = motif.substr(0, coupe);
+    std::vector<std::u16string> composants;
+    if (dossier.empty())
+        composants = courant_;
+    else if (dossier.size() == 2 && dossier[1] == u':')
+        composants = decoupe(std::u16string(dossier) + u".", false);
+    else
+        composants = decoupe(dossier, false);
+    Resolution r = resous(composants);
+    std::error_code ec;
+    if (!r.existe() || !fs::is_directory(r.linux, ec)) return {};
+
+    std::u16string cleModele = LCase(modele);
+    auto retenu = [&](const std::u16string& nom, int32_t a) {
+        constexpr int32_t speciaux = platform::attr::Cache | platform::attr::Systeme | platform::attr::Dossier;
+        return (a & speciaux & ~masque) == 0 && joker(cleModele, LCase(nom));
+    };
+    std::vector<std::u16string> resultat;
+    if (!composants.empty())
+        for (const char16_t* special : {u".", u".."})
+            if (retenu(special, platform::attr::Dossier)) resultat.emplace_back(special);
+    std::vector<std::pair<std::u16string, std::u16string>> entrees;  // (lower-cased, as on disk)
+    for (const auto& e : fs::directory_iterator(r.linux, ec)) {
+        std::u16string nom = nomDisque(e.path());
+        if (retenu(nom, attributs(e.path()))) entrees.emplace_back(LCase(nom), nom);
+    }
+    std::sort(entrees.begin(), entrees.end());
+    for (auto& [cle, nom] : entrees) resultat.push_back(std::move(nom));
+    return resultat;
+}
+
+void SystemeFichiersLinux::ChDir(std::u16string_view chemin) {
+    std::vector<std::u16string> c = decoupe(chemin, false);
+    Resolution r = resous(c);
+    std::error_code ec;
+    if (!r.existe() || !fs::is_directory(r.linux, ec)) leve(err::CheminIntrouvable);
+    courant_ = std::move(c);
+}
+
+std::u16string SystemeFichiersLinux::CurDir() {
+    std::u16string s = u"C:";
+    if (courant_.empty()) return s + u"\\";
+    for (const auto& n : courant_) s += u"\\" + n;
+    return s;
+}
+
+void SystemeFichiersLinux::MkDir(std::u16string_view chemin) {
+    Resolution r = resous(chemin);
+    if (r.composants.empty() || r.existe()) leve(err::AccesChemin);
+    if (r.trouves + 1 < r.composants.size()) leve(err::CheminIntrouvable);
+    std::error_code ec;
+    if (!fs::is_directory(r.linux.parent_path(), ec)) leve(err::CheminIntrouvable);
+    fs::create_directory(r.linux, ec);
+    if (ec) leve(err::AccesChemin);
+}
+
+void SystemeFichiersLinux::RmDir(std::u16string_view chemin) {
+    Resolution r = resous(chemin);
+    if (!r.existe()) leve(err::CheminIntrouvable);
+    std::error_code ec;
+    if (r.composants.empty() || !fs::is_directory(r.linux, ec)) leve(err::AccesChemin);
+    if (!fs::is_empty(r.linux, ec)) leve(err::AccesChemin);
+    // The process's current folder (or a folder holding it) cannot be removed.
+    Resolution courant = resous(courant_);
+    std::string kc = cle(courant.linux), kr = cle(r.linux);
+    if (kc == kr || kc.rfind(kr + "/", 0) == 0) leve(err::AccesChemin);
+    fs::remove(r.linux, ec);
+    if (ec) leve(err::AccesChemin);
+    oublie(r.linux);
+}
+
+bool SystemeFichiersLinux::MakeSureDirectoryPathExists(std::u16string_view chemin) {
+    try {
+        // Only what comes before the last backslash is a folder.
+        size_t fin = chemin.size();
+        while (fin > 0 && !separateur(chemin[fin - 1])) --fin;
+        if (fin == 0) return true;
+        Resolution r = resous(chemin.substr(0, fin));
+        std::error_code ec;
+        fs::path p = racine_;
+        for (const auto& n : r.composants) {
+            p = versLinux(p, n);
+            if (fs::is_directory(p, ec)) continue;
+            if (fs::exists(p, ec) || !fs::create_directory(p, ec)) return false;
+        }
+        return true;
+    } catch (const Erreur&) {
+        return false;
+    }
+}
+
+bool SystemeFichiersLinux::Existe(std::u16string_view chemin) {
+    try {
+        return resous(chemin).existe();
+    } catch (const Erreur&) {
+        return false;
+    }
+}
+
+std::string SystemeFichiersLinux::Lit(std::u16string_view chemin) {
+    Resolution r = resous(chemin);
+    std::error_code ec;
+    if (!r.existe()) leve(err::FichierIntrouvable);
+    if (fs::is_directory(r.linux, ec)) leve(err::AccesChemin);
+    std::ifstream in(r.linux, std::ios::binary);
+    if (!in) leve(err::AccesChemin);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void SystemeFichiersLinux::Ecrit(std::u16string_view chemin, std::string_view octets) {
+    Resolution r = resous(chemin);
+    if (r.composants.empty()) leve(err::AccesChemin);
+    if (r.trouves + 1 < r.composants.size()) leve(err::CheminIntrouvable);
+    std::error_code ec;
+    if (r.existe()) {
+        int32_t a = attributs(r.linux);
+        if (a & (platform::attr::Dossier | platform::attr::LectureSeule)) leve(err::AccesChemin);
+    }
+    std::ofstream out(r.linux, std::ios::binary | std::ios::trunc);
+    if (!out) leve(err::AccesChemin);
+    out.write(octets.data(), static_cast<std::streamsize>(octets.size()));
+    if (!out) leve(err::AccesChemin);
+    // Windows marks a written file for archiving.
+    auto it = attributs_.find(cle(r.linux));
+    if (it != attributs_.end()) it->second |= platform::attr::Archive;
+}
+
+}  // namespace k58204::sim
