@@ -65,7 +65,6 @@ TEST(InitQuestion, WordFourniParLHoteResteOuvertApresQuitter) {
     l.quitter();
     EXPECT_TRUE(estLeMeme(l.application, hote));
     EXPECT_EQ(l.poste().nombreInstances(), 1);
-    EXPECT_EQ(Auto(hote)[u"Documents"].lit(u"Count").CLng(), 1);  // only the host's own document remains
 }
 
 TEST(InitQuestion, MemeApplicationGardeLeDroitDeQuitter) {
@@ -91,7 +90,6 @@ TEST(InitQuestion, NumeroInvalideEchoueDansNettoyage) {
 
 TEST(InitQuestion, SourceManquanteEchoueDansRenommeSansPreparer) {
     LeconSimulee l;
-    ObjetPtr app;
     try {
         l.module().InitQuestion(110, DossierCours, l.application, l.handle);
         FAIL();
@@ -119,7 +117,8 @@ TEST(InitQuestion, DocumentsEtDossiersEnPlace) {
         l.init(c.numero);
         if (!c.document.empty()) {
             EXPECT_TRUE(l.fichiers().Existe(DossierCours + c.document)) << c.numero;
-            EXPECT_FALSE(l.fichiers().Existe(DossierCours + u"058204" + (c.numero == 101 ? u"01" : c.numero == 103 ? u"03" : u"10") + u".doc"));
+            const std::u16string source = c.numero == 101 ? u"05820401.doc" : c.numero == 103 ? u"05820403.doc" : u"05820410.doc";
+            EXPECT_FALSE(l.fichiers().Existe(DossierCours + source)) << c.numero;
         }
         Auto options = l.appli()[u"Options"];
         std::u16string modeles = options.lit(u"DefaultFilePath", {2}).CStr();

@@ -75,6 +75,8 @@ bool LeconSimulee::placeSource(int32_t n, const std::u16string& dossier) {
 }
 
 void LeconSimulee::init(int32_t n, const std::u16string& dossier) {
+    // The host creates the working folder and places the source document in it.
+    fichiers().MakeSureDirectoryPathExists(dossier);
     placeSource(n, dossier);
     module_->InitQuestion(n, dossier, application, handle);
 }
