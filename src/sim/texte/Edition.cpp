@@ -55,6 +55,12 @@ int32_t positionInsertion(const DocumentOuvert& d, int32_t pos) {
     return std::clamp(pos, 0, d.modele.longueur() - 1);
 }
 
+Etendue selectionPossible(const DocumentOuvert& d, Etendue e) {
+    e = borne(d, e);
+    if (e.vide()) e.debut = e.fin = positionInsertion(d, e.debut);
+    return e;
+}
+
 int32_t finRepliee(const DocumentOuvert& d, int32_t fin) { return positionInsertion(d, fin); }
 
 Etendue inserer(DocumentOuvert& d, int32_t pos, std::u16string_view texte) {

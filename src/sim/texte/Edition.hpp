@@ -23,6 +23,9 @@ void verifieModifiable(const DocumentOuvert& d);
 Etendue borne(const DocumentOuvert& d, Etendue e);
 // Where text can go: never after the final paragraph mark.
 int32_t positionInsertion(const DocumentOuvert& d, int32_t pos);
+// A span as the window's selection may hold it: an insertion point stands
+// before the final mark, never after it.
+Etendue selectionPossible(const DocumentOuvert& d, Etendue e);
 // The end of a span whose text goes up to the final mark, when it is
 // collapsed to its end: just before that mark.
 int32_t finRepliee(const DocumentOuvert& d, int32_t fin);

@@ -62,7 +62,7 @@ protected:
         if (auto r = membreCommun(nom, appel, args)) return r;
         if (!estLecture(appel)) return std::nullopt;
         if (estNom(nom, u"Select")) {
-            doc().selection = etendue();
+            doc().selection = edition::selectionPossible(doc(), etendue());
             doc().selectionVersDebut = false;
             return Variant();
         }

@@ -82,8 +82,7 @@ private:
 
     // Sets the selection; an insertion point stays before the final mark.
     void place(Etendue e, bool versDebut) {
-        e = edition::borne(doc(), e);
-        if (e.vide()) e.debut = e.fin = edition::positionInsertion(doc(), e.debut);
+        e = edition::selectionPossible(doc(), e);
         doc().selection = e;
         doc().selectionVersDebut = versDebut && !e.vide();
     }

@@ -38,7 +38,7 @@ protected:
         if (estNom(nom, u"Empty")) return Variant(s->etendue.vide());
         if (estNom(nom, u"StoryType")) return Variant(int32_t{1});  // wdMainTextStory
         if (estNom(nom, u"Select")) {
-            doc().selection = edition::borne(doc(), s->etendue);
+            doc().selection = edition::selectionPossible(doc(), s->etendue);
             doc().selectionVersDebut = false;
             return Variant();
         }

@@ -161,6 +161,9 @@ TEST_F(TexteTest, MiseEnPageParSectionEtDocument) {
     ObjetPtr document = creePageSetup(d, -1);
     EXPECT_EQ(document->get(u"TopMargin"), Variant(9999999.0f));
     EXPECT_EQ(document->get(u"Orientation").CLng(), 0);
+    page1->put(u"Orientation", 1);
+    EXPECT_EQ(document->get(u"Orientation").CLng(), wdUndefined);
+    EXPECT_EQ(page1->get(u"PageHeight"), Variant(595.3f)) << "width and height swapped";
     document->put(u"Orientation", 1);
     EXPECT_EQ(document->get(u"Orientation").CLng(), 1);
     EXPECT_EQ(membre(membre(sections, u"Last"), u"PageSetup")->get(u"PageWidth"), Variant(841.9f));

@@ -26,6 +26,9 @@ TEST_P(RangeTest, TexteEtCollections) {
     EXPECT_EQ(membre(r, u"Paragraphs")->get(u"Count").CLng(), c.paragraphes);
     EXPECT_EQ(membre(r, u"Words")->get(u"Count").CLng(), c.mots);
     EXPECT_EQ(membre(r, u"Characters")->get(u"Count").CLng(), c.caracteres);
+    // Words.Item answers for every word Words.Count counts, and no further.
+    EXPECT_NO_THROW(membre(r, u"Words", {c.mots}));
+    EXPECT_EQ(erreurDe([&] { membre(r, u"Words", {c.mots + 1}); }), 5941);
     // Paragraphs(1) answers the Item of the collection, a whole paragraph.
     ObjetPtr p = membre(r, u"Paragraphs", {1});
     EXPECT_EQ(u8(membre(p, u"Range")->get(u"Text").CStr()), u8(c.premierParagraphe));

@@ -87,6 +87,19 @@ TEST_F(TexteTest, RangeDeSignetSuitLeSignet) {
     EXPECT_EQ(u8(r->get(u"Text").CStr()), "def");
 }
 
+TEST_F(TexteTest, LaSelectionSuitLesEditionsFaitesAilleurs) {
+    auto d = ouvre(u"abc def ghi");
+    d->selection = {4, 7};
+    creeRange(d, {0, 0})->call(u"InsertBefore", {u"12"});
+    EXPECT_EQ(d->selection, (Etendue{6, 9})) << "text inserted before it";
+    creeRange(d, {9, 13})->call(u"Delete");
+    EXPECT_EQ(d->selection, (Etendue{6, 9})) << "text deleted after it";
+    creeRange(d, {5, 8})->call(u"Delete");
+    EXPECT_EQ(d->selection, (Etendue{5, 6})) << "part of it deleted";
+    creeRange(d, {0, 9})->call(u"Delete");
+    EXPECT_EQ(d->selection, (Etendue{0, 0}));
+}
+
 TEST_F(TexteTest, GoToSelectionneLeSignetEntier) {
     auto d = ouvre(u"abc def ghi");
     d->modele.ajouterSignet(u"s01", 4, 7);
