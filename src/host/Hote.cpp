@@ -1,0 +1,295 @@
+#include "host/Hote.hpp"
+
+#include <memory>
+#include <optional>
+#include <stdexcept>
+
+#include "host/Evaluateur.hpp"
+#include "host/LectureVerdict.hpp"
+#include "host/OperationsVba.hpp"
+#include "host/ServeurTrace.hpp"
+#include "module/Module.hpp"
+#include "sim/Poste.hpp"
+#include "word/Erreur.hpp"
+#include "word/ObjetTrace.hpp"
+#include "word/Texte.hpp"
+
+namespace k58204::lecon {
+
+namespace {
+
+template <class... F>
+struct Surcharge : F... {
+    using F::operator()...;
+};
+template <class... F>
+Surcharge(F...) -> Surcharge<F...>;
+
+// The root of the learner's statements when no Word runs: every member
+// raises 91, as a member of Nothing does in VBA.
+class AucunWord : public Objet {
+public:
+    Variant invoke(std::u16string_view, Appel, const Arguments&) override {
+        leveErreurExecution(err::ObjetNonDefini);
+    }
+};
+
+bool estControle(const ContenuEtape& c) {
+    return std::holds_alternative<etape::Attendu>(c) || std::holds_alternative<etape::AttenduErreur>(c) ||
+           std::holds_alternative<etape::Verifie>(c);
+}
+
+constexpr char FinDuScript[] = "quitter (fin du script)";
+
+// What stops a script: the step's own failure, already described.
+struct Arret {
+    std::string raison;
+};
+
+// One script played on its own machine.
+class Partie {
+public:
+    Partie(const Cours& cours, const std::filesystem::path& racine, bool trace, RapportScript& rapport)
+        : cours_(cours), poste_(racine), rapport_(rapport) {
+        if (trace) {
+            journal_ = std::make_shared<Journal>();
+            serveurTrace_ = std::make_unique<ServeurTrace>(poste_.serveur(), journal_);
+        }
+        platform::Plateforme p{poste_.fenetres(), poste_.clavier(),
+                               serveurTrace_ ? static_cast<platform::ServeurWord&>(*serveurTrace_) : poste_.serveur(),
+                               poste_.fichiers()};
+        module_ = std::make_unique<Module>(p);
+    }
+
+    void joue(const Script& script) {
+        const std::vector<Etape>& etapes = script.etapes;
+        size_t suivante = 0;  // the first step not run
+        try {
+            for (; suivante < etapes.size(); ++suivante) {
+                const Etape& e = etapes[suivante];
+                if (enAttente_ && !std::holds_alternative<etape::AttenduErreur>(e.contenu)) arreteSurErreur();
+                joue(e);
+            }
+            if (enAttente_) arreteSurErreur();
+            termine(true);
+        } catch (const Arret& a) {
+            echec(a.raison);
+            // The failing step itself has run unless an earlier step's error stopped the script.
+            if (suivante < etapes.size() && courante_ == &etapes[suivante]) ++suivante;
+            for (size_t k = suivante; k < etapes.size(); ++k)
+                if (estControle(etapes[k].contenu)) ++rapport_.nonJoues;
+            rapport_.echoues += rapport_.nonJoues;
+            termine(false);
+        }
+    }
+
+private:
+    // --------------------------------------------------------------- steps
+    void joue(const Etape& e) {
+        courante_ = &e;
+        std::visit(Surcharge{
+                       [&](const etape::Exercice& x) { exercice(e, x); },
+                       [&](const etape::Teste&) { teste(e); },
+                       [&](const etape::Fermer&) { etapeHote(e, [&] { module_->Fermer(); }); },
+                       [&](const etape::Quitter&) { quitter(e); },
+                       [&](const etape::Attendu& x) { attendu(e, x); },
+                       [&](const etape::AttenduErreur& x) { attenduErreur(e, x); },
+                       [&](const etape::Verifie& x) { verifie(e, x); },
+                       [&](const etape::Vba& x) { apprenant(e, x); },
+                       [&](const etape::Bureau& x) { bureau(x); },
+                   },
+                   e.contenu);
+    }
+
+    void exercice(const Etape& e, const etape::Exercice& x) {
+        const std::u16string dossier = x.dossier.value_or(DossierTravailParDefaut);
+        try {
+            cours_.place(x.numero, dossier, poste_.fichiers());
+        } catch (const Erreur& err) {
+            throw Arret{"le document source n'a pas pu être placé dans " + versUtf8(dossier) + " : " + decrit(err)};
+        } catch (const std::exception& err) {
+            throw Arret{err.what()};
+        }
+        exercice_ = x.numero;
+        aQuitter_ = true;
+        etapeHote(e, [&] { module_->InitQuestion(x.numero, dossier, application_, handle_); });
+    }
+
+    void teste(const Etape& e) {
+        if (etapeHote(e, [&] { module_->TestePoint(); }))
+            rapport_.evenements.push_back(evenement::Teste{texte(e.position), exercice_, litVerdict(*module_)});
+    }
+
+    void quitter(const Etape& e) {
+        aQuitter_ = false;
+        etapeHote(e, [&] { module_->Quitter(application_, handle_); });
+    }
+
+    // Runs a call of the module; an error it raises waits for the next line.
+    // True when the call returned.
+    template <class Appel>
+    bool etapeHote(const Etape& e, Appel appel) {
+        if (journal_) journal_->vide();
+        bool reussi = false;
+        try {
+            appel();
+            reussi = true;
+        } catch (const Erreur& err) {
+            enAttente_ = err;
+        } catch (const std::exception& err) {
+            noteAppels(e);
+            throw Arret{std::string("exception interne : ") + err.what()};
+        }
+        noteAppels(e);
+        return reussi;
+    }
+
+    void noteAppels(const Etape& e) {
+        if (!journal_) return;
+        evenement::Appels a{texte(e.position), versUtf8(e.ligne), {}};
+        for (const AppelTrace& appel : journal_->appels()) a.appels.push_back(versUtf8(Journal::ligne(appel)));
+        rapport_.evenements.push_back(std::move(a));
+        journal_->vide();
+    }
+
+    void attendu(const Etape& e, const etape::Attendu& x) { controle(e, ecart(x, litVerdict(*module_))); }
+
+    void attenduErreur(const Etape& e, const etape::AttenduErreur& x) {
+        if (!enAttente_) {
+            controle(e, std::string("l'étape précédente n'a levé aucune erreur"));
+            return;
+        }
+        Erreur err = *enAttente_;
+        enAttente_.reset();
+        controle(e, ecart(x, err));
+    }
+
+    void verifie(const Etape& e, const etape::Verifie& x) {
+        std::optional<std::string> raison;
+        try {
+            Evaluateur ev(racineApprenant(), poste_.fichiers());
+            Variant lu = ev.valeur(*x.expression);
+            if (!egalVba(lu, x.attendu)) raison = "lu " + versUtf8(representation(lu));
+        } catch (const Erreur& err) {
+            raison = "lecture impossible : " + decrit(err);
+        }
+        controle(e, raison);
+    }
+
+    void apprenant(const Etape&, const etape::Vba& x) {
+        try {
+            Evaluateur ev(racineApprenant(), poste_.fichiers());
+            ev.execute(x.instruction);
+        } catch (const Erreur& err) {
+            enAttente_ = err;
+        } catch (const std::exception& err) {
+            throw Arret{std::string("exception interne : ") + err.what()};
+        }
+    }
+
+    void bureau(const etape::Bureau& x) {
+        using A = etape::Bureau::Action;
+        sim::InstanceWord* word = instance();
+        if (!word) throw Arret{"aucun Word en marche sur le poste"};
+        switch (x.action) {
+            case A::Dialogue: word->ouvreDialogue(x.titre); break;
+            case A::Bulle: word->ouvreBulle(); break;
+            case A::Occupe:
+                if (x.appels)
+                    word->occupe(*x.appels);
+                else
+                    word->occupeJusquEchap();
+                break;
+            case A::FermeWord: word->fermeParApprenant(); break;
+            case A::CacheWord: word->cacheFenetre(); break;
+            case A::ReduitWord: word->minimiseFenetre(); break;
+        }
+    }
+
+    // --------------------------------------------------------------- helpers
+    // The Word the host holds, else the one running on the machine.
+    sim::InstanceWord* instance() {
+        if (application_) {
+            try {
+                sim::InstanceWord& w = poste_.instance(sansTrace(application_));
+                if (!w.partie()) return &w;
+            } catch (const std::invalid_argument&) {
+            }
+        }
+        return poste_.instanceCourante();
+    }
+
+    // The learner works on the Word the host holds (not traced: only the
+    // module's calls are), or on the one running when the host holds none.
+    ObjetPtr racineApprenant() {
+        if (application_) return sansTrace(application_);
+        if (sim::InstanceWord* w = poste_.instanceCourante()) return w->application();
+        return std::make_shared<AucunWord>();
+    }
+
+    void controle(const Etape& e, const std::optional<std::string>& raison) {
+        rapport_.evenements.push_back(
+            evenement::Controle{texte(e.position), versUtf8(e.ligne), !raison.has_value(), raison.value_or("")});
+        (raison ? rapport_.echoues : rapport_.reussis) += 1;
+    }
+
+    [[noreturn]] void arreteSurErreur() {
+        Erreur err = *enAttente_;
+        enAttente_.reset();
+        throw Arret{"erreur inattendue (aucune ligne « attendu erreur » ne la suit) : " + decrit(err)};
+    }
+
+    void echec(const std::string& raison) {
+        const Etape* e = courante_;
+        rapport_.evenements.push_back(evenement::Echec{e ? texte(e->position) : rapport_.fichier + ":fin",
+                                                       e ? versUtf8(e->ligne) : FinDuScript, raison});
+        rapport_.echoues += 1;
+    }
+
+    // The end of the script: quits when an exercise ran since the last
+    // quitter. After a failure, only to tidy up: nothing more is reported.
+    void termine(bool signale) {
+        if (!aQuitter_) return;
+        aQuitter_ = false;
+        courante_ = nullptr;
+        if (journal_) journal_->vide();
+        try {
+            module_->Quitter(application_, handle_);
+        } catch (const Erreur& err) {
+            if (signale) throw Arret{decrit(err)};
+        } catch (const std::exception& err) {
+            if (signale) throw Arret{std::string("exception interne : ") + err.what()};
+        }
+        if (signale && journal_ && journal_->nombre() > 0) {
+            evenement::Appels a{rapport_.fichier + ":fin", FinDuScript, {}};
+            for (const AppelTrace& appel : journal_->appels()) a.appels.push_back(versUtf8(Journal::ligne(appel)));
+            rapport_.evenements.push_back(std::move(a));
+        }
+    }
+
+    const Cours& cours_;
+    sim::Poste poste_;
+    std::shared_ptr<Journal> journal_;
+    std::unique_ptr<ServeurTrace> serveurTrace_;
+    std::unique_ptr<Module> module_;
+    RapportScript& rapport_;
+
+    ObjetPtr application_;  // what InitQuestion handed back
+    int32_t handle_ = -1;
+    int32_t exercice_ = 0;
+    bool aQuitter_ = false;
+    std::optional<Erreur> enAttente_;
+    const Etape* courante_ = nullptr;
+};
+
+}  // namespace
+
+RapportScript Hote::joue(const Script& script, const std::filesystem::path& racine) const {
+    RapportScript rapport;
+    rapport.fichier = script.fichier;
+    Partie partie(cours_, racine, options_.trace, rapport);
+    partie.joue(script);
+    return rapport;
+}
+
+}  // namespace k58204::lecon
