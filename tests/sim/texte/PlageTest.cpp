@@ -101,6 +101,7 @@ TEST_F(TexteTest, InsertionsEtRepli) {
     EXPECT_EQ(premier->get(u"Start").CLng(), 6) << "the start of the next paragraph";
     premier->call(u"Collapse");
     EXPECT_EQ(premier->get(u"End").CLng(), 6);
+    EXPECT_EQ(membre(premier, u"Document").get(), contexte.document.get());
     EXPECT_FALSE(d->saved());
 }
 
@@ -124,14 +125,6 @@ TEST_F(TexteTest, DeleteParUnites) {
         EXPECT_EQ(r->call(u"Delete", c.args).CLng(), c.rendu) << c.nom;
         EXPECT_EQ(u8(d->modele.texte()), u8(c.texte)) << c.nom;
     }
-}
-
-TEST_F(TexteTest, DocumentEtApplication) {
-    auto d = ouvre(u"a");
-    ObjetPtr r = creeRange(d, {0, 1});
-    EXPECT_EQ(membre(r, u"Document").get(), contexte.document.get());
-    EXPECT_TRUE(r->get(u"Application").estObjet());
-    EXPECT_TRUE(d->saved()) << "reading changes nothing";
 }
 
 }  // namespace

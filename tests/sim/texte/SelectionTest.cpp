@@ -37,6 +37,14 @@ TEST_P(SignetParSelectionTest, Ajustement) {
 
 void tape(Objet& s) { s.call(u"TypeText", {u"XY"}); }
 void supprime(Objet& s) { s.call(u"Delete"); }
+// Cut or Copy, then paste at the start of the document.
+std::function<void(Objet&)> colleAuDebut(std::u16string_view prise) {
+    return [prise](Objet& s) {
+        s.call(prise);
+        s.call(u"HomeKey", {6});
+        s.call(u"Paste");
+    };
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Cas, SignetParSelectionTest,
@@ -50,22 +58,8 @@ INSTANTIATE_TEST_SUITE_P(
         CasSignet{"SuppressionTotale", {3, 8}, supprime, u"abcghi", std::nullopt},
         CasSignet{"RetourArriereDedans", {6, 6}, [](Objet& s) { s.call(u"TypeBackspace"); }, u"abc df ghi",
                   Etendue{4, 6}},
-        CasSignet{"CouperColler",
-                  {4, 8},
-                  [](Objet& s) {
-                      s.call(u"Cut");
-                      s.call(u"HomeKey", {6});
-                      s.call(u"Paste");
-                  },
-                  u"def abc ghi", Etendue{0, 3}},
-        CasSignet{"CopierColler",
-                  {4, 7},
-                  [](Objet& s) {
-                      s.call(u"Copy");
-                      s.call(u"HomeKey", {6});
-                      s.call(u"Paste");
-                  },
-                  u"defabc def ghi", Etendue{7, 10}}),
+        CasSignet{"CouperColler", {4, 8}, colleAuDebut(u"Cut"), u"def abc ghi", Etendue{0, 3}},
+        CasSignet{"CopierColler", {4, 7}, colleAuDebut(u"Copy"), u"defabc def ghi", Etendue{7, 10}}),
     [](const auto& i) { return std::string(i.param.nom); });
 
 TEST_F(TexteTest, TextDUnRangeDeSignetLeSupprime) {
