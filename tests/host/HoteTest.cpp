@@ -1,0 +1,163 @@
+// The lesson runner on small scripts, against the real Module and the
+// simulated Word: what each kind of line does to the counts, and what stops
+// a script.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "host/DossierTemporaire.hpp"
+#include "host/Hote.hpp"
+#include "host/LecteurScript.hpp"
+
+namespace k58204::lecon {
+namespace {
+
+const Cours& cours() {
+    static const Cours c(K58204_COURS_DIR);
+    return c;
+}
+
+RapportScript joue(const std::string& texte, OptionsHote options = {}) {
+    DossierTemporaire racine("k58204-hote-test");
+    return Hote(cours(), options).joue(analyseScript(texte, "t.lecon"), racine.chemin());
+}
+
+std::string enTexte(const RapportScript& r) {
+    std::ostringstream os;
+    ecritTexte(os, Rapport{{r}});
+    return os.str();
+}
+
+struct Cas {
+    std::string nom;
+    std::string script;
+    int32_t reussis;
+    int32_t echoues;
+    int32_t nonJoues = 0;
+    // Pieces the text report must hold.
+    std::vector<std::string> morceaux = {};
+};
+std::ostream& operator<<(std::ostream& os, const Cas& c) { return os << c.nom; }
+
+class ScriptsHote : public ::testing::TestWithParam<Cas> {};
+
+TEST_P(ScriptsHote, Comptes) {
+    const Cas& c = GetParam();
+    RapportScript r = joue(c.script);
+    const std::string texte = enTexte(r);
+    EXPECT_EQ(r.reussis, c.reussis) << texte;
+    EXPECT_EQ(r.echoues, c.echoues) << texte;
+    EXPECT_EQ(r.nonJoues, c.nonJoues) << texte;
+    for (const std::string& m : c.morceaux) EXPECT_NE(texte.find(m), std::string::npos) << m << "\n" << texte;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Scripts, ScriptsHote,
+    ::testing::Values(
+        Cas{"AttenduTenu",
+            "exercice 101\n"
+            "ActiveDocument.FormFields(1).CheckBox.Value = True\n"
+            "ActiveDocument.FormFields(4).CheckBox.Value = True\n"
+            "teste\n"
+            "attendu ErreurGenerale=False CauseErreur=\"\" BravoNuance=False Complement=()\n",
+            1, 0, 0,
+            {"t.lecon:4  exercice 101 : ErreurGenerale=False CauseErreur=\"\" BravoNuance=False Complement=()",
+             "1 passed, 0 failed"}},
+        // A check that does not hold is counted and the script goes on.
+        Cas{"AttenduQuiNeTientPas",
+            "exercice 101\nteste\nattendu CauseErreur=\"B\" BravoNuance=False\nattendu CauseErreur=\"A\"\n", 1, 1, 0,
+            {"ÉCHEC  t.lecon:3", "CauseErreur lu \"A\"", "1 passed, 1 failed"}},
+        Cas{"ComplementEnOrdre",
+            "exercice 115\n"
+            "ActiveDocument.Bookmarks(\"s02\").Select\n"
+            "Selection.ParagraphFormat.Alignment = wdAlignParagraphJustify\n"
+            "teste\n"
+            "attendu Complement=(\" à Gauche\")\n"
+            "attendu Complement=()\n",
+            1, 1, 0, {"Complement lu (\" à Gauche\")"}},
+        Cas{"ErreurAttendue", "exercice 100\nattendu erreur 91 \"Nettoyage\"\n", 1, 0},
+        Cas{"ErreurDAutreNumero", "exercice 125\nattendu erreur 5 \"Nettoyage\"\n", 0, 1, 0,
+            {"numéro 91 au lieu de 5"}},
+        Cas{"AttenduErreurSansErreur", "exercice 101\nattendu erreur \"K58204\"\n", 0, 1, 0,
+            {"n'a levé aucune erreur"}},
+        // An error nobody expected stops the script: the checks after it count as failed.
+        Cas{"ErreurInattendue",
+            "exercice 125\nteste\nattendu CauseErreur=\"\"\nverifie Dir(\"C:\\x\") = \"\"\n", 0, 3, 2,
+            {"ÉCHEC  t.lecon:1  exercice 125", "erreur inattendue", "2 vérification(s) non jouée(s)"}},
+        Cas{"ErreurDeLApprenant",
+            "exercice 104\nActiveDocument.Bookmarks(\"absent\").Select\nteste\nattendu CauseErreur=\"A\"\n", 0, 2, 1,
+            {"ÉCHEC  t.lecon:2  ActiveDocument.Bookmarks(\"absent\").Select"}},
+        Cas{"ErreurDeLApprenantAttendue",
+            "exercice 104\nActiveDocument.Bookmarks(\"absent\").Select\nattendu erreur \"Word\"\nteste\n"
+            "attendu CauseErreur=\"A\"\n",
+            2, 0},
+        Cas{"VerifieDir",
+            "exercice 101\n"
+            "verifie Dir(\"C:\\Cours\\K58204\\Réponses.doc\") = \"Réponses.doc\"\n"
+            "verifie Dir(\"C:\\Cours\\K58204\\05820401.doc\") = \"\"\n"
+            "fermer\n"
+            "verifie Dir(\"C:\\Cours\\K58204\\Réponses.doc\") = \"\"\n"
+            "verifie Dir(\"C:\\Cours\\K58204\\Réponses.doc\") = \"Réponses.doc\"\n",
+            3, 1, 0, {"ÉCHEC  t.lecon:6", "lu \"\""}},
+        Cas{"VerifieSurWord",
+            "exercice 105\nverifie ActiveWindow.View.ShowAll = False\nverifie ActiveDocument.Name = \"Voyage.doc\"\n"
+            "verifie ActiveDocument.Bookmarks(\"absent\").Start = 0\n",
+            1, 2, 0, {"lu \"Voyage à CANGO.doc\"", "lecture impossible"}},
+        Cas{"DialogueOuvert", "exercice 105\n! dialogue \"Police\"\nteste\nattendu ErreurGenerale=True CauseErreur=\"%AL\"\n",
+            1, 0},
+        // Word still busy, or gone, when the lesson ends: quitting fails too.
+        Cas{"WordOccupe",
+            "exercice 105\n! occupe\nteste\nattendu ErreurGenerale=True CauseErreur=\"%AL\"\n"
+            "quitter\nattendu erreur -2147418111 \"SERVICE Quitter\"\n",
+            2, 0},
+        Cas{"WordFerme",
+            "exercice 105\n! ferme-word\nteste\nattendu ErreurGenerale=True CauseErreur=\"AM\"\n"
+            "quitter\nattendu erreur 462 \"SERVICE Quitter\"\n",
+            2, 0},
+        Cas{"WordFermeSansQuitter", "exercice 105\n! ferme-word\n", 0, 1, 0,
+            {"ÉCHEC  t.lecon:fin  quitter (fin du script)  --  erreur 462"}},
+        // With no Word at all, a learner's statement fails as on Nothing.
+        Cas{"SansWord", "Documents.Add\nattendu erreur 91 \"K58204\"\n", 1, 0},
+        Cas{"BureauSansWord", "! bulle\nverifie Dir(\"C:\\x\") = \"\"\n", 0, 2, 1, {"aucun Word en marche"}}),
+    [](const ::testing::TestParamInfo<Cas>& i) { return i.param.nom; });
+
+// A script that ends without "quitter" is quit: the working document is
+// removed and the module's calls of that last step are recorded.
+TEST(HoteFin, UnScriptSansQuitterEstQuitte) {
+    DossierTemporaire racine("k58204-hote-test");
+    RapportScript r = Hote(cours(), {.trace = true})
+                          .joue(analyseScript("exercice 101\n", "t.lecon"), racine.chemin());
+    EXPECT_EQ(r.echoues, 0);
+    EXPECT_FALSE(std::filesystem::exists(racine.chemin() / "Cours" / "K58204" / "Réponses.doc"));
+    ASSERT_FALSE(r.evenements.empty());
+    const auto* fin = std::get_if<evenement::Appels>(&r.evenements.back());
+    ASSERT_NE(fin, nullptr);
+    EXPECT_EQ(fin->etape, "quitter (fin du script)");
+    EXPECT_NE(std::find(fin->appels.begin(), fin->appels.end(), "Quit(SaveChanges:=0)"), fin->appels.end());
+}
+
+// Quitted explicitly: nothing is done at the end.
+TEST(HoteFin, QuitterExpliciteNEstPasRepete) {
+    RapportScript r = joue("exercice 101\nquitter\n", {.trace = true});
+    ASSERT_EQ(r.evenements.size(), 2u);
+    EXPECT_EQ(std::get<evenement::Appels>(r.evenements.back()).etape, "quitter");
+}
+
+// --trace: each host step's calls, from the very first (Word found or
+// started) to the last.
+TEST(HoteTrace, AppelsDuModuleParEtape) {
+    RapportScript r = joue("exercice 105\nSelection.TypeText Text:=\"apprenant\"\nteste\n", {.trace = true});
+    std::vector<const evenement::Appels*> appels;
+    for (const Evenement& e : r.evenements)
+        if (auto a = std::get_if<evenement::Appels>(&e)) appels.push_back(a);
+    ASSERT_EQ(appels.size(), 3u);  // exercice, teste, the final quitter
+    EXPECT_EQ(appels[0]->position, "t.lecon:1");
+    EXPECT_EQ(appels[0]->appels.front(), "GetObject(\"Word.application.11\") !! erreur 429 : "
+                                         "Un composant ActiveX ne peut pas créer un objet");
+    EXPECT_EQ(appels[1]->etape, "teste");
+    EXPECT_EQ(appels[2]->appels.back(), "Quit(SaveChanges:=0)");
+    EXPECT_TRUE(joue("exercice 105\nteste\n").evenements.size() == 1);  // no trace: the verdict only
+}
+
+}  // namespace
+}  // namespace k58204::lecon
