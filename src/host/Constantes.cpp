@@ -16,10 +16,10 @@ struct Entree {
 
 // Values as Word's and Office's VBA reference document them (enumeration
 // pages WdUnits, WdMovementType, WdCollapseDirection, WdGoToItem,
-// WdParagraphAlignment, WdLineSpacing, WdOrientation, WdColor, WdColorIndex,
-// WdLineWidth, WdBorderType, WdViewType, WdMeasurementUnits, WdSaveOptions,
-// WdWindowState, WdUnderline, WdLineStyle, MsoBarPosition) and VBA's
-// VbFileAttribute.
+// WdParagraphAlignment, WdLineSpacing, WdOrientation, WdProtectionType,
+// WdColor, WdColorIndex, WdLineWidth, WdBorderType, WdViewType,
+// WdMeasurementUnits, WdSaveOptions, WdWindowState, WdUnderline, WdLineStyle,
+// MsoBarPosition) and VBA's VbFileAttribute.
 constexpr Entree kEntiers[] = {
     // WdUnits
     {u"wdCharacter", 1}, {u"wdWord", 2}, {u"wdSentence", 3}, {u"wdParagraph", 4},
@@ -38,6 +38,9 @@ constexpr Entree kEntiers[] = {
     {u"wdLineSpaceAtLeast", 3}, {u"wdLineSpaceExactly", 4}, {u"wdLineSpaceMultiple", 5},
     // WdOrientation
     {u"wdOrientPortrait", 0}, {u"wdOrientLandscape", 1},
+    // WdProtectionType
+    {u"wdNoProtection", -1}, {u"wdAllowOnlyRevisions", 0}, {u"wdAllowOnlyComments", 1},
+    {u"wdAllowOnlyFormFields", 2},
     // WdColor (24-bit BGR values)
     {u"wdColorAutomatic", -16777216}, {u"wdColorBlack", 0}, {u"wdColorBlue", 16711680},
     {u"wdColorRed", 255}, {u"wdColorGreen", 32768}, {u"wdColorYellow", 65535},
