@@ -24,7 +24,9 @@ protected:
         if (est(nom, u"Item") || est(nom, u"")) return lecture(appel, [&] { return item(args.requis(0, u"Index")); });
         if (est(nom, u"Open"))
             return methode(appel, [&] {
-                return Variant(w.objetDocument(w.ouvreDocument(args.requis(0, u"FileName").CStr())));
+                auto lectureSeule = args.parametre(2, u"ReadOnly");
+                bool ls = lectureSeule && !lectureSeule->estVide() && lectureSeule->CBool();
+                return Variant(w.objetDocument(w.ouvreDocument(args.requis(0, u"FileName").CStr(), ls)));
             });
         if (est(nom, u"Add"))
             return methode(appel, [&] {

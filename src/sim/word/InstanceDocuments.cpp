@@ -67,7 +67,7 @@ DocumentPtr InstanceWord::ajouteDocument(const std::optional<std::u16string>& mo
     return doc;
 }
 
-DocumentPtr InstanceWord::ouvreDocument(const std::u16string& fichier) {
+DocumentPtr InstanceWord::ouvreDocument(const std::u16string& fichier, bool lectureSeule) {
     if (fichier.empty()) leveErreurWord(wderr::CheminInvalide);
     if (!cheminValide(fichier)) leveErreurWord(wderr::CaracteresInvalides, fichier);
     std::u16string chemin = cheminComplet(fichier);
@@ -98,9 +98,10 @@ DocumentPtr InstanceWord::ouvreDocument(const std::u16string& fichier) {
     doc->fenetre.typeVueAvantApercu = doc->fenetre.typeVue;
     doc->marqueEnregistre();
     try {
-        if (fichiers_->GetAttr(chemin) & platform::attr::LectureSeule) lecturesSeules_.insert(doc.get());
+        if (fichiers_->GetAttr(chemin) & platform::attr::LectureSeule) lectureSeule = true;
     } catch (const Erreur&) {
     }
+    if (lectureSeule) lecturesSeules_.insert(doc.get());
     documents_.push_back(doc);
     nouvelleFenetre(doc);
     return doc;

@@ -155,8 +155,8 @@ public:
 
     // Documents.Add: a new document (or template) from Normal or from a template file.
     DocumentPtr ajouteDocument(const std::optional<std::u16string>& modele, bool nouveauModele);
-    // Documents.Open.
-    DocumentPtr ouvreDocument(const std::u16string& fichier);
+    // Documents.Open; a read-only file, or lectureSeule, opens the document read-only.
+    DocumentPtr ouvreDocument(const std::u16string& fichier, bool lectureSeule = false);
     // Document.Close; SaveChanges 0, -1 or -2 (prompt).
     void fermeDocument(const DocumentPtr& doc, int32_t enregistrer);
     // Documents.Close / Quit: every document, in collection order.

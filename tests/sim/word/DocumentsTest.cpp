@@ -188,6 +188,10 @@ TEST_F(DocumentsTest, LegendesDesFenetres) {
     EXPECT_TRUE(d->get(u"ReadOnly").CBool());
     d->put(u"Saved", false);
     EXPECT_EQ(numeroErreur([&] { d->call(u"Save"); }), NonDisponible);
+    // Or when asked to.
+    ObjetPtr r = documents()->call(u"Open", {u"C:\\Cours\\K58204\\Réponses.doc", nomme(u"ReadOnly", true)}).objet();
+    EXPECT_TRUE(r->get(u"ReadOnly").CBool());
+    EXPECT_EQ(texte(app->get(u"ActiveWindow").objet(), u"Caption"), u"Réponses.doc (Lecture seule)");
 }
 
 TEST_F(DocumentsTest, InviteAEnregistrerALaFermeture) {
