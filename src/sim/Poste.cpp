@@ -58,7 +58,7 @@ InstanceWord& Poste::instance(const ObjetPtr& objetWord) {
 
 InstanceWord* Poste::instanceCourante() {
     for (const auto& i : instances_)
-        if (i->actif() && bureau_->objetActif(platform::ClasseWord) == i->application()) return i.get();
+        if (i->actif() && estLeMeme(bureau_->objetActif(platform::ClasseWord), i->application())) return i.get();
     return nullptr;
 }
 

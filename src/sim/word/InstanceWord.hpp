@@ -131,7 +131,7 @@ public:
     // ------------------------------------------------------------ observation
     bool partie() const { return partie_; }
     Hwnd fenetrePrincipale() const { return fenetre_; }
-    // Automation calls answered (rejected and failed ones not counted).
+    // Automation calls that reached Word (rejected ones and calls to a gone instance not counted).
     int64_t nombreAppels() const { return appels_; }
     // The main window's title by Word's rule.
     std::u16string titreFenetre() const;
