@@ -62,8 +62,9 @@ private:
         }
 
         // Copied instead of moved: the text occurs more than once. The
-        // search position within the range's text is compared with the
-        // range's End, a position in the document, as the course always did.
+        // search position, counted within the range's text, is compared with
+        // the range's End, a position in the document; End is never less
+        // than the text's length, so no occurrence is missed.
         int32_t depart = 1;
         int32_t nombre = 0;
         for (;;) {
