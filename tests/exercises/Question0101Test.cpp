@@ -43,5 +43,22 @@ TEST(Question0101, UnCodeResteApresUneBonneReponse) {
     EXPECT_EQ(e.code(), u"A");
 }
 
+// A form left with three boxes (protection removed, the last box deleted):
+// reading the fourth box fails, the error names the class and the procedure,
+// and no code is written.
+TEST(Question0101, FormulaireATroisCases) {
+    ExerciceSimule e(101);
+    Auto app = e.appli();
+    coche({1})(app);
+    document(app).fait(u"Unprotect");
+    document(app)(u"FormFields", {4})[u"Range"].fait(u"Delete");
+    auto erreur = erreurDe([&] { e.teste(); });
+    ASSERT_TRUE(erreur.has_value());
+    EXPECT_EQ(erreur->numero, 5941);
+    EXPECT_NE(erreur->source.find(u"CLASSE Question0101"), std::u16string::npos);
+    EXPECT_NE(erreur->source.find(u"SERVICE TestePoint"), std::u16string::npos);
+    EXPECT_EQ(e.code(), u"");
+}
+
 }  // namespace
 }  // namespace k58204::test
