@@ -2,10 +2,10 @@
 // "Application.doc" in a new folder "essai" inside the working folder.
 // Prepare makes a blank document active and removes what an earlier attempt
 // left: the folder "essai" and its files, closing those open in Word.
-#include <functional>
 #include <vector>
 
 #include "exercises/Questions.hpp"
+#include "module/GereErreur.hpp"
 #include "word/Texte.hpp"
 
 namespace k58204 {
@@ -17,17 +17,6 @@ constexpr char16_t NomDocument[] = u"Application.doc";
 constexpr int32_t TousLesAttributs = platform::attr::LectureSeule | platform::attr::Cache |
                                      platform::attr::Systeme | platform::attr::Dossier |
                                      platform::attr::Archive;
-
-// Runs one statement of a stretch where errors are ignored: a failing
-// statement is skipped and the next one runs. A condition is evaluated inside
-// the guard of the statements it governs, so that a failing condition skips
-// them rather than running them.
-void sansErreur(const std::function<void()>& instruction) {
-    try {
-        instruction();
-    } catch (const Erreur&) {
-    }
-}
 
 class Question0124 final : public Question {
 public:

@@ -55,7 +55,6 @@ private:
     void FermeFenetre(platform::Hwnd& handle);
     void FermeDialogue(platform::Hwnd& handle);
     platform::Hwnd FenetrePrincipale();
-    void LibereVerrouAffichage();
 
     // User-interface preparation.
     void SaveParamUser();

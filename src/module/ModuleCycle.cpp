@@ -15,6 +15,19 @@ using namespace platform;
 namespace {
 constexpr int32_t EssaisSonde = 500;  // the probe runs at most 499 times
 constexpr char16_t DossierModeles[] = u"\\Talvor Modèles\\";
+
+// Acquiring Word freezes drawing of its main window while it is set up; the
+// window may draw again when the host call ends, whether it succeeded or not.
+class LiberationVerrou {
+public:
+    explicit LiberationVerrou(Fenetres& f) : f_(f) {}
+    ~LiberationVerrou() { f_.LockWindowUpdate(0); }
+    LiberationVerrou(const LiberationVerrou&) = delete;
+    LiberationVerrou& operator=(const LiberationVerrou&) = delete;
+
+private:
+    Fenetres& f_;
+};
 }  // namespace
 
 bool Module::ADesDocuments() { return moApplication.Documents().Count() > 0; }
@@ -39,6 +52,7 @@ bool Module::VerifieEtatDocument() {
 void Module::InitQuestion(int32_t ilQuestion, std::u16string isPathDossier, ObjetPtr& ioApplication,
                           int32_t& ioHandleLogiciel, std::optional<std::u16string> /*isPathModele: never used*/) {
     Fenetres& f = plateforme_.fenetres;
+    LiberationVerrou verrou(f);
 
     // A handle that no longer names a window: forget that Word.
     if (ioHandleLogiciel != -1) {
@@ -180,12 +194,11 @@ void Module::InitQuestion(int32_t ilQuestion, std::u16string isPathDossier, Obje
             GereErreur(u"Module", u"InitQuestion", e);
         }
     }
-    // Word is set up: its main window may draw again.
-    LibereVerrouAffichage();
 }
 
 void Module::TestePoint() {
     Fenetres& f = plateforme_.fenetres;
+    LiberationVerrou verrou(f);  // a Word found again by the probe is locked while set up
     mlHandleLogiciel = f.FindWindowA(std::u16string(u"OpusApp"), std::nullopt);
     if (!AfficheWord()) {
         mbErreurGenerale = true;

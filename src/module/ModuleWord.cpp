@@ -51,8 +51,6 @@ void Module::GetApplication() {
     }
 }
 
-void Module::LibereVerrouAffichage() { plateforme_.fenetres.LockWindowUpdate(0); }
-
 bool Module::AfficheWord() {
     Fenetres& f = plateforme_.fenetres;
     if (f.FindWindowA(std::u16string(ClasseOpus), std::nullopt) == 0) return false;
