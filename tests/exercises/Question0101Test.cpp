@@ -23,14 +23,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Scenario{"AucuneCase", coche({}), u"A"},
                       Scenario{"CasesUnDeuxEtQuatre", coche({1, 2, 4}), u"B"},
                       Scenario{"CaseUnSeule", coche({1}), u"B"},
-                      Scenario{"CasesDeuxEtTrois", coche({2, 3}), u"B"},
-                      Scenario{"ToutesLesCases", coche({1, 2, 3, 4}), u"B"},
-                      Scenario{"CocheePuisDecochee",
-                               [](Auto app) {
-                                   coche({1, 3, 4})(app);
-                                   document(app)(u"FormFields", {3})[u"CheckBox"].ecrit(u"Value", false);
-                               },
-                               u""}),
+                      Scenario{"CasesDeuxEtTrois", coche({2, 3}), u"B"}),
     nomScenario);
 
 // A code once written stays, even when the learner then corrects the answer.

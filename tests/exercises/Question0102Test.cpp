@@ -24,7 +24,6 @@ INSTANTIATE_TEST_SUITE_P(
                  },
                  u""},
         Scenario{"StandardAGauche", [](Auto app) { barre(app, u"Standard").ecrit(u"Position", 0); }, u""},
-        Scenario{"MiseEnFormeEnBas", [](Auto app) { barre(app, u"Formatting").ecrit(u"Position", 3); }, u""},
         Scenario{"MiseEnFormeFlottante", [](Auto app) { barre(app, u"Formatting").ecrit(u"Position", 4); }, u""},
         // Both dragged to the same side again, onto one row.
         Scenario{"DeplaceesEnsembleSurUneLigne",

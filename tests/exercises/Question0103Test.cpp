@@ -40,7 +40,6 @@ INSTANTIATE_TEST_SUITE_P(
         Cas{"OuvertDepuisLeDossierDeTravail", [](Auto app) { ouvre(app, Original); }, u""},
         Cas{"NomEnAutreCasse", [](Auto app) { ouvre(app, u"c:\\cours\\k58204\\VOYAGE À cango.DOC"); }, u""},
         Cas{"AucunDocument", [](Auto) {}, u"A"},
-        Cas{"SeulementUnNouveauDocument", [](Auto app) { app[u"Documents"].fait(u"Add"); }, u"A"},
         // Opened from the folder Word proposes, without going down into the working folder.
         Cas{"OuvertDepuisLeDossierParent", [](Auto app) { ouvre(app, CopieParent); }, u"B"},
         Cas{"CopieRenommeeDuDossierDeTravail", [](Auto app) { ouvre(app, CopieRenommee); }, u"B"},
@@ -62,14 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
                 ouvre(app, Original);
                 app[u"Documents"].fait(u"Add");
             },
-            u"C"},
-        Cas{"AutreDocumentPuisRetour",
-            [](Auto app) {
-                ouvre(app, Original);
-                app[u"Documents"].fait(u"Add");
-                app[u"Documents"](u"Item", {u"Voyage à CANGO.doc"}).fait(u"Activate");
-            },
-            u""}),
+            u"C"}),
     [](const ::testing::TestParamInfo<Cas>& i) { return i.param.nom; });
 
 // Word proposes the folder above the working folder; Prepare opens nothing.

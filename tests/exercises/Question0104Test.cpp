@@ -32,8 +32,7 @@ INSTANTIATE_TEST_SUITE_P(
                                    int32_t fin = finSignet(app, u"s01");
                                    selectionne(app, fin, fin + 12);
                                },
-                               u""},
-                      Scenario{"SelectionDeS01", [](Auto app) { selectionneSignet(app, u"s01"); }, u"A"}),
+                               u""}),
     nomScenario);
 
 TEST(Question0104, ComplementCreeDesLaPreparation) {

@@ -17,12 +17,6 @@ INSTANTIATE_TEST_SUITE_P(
     Apprenant, Question0105,
     ::testing::Values(Scenario{"MarquesAffichees", [](Auto app) { afficheMarques(app, true); }, u""},
                       Scenario{"RienFait", [](Auto) {}, u"A"},
-                      Scenario{"AfficheesPuisMasquees",
-                               [](Auto app) {
-                                   afficheMarques(app, true);
-                                   afficheMarques(app, false);
-                               },
-                               u"A"},
                       // The course document's window counts, not the active one.
                       Scenario{"AfficheesPuisNouveauDocument",
                                [](Auto app) {

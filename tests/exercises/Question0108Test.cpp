@@ -36,12 +36,6 @@ INSTANTIATE_TEST_SUITE_P(
     Apprenant, Question0108,
     ::testing::Values(
         Scenario{"DeuxPassagesSupprimes", supprimeLesDeux, u""},
-        Scenario{"DansLAutreOrdre",
-                 [](Auto app) {
-                     supprime(app, u"s03");
-                     supprime(app, u"s02");
-                 },
-                 u""},
         Scenario{"ApostrophesTypographiques",
                  [](Auto app) {
                      supprimeLesDeux(app);

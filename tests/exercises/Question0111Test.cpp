@@ -7,7 +7,6 @@ namespace k58204::test {
 namespace {
 
 constexpr int32_t Rouge = 255;             // wdColorRed
-constexpr int32_t Bleu = 16711680;         // wdColorBlue
 constexpr int32_t Automatique = -16777216; // wdColorAutomatic
 
 std::function<void(Auto)> colore(int32_t couleur, bool enPartie = false) {
@@ -29,7 +28,6 @@ INSTANTIATE_TEST_SUITE_P(Apprenant, Question0111,
                          ::testing::Values(Scenario{"Rouge", colore(Rouge), u""},
                                            Scenario{"Automatique", colore(Automatique), u""},
                                            Scenario{"RienFait", [](Auto) {}, u"A"},
-                                           Scenario{"BleuChoisiDeNouveau", colore(Bleu), u"A"},
                                            Scenario{"RougeEnPartie", colore(Rouge, true), u"B"}),
                          nomScenario);
 

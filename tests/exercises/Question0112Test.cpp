@@ -32,7 +32,6 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(Scenario{"NomSurLaPlace", tapeSurLaPlace(u"Jean-Pierre"), u"C", true},
                       Scenario{"RienFait", [](Auto) {}, u"A"},
                       Scenario{"NomSuiviDUnEspace", tapeSurLaPlace(u"Jean-Pierre "), u"A"},
-                      Scenario{"NomEnMinuscules", tapeSurLaPlace(u"jean-pierre"), u"A"},
                       Scenario{"PlaceEffaceePuisNom", effacePuisTape(u"Jean-Pierre"), u"B"},
                       Scenario{"PlaceEffaceeSansNom", effacePuisTape(u""), u"A"},
                       Scenario{"PlaceEffaceeNomEnMinuscules", effacePuisTape(u"jean-pierre"), u"A"}),
