@@ -60,6 +60,12 @@ public:
                                poste_.fichiers()};
         module_ = std::make_unique<Module>(p);
     }
+    // The journal's entries hold the traced objects, which hold the journal.
+    ~Partie() {
+        if (journal_) journal_->vide();
+    }
+    Partie(const Partie&) = delete;
+    Partie& operator=(const Partie&) = delete;
 
     void joue(const Script& script) {
         const std::vector<Etape>& etapes = script.etapes;
