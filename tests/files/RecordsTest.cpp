@@ -1,6 +1,7 @@
 // The working-file and supplementary-information records.
 #include <gtest/gtest.h>
 
+#include "support/NumeroErreur.hpp"
 #include "files/ComplementInfo.hpp"
 #include "files/FichiersDeTravail.hpp"
 
@@ -8,14 +9,7 @@ using namespace k58204;
 
 namespace {
 
-int32_t numeroErreur(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const Erreur& e) {
-        return e.numero();
-    }
-    return 0;
-}
+using test::numeroErreur;
 
 TEST(FichiersDeTravail, VideRefuseToutIndice) {
     FichiersDeTravail f;

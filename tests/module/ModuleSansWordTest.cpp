@@ -3,6 +3,7 @@
 // InitQuestion that can neither attach to nor start Word.
 #include <gtest/gtest.h>
 
+#include "support/NumeroErreur.hpp"
 #include "module/Module.hpp"
 #include "support/PlateformeVide.hpp"
 
@@ -10,14 +11,7 @@ using namespace k58204;
 
 namespace {
 
-int32_t numeroErreur(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const Erreur& e) {
-        return e.numero();
-    }
-    return 0;
-}
+using test::numeroErreur;
 
 TEST(ModuleSansWord, ProprietesAvantToutExercice) {
     test::PlateformeVide p;
@@ -35,13 +29,6 @@ TEST(ModuleSansWord, SansFenetreDeWordLeCodeGeneralEstAM) {
     EXPECT_TRUE(m.ErreurGenerale());
     EXPECT_EQ(m.CauseErreur(), u"AM");  // even with no exercise current
     EXPECT_EQ(numeroErreur([&] { (void)m.BravoNuance(); }), err::ObjetNonDefini);
-}
-
-TEST(ModuleSansWord, FermerSansExerciceIgnoreTout) {
-    test::PlateformeVide p;
-    Module m(p.plateforme());
-    EXPECT_NO_THROW(m.Fermer());
-    EXPECT_NO_THROW(m.Fermer());
 }
 
 TEST(ModuleSansWord, PremierInitQuestionSansWordPossible) {

@@ -2,6 +2,7 @@
 // units, object identity, and the tracing decorator.
 #include <gtest/gtest.h>
 
+#include "support/NumeroErreur.hpp"
 #include "support/ObjetScript.hpp"
 #include "word/ObjetTrace.hpp"
 #include "word/Texte.hpp"
@@ -11,14 +12,7 @@ using namespace k58204;
 
 namespace {
 
-int32_t numeroErreur(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const Erreur& e) {
-        return e.numero();
-    }
-    return 0;
-}
+using test::numeroErreur;
 
 TEST(Variant, TexteDesNombresCommeLesComparentLesVerifications) {
     struct Cas {
