@@ -55,6 +55,13 @@ const Cas casTestePoint[] = {
          l.appli()[u"Selection"].fait(u"TypeParagraph");
      },
      true, u"B"},
+    // Exercise 120 records no paragraph count: its own verdict (no print preview) comes through.
+    {"ParagrapheAjouteEn120", 120,
+     [](LeconSimulee& l) {
+         l.appli()[u"Selection"].fait(u"EndKey", {6});
+         l.appli()[u"Selection"].fait(u"TypeParagraph");
+     },
+     false, u"A"},
     {"SignetE01Supprime", 110, [](LeconSimulee& l) { voyage(l)(u"Bookmarks", {u"e01"}).fait(u"Delete"); }, true, u"D"},
     {"TexteAvantS01Allonge", 104,
      [](LeconSimulee& l) { voyage(l)[u"Content"].fait(u"InsertBefore", {u"X"}); }, true, u"D"},
