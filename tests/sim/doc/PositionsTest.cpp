@@ -1,7 +1,8 @@
-// Positions, characters and paragraphs of the document model.
+// Positions, paragraphs, words and lines of the document model.
 #include <gtest/gtest.h>
 
 #include "sim/doc/ModeleDocument.hpp"
+#include "sim/doc/Mots.hpp"
 #include "sim/doc/Outils.hpp"
 
 namespace k58204::sim {
@@ -9,106 +10,91 @@ namespace {
 
 using test::document;
 
-TEST(Positions, NouveauDocumentEstUneMarqueFinale) {
+TEST(Positions, LaMarqueFinaleResteEtLesPositionsSontBornees) {
     ModeleDocument d;
-    EXPECT_EQ(d.texte(), u"\r");
     EXPECT_EQ(d.contenu(), (Etendue{0, 1}));
-    EXPECT_EQ(d.nombreParagraphes(), 1);
-    EXPECT_EQ(d.nombreSections(), 1);
-    d.verifierInvariants();
-}
-
-TEST(Positions, InsertionApresLaMarqueFinaleSeFaitAvant) {
-    ModeleDocument d;
-    EXPECT_EQ(d.inserer(1, u"abc"), 3);
+    EXPECT_EQ(d.inserer(1, u"abc"), 3);  // after the final mark: before it
     EXPECT_EQ(d.inserer(99, u"d"), 4);
     EXPECT_EQ(d.texte(), u"abcd\r");
-    d.verifierInvariants();
-}
-
-TEST(Positions, LaMarqueFinaleNeSeSupprimeJamais) {
-    ModeleDocument d = document(u"Un\rDeux");
+    EXPECT_EQ(d.texte(2, 0), u"ab");
+    EXPECT_EQ(d.texte(-5, 99), u"abcd\r");
     d.supprimer(0, d.longueur());
     EXPECT_EQ(d.texte(), u"\r");
-    EXPECT_EQ(d.nombreParagraphes(), 1);
     d.verifierInvariants();
 }
 
-TEST(Positions, TexteDUneEtendueBorneeEtOrdonnee) {
-    ModeleDocument d = document(u"abc");
-    EXPECT_EQ(d.texte(2, 0), u"ab");
-    EXPECT_EQ(d.texte(-5, 99), u"abc\r");
-}
-
-// "Un deux\r" [0,8)  "Trois\r" [8,14)  "Quatre\r" [14,21)
-struct CasParagraphes {
-    const char* nom;
-    int32_t debut, fin;
-    int32_t premier, dernier;
-};
-
-class ParagraphesDe : public ::testing::TestWithParam<CasParagraphes> {};
-
-TEST_P(ParagraphesDe, CommeWord) {
-    const auto& c = GetParam();
+TEST(Paragraphes, TouchesParUneEtendue) {
+    // "Un deux\r" [0,8)  "Trois\r" [8,14)  "Quatre\r" [14,21)
     ModeleDocument d = document(u"Un deux\rTrois\rQuatre");
-    auto [p, q] = d.paragraphesDe(c.debut, c.fin);
-    EXPECT_EQ(p, c.premier);
-    EXPECT_EQ(q, c.dernier);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cas, ParagraphesDe,
-    ::testing::Values(CasParagraphes{"DansUnParagraphe", 2, 5, 0, 0}, CasParagraphes{"SurDeux", 5, 10, 0, 1},
-                      CasParagraphes{"FinitSurLaMarque", 0, 8, 0, 0}, CasParagraphes{"FinitAvantLaMarque", 0, 7, 0, 0},
-                      CasParagraphes{"CouvreLaMarque", 7, 9, 0, 1}, CasParagraphes{"Replie", 3, 3, 0, 0},
-                      CasParagraphes{"ReplieEnDebutDeParagraphe", 8, 8, 1, 1}, CasParagraphes{"Tout", 0, 21, 0, 2},
-                      CasParagraphes{"ReplieApresLaFin", 21, 21, 2, 2}, CasParagraphes{"Inverse", 10, 5, 0, 1}),
-    [](const auto& info) { return std::string(info.param.nom); });
-
-TEST(Paragraphes, EtenduesEtIndex) {
-    ModeleDocument d = document(u"Un deux\rTrois\rQuatre");
-    ASSERT_EQ(d.nombreParagraphes(), 3);
+    struct { int32_t debut, fin, premier, dernier; } cas[] = {
+        {2, 5, 0, 0}, {5, 10, 0, 1}, {10, 5, 0, 1},
+        {0, 8, 0, 0},    // ends at the next paragraph's start: not that one
+        {8, 8, 1, 1},    // collapsed at a paragraph's start: that paragraph
+        {0, 21, 0, 2}, {21, 21, 2, 2},
+    };
+    for (const auto& c : cas)
+        EXPECT_EQ(d.paragraphesDe(c.debut, c.fin), std::pair(c.premier, c.dernier)) << c.debut << "," << c.fin;
     EXPECT_EQ(d.paragraphe(1), (Etendue{8, 14}));
     EXPECT_EQ(d.paragrapheA(13), 1);
     EXPECT_EQ(d.paragrapheA(14), 2);
-    EXPECT_EQ(d.texte(d.paragraphe(2).debut, d.paragraphe(2).fin), u"Quatre\r");
 }
 
-TEST(Paragraphes, UneCoupureGardeLaMiseEnFormeDesDeuxCotes) {
+TEST(Paragraphes, CoupureEtJonctionGardentLaMiseEnForme) {
     ModeleDocument d = document(u"Un deux\rTrois");
-    FormatParagraphe centre;
-    centre.alignement = 1;
-    d.appliquerParagraphes(0, 0, centre);
-    d.insererParagraphe(2);
-    ASSERT_EQ(d.nombreParagraphes(), 3);
-    EXPECT_EQ(d.formatParagraphe(0).alignement, 1);
-    EXPECT_EQ(d.formatParagraphe(1).alignement, 1);
-    EXPECT_EQ(d.formatParagraphe(2).alignement, 0);
-    EXPECT_EQ(d.texte(0, 3), u"Un\r");
-    d.verifierInvariants();
-}
-
-TEST(Paragraphes, JoindreGardeLaMiseEnFormeDeLaMarqueRestante) {
-    ModeleDocument d = document(u"Un\rDeux");
     FormatParagraphe f;
     f.alignement = 1;
     d.appliquerParagraphes(0, 0, f);
+    d.insererParagraphe(2);  // both halves keep the split paragraph's format
+    EXPECT_EQ(d.texte(), u"Un\r deux\rTrois\r");
+    EXPECT_EQ(d.formatParagraphe(0).alignement, 1);
+    EXPECT_EQ(d.formatParagraphe(1).alignement, 1);
+    EXPECT_EQ(d.formatParagraphe(2).alignement, 0);
     f.alignement = 2;
-    d.appliquerParagraphes(3, 3, f);
-    d.supprimer(2, 3);
-    ASSERT_EQ(d.nombreParagraphes(), 1);
-    EXPECT_EQ(d.texte(), u"UnDeux\r");
-    EXPECT_EQ(d.formatParagraphe(0).alignement, 2);
+    d.appliquerParagraphes(9, 9, f);
+    d.supprimer(8, 9);  // the surviving mark, the second one, gives the format
+    EXPECT_EQ(d.texte(), u"Un\r deuxTrois\r");
+    EXPECT_EQ(d.formatParagraphe(1).alignement, 2);
     d.verifierInvariants();
 }
 
-TEST(Paragraphes, TexteAvecMarquesCreeDesParagraphes) {
-    ModeleDocument d = document(u"a");
-    d.inserer(1, u"\rb\rc");
-    EXPECT_EQ(d.texte(), u"a\rb\rc\r");
-    EXPECT_EQ(d.nombreParagraphes(), 3);
-    d.verifierInvariants();
+TEST(Mots, CommeWordLesCompte) {
+    struct { std::u16string texte; int32_t debut, fin, mots; } cas[] = {
+        {u"Bonjour, le monde.", 0, 19, 6},  // Bonjour · ", " · le · monde · . · ¶
+        {u"l'avait trouv\u00e9", 0, 15, 3},
+        {u"l\u2019avait", 0, 8, 2},
+        {u"les parents' maison", 0, 19, 4},
+        {u"un   deux", 0, 9, 2},            // trailing spaces belong to the word before
+        {u"  deux", 0, 6, 2},
+        {u"Quoi ?!", 0, 7, 3},
+        {u"a\rb", 0, 4, 4},                 // every mark is a word
+        {u"a\tb", 0, 3, 3},
+        {u"\u0416\u00e9\u00d7\u00ab", 0, 5, 4},  // letters; ×, « are not
+        {u"extrait n10 2024", 0, 16, 3},
+        {u"Bonjour le monde", 3, 10, 2},    // words partly covered count
+        {u"Bonjour le monde", 0, 8, 1},     // ends where a word starts
+        {u"Bonjour le monde", 4, 4, 1},
+        {u"Un deux\rtrois quatre", 8, 20, 2},
+    };
+    for (const auto& c : cas) {
+        ModeleDocument d = document(c.texte);
+        EXPECT_EQ(d.nombreMots(c.debut, c.fin), c.mots) << test::u8(d.texte(c.debut, c.fin));
+    }
+    // Bonjour [0,7) ", " [7,9) "l'ami" [9,14) "." [14,15) "\r" [15,16)
+    ModeleDocument d = document(u"Bonjour, l'ami.");
+    for (auto [pos, mot] : {std::pair{0, Etendue{0, 7}}, {8, {7, 9}}, {11, {9, 14}}, {14, {14, 15}}, {99, {15, 16}}})
+        EXPECT_EQ(d.motA(pos), mot) << pos;
+}
+
+TEST(Lignes, UnParagrapheSeCoupeAuxEspaces) {
+    // Page width minus margins: 11906 - 2 * 1417 twips = 453.6 pt; at 12 pt
+    // a character is 6 pt: 75 characters a line.
+    std::u16string texte;
+    for (int i = 0; i < 20; ++i) texte += u"abcdefghi ";
+    ModeleDocument d = document(texte);
+    EXPECT_EQ(d.ligneA(0), (Etendue{0, 70}));
+    EXPECT_EQ(d.ligneA(75), (Etendue{70, 140}));
+    EXPECT_EQ(d.ligneA(199), (Etendue{140, 201}));
+    EXPECT_EQ(document(u"abc").ligneA(2), (Etendue{0, 4}));
 }
 
 }  // namespace
