@@ -9,6 +9,7 @@
 #include <string>
 
 #include "sim/core/DocumentOuvert.hpp"
+#include "sim/doc/Outils.hpp"
 #include "word/Erreur.hpp"
 #include "word/Texte.hpp"
 
@@ -64,7 +65,6 @@ protected:
 
 inline ObjetPtr objet(const Variant& v) { return v.objet(); }
 inline ObjetPtr membre(const ObjetPtr& o, std::u16string_view m, Arguments a = {}) { return o->get(m, std::move(a)).objet(); }
-inline std::string u8(std::u16string_view s) { return versUtf8(s); }
 
 // The number of the error `f` raises, 0 when it raises none.
 inline int32_t erreurDe(const std::function<void()>& f) {
