@@ -88,9 +88,13 @@ Notation note(const Cours& cours, int32_t exercice, const std::filesystem::path&
         appli.Documents().Item(nom).Activate();
         module.TestePoint();
         n.verdict = litVerdict(module);
-        module.Quitter(application, handle);
     } catch (const Erreur& e) {
         throw ErreurNotation(decrit(e));
+    }
+    // The verdict is read; how Word ends does not change it.
+    try {
+        module.Quitter(application, handle);
+    } catch (const Erreur&) {
     }
     return n;
 }
