@@ -133,22 +133,22 @@ int noter(const ArgumentsNoter& a, std::ostream& sortie, std::ostream& erreurs) 
 }  // namespace
 
 int principal(int argc, const char* const* argv, std::ostream& sortie, std::ostream& erreurs) {
-    CLI::App app{"k58204 : l'hôte de formation sur le Word simulé (leçons, notation de documents)", "k58204"};
+    CLI::App app{"k58204: the training host on the simulated Word 2003 (runs lessons, grades saved documents)", "k58204"};
     app.require_subcommand(1);
 
     ArgumentsLecon l;
-    CLI::App* cmdLecon = app.add_subcommand("lecon", "joue des scripts de leçon (par défaut toute la leçon du cours)");
-    cmdLecon->add_option("scripts", l.scripts, "scripts *.lecon (par défaut : ceux du cours, par ordre de nom)");
-    cmdLecon->add_option("--cours", l.cours, "dossier du cours (documents sources et scripts)");
-    cmdLecon->add_option("--racine", l.racine, "dossier où placer le lecteur C: de chaque script (conservé)");
-    cmdLecon->add_flag("--trace", l.trace, "affiche les appels d'automation du module à chaque étape de l'hôte");
-    cmdLecon->add_option("--json", l.json, "écrit aussi le rapport en JSON dans ce fichier");
+    CLI::App* cmdLecon = app.add_subcommand("lecon", "run lesson scripts (by default the course's whole lesson)");
+    cmdLecon->add_option("scripts", l.scripts, "*.lecon scripts (by default the course's, in name order)");
+    cmdLecon->add_option("--cours", l.cours, "course folder (source documents and lesson scripts)");
+    cmdLecon->add_option("--racine", l.racine, "folder that holds drive C: of each script (kept after the run)");
+    cmdLecon->add_flag("--trace", l.trace, "print the automation calls the module makes during each host step");
+    cmdLecon->add_option("--json", l.json, "also write the report as JSON to this file");
 
     ArgumentsNoter n;
-    CLI::App* cmdNoter = app.add_subcommand("noter", "note un document enregistré comme document de travail d'un exercice");
-    cmdNoter->add_option("N", n.exercice, "numéro de l'exercice (101 à 124)")->required();
-    cmdNoter->add_option("DOCUMENT", n.document, "document WordprocessingML (chemin Linux)")->required();
-    cmdNoter->add_option("--cours", n.cours, "dossier du cours (documents sources)");
+    CLI::App* cmdNoter = app.add_subcommand("noter", "grade a saved document as the working document of an exercise");
+    cmdNoter->add_option("N", n.exercice, "exercise number (101 to 124)")->required();
+    cmdNoter->add_option("DOCUMENT", n.document, "WordprocessingML document (a path on this machine)")->required();
+    cmdNoter->add_option("--cours", n.cours, "course folder (source documents)");
 
     try {
         app.parse(argc, argv);
