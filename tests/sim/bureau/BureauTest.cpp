@@ -5,7 +5,7 @@
 #include "sim/bureau/ClavierBureau.hpp"
 #include "sim/bureau/FenetresBureau.hpp"
 #include "sim/bureau/ServeurBureau.hpp"
-#include "word/Erreur.hpp"
+#include "support/NumeroErreur.hpp"
 
 namespace k58204::sim {
 namespace {
@@ -141,14 +141,7 @@ struct ServeurFactice : ObjetActif {
 
 TEST_F(BureauTest, TableDesObjetsActifs) {
     ServeurBureau serveur(bureau);
-    auto echoue = [](auto&& f) {
-        try {
-            f();
-        } catch (const Erreur& e) {
-            return e.numero() == err::CreationImpossible;
-        }
-        return false;
-    };
+    auto echoue = [](const std::function<void()>& f) { return test::numeroErreur(f) == err::CreationImpossible; };
     EXPECT_TRUE(echoue([&] { serveur.GetObject(u"Word.application.11"); }));
     EXPECT_TRUE(echoue([&] { serveur.CreateObject(u"Word.application.11"); }));
     auto premier = std::make_shared<ServeurFactice>(), second = std::make_shared<ServeurFactice>();

@@ -1,13 +1,13 @@
 // A saved document opened by LibreOffice (when installed): its text must be
 // the document's text. Skipped where soffice is not installed.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <unistd.h>
-#include <algorithm>
 
 #include "sim/doc/WordML.hpp"
 #include "word/Texte.hpp"
@@ -28,25 +28,18 @@ TEST(Interop, LibreOfficeLitLeTexte) {
 
     auto dossier = std::filesystem::temp_directory_path() / ("k58204-interop-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dossier);
-    {
-        std::ofstream f(dossier / "essai.doc", std::ios::binary);
-        f << ecrireWordML(d);
-    }
-    std::string commande = "cd '" + dossier.string() +
-                           "' && soffice --headless --convert-to txt:Text essai.doc >/dev/null 2>&1";
+    std::ofstream(dossier / "essai.doc", std::ios::binary) << ecrireWordML(d);
+    std::string commande = "cd '" + dossier.string() + "' && soffice --headless --convert-to txt:Text essai.doc >/dev/null 2>&1";
     ASSERT_EQ(std::system(commande.c_str()), 0);
-    std::ifstream t(dossier / "essai.txt", std::ios::binary);
     std::stringstream lu;
-    lu << t.rdbuf();
-    std::string texte = lu.str();
-    if (texte.rfind("\xEF\xBB\xBF", 0) == 0) texte.erase(0, 3);
+    lu << std::ifstream(dossier / "essai.txt", std::ios::binary).rdbuf();
     std::filesystem::remove_all(dossier);
-    std::string attendu = versUtf8(d.texte());
-    for (auto& c : attendu)
-        if (c == '\r') c = '\n';
-    while (!texte.empty() && (texte.back() == '\n' || texte.back() == '\r')) texte.pop_back();
-    texte.erase(std::remove(texte.begin(), texte.end(), '\r'), texte.end());
-    attendu.pop_back();
+    // Line ends and a byte-order mark aside, the text is the document's.
+    std::string texte = lu.str(), attendu = versUtf8(d.texte(0, d.longueur() - 1));
+    if (texte.rfind("\xEF\xBB\xBF", 0) == 0) texte.erase(0, 3);
+    std::replace(attendu.begin(), attendu.end(), '\r', '\n');
+    std::erase(texte, '\r');
+    while (!texte.empty() && texte.back() == '\n') texte.pop_back();
     EXPECT_EQ(texte, attendu);
 }
 

@@ -18,15 +18,6 @@ TEST(MiseEnPage, MargesArrondiesAuTwip) {
     }
 }
 
-TEST(MiseEnPage, OrientationEchangeLargeurEtHauteurUneFois) {
-    MiseEnPage m;
-    m.definirOrientation(1);
-    m.definirOrientation(1);
-    EXPECT_EQ(std::pair(m.largeur, m.hauteur), std::pair(16838, 11906));
-    m.definirOrientation(7);
-    EXPECT_EQ(m.orientation, 1);
-}
-
 TEST(Sections, MiseEnPageParSectionEtJonction) {
     ModeleDocument d = test::document(u"un\rdeux");
     d.insererSautDeSection(3);  // "un\r" | "\r" | "deux\r"

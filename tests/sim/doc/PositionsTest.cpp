@@ -1,4 +1,6 @@
-// Positions, paragraphs, words and lines of the document model.
+// Positions, paragraphs, words and lines of the document model. (The
+// paragraphs a span touches are checked through Range.Paragraphs, in
+// tests/sim/texte.)
 #include <gtest/gtest.h>
 
 #include "sim/doc/ModeleDocument.hpp"
@@ -21,22 +23,6 @@ TEST(Positions, LaMarqueFinaleResteEtLesPositionsSontBornees) {
     d.supprimer(0, d.longueur());
     EXPECT_EQ(d.texte(), u"\r");
     d.verifierInvariants();
-}
-
-TEST(Paragraphes, TouchesParUneEtendue) {
-    // "Un deux\r" [0,8)  "Trois\r" [8,14)  "Quatre\r" [14,21)
-    ModeleDocument d = document(u"Un deux\rTrois\rQuatre");
-    struct { int32_t debut, fin, premier, dernier; } cas[] = {
-        {2, 5, 0, 0}, {5, 10, 0, 1}, {10, 5, 0, 1},
-        {0, 8, 0, 0},    // ends at the next paragraph's start: not that one
-        {8, 8, 1, 1},    // collapsed at a paragraph's start: that paragraph
-        {0, 21, 0, 2}, {21, 21, 2, 2},
-    };
-    for (const auto& c : cas)
-        EXPECT_EQ(d.paragraphesDe(c.debut, c.fin), std::pair(c.premier, c.dernier)) << c.debut << "," << c.fin;
-    EXPECT_EQ(d.paragraphe(1), (Etendue{8, 14}));
-    EXPECT_EQ(d.paragrapheA(13), 1);
-    EXPECT_EQ(d.paragrapheA(14), 2);
 }
 
 TEST(Paragraphes, CoupureEtJonctionGardentLaMiseEnForme) {

@@ -45,16 +45,14 @@ TEST(WordML, LitLExempleDeReference) {
     ModeleDocument d = lireWordML(Exemple);
     d.verifierInvariants();
     EXPECT_EQ(d.texte(), u"Texte en gras justifi\u00e9 & fin.\r\x15 Case\t\u00e0 cocher\r");
-    ASSERT_TRUE(d.signet(u"signet1"));
+    ASSERT_TRUE(d.signet(u"Signet1"));
     Etendue s = d.signet(u"Signet1")->etendue;
     EXPECT_EQ(d.texte(s.debut, s.fin), u"en gras");
     EXPECT_EQ(d.formatCaracteres(s.debut, s.fin).gras, true);
-    EXPECT_EQ(d.formatCaracteres(0, s.fin).gras, std::nullopt);
-    ParagrapheMixte p1 = d.formatParagraphes(0, 1);
+    EXPECT_EQ(d.formatCaracteres(0, 1).gras, false);
+    ParagrapheMixte p1 = d.formatParagraphes(0, 1), p2 = d.formatParagraphes(d.paragraphe(1).debut, d.paragraphe(1).debut);
     EXPECT_EQ(p1.alignement, 3);
     EXPECT_EQ(p1.retraitGauche, 36.0f);
-    EXPECT_EQ(p1.bordures, false);
-    ParagrapheMixte p2 = d.formatParagraphes(d.paragraphe(1).debut, d.paragraphe(1).debut);
     EXPECT_EQ(p2.bordures, true);
     for (auto l : p2.largeurBordure) EXPECT_EQ(l, 6);
     EXPECT_EQ(p2.indexOmbrage, 7);
@@ -87,16 +85,11 @@ ModeleDocument documentRiche() {
     d.appliquerParagraphes(d.longueur() - 1, d.longueur(), avec<FormatParagraphe>([](auto& p) { p.bordures[0] = Bordure{}; }));
     d.insererCaseACocher(6, avec<CaseACocher>([](auto& c) { c.nom = u"R\u00e9ponse", c.coche = true, c.demiPoints = 24; }));
     d.insererCaseACocher(8, avec<CaseACocher>([](auto& c) { c.nom = u"Case2", c.parDefaut = true; }));
-    d.ajouterSignet(u"e01", 0, d.longueur());
-    d.ajouterSignet(u"s01", 7, 20);
-    d.ajouterSignet(u"s02", 6, 6);
-    d.ajouterSignet(u"s03", 3, 15);  // across two paragraphs
-    d.ajouterSignet(u"s04", 5, 6);   // ends on the first mark
+    // The whole text, a word, collapsed, across two paragraphs, ending on the first mark.
+    for (auto [nom, a, b] : {std::tuple{u"e01", 0, d.longueur()}, {u"s01", 7, 20}, {u"s02", 6, 6}, {u"s03", 3, 15}, {u"s04", 5, 6}})
+        d.ajouterSignet(nom, a, b);
     d.insererSautDeSection(d.paragraphe(1).fin);
-    d.modifierMiseEnPage(1, [](MiseEnPage& m) {
-        m.definirOrientation(1);
-        m.margeHaut = 2835;
-    });
+    d.modifierMiseEnPage(1, [](MiseEnPage& m) { m.definirOrientation(1), m.margeHaut = 2835; });
     d.proprietes().protection = 2;
     d.proprietes().cleMotDePasse = u"1A2B3C4D";
     d.proprietes().modeleAttache = u"C:\\Modeles\\Cours.dot";

@@ -6,7 +6,7 @@
 #include "platform/SystemeFichiers.hpp"
 #include "sim/fichiers/SystemeFichiersLinux.hpp"
 #include "sim/poste/RacineTemporaire.hpp"
-#include "word/Erreur.hpp"
+#include "support/NumeroErreur.hpp"
 #include "word/Texte.hpp"
 
 namespace k58204::sim {
@@ -15,14 +15,7 @@ namespace {
 namespace attr = platform::attr;
 using Noms = std::vector<std::u16string>;
 
-int32_t erreur(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const Erreur& e) {
-        return e.numero();
-    }
-    return 0;
-}
+using test::numeroErreur;
 
 class SystemeFichiersTest : public ::testing::Test {
 protected:
@@ -53,7 +46,7 @@ TEST_F(SystemeFichiersTest, ResolutNomsSansEgardALaCasseEtLesLecteurs) {
     for (const auto& [chemin, existe, erreurLecture] : cas) {
         SCOPED_TRACE(versUtf8(chemin));
         EXPECT_EQ(fs.Existe(chemin), existe);
-        EXPECT_EQ(erreur([&] { EXPECT_EQ(fs.Lit(chemin), "voyage"); }), erreurLecture);
+        EXPECT_EQ(numeroErreur([&] { EXPECT_EQ(fs.Lit(chemin), "voyage"); }), erreurLecture);
     }
     EXPECT_EQ(fs.cheminReel(u"c:\\COURS\\voyage à cango.DOC"), u"C:\\Cours\\Voyage à CANGO.doc");
 }
@@ -62,8 +55,8 @@ TEST_F(SystemeFichiersTest, LectureSeuleRefuseKillEtEcritureJusquANormal) {
     const std::u16string f = u"C:\\cours\\voyage à cango.doc", copie = u"C:\\Cours\\Copie.doc";
     EXPECT_EQ(fs.GetAttr(f), attr::Archive);
     fs.SetAttr(f, attr::LectureSeule | attr::Archive);
-    EXPECT_EQ(erreur([&] { fs.Kill(f); }), err::AccesChemin);
-    EXPECT_EQ(erreur([&] { fs.Ecrit(f, "x"); }), err::AccesChemin);
+    EXPECT_EQ(numeroErreur([&] { fs.Kill(f); }), err::AccesChemin);
+    EXPECT_EQ(numeroErreur([&] { fs.Ecrit(f, "x"); }), err::AccesChemin);
     fs.Name(f, copie);  // renaming is allowed; the attribute goes with the file
     EXPECT_EQ(fs.GetAttr(copie), attr::LectureSeule | attr::Archive);
     fs.SetAttr(copie, attr::Normal);
@@ -71,8 +64,8 @@ TEST_F(SystemeFichiersTest, LectureSeuleRefuseKillEtEcritureJusquANormal) {
     EXPECT_FALSE(fs.Existe(copie));
     // Kill finds neither hidden nor system files, nor folders.
     for (const char16_t* p : {u"C:\\Cours\\K58204\\h.doc", u"C:\\Cours\\K58204\\s.doc", u"C:\\Cours\\K58204\\sous"})
-        EXPECT_EQ(erreur([&] { fs.Kill(p); }), err::FichierIntrouvable) << versUtf8(p);
-    EXPECT_EQ(erreur([&] { fs.SetAttr(u"C:\\Cours\\absent.doc", 0); }), err::FichierIntrouvable);
+        EXPECT_EQ(numeroErreur([&] { fs.Kill(p); }), err::FichierIntrouvable) << versUtf8(p);
+    EXPECT_EQ(numeroErreur([&] { fs.SetAttr(u"C:\\Cours\\absent.doc", 0); }), err::FichierIntrouvable);
 }
 
 TEST_F(SystemeFichiersTest, DirSelonMasqueEtDansLOrdreAlphabetique) {
@@ -92,7 +85,7 @@ TEST_F(SystemeFichiersTest, DirSelonMasqueEtDansLOrdreAlphabetique) {
     };
     for (const auto& [motif, masque, attendus] : cas)
         EXPECT_EQ(fs.Dir(motif, masque), attendus) << versUtf8(motif) << " / " << masque;
-    EXPECT_EQ(erreur([&] { fs.Dir(u"D:\\*.*", 55); }), err::CheminIntrouvable);
+    EXPECT_EQ(numeroErreur([&] { fs.Dir(u"D:\\*.*", 55); }), err::CheminIntrouvable);
 }
 
 TEST_F(SystemeFichiersTest, NameDeplaceEtRefuseLesCollisions) {
@@ -106,28 +99,28 @@ TEST_F(SystemeFichiersTest, NameDeplaceEtRefuseLesCollisions) {
         {u"C:\\Cours\\K58204", d + u"sous\\dedans", err::AccesChemin},
     };
     for (const auto& [source, destination, numero] : cas)
-        EXPECT_EQ(erreur([&] { fs.Name(source, destination); }), numero) << versUtf8(destination);
+        EXPECT_EQ(numeroErreur([&] { fs.Name(source, destination); }), numero) << versUtf8(destination);
     EXPECT_EQ(fs.Dir(d + u"*.*", 0), (Noms{u"a.doc", u"b.doc"}));
     EXPECT_EQ(fs.Dir(d + u"sous\\*.*", 0), (Noms{u"c.txt"}));
 }
 
 TEST_F(SystemeFichiersTest, DossierCourantEtDossiers) {
     EXPECT_EQ(fs.CurDir(), u"C:\\");
-    EXPECT_EQ(erreur([&] { fs.ChDir(u"C:\\Cours\\Voyage à CANGO.doc"); }), err::CheminIntrouvable);
+    EXPECT_EQ(numeroErreur([&] { fs.ChDir(u"C:\\Cours\\Voyage à CANGO.doc"); }), err::CheminIntrouvable);
     fs.ChDir(u"c:\\cours\\k58204");
     EXPECT_EQ(fs.CurDir(), u"C:\\cours\\k58204");
     EXPECT_EQ(fs.Lit(u"b.doc"), "b.doc");  // relative to the current folder
     fs.MkDir(u"essai");
-    EXPECT_EQ(erreur([&] { fs.MkDir(u"ESSAI"); }), err::AccesChemin);
+    EXPECT_EQ(numeroErreur([&] { fs.MkDir(u"ESSAI"); }), err::AccesChemin);
     fs.Ecrit(u"essai\\Application.doc", "doc");
-    EXPECT_EQ(erreur([&] { fs.RmDir(u"essai"); }), err::AccesChemin);  // not empty
+    EXPECT_EQ(numeroErreur([&] { fs.RmDir(u"essai"); }), err::AccesChemin);  // not empty
     fs.Kill(u"essai\\Application.doc");
     fs.ChDir(u"essai");
-    EXPECT_EQ(erreur([&] { fs.RmDir(u"C:\\Cours\\K58204\\essai"); }), err::AccesChemin);  // the current folder
+    EXPECT_EQ(numeroErreur([&] { fs.RmDir(u"C:\\Cours\\K58204\\essai"); }), err::AccesChemin);  // the current folder
     fs.ChDir(u"..");
     fs.RmDir(u"essai");
     EXPECT_FALSE(fs.Existe(u"essai"));
-    EXPECT_EQ(erreur([&] { fs.Ecrit(u"C:\\Absent\\x.doc", "x"); }), err::CheminIntrouvable);
+    EXPECT_EQ(numeroErreur([&] { fs.Ecrit(u"C:\\Absent\\x.doc", "x"); }), err::CheminIntrouvable);
 }
 
 TEST_F(SystemeFichiersTest, MakeSureDirectoryPathExistsCreeJusquAuDernierSeparateur) {

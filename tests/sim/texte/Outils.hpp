@@ -10,6 +10,7 @@
 
 #include "sim/core/DocumentOuvert.hpp"
 #include "sim/doc/Outils.hpp"
+#include "support/NumeroErreur.hpp"
 #include "word/Erreur.hpp"
 #include "word/Texte.hpp"
 
@@ -66,14 +67,6 @@ protected:
 inline ObjetPtr objet(const Variant& v) { return v.objet(); }
 inline ObjetPtr membre(const ObjetPtr& o, std::u16string_view m, Arguments a = {}) { return o->get(m, std::move(a)).objet(); }
 
-// The number of the error `f` raises, 0 when it raises none.
-inline int32_t erreurDe(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const Erreur& e) {
-        return e.numero();
-    }
-    return 0;
-}
+using k58204::test::numeroErreur;
 
 }  // namespace k58204::sim::test

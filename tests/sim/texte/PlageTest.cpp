@@ -32,7 +32,7 @@ TEST_F(TexteTest, TexteEtCollectionsDUnRange) {
         EXPECT_EQ(membre(r, u"Characters")->get(u"Count").CLng(), c.caracteres);
         // Words(i) answers for every word Words.Count counts, and no further.
         EXPECT_NO_THROW(membre(r, u"Words", {c.mots}));
-        EXPECT_EQ(erreurDe([&] { membre(r, u"Words", {c.mots + 1}); }), 5941);
+        EXPECT_EQ(numeroErreur([&] { membre(r, u"Words", {c.mots + 1}); }), 5941);
         // Paragraphs(1) is a whole paragraph.
         EXPECT_EQ(u8(membre(membre(r, u"Paragraphs", {1}), u"Range")->get(u"Text").CStr()), u8(c.premierParagraphe));
     }

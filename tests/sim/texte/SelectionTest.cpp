@@ -77,7 +77,7 @@ TEST_F(TexteTest, GoToSelectionneLeSignetEntier) {
     ObjetPtr r = sel->call(u"GoTo", {nomme(u"What", -1), nomme(u"Name", u"S01")}).objet();
     EXPECT_EQ(d->selection, (Etendue{4, 7}));
     EXPECT_EQ(u8(r->get(u"Text").CStr()), "def");
-    EXPECT_EQ(erreurDe([&] { sel->call(u"GoTo", {-1, Variant(), Variant(), u"s99"}); }), 5101) << "Name by position";
+    EXPECT_EQ(numeroErreur([&] { sel->call(u"GoTo", {-1, Variant(), Variant(), u"s99"}); }), 5101) << "Name by position";
     EXPECT_TRUE(d->saved());
 }
 
@@ -102,7 +102,7 @@ TEST_F(TexteTest, HomeKeyEtEndKeyParLigne) {
     sel->call(u"EndKey", {6});
     sel->call(u"HomeKey", {6, 1});
     EXPECT_EQ(d->selection, (Etendue{0, d->modele.longueur() - 1}));
-    EXPECT_EQ(erreurDe([&] { sel->call(u"HomeKey", {4}); }), 4120);
+    EXPECT_EQ(numeroErreur([&] { sel->call(u"HomeKey", {4}); }), 4120);
 }
 
 TEST_F(TexteTest, DeplacementsAuClavier) {

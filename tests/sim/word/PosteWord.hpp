@@ -9,19 +9,10 @@
 #include "sim/doc/ModeleDocument.hpp"
 #include "sim/doc/WordML.hpp"
 #include "sim/poste/RacineTemporaire.hpp"
-#include "word/Erreur.hpp"
+#include "support/NumeroErreur.hpp"
 #include "word/Texte.hpp"
 
 namespace k58204::test {
-
-inline int32_t numeroErreur(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const Erreur& e) {
-        return e.numero();
-    }
-    return 0;
-}
 
 inline std::string documentWordML(std::u16string_view texte) {
     sim::ModeleDocument m;
