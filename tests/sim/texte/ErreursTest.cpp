@@ -21,7 +21,7 @@ TEST_F(TexteTest, ErreursDeWord) {
         {"ParagrapheAuDela", [](D d) { membre(creeParagraphs(d, {0, 3}), u"Item", {2}); }, 5941},
         {"ChampAuDela", [](D d) { membre(creeFormFields(d), u"Item", {2}); }, 5941},
         {"ChampSansCeNom", [](D d) { membre(creeFormFields(d), u"Item", {u"x"}); }, 5941},
-        {"GoToSignetAbsent", [](D d) { creeSelection(d)->call(u"GoTo", {nomme(u"What", -1), nomme(u"Name", u"s09")}); }, 5101},
+        {"GoToSignetAbsent", [](D d) { creeSelection(d)->call(u"GoTo", {-1, Variant(), Variant(), u"s09"}); }, 5101},
         {"SignetSupprime", [](D d) { auto s = signet(d, u"s01"); s->call(u"Delete"); s->get(u"Start"); }, 5825},
         {"TexteDuSignetSupprime", [](D d) { auto s = signet(d, u"s01"); creeRange(d, {3, 8})->call(u"Delete"); s->call(u"Select"); }, 5825},
         {"DocumentFerme", [](D d) { auto r = creeRange(d, {0, 1}); d->ouvert = false; r->get(u"Text"); }, 5825},

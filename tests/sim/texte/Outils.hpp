@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "sim/core/DocumentOuvert.hpp"
@@ -37,16 +38,12 @@ public:
     }
     ObjetPtr objetDocument(const std::shared_ptr<DocumentOuvert>&) override { return document; }
     std::shared_ptr<Garde> garde() override { return nullptr; }
-    Fragment& pressePapiers() override { return pressePapiers_; }
-    bool pressePapiersPlein() const override { return plein_; }
-    void remplitPressePapiers(Fragment f) override {
-        pressePapiers_ = std::move(f);
-        plein_ = true;
-    }
+    Fragment& pressePapiers() override { return *pressePapiers_; }
+    bool pressePapiersPlein() const override { return pressePapiers_.has_value(); }
+    void remplitPressePapiers(Fragment f) override { pressePapiers_ = std::move(f); }
 
 private:
-    Fragment pressePapiers_;
-    bool plein_ = false;
+    std::optional<Fragment> pressePapiers_;
 };
 
 class TexteTest : public ::testing::Test {
@@ -64,7 +61,6 @@ protected:
     ContexteFactice contexte;
 };
 
-inline ObjetPtr objet(const Variant& v) { return v.objet(); }
 inline ObjetPtr membre(const ObjetPtr& o, std::u16string_view m, Arguments a = {}) { return o->get(m, std::move(a)).objet(); }
 
 using k58204::test::numeroErreur;

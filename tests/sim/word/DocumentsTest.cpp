@@ -17,25 +17,21 @@ protected:
 };
 
 TEST_F(DocumentsTest, NouveauxDocumentsEtModelesNumerotesSansReutilisation) {
-    struct {
-        Arguments args;
-        std::u16string nom;
-        int32_t type;
-    } cas[] = {
+    const std::tuple<Arguments, std::u16string, int32_t> cas[] = {  // Add's arguments, Name, Type
         {{}, u"Document1", 0},
         {{}, u"Document2", 0},
         {{nomme(u"NewTemplate", true)}, u"Modèle1", 1},
         {{Variant(), true}, u"Modèle2", 1},
         {{u"Normal", false}, u"Document3", 0},
     };
-    for (const auto& c : cas) {
-        ObjetPtr d = ajoute(c.args);
-        EXPECT_EQ(texte(d, u"Name"), c.nom);
-        EXPECT_EQ(texte(d, u"FullName"), c.nom);
+    for (const auto& [args, nom, type] : cas) {
+        ObjetPtr d = ajoute(args);
+        EXPECT_EQ(texte(d, u"Name"), nom);
+        EXPECT_EQ(texte(d, u"FullName"), nom);
         EXPECT_EQ(texte(d, u"Path"), u"");
-        EXPECT_EQ(d->get(u"Type").CLng(), c.type);
+        EXPECT_EQ(d->get(u"Type").CLng(), type);
         EXPECT_TRUE(d->get(u"Saved").CBool());
-        EXPECT_EQ(legende(), c.nom);  // active, in its own window
+        EXPECT_EQ(legende(), nom);  // active, in its own window
     }
     documents()->call(u"Item", {u"document3"}).objet()->call(u"Close");
     documents()->call(u"Item", {2}).objet()->call(u"Close");
