@@ -14,24 +14,17 @@ using test::document;
 
 const FormatCaractere Gras = avec<FormatCaractere>([](auto& f) { f.gras = true; });
 
-TEST(Caracteres, LaMarqueDeParagrapheCompteEtUnRepliNeChangeRien) {
-    ModeleDocument d = document(u"abc");
-    d.appliquerCaracteres(0, 3, Gras);
-    EXPECT_EQ(d.formatCaracteres(0, 3).gras, true);
-    EXPECT_EQ(d.formatCaracteres(0, 4).gras, std::nullopt);
-    const uint64_t v = d.version();
-    d.appliquerCaracteres(3, 3, Gras);
-    EXPECT_EQ(d.version(), v);  // Saved stays True
-    d.appliquerCaracteres(0, 4, Gras);
-    EXPECT_EQ(d.formatCaracteres(0, 4).gras, true);
-}
-
-TEST(Caracteres, PointDInsertionPrendLeCaractereAvantSaufEnDebutDeParagraphe) {
+TEST(Caracteres, LaMarqueCompteEtLePointDInsertionPrendLeCaractereAvantSaufEnDebutDeParagraphe) {
     ModeleDocument d = document(u"ab\rcd");
     d.appliquerCaracteres(0, 2, Gras);
+    EXPECT_EQ(d.formatCaracteres(0, 2).gras, true);
+    EXPECT_EQ(d.formatCaracteres(0, 3).gras, std::nullopt);  // the mark is not bold
     EXPECT_EQ(d.formatCaracteres(2, 2).gras, true);   // after "ab"
     EXPECT_EQ(d.formatCaracteres(3, 3).gras, false);  // start of "cd": the 'c'
     EXPECT_EQ(d.formatCaracteres(0, 0).gras, true);   // start of the document: the 'a'
+    const uint64_t v = d.version();
+    d.appliquerCaracteres(3, 3, Gras);
+    EXPECT_EQ(d.version(), v);  // a collapsed span changes nothing: Saved stays True
 }
 
 TEST(Styles, CascadeParagrapheCaractereDirect) {

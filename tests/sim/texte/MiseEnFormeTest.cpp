@@ -83,7 +83,6 @@ TEST_F(TexteTest, BorduresEtOmbrage) {
     d->selection = {0, 1};
     ObjetPtr sel = creeSelection(d);
     ObjetPtr bordures = membre(membre(sel, u"ParagraphFormat"), u"Borders");
-    EXPECT_EQ(bordures->get(u"Enable").CLng(), 0);
     EXPECT_EQ(membre(sel, u"Borders", {-2})->get(u"LineWidth").CLng(), wdUndefined) << "no border";
     bordures->put(u"Enable", true);
     EXPECT_EQ(bordures->get(u"Enable").CLng(), -1);
@@ -112,7 +111,6 @@ TEST_F(TexteTest, MiseEnPageParSectionEtDocument) {
     auto d = ouvre(u"un\rdeux");
     d->modele.insererSautDeSection(3);
     ObjetPtr sections = creeSections(d);
-    EXPECT_EQ(sections->get(u"Count").CLng(), 2);
     ObjetPtr page1 = membre(membre(sections, u"", {1}), u"PageSetup");
     page1->put(u"TopMargin", 141.75f);
     EXPECT_EQ(d->modele.miseEnPage(0).margeHaut, 2835) << "whole twips";

@@ -138,9 +138,8 @@ TEST_F(DocumentsTest, LegendesDesFenetres) {
     EXPECT_EQ(texte(fenetres->call(u"Item", {1}).objet(), u"Caption"), u"Voyage à CANGO.doc:1");
     EXPECT_EQ(texte(seconde, u"Caption"), u"Voyage à CANGO.doc:2");
     seconde->call(u"Close");
-    EXPECT_EQ(legende(), u"Voyage à CANGO.doc");
+    EXPECT_EQ(legende(), u"Voyage à CANGO.doc");  // one window left: no number
     EXPECT_EQ(numeroErreur([&] { seconde->get(u"Caption"); }), ObjetSupprime);
-    EXPECT_EQ(numeroErreur([&] { fenetres->call(u"Item", {2}); }), MembreInexistant);
     d->call(u"Close");
     // A read-only file opens read-only, and Word says so in the caption; or when asked to.
     poste.fichiers().SetAttr(Voyage, platform::attr::LectureSeule);
