@@ -29,7 +29,8 @@ TEST(Interop, LibreOfficeLitLeTexte) {
     auto dossier = std::filesystem::temp_directory_path() / ("k58204-interop-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dossier);
     std::ofstream(dossier / "essai.doc", std::ios::binary) << ecrireWordML(d);
-    std::string commande = "cd '" + dossier.string() + "' && soffice --headless --convert-to txt:Text essai.doc >/dev/null 2>&1";
+    std::string commande =
+        "cd '" + dossier.string() + "' && soffice --headless --convert-to txt:Text essai.doc >/dev/null 2>&1";
     ASSERT_EQ(std::system(commande.c_str()), 0);
     std::stringstream lu;
     lu << std::ifstream(dossier / "essai.txt", std::ios::binary).rdbuf();

@@ -82,11 +82,13 @@ ModeleDocument documentRiche() {
         p.interligne = Interligne{RegleLigne::Exacte, 300}, p.ombrage = couleurDIndex(4);
     }));
     d.activerBordures(10, 10, true, 6);
-    d.appliquerParagraphes(d.longueur() - 1, d.longueur(), avec<FormatParagraphe>([](auto& p) { p.bordures[0] = Bordure{}; }));
+    const int32_t fin = d.longueur();
+    d.appliquerParagraphes(fin - 1, fin, avec<FormatParagraphe>([](auto& p) { p.bordures[0] = Bordure{}; }));
     d.insererCaseACocher(6, avec<CaseACocher>([](auto& c) { c.nom = u"R\u00e9ponse", c.coche = true, c.demiPoints = 24; }));
     d.insererCaseACocher(8, avec<CaseACocher>([](auto& c) { c.nom = u"Case2", c.parDefaut = true; }));
     // The whole text, a word, collapsed, across two paragraphs, ending on the first mark.
-    for (auto [nom, a, b] : {std::tuple{u"e01", 0, d.longueur()}, {u"s01", 7, 20}, {u"s02", 6, 6}, {u"s03", 3, 15}, {u"s04", 5, 6}})
+    for (auto [nom, a, b] : {std::tuple{u"e01", 0, d.longueur()}, {u"s01", 7, 20}, {u"s02", 6, 6}, {u"s03", 3, 15},
+                             {u"s04", 5, 6}})
         d.ajouterSignet(nom, a, b);
     d.insererSautDeSection(d.paragraphe(1).fin);
     d.modifierMiseEnPage(1, [](MiseEnPage& m) { m.definirOrientation(1), m.margeHaut = 2835; });
@@ -136,7 +138,8 @@ TEST(WordML, ToleranceAuxStructuresInconnuesOuAbimees) {
         {"<w:p><w:pPr><w:ind w:left=\"abc\"/><w:jc w:val=\"?\"/></w:pPr><w:r><w:rPr><w:sz w:val=\"x\"/>"
          "<w:color w:val=\"ZZZZZZ\"/></w:rPr><w:t>a</w:t></w:r></w:p>", u"a\r"},
         {"<w:p><w:r><w:fldChar w:fldCharType=\"begin\"><w:fldData>@@@</w:fldData></w:fldChar></w:r>"
-         "<w:r><w:instrText>FORMCHECKBOX</w:instrText></w:r><w:r><w:fldChar w:fldCharType=\"end\"/></w:r></w:p>", u"\x15\r"},
+         "<w:r><w:instrText>FORMCHECKBOX</w:instrText></w:r><w:r><w:fldChar w:fldCharType=\"end\"/></w:r></w:p>",
+         u"\x15\r"},
         {"<w:p><w:r><w:fldChar w:fldCharType=\"begin\"/></w:r><w:r><w:t>x</w:t></w:r></w:p>", u"\r"},
         {"<w:p><w:r><w:fldChar w:fldCharType=\"begin\"/></w:r><w:r><w:instrText>PAGE</w:instrText></w:r>"
          "<w:r><w:fldChar w:fldCharType=\"separate\"/></w:r><w:r><w:t>3</w:t></w:r>"

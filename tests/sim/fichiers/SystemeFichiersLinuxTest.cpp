@@ -21,7 +21,7 @@ class SystemeFichiersTest : public ::testing::Test {
 protected:
     SystemeFichiersTest() : fs(racine.chemin()) {
         racine.ecrit("Cours/Voyage à CANGO.doc", "voyage");
-        for (const char* f : {"b.doc", "A.doc", "c.txt", "h.doc", "s.doc"}) racine.ecrit(std::string("Cours/K58204/") + f, f);
+        for (std::string f : {"b.doc", "A.doc", "c.txt", "h.doc", "s.doc"}) racine.ecrit("Cours/K58204/" + f, f);
         std::filesystem::create_directories(racine.chemin() / "Cours/K58204/sous");
         fs.SetAttr(u"C:\\Cours\\K58204\\h.doc", attr::Cache);
         fs.SetAttr(u"C:\\Cours\\K58204\\s.doc", attr::Systeme);
