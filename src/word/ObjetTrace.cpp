@@ -24,15 +24,18 @@ Arguments sansTrace(const Arguments& args) {
 }  // namespace
 
 Variant ObjetTrace::invoke(std::u16string_view membre, Appel appel, const Arguments& args) {
-    AppelTrace a{std::u16string(membre), appel, args, std::nullopt, std::nullopt, journal_->profondeur};
+    // The journal records the wrapped objects' own values, never the traced
+    // wrappers: a wrapper holds the journal, so recording one would make a cycle.
+    Arguments interne = sansTrace(args);
+    AppelTrace a{std::u16string(membre), appel, interne, std::nullopt, std::nullopt, journal_->profondeur};
     size_t rang = journal_->nombre();
     journal_->ajoute(a);
     ++journal_->profondeur;
     try {
-        Variant r = interne_->invoke(membre, appel, sansTrace(args));
+        Variant r = interne_->invoke(membre, appel, interne);
         --journal_->profondeur;
-        if (auto o = r.si<ObjetPtr>(); o && *o) r = Variant(trace(*o, journal_));
         journal_->appel(rang).resultat = r;
+        if (auto o = r.si<ObjetPtr>(); o && *o) r = Variant(trace(*o, journal_));
         return r;
     } catch (const Erreur& e) {
         --journal_->profondeur;
