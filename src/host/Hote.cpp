@@ -1,5 +1,7 @@
 #include "host/Hote.hpp"
 
+#include "host/Surcharge.hpp"
+
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -17,13 +19,6 @@
 namespace k58204::lecon {
 
 namespace {
-
-template <class... F>
-struct Surcharge : F... {
-    using F::operator()...;
-};
-template <class... F>
-Surcharge(F...) -> Surcharge<F...>;
 
 // The root of the learner's statements when no Word runs: every member
 // raises 91, as a member of Nothing does in VBA.

@@ -1,19 +1,9 @@
 #include "host/Rapport.hpp"
 
+#include "host/Surcharge.hpp"
 #include "word/Texte.hpp"
 
 namespace k58204::lecon {
-
-namespace {
-
-template <class... F>
-struct Surcharge : F... {
-    using F::operator()...;
-};
-template <class... F>
-Surcharge(F...) -> Surcharge<F...>;
-
-}  // namespace
 
 std::string enScript(bool b) { return b ? "True" : "False"; }
 
