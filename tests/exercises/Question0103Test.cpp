@@ -13,62 +13,37 @@ constexpr char16_t CopieParent[] = u"C:\\Cours\\Voyage à CANGO.doc";
 constexpr char16_t CopieRenommee[] = u"C:\\Cours\\K58204\\Copie de Voyage à CANGO.doc";
 constexpr char16_t Original[] = u"C:\\Cours\\K58204\\Voyage à CANGO.doc";
 
-void ouvre(const Auto& app, const std::u16string& chemin) { app[u"Documents"].fait(u"Open", {chemin}); }
-
-struct Cas {
-    std::string nom;
-    std::function<void(Auto)> actions;
-    std::u16string code;
-};
-std::ostream& operator<<(std::ostream& os, const Cas& c) { return os << c.nom; }
-
-class Question0103 : public ::testing::TestWithParam<Cas> {};
-
-TEST_P(Question0103, Verdict) {
-    ExerciceSimule e(103);
-    e.copieCours(u"05820403.doc", CopieParent);
-    e.copieCours(u"05820403.doc", CopieRenommee);
-    GetParam().actions(e.appli());
-    e.teste();
-    EXPECT_EQ(e.code(), GetParam().code);
-    EXPECT_FALSE(e.bravo());
+// Opens the documents in this order, copying the course document first
+// where there is none.
+Actions ouvre(std::vector<std::u16string> chemins) {
+    return [chemins](ExerciceSimule& e) {
+        for (const std::u16string& c : chemins) {
+            if (!e.poste().fichiers().Existe(c)) e.copieCours(u"05820403.doc", c);
+            e.appli()[u"Documents"].fait(u"Open", {c});
+        }
+    };
 }
 
+class Question0103 : public ::testing::TestWithParam<Scenario> {};
+
+TEST_P(Question0103, Verdict) { joue(103, GetParam()); }
+
+// The first open document whose name ends with the course document's name
+// decides, in any letter case; then it must be the active one.
 INSTANTIATE_TEST_SUITE_P(
     Apprenant, Question0103,
-    ::testing::Values(
-        Cas{"OuvertDepuisLeDossierDeTravail", [](Auto app) { ouvre(app, Original); }, u""},
-        Cas{"NomEnAutreCasse", [](Auto app) { ouvre(app, u"c:\\cours\\k58204\\VOYAGE À cango.DOC"); }, u""},
-        Cas{"AucunDocument", [](Auto) {}, u"A"},
-        // Opened from the folder Word proposes, without going down into the working folder.
-        Cas{"OuvertDepuisLeDossierParent", [](Auto app) { ouvre(app, CopieParent); }, u"B"},
-        Cas{"CopieRenommeeDuDossierDeTravail", [](Auto app) { ouvre(app, CopieRenommee); }, u"B"},
-        // Of two copies, the one opened first decides.
-        Cas{"MauvaiseCopieOuverteEnPremier",
-            [](Auto app) {
-                ouvre(app, CopieParent);
-                ouvre(app, Original);
-            },
-            u"B"},
-        Cas{"BonneCopiePuisMauvaiseActive",
-            [](Auto app) {
-                ouvre(app, Original);
-                ouvre(app, CopieParent);
-            },
-            u"C"},
-        Cas{"AutreDocumentActif",
-            [](Auto app) {
-                ouvre(app, Original);
-                app[u"Documents"].fait(u"Add");
-            },
-            u"C"}),
-    [](const ::testing::TestParamInfo<Cas>& i) { return i.param.nom; });
+    ::testing::Values(Scenario{"OuvertDepuisLeDossierDeTravail", ouvre({Original}), u""},
+                      Scenario{"NomEnAutreCasse", ouvre({u"c:\\cours\\k58204\\VOYAGE À cango.DOC"}), u""},
+                      Scenario{"CopieRenommeeDuDossierDeTravail", ouvre({CopieRenommee}), u"B"},
+                      Scenario{"MauvaiseCopieOuverteEnPremier", ouvre({CopieParent, Original}), u"B"},
+                      Scenario{"BonneCopiePuisMauvaiseActive", ouvre({Original, CopieParent}), u"C"}),
+    nomScenario);
 
 // Word proposes the folder above the working folder; Prepare opens nothing.
 TEST(Question0103, DossierParDefautEtPreparation) {
     ExerciceSimule e(103);
     EXPECT_EQ(e.question().PathDossierParDefaut(), u"C:\\Cours\\");
-    EXPECT_EQ(e.app().Documents().Count(), 0);
+    EXPECT_EQ(e.appli()[u"Documents"].lit(u"Count").CLng(), 0);
 }
 
 }  // namespace

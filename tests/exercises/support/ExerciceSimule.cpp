@@ -5,7 +5,6 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "word/Erreur.hpp"
 #include "word/Texte.hpp"
 
 namespace k58204::test {
@@ -79,7 +78,7 @@ ExerciceSimule::~ExerciceSimule() {
 }
 
 void ExerciceSimule::prepare() {
-    word::Application a = app();
+    word::Application a(appObjet_);
     question_->Prepare(a, DossierCours, dossierModele());
 }
 
@@ -103,9 +102,9 @@ void ExerciceSimule::copieCours(const std::u16string& nomSource, const std::u16s
 
 // ---------------------------------------------------------------- scenarios
 
-void joue(int32_t numero, const Scenario& s) {
-    ExerciceSimule e(numero);
-    s.actions(e.appli());
+void joue(int32_t numero, const Scenario& s, ExerciceSimule::Options options) {
+    ExerciceSimule e(numero, options);
+    s.actions(e);
     e.teste();
     EXPECT_EQ(versUtf8(e.code()), versUtf8(s.code));
     EXPECT_EQ(e.bravo(), s.bravo);
@@ -117,14 +116,5 @@ void joue(int32_t numero, const Scenario& s) {
 std::string nomScenario(const ::testing::TestParamInfo<Scenario>& info) { return info.param.nom; }
 
 std::ostream& operator<<(std::ostream& os, const Scenario& s) { return os << s.nom; }
-
-std::optional<ErreurLevee> erreurDe(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const Erreur& e) {
-        return ErreurLevee{e.numero(), e.source()};
-    }
-    return std::nullopt;
-}
 
 }  // namespace k58204::test

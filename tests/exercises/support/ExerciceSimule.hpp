@@ -9,6 +9,7 @@
 //   EXPECT_EQ(e.code(), u"B");
 //
 // Table-driven tests describe each case as a Scenario and run it with joue().
+#include <concepts>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -66,6 +67,10 @@ inline void selectionne(const Auto& app, int32_t debut, int32_t fin) {
     app[u"Selection"].fait(u"SetRange", {debut, fin});
 }
 inline void selectionneSignet(const Auto& app, const std::u16string& nom) { signet(app, nom).fait(u"Select"); }
+// Selects the first n characters of a passage, as a drag from its start does.
+inline void selectionneDebut(const Auto& app, const std::u16string& nom, int32_t n) {
+    selectionne(app, debutSignet(app, nom), debutSignet(app, nom) + n);
+}
 // Types at the selection (over it when it is not collapsed).
 inline void tape(const Auto& app, const std::u16string& texte) { app[u"Selection"].fait(u"TypeText", {texte}); }
 
@@ -96,8 +101,6 @@ public:
     // The exercise's TestePoint.
     void teste();
 
-    word::Application app() const { return word::Application(appObjet_); }
-    const ObjetPtr& appObjet() const { return appObjet_; }
     Auto appli() const { return Auto(appObjet_); }
     Question& question() { return *question_; }
     sim::Poste& poste() { return *poste_; }
@@ -121,11 +124,25 @@ private:
     std::unique_ptr<Question> question_;
 };
 
-// One case of a table-driven test: the learner's actions on Word's
-// Application object, and the verdict expected afterwards.
+// The learner's actions: on Word's Application object, or on the whole
+// exercise (its machine's files) for the few that need more than Word.
+class Actions {
+public:
+    template <std::invocable<Auto> F>
+    Actions(F f) : f_([f](ExerciceSimule& e) { f(e.appli()); }) {}
+    template <std::invocable<ExerciceSimule&> F>
+    Actions(F f) : f_(std::move(f)) {}
+    void operator()(ExerciceSimule& e) const { f_(e); }
+
+private:
+    std::function<void(ExerciceSimule&)> f_;
+};
+
+// One case of a table-driven test: the learner's actions, and the verdict
+// expected afterwards.
 struct Scenario {
     std::string nom;
-    std::function<void(Auto app)> actions;
+    Actions actions;
     std::u16string code;
     bool bravo = false;
     // The supplementary strings expected (none for most exercises).
@@ -134,18 +151,10 @@ struct Scenario {
 
 // Runs a scenario on a freshly prepared exercise and checks CauseErreur,
 // BravoNuance and ComplementInfo (created, holding exactly `complement`).
-void joue(int32_t numero, const Scenario& s);
+void joue(int32_t numero, const Scenario& s, ExerciceSimule::Options options = {});
 
 // GoogleTest's name of a scenario parameter.
 std::string nomScenario(const ::testing::TestParamInfo<Scenario>& info);
 std::ostream& operator<<(std::ostream& os, const Scenario& s);
-
-// An error raised by an exercise: its number and its context text.
-struct ErreurLevee {
-    int32_t numero = 0;
-    std::u16string source;
-};
-// Runs f and returns the Erreur it raised; nullopt when it raised none.
-std::optional<ErreurLevee> erreurDe(const std::function<void()>& f);
 
 }  // namespace k58204::test
