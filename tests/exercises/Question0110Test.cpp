@@ -6,39 +6,28 @@
 namespace k58204::test {
 namespace {
 
-// Selects the passage, or only its first five characters, and sets a font property.
-void metEnForme(const Auto& app, std::u16string_view propriete, bool enPartie = false) {
-    selectionneSignet(app, u"s01");
-    if (enPartie) {
-        int32_t debut = debutSignet(app, u"s01");
-        selectionne(app, debut, debut + 5);
-    }
-    app[u"Selection"][u"Font"].ecrit(propriete, true);
+// Sets font properties on the passage, then on its first five characters.
+std::function<void(Auto)> metEnForme(std::vector<std::u16string> partout, std::vector<std::u16string> enPartie = {}) {
+    return [=](Auto app) {
+        selectionneSignet(app, u"s01");
+        for (const auto& p : partout) app[u"Selection"][u"Font"].ecrit(p, true);
+        selectionneDebut(app, u"s01", 5);
+        for (const auto& p : enPartie) app[u"Selection"][u"Font"].ecrit(p, true);
+    };
 }
 
 class Question0110 : public ::testing::TestWithParam<Scenario> {};
 
 TEST_P(Question0110, Verdict) { joue(110, GetParam()); }
 
+// A mixed passage is "D" whatever the other property is.
 INSTANTIATE_TEST_SUITE_P(
     Apprenant, Question0110,
-    ::testing::Values(Scenario{"GrasEtItalique",
-                               [](Auto app) {
-                                   metEnForme(app, u"Bold");
-                                   metEnForme(app, u"Italic");
-                               },
-                               u""},
-                      Scenario{"RienFait", [](Auto) {}, u"A"},
-                      Scenario{"GrasSeulement", [](Auto app) { metEnForme(app, u"Bold"); }, u"B"},
-                      Scenario{"ItaliqueSeulement", [](Auto app) { metEnForme(app, u"Italic"); }, u"C"},
-                      // Bold throughout but italic in part: a mixed passage, not "bold only".
-                      Scenario{"GrasPartoutItaliqueEnPartie",
-                               [](Auto app) {
-                                   metEnForme(app, u"Bold");
-                                   metEnForme(app, u"Italic", true);
-                               },
-                               u"D"},
-                      Scenario{"GrasEnPartie", [](Auto app) { metEnForme(app, u"Bold", true); }, u"D"}),
+    ::testing::Values(Scenario{"GrasEtItalique", metEnForme({u"Bold", u"Italic"}), u""},
+                      Scenario{"GrasSeulement", metEnForme({u"Bold"}), u"B"},
+                      Scenario{"ItaliqueSeulement", metEnForme({u"Italic"}), u"C"},
+                      Scenario{"GrasPartoutItaliqueEnPartie", metEnForme({u"Bold"}, {u"Italic"}), u"D"},
+                      Scenario{"GrasEnPartie", metEnForme({}, {u"Bold"}), u"D"}),
     nomScenario);
 
 }  // namespace

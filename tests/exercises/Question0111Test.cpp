@@ -6,16 +6,14 @@
 namespace k58204::test {
 namespace {
 
-constexpr int32_t Rouge = 255;             // wdColorRed
-constexpr int32_t Automatique = -16777216; // wdColorAutomatic
+constexpr int32_t Rouge = 255;              // wdColorRed
+constexpr int32_t Automatique = -16777216;  // wdColorAutomatic
 
-std::function<void(Auto)> colore(int32_t couleur, bool enPartie = false) {
+// Colours the passage, or only its first `n` characters.
+std::function<void(Auto)> colore(int32_t couleur, int32_t n = 0) {
     return [=](Auto app) {
-        selectionneSignet(app, u"s01");
-        if (enPartie) {
-            int32_t debut = debutSignet(app, u"s01");
-            selectionne(app, debut, debut + 5);
-        }
+        if (n > 0) selectionneDebut(app, u"s01", n);
+        else selectionneSignet(app, u"s01");
         app[u"Selection"][u"Font"].ecrit(u"Color", couleur);
     };
 }
@@ -27,8 +25,7 @@ TEST_P(Question0111, Verdict) { joue(111, GetParam()); }
 INSTANTIATE_TEST_SUITE_P(Apprenant, Question0111,
                          ::testing::Values(Scenario{"Rouge", colore(Rouge), u""},
                                            Scenario{"Automatique", colore(Automatique), u""},
-                                           Scenario{"RienFait", [](Auto) {}, u"A"},
-                                           Scenario{"RougeEnPartie", colore(Rouge, true), u"B"}),
+                                           Scenario{"RougeEnPartie", colore(Rouge, 5), u"B"}),
                          nomScenario);
 
 }  // namespace
