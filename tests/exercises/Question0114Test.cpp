@@ -7,117 +7,64 @@
 namespace k58204::test {
 namespace {
 
+using Geste = std::function<void(const Auto&)>;
+
 // Selects the marked paragraph and sets an indent through the paragraph settings.
-void retrait(const Auto& app, const std::u16string& nom, std::u16string_view propriete, float points) {
-    selectionneSignet(app, nom);
-    app[u"Selection"][u"ParagraphFormat"].ecrit(propriete, points);
+Geste retrait(std::u16string nom, std::u16string propriete, float points) {
+    return [=](const Auto& app) {
+        selectionneSignet(app, nom);
+        app[u"Selection"][u"ParagraphFormat"].ecrit(propriete, points);
+    };
 }
-void gauche(const Auto& app, const std::u16string& nom, float points = 36) {
-    retrait(app, nom, u"LeftIndent", points);
-}
-void premiereLigne(const Auto& app, const std::u16string& nom, float points = 36) {
-    retrait(app, nom, u"FirstLineIndent", points);
-}
+Geste gauche(std::u16string nom, float points = 36) { return retrait(nom, u"LeftIndent", points); }
+Geste premiereLigne(std::u16string nom, float points = 36) { return retrait(nom, u"FirstLineIndent", points); }
 // Presses Tab at the start of the marked paragraph.
-void tabulation(const Auto& app, const std::u16string& nom) {
-    const int32_t debut = debutSignet(app, nom);
-    selectionne(app, debut, debut);
-    tape(app, u"\t");
+Geste tabulation(std::u16string nom) {
+    return [=](const Auto& app) {
+        selectionne(app, debutSignet(app, nom), debutSignet(app, nom));
+        tape(app, u"\t");
+    };
 }
 
-// The expected work, less what `sauf` names.
-void reponse(const Auto& app, std::u16string_view sauf = u"") {
-    if (sauf != u"s01") gauche(app, u"s01");
-    if (sauf != u"s02") gauche(app, u"s02");
-    if (sauf != u"s04") premiereLigne(app, u"s04");
-    if (sauf != u"s05") premiereLigne(app, u"s05");
+// The expected work, less what is done on the paragraph `sauf`, then `ensuite`.
+std::function<void(Auto)> reponse(std::u16string sauf = u"", Geste ensuite = [](const Auto&) {}) {
+    return [=](Auto app) {
+        for (auto g : {std::pair{u"s01", gauche(u"s01")}, std::pair{u"s02", gauche(u"s02")},
+                       std::pair{u"s04", premiereLigne(u"s04")}, std::pair{u"s05", premiereLigne(u"s05")}})
+            if (g.first != sauf) g.second(app);
+        ensuite(app);
+    };
 }
 
 class Question0114 : public ::testing::TestWithParam<Scenario> {};
 
 TEST_P(Question0114, Verdict) { joue(114, GetParam()); }
 
+// The tests run in the order A, F, E, D, B, C: each row breaks one of them
+// while a later one would also fail.
 INSTANTIATE_TEST_SUITE_P(
     Apprenant, Question0114,
     ::testing::Values(
-        Scenario{"RetraitsAttendus", [](Auto app) { reponse(app); }, u""},
-        Scenario{"RienFait", [](Auto) {}, u"A"},
-        Scenario{"S01SansRetraitGauche", [](Auto app) { reponse(app, u"s01"); }, u"A"},
-        Scenario{"S02SansRetraitGauche", [](Auto app) { reponse(app, u"s02"); }, u"A"},
-        Scenario{"S01RetraitNegatif",
-                 [](Auto app) {
-                     reponse(app);
-                     premiereLigne(app, u"s01", -18);
-                 },
-                 u"F"},
-        Scenario{"S02RetraitNegatif",
-                 [](Auto app) {
-                     reponse(app);
-                     premiereLigne(app, u"s02", -18);
-                 },
-                 u"F"},
-        Scenario{"S03RetraitGauche",
-                 [](Auto app) {
-                     reponse(app);
-                     gauche(app, u"s03");
-                 },
-                 u"E"},
-        Scenario{"S04RetraitGaucheEnPlus",
-                 [](Auto app) {
-                     reponse(app);
-                     gauche(app, u"s04");
-                 },
-                 u"E"},
-        Scenario{"S05RetraitGaucheAuLieuDePremiereLigne",
-                 [](Auto app) {
-                     reponse(app, u"s05");
-                     gauche(app, u"s05");
-                 },
-                 u"E"},
+        Scenario{"RetraitsAttendus", reponse(), u""},
+        Scenario{"S02SansRetraitGauche", reponse(u"s02"), u"A"},
+        Scenario{"S02RetraitNegatif", reponse(u"", premiereLigne(u"s02", -18)), u"F"},
+        Scenario{"S04RetraitGaucheEnPlus", reponse(u"", gauche(u"s04")), u"E"},
+        Scenario{"S05RetraitGaucheAuLieuDePremiereLigne", reponse(u"s05", gauche(u"s05")), u"E"},
         // A tab typed at the start counts even with the first-line indent set.
-        Scenario{"S04TabulationEtPremiereLigne",
-                 [](Auto app) {
-                     reponse(app);
-                     tabulation(app, u"s04");
-                 },
-                 u"D"},
-        Scenario{"S05TabulationSeulement",
-                 [](Auto app) {
-                     reponse(app, u"s05");
-                     tabulation(app, u"s05");
-                 },
-                 u"D"},
-        Scenario{"S04SansPremiereLigne", [](Auto app) { reponse(app, u"s04"); }, u"B"},
-        Scenario{"S05SansPremiereLigne", [](Auto app) { reponse(app, u"s05"); }, u"B"},
-        Scenario{"S03PremiereLigne",
-                 [](Auto app) {
-                     reponse(app);
-                     premiereLigne(app, u"s03");
-                 },
-                 u"C"},
-        Scenario{"S01PremiereLignePositive",
-                 [](Auto app) {
-                     reponse(app);
-                     premiereLigne(app, u"s01", 18);
-                 },
-                 u"C"},
-        Scenario{"S02PremiereLignePositive",
-                 [](Auto app) {
-                     reponse(app);
-                     premiereLigne(app, u"s02", 18);
-                 },
-                 u"C"},
+        Scenario{"S04TabulationEtPremiereLigne", reponse(u"", tabulation(u"s04")), u"D"},
+        Scenario{"S05SansPremiereLigne", reponse(u"s05"), u"B"},
+        Scenario{"S01PremiereLignePositive", reponse(u"", premiereLigne(u"s01", 18)), u"C"},
         // "s01" split in two paragraphs, only the second indented: its left
         // indent is undefined (9999999), which is not 0.
         Scenario{"S01CoupeRetraitsDifferents",
-                 [](Auto app) {
-                     reponse(app, u"s01");
-                     const int32_t debut = debutSignet(app, u"s01");
-                     selectionne(app, debut + 10, debut + 10);
-                     app[u"Selection"].fait(u"TypeParagraph");
-                     selectionne(app, debut + 12, debut + 12);
-                     app[u"Selection"][u"ParagraphFormat"].ecrit(u"LeftIndent", 36.0f);
-                 },
+                 reponse(u"s01",
+                         [](const Auto& app) {
+                             const int32_t debut = debutSignet(app, u"s01");
+                             selectionne(app, debut + 10, debut + 10);
+                             app[u"Selection"].fait(u"TypeParagraph");
+                             selectionne(app, debut + 12, debut + 12);
+                             app[u"Selection"][u"ParagraphFormat"].ecrit(u"LeftIndent", 36.0f);
+                         }),
                  u""}),
     nomScenario);
 

@@ -13,38 +13,27 @@ void aligne(const Auto& app, const std::u16string& nom, int32_t alignement) {
     selectionneSignet(app, nom);
     app[u"Selection"][u"ParagraphFormat"].ecrit(u"Alignment", alignement);
 }
-
 std::function<void(Auto)> aligne(int32_t s01, int32_t s02) {
-    return [s01, s02](Auto app) {
-        aligne(app, u"s01", s01);
-        aligne(app, u"s02", s02);
-    };
+    return [=](Auto app) { aligne(app, u"s01", s01); aligne(app, u"s02", s02); };
 }
 
 class Question0115 : public ::testing::TestWithParam<Scenario> {};
 
 TEST_P(Question0115, Verdict) { joue(115, GetParam()); }
 
+// " Centré" takes no "à"; both faulty is "C", without a remark.
 INSTANTIATE_TEST_SUITE_P(
     Apprenant, Question0115,
     ::testing::Values(Scenario{"DeuxParagraphesJustifies", aligne(Justifie, Justifie), u""},
-                      Scenario{"RienFait", [](Auto) {}, u"C"},
                       Scenario{"DeuxParagraphesCentres", aligne(Centre, Centre), u"C"},
                       Scenario{"S01AGauche", aligne(Gauche, Justifie), u"A", false, {u" à Gauche"}},
                       Scenario{"S01Centre", aligne(Centre, Justifie), u"A", false, {u" Centré"}},
-                      Scenario{"S01ADroite", aligne(Droite, Justifie), u"A", false, {u" à Droite"}},
-                      Scenario{"S02AGauche", aligne(Justifie, Gauche), u"B", false, {u" à Gauche"}},
-                      Scenario{"S02Centre", aligne(Justifie, Centre), u"B", false, {u" Centré"}},
                       Scenario{"S02ADroite", aligne(Justifie, Droite), u"B", false, {u" à Droite"}},
-                      Scenario{"ToutLePassageJustifie",
-                               [](Auto app) {
-                                   selectionneSignet(app, u"e01");
-                                   app[u"Selection"][u"ParagraphFormat"].ecrit(u"Alignment", Justifie);
-                               },
-                               u"D"}),
+                      Scenario{"ToutLePassageJustifie", [](Auto app) { aligne(app, u"e01", Justifie); }, u"D"}),
     nomScenario);
 
-// Each check starts a new collection: a remark does not survive a later check.
+// Each check starts a new collection: a remark does not survive a later
+// check, while the code does.
 TEST(Question0115, LaRemarqueNeSurvitPasALaVerificationSuivante) {
     ExerciceSimule e(115);
     aligne(Centre, Justifie)(e.appli());
@@ -52,7 +41,7 @@ TEST(Question0115, LaRemarqueNeSurvitPasALaVerificationSuivante) {
     EXPECT_EQ(e.complement(), std::vector<std::u16string>{u" Centré"});
     aligne(e.appli(), u"s01", Justifie);
     e.teste();
-    EXPECT_EQ(e.code(), u"A");  // never cleared
+    EXPECT_EQ(e.code(), u"A");
     EXPECT_EQ(e.complement(), std::vector<std::u16string>{});
 }
 

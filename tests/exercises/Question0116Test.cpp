@@ -8,40 +8,33 @@ namespace k58204::test {
 namespace {
 
 void espace(const Auto& app, float avant, float apres) {
-    selectionneSignet(app, u"s01");
     app[u"Selection"][u"ParagraphFormat"].ecrit(u"SpaceBefore", avant);
     app[u"Selection"][u"ParagraphFormat"].ecrit(u"SpaceAfter", apres);
 }
-std::function<void(Auto)> espace(float avant, float apres) {
-    return [avant, apres](Auto app) { espace(app, avant, apres); };
+// Spaces "s01"; then, when `coupe`, splits it and spaces its second part 6 and 6.
+std::function<void(Auto)> espace(float avant, float apres, bool coupe = false) {
+    return [=](Auto app) {
+        selectionneSignet(app, u"s01");
+        espace(app, avant, apres);
+        if (!coupe) return;
+        const int32_t debut = debutSignet(app, u"s01");
+        selectionne(app, debut + 10, debut + 10);
+        app[u"Selection"].fait(u"TypeParagraph");
+        espace(app, 6, 6);
+    };
 }
 
 class Question0116 : public ::testing::TestWithParam<Scenario> {};
 
 TEST_P(Question0116, Verdict) { joue(116, GetParam()); }
 
-INSTANTIATE_TEST_SUITE_P(
-    Apprenant, Question0116,
-    ::testing::Values(Scenario{"DouzePointsAvantEtApres", espace(12, 12), u""},
-                      Scenario{"RienFait", [](Auto) {}, u"A"},
-                      Scenario{"RienAvant", espace(0, 12), u"B"},
-                      Scenario{"RienApres", espace(12, 0), u"C"},
-                      Scenario{"SixPointsAvant", espace(6, 12), u"D"},
-                      Scenario{"SixPointsApres", espace(12, 6), u"D"},
-                      // "s01" split in two paragraphs spaced differently: both
-                      // spacings are undefined, neither "0" nor "12".
-                      Scenario{"ParagrapheCoupeEspacesDifferents",
-                               [](Auto app) {
-                                   espace(app, 12, 12);
-                                   const int32_t debut = debutSignet(app, u"s01");
-                                   selectionne(app, debut + 10, debut + 10);
-                                   app[u"Selection"].fait(u"TypeParagraph");
-                                   selectionne(app, debut + 12, debut + 12);
-                                   app[u"Selection"][u"ParagraphFormat"].ecrit(u"SpaceBefore", 6.0f);
-                                   app[u"Selection"][u"ParagraphFormat"].ecrit(u"SpaceAfter", 6.0f);
-                               },
-                               u"D"}),
-    nomScenario);
+// A split paragraph spaced differently: both spacings are undefined, neither
+// "0" nor "12".
+INSTANTIATE_TEST_SUITE_P(Apprenant, Question0116,
+                         ::testing::Values(Scenario{"DouzePointsAvantEtApres", espace(12, 12), u""},
+                                           Scenario{"SixPointsApres", espace(12, 6), u"D"},
+                                           Scenario{"ParagrapheCoupeEspacesDifferents", espace(12, 12, true), u"D"}),
+                         nomScenario);
 
 }  // namespace
 }  // namespace k58204::test
