@@ -4,9 +4,7 @@
 // that check compares.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
+#include "exercises/support/Cours.hpp"
 #include "exercises/support/ExerciceSimule.hpp"
 #include "module/Module.hpp"
 #include "word/Texte.hpp"
@@ -18,23 +16,19 @@ class ControleDocument : public ::testing::TestWithParam<int32_t> {};
 
 TEST_P(ControleDocument, PasseApresPreparation) {
     const int32_t n = GetParam();
-    const std::string source = "05820" + std::to_string(n + 300) + ".doc";  // 101 -> 05820401.doc
-    std::ifstream f(std::filesystem::path(K58204_COURS_DIR) / source, std::ios::binary);
-    ASSERT_TRUE(f) << source;
-    std::stringstream contenu;
-    contenu << f.rdbuf();
-
+    const std::string source = nomCours(n);
     std::string modele = (std::filesystem::temp_directory_path() / "k58204-controle-XXXXXX").string();
     ASSERT_NE(mkdtemp(modele.data()), nullptr);
     {
         sim::Poste poste(modele);
         Module module(poste.plateforme());
         poste.fichiers().MakeSureDirectoryPathExists(DossierCours);
-        poste.fichiers().Ecrit(DossierCours + depuisUtf8(source), contenu.str());
+        poste.fichiers().Ecrit(DossierCours + depuisUtf8(source), litCours(source));
         ObjetPtr application;
         int32_t handle = -1;
         module.InitQuestion(n, DossierCours, application, handle);
-        if (n == 103) Auto(application)[u"Documents"].fait(u"Open", {std::u16string(DossierCours) + u"Voyage à CANGO.doc"});
+        if (n == 103)
+            Auto(application)[u"Documents"].fait(u"Open", {std::u16string(DossierCours) + u"Voyage à CANGO.doc"});
         module.TestePoint();
         EXPECT_FALSE(module.ErreurGenerale()) << versUtf8(module.CauseErreur());
         module.Quitter(application, handle);

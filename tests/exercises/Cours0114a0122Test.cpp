@@ -4,25 +4,17 @@
 // formatting the learner is to change.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-#include <string>
 #include <vector>
 
+#include "exercises/support/Cours.hpp"
 #include "sim/doc/WordML.hpp"
 #include "word/Texte.hpp"
 
 namespace k58204::sim {
 namespace {
 
-ModeleDocument charge(int numero) {
-    const std::string chemin = std::string(K58204_COURS_DIR) + "/058204" + std::to_string(numero) + ".doc";
-    std::ifstream f(chemin, std::ios::binary);
-    EXPECT_TRUE(f) << chemin;
-    std::stringstream octets;
-    octets << f.rdbuf();
-    return lireWordML(octets.str());
-}
+// The source document of exercise 100 + numero.
+ModeleDocument charge(int numero) { return lireWordML(test::litCours(test::nomCours(100 + numero))); }
 
 Etendue signet(const ModeleDocument& d, const char16_t* nom) {
     auto s = d.signet(nom);

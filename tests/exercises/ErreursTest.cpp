@@ -41,51 +41,45 @@ struct Echec {
 std::ostream& operator<<(std::ostream& os, const Echec& c) { return os << c.nom; }
 
 void disparait(ExerciceSimule& e) { e.instance().disparait(); }
-void supprime(const Auto& app, const char16_t* nom) { signet(app, nom).fait(u"Delete"); }
+std::function<void(Auto)> sans(std::u16string nom) {
+    return [nom](Auto app) { signet(app, nom).fait(u"Delete"); };
+}
+// The form unprotected and its fourth box deleted: reading that box fails.
+void formulaireATroisCases(const Auto& app) {
+    document(app).fait(u"Unprotect");
+    document(app)(u"FormFields", {4})[u"Range"].fait(u"Delete");
+}
+// A selection starting beyond 32767 does not fit the 16-bit position.
+void auDelaDe32767(const Auto& app) {
+    app[u"Selection"].fait(u"EndKey", {6});  // wdStory
+    tape(app, std::u16string(33000, u'a'));
+}
+// "s02" justified, "s01" split in two paragraphs aligned differently: its
+// alignment, 9999999, names no alignment. The code is written, no remark.
+void alignementsMelanges(const Auto& app) {
+    selectionneSignet(app, u"s02");
+    app[u"Selection"][u"ParagraphFormat"].ecrit(u"Alignment", 3);
+    selectionneDebut(app, u"s01", 10);
+    app[u"Selection"].fait(u"Collapse", {nomme(u"Direction", 0)});  // wdCollapseEnd
+    app[u"Selection"].fait(u"TypeParagraph");
+    app[u"Selection"][u"ParagraphFormat"].ecrit(u"Alignment", 1);
+}
+void fermeLeDocument(const Auto& app) {
+    document(app).fait(u"ClosePrintPreview");
+    document(app).fait(u"Close", {nomme(u"SaveChanges", 0)});
+}
 
 std::vector<Echec> echecs() {
     std::vector<Echec> v = {
-        // The form left with three boxes: reading the fourth one fails.
-        {"Q0101FormulaireATroisCases",
-         101,
-         [](Auto app) {
-             document(app).fait(u"Unprotect");
-             document(app)(u"FormFields", {4})[u"Range"].fait(u"Delete");
-         },
-         5941, u""},
-        // A selection starting beyond 32767 does not fit the 16-bit position.
-        {"Q0104PositionAuDelaDe32767",
-         104,
-         [](Auto app) {
-             app[u"Selection"].fait(u"EndKey", {6});  // wdStory
-             tape(app, std::u16string(33000, u'a'));
-         },
-         6, u""},
-        // "s01" split in two paragraphs aligned differently: 9999999 names no
-        // alignment. The code is written, no remark.
-        {"Q0115AlignementsMelanges",
-         115,
-         [](Auto app) {
-             selectionneSignet(app, u"s02");
-             app[u"Selection"][u"ParagraphFormat"].ecrit(u"Alignment", 3);
-             const int32_t coupure = debutSignet(app, u"s01") + 10;
-             selectionne(app, coupure, coupure);
-             app[u"Selection"].fait(u"TypeParagraph");
-             app[u"Selection"][u"ParagraphFormat"].ecrit(u"Alignment", 1);
-         },
-         9, u"A"},
+        {"Q0101FormulaireATroisCases", 101, formulaireATroisCases, 5941, u""},
+        {"Q0104PositionAuDelaDe32767", 104, auDelaDe32767, 6, u""},
+        {"Q0115AlignementsMelanges", 115, alignementsMelanges, 9, u"A"},
         // Both ranges are fetched before any comparison.
-        {"Q0117SansS02", 117, [](Auto app) { supprime(app, u"s02"); }, 0, u""},
-        {"Q0118SansS01", 118, [](Auto app) { supprime(app, u"s01"); }, 0, u""},
-        {"Q0119SansE01", 119, [](Auto app) { supprime(app, u"e01"); }, 0, u""},
-        {"Q0119SansS03", 119, [](Auto app) { supprime(app, u"s03"); }, 0, u""},
-        {"Q0121SansDocument",
-         121,
-         [](Auto app) {
-             document(app).fait(u"ClosePrintPreview");
-             document(app).fait(u"Close", {nomme(u"SaveChanges", 0)});
-         },
-         0, u""},
+        {"Q0117SansS02", 117, sans(u"s02"), 0, u""},
+        {"Q0118SansS01", 118, sans(u"s01"), 0, u""},
+        {"Q0119SansE01", 119, sans(u"e01"), 0, u""},
+        {"Q0119SansS03", 119, sans(u"s03"), 0, u""},
+        {"Q0121SansDocument", 121, fermeLeDocument, 0, u""},
         // Without Prepare, Question0123 holds no Word.
         {"Q0123SansPreparation", 123, [](Auto) {}, 91, u"", {.prepare = false}},
     };

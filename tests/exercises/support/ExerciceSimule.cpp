@@ -1,10 +1,9 @@
 #include "exercises/support/ExerciceSimule.hpp"
 
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
 
+#include "exercises/support/Cours.hpp"
 #include "word/Texte.hpp"
 
 namespace k58204::test {
@@ -35,15 +34,6 @@ std::filesystem::path racineTemporaire() {
     return modele;
 }
 
-std::string litCours(const std::u16string& nomSource) {
-    const std::filesystem::path chemin = std::filesystem::path(K58204_COURS_DIR) / versUtf8(nomSource);
-    std::ifstream f(chemin, std::ios::binary);
-    if (!f) throw std::runtime_error("course document missing: " + chemin.string());
-    std::stringstream contenu;
-    contenu << f.rdbuf();
-    return contenu.str();
-}
-
 }  // namespace
 
 ExerciceSimule::ExerciceSimule(int32_t numero) : ExerciceSimule(numero, Options{}) {}
@@ -63,7 +53,7 @@ ExerciceSimule::ExerciceSimule(int32_t numero, Options options) : racine_(racine
     for (int32_t i = 1; i <= documents->count(); ++i) {
         const Fichier f = documents->Item(i);
         if (f.NomSource.empty()) continue;
-        fichiers.Ecrit(DossierCours + f.NomSource, litCours(f.NomSource));
+        fichiers.Ecrit(DossierCours + f.NomSource, litCours(versUtf8(f.NomSource)));
         fichiers.Name(DossierCours + f.NomSource, (f.Modele ? dossierModele() : DossierCours) + f.NomDest);
     }
     if (options.prepare) prepare();
@@ -97,7 +87,7 @@ std::u16string ExerciceSimule::dossierModele() const {
 }
 
 void ExerciceSimule::copieCours(const std::u16string& nomSource, const std::u16string& destination) {
-    poste_->fichiers().Ecrit(destination, litCours(nomSource));
+    poste_->fichiers().Ecrit(destination, litCours(versUtf8(nomSource)));
 }
 
 // ---------------------------------------------------------------- scenarios

@@ -1,0 +1,25 @@
+#pragma once
+// The course documents as they sit in the course folder, before the host
+// stages them.
+#include <cstdint>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+
+namespace k58204::test {
+
+// The source document of exercise n: 101 gives "05820401.doc".
+inline std::string nomCours(int32_t n) { return "05820" + std::to_string(n + 300) + ".doc"; }
+
+// The bytes of a course document.
+inline std::string litCours(const std::string& nom) {
+    const std::string chemin = std::string(K58204_COURS_DIR) + "/" + nom;
+    std::ifstream f(chemin, std::ios::binary);
+    if (!f) throw std::runtime_error("course document missing: " + chemin);
+    std::stringstream contenu;
+    contenu << f.rdbuf();
+    return contenu.str();
+}
+
+}  // namespace k58204::test
