@@ -41,13 +41,16 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ---------------------------------------------------------------- Prepare
 
-// An earlier attempt's folder: a read-only file, and "Application.doc" still
-// open in Word with changes; the current folder inside it, as the check left
-// it. Everything goes; a new blank document is the active one.
-TEST(Question0124, PrepareVideEtSupprimeEssai) {
+// An earlier attempt's folder: a read-only file, "Application.doc" still open
+// in Word with changes, and a folder of the learner's; the current folder
+// inside it, as the check left it. The files go, the document is closed
+// without saving and a new blank one is active; a folder inside "essai" is
+// never removed, so "essai" stays, and Prepare still returns normally.
+TEST(Question0124, PrepareVideEssai) {
     ExerciceSimule e(124, {.prepare = false});
     platform::SystemeFichiers& f = e.poste().fichiers();
     f.MkDir(Travail + u"essai");
+    f.MkDir(Essai + u"archives");
     f.Ecrit(Essai + u"Notes.txt", "brouillon");
     f.SetAttr(Essai + u"Notes.txt", platform::attr::LectureSeule);
     e.appli()[u"Documents"].fait(u"Add");
@@ -55,9 +58,11 @@ TEST(Question0124, PrepareVideEtSupprimeEssai) {
     tape(e.appli(), u"modifié");
     f.ChDir(Travail + u"essai");
 
-    e.prepare();
+    EXPECT_NO_THROW(e.prepare());
 
-    EXPECT_FALSE(f.Existe(Travail + u"essai"));
+    EXPECT_FALSE(f.Existe(Essai + u"Notes.txt"));
+    EXPECT_FALSE(f.Existe(Essai + u"Application.doc"));
+    EXPECT_TRUE(f.Existe(Essai + u"archives"));
     EXPECT_EQ(f.CurDir(), TravailCourant);
     EXPECT_EQ(e.appli()[u"Documents"].lit(u"Count").CLng(), 1);
     EXPECT_EQ(LCase(Left(nomActif(e.appli()), 8)), u"document");
@@ -98,20 +103,6 @@ TEST(Question0124, PrepareActiveUnDocumentVierge) {
         EXPECT_EQ(e.appli()[u"Documents"].lit(u"Count").CLng(), 2);
         EXPECT_EQ(versUtf8(nomActif(e.appli())), avecDocument2 ? "DOCUMENT2.doc" : "Document1");
     }
-}
-
-// A folder inside "essai" is never removed: the files go, "essai" stays, and
-// Prepare still returns normally.
-TEST(Question0124, PrepareLaisseUnSousDossier) {
-    ExerciceSimule e(124, {.prepare = false});
-    platform::SystemeFichiers& f = e.poste().fichiers();
-    f.MkDir(Travail + u"essai");
-    f.MkDir(Essai + u"archives");
-    f.Ecrit(Essai + u"Application.doc", "x");
-    EXPECT_NO_THROW(e.prepare());
-    EXPECT_FALSE(f.Existe(Essai + u"Application.doc"));
-    EXPECT_TRUE(f.Existe(Essai + u"archives"));
-    EXPECT_EQ(f.CurDir(), TravailCourant);
 }
 
 }  // namespace

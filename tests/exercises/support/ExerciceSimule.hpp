@@ -49,9 +49,6 @@ public:
     // A property put (the value goes last, after the arguments).
     void ecrit(std::u16string_view membre, Variant valeur, Arguments args = {}) const;
 
-    const ObjetPtr& objet() const { return o_; }
-    explicit operator bool() const { return static_cast<bool>(o_); }
-
 private:
     Objet& o() const;
     ObjetPtr o_;
