@@ -22,14 +22,6 @@ Etendue signet(const ModeleDocument& d, const char16_t* nom) {
     return s ? s->etendue : Etendue{};
 }
 
-// The bookmark spans exactly one paragraph's text, its mark excluded.
-void attendParagrapheEntier(const ModeleDocument& d, const char16_t* nom) {
-    const Etendue e = signet(d, nom);
-    const Etendue p = d.paragraphe(d.paragrapheA(e.debut));
-    EXPECT_EQ(e.debut, p.debut) << versUtf8(nom);
-    EXPECT_EQ(e.fin, p.fin - 1) << versUtf8(nom);
-}
-
 struct Marques {
     int numero;
     std::vector<const char16_t*> signets;  // besides "e01"
@@ -43,12 +35,13 @@ TEST_P(CoursDocuments, PortentLeursSignetsSurDesParagraphesEntiers) {
     const ModeleDocument d = charge(m.numero);
     d.verifierInvariants();
     EXPECT_EQ(d.nombreParagraphes(), m.paragraphes);
-    EXPECT_TRUE(d.signetExiste(u"e01"));
     EXPECT_EQ(d.nombreSignets(), static_cast<int32_t>(m.signets.size()) + 1);
     const Etendue e01 = signet(d, u"e01");
     for (const char16_t* nom : m.signets) {
-        attendParagrapheEntier(d, nom);
+        // Exactly one paragraph's text, its mark excluded, inside "e01".
         const Etendue s = signet(d, nom);
+        const Etendue p = d.paragraphe(d.paragrapheA(s.debut));
+        EXPECT_EQ(s, (Etendue{p.debut, p.fin - 1})) << versUtf8(nom);
         EXPECT_TRUE(e01.debut <= s.debut && s.fin <= e01.fin) << versUtf8(nom) << " hors de e01";
     }
     EXPECT_EQ(d.nombreSections(), 1);

@@ -20,7 +20,7 @@ void supprimeLesDeux(const Auto& app) {
 
 // Retypes every apostrophe of the sentence as the typographic one (U+2019),
 // as Word's AutoFormat does while typing.
-void apostrophesTypographiques(const Auto& app) {
+void retapeApostrophes(const Auto& app) {
     for (int32_t p = debutSignet(app, u"s01"); p < finSignet(app, u"s01"); ++p) {
         if (document(app)[u"Characters"](u"Item", {p + 1}).lit(u"Text").CStr() != u"'") continue;
         selectionne(app, p, p + 1);
@@ -36,12 +36,7 @@ INSTANTIATE_TEST_SUITE_P(
     Apprenant, Question0108,
     ::testing::Values(
         Scenario{"DeuxPassagesSupprimes", supprimeLesDeux, u""},
-        Scenario{"ApostrophesTypographiques",
-                 [](Auto app) {
-                     supprimeLesDeux(app);
-                     apostrophesTypographiques(app);
-                 },
-                 u""},
+        Scenario{"ApostrophesTypographiques", [](Auto app) { supprimeLesDeux(app); retapeApostrophes(app); }, u""},
         Scenario{"SeulementS03", [](Auto app) { supprime(app, u"s03"); }, u"B"},
         // "s02" deleted with the space before it: the pieces run together.
         Scenario{"EspaceManquant",

@@ -29,9 +29,10 @@ Geste tabulation(std::u16string nom) {
 // The expected work, less what is done on the paragraph `sauf`, then `ensuite`.
 std::function<void(Auto)> reponse(std::u16string sauf = u"", Geste ensuite = [](const Auto&) {}) {
     return [=](Auto app) {
-        for (auto g : {std::pair{u"s01", gauche(u"s01")}, std::pair{u"s02", gauche(u"s02")},
-                       std::pair{u"s04", premiereLigne(u"s04")}, std::pair{u"s05", premiereLigne(u"s05")}})
-            if (g.first != sauf) g.second(app);
+        for (const char16_t* nom : {u"s01", u"s02"})
+            if (nom != sauf) gauche(nom)(app);
+        for (const char16_t* nom : {u"s04", u"s05"})
+            if (nom != sauf) premiereLigne(nom)(app);
         ensuite(app);
     };
 }
