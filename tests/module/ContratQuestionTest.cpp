@@ -86,16 +86,6 @@ TEST(PrepareStandard, EchecReleveAvecLaClasseEtRienNEstDefait) {
     EXPECT_EQ(q->PathDossierParDefaut(), u"C:\\Cours\\K58204");
 }
 
-TEST(Question0103, ProposeLeDossierParent) {
-    test::FichiersAbsents fs;
-    auto script = test::Script::cree();
-    auto q = CreeQuestion(103, fs);
-    word::Application app(script->objet(u"app"));
-    q->Prepare(app, u"C:\\Cours\\K58204\\");
-    EXPECT_EQ(q->PathDossierParDefaut(), u"C:\\Cours\\");
-    EXPECT_TRUE(script->termine()) << script->bilan();
-}
-
 TEST(Fermer, DeuxFoisEtCollectionVideEnsuite) {
     test::FichiersAbsents fs;
     auto q = CreeQuestion(110, fs);

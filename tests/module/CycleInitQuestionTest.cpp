@@ -67,27 +67,6 @@ TEST(InitQuestion, WordFourniParLHoteResteOuvertApresQuitter) {
     EXPECT_EQ(l.poste().nombreInstances(), 1);
 }
 
-TEST(InitQuestion, MemeApplicationGardeLeDroitDeQuitter) {
-    LeconSimulee l;
-    l.init(106);
-    l.init(110);  // the host passes back what it was given
-    l.quitter();
-    EXPECT_EQ(l.poste().nombreInstances(), 0);
-}
-
-TEST(InitQuestion, NumeroInvalideEchoueDansNettoyage) {
-    for (int32_t n : {100, 125}) {
-        LeconSimulee l;
-        try {
-            l.init(n);
-            FAIL() << n;
-        } catch (const Erreur& e) {
-            EXPECT_EQ(e.numero(), err::ObjetNonDefini) << n;
-            EXPECT_NE(e.source().find(u"SERVICE Nettoyage"), std::u16string::npos) << n;
-        }
-    }
-}
-
 TEST(InitQuestion, SourceManquanteEchoueDansRenommeSansPreparer) {
     LeconSimulee l;
     try {

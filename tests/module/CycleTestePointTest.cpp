@@ -37,43 +37,32 @@ TEST_P(CodesDeTestePoint, Verdict) {
 }
 
 Auto voyage(LeconSimulee& l) { return l.appli()(u"Documents", {Voyage}); }
+void paragrapheEnFin(LeconSimulee& l) {
+    l.appli()[u"Selection"].fait(u"EndKey", {6});
+    l.appli()[u"Selection"].fait(u"TypeParagraph");
+}
+void grasItalique(LeconSimulee& l) {
+    Auto r = voyage(l)(u"Bookmarks", {u"s01"})[u"Range"];
+    r.ecrit(u"Bold", true);
+    r.ecrit(u"Italic", true);
+}
 
+// One row per way the environment or the working document can be unfit, then
+// the exercise's own verdicts. A name saved in capitals is still the working
+// document; exercise 120 records no paragraph count.
 const Cas casTestePoint[] = {
     {"WordFermeParLApprenant", 110, [](LeconSimulee& l) { l.instance().fermeParApprenant(); }, true, u"AM"},
     {"WordNeRepondPas", 110, [](LeconSimulee& l) { l.instance().occupe(1000000); }, true, u"%AL"},
     {"DocumentFerme", 106, [](LeconSimulee& l) { voyage(l).fait(u"Close", {0}); }, true, u"C"},
     {"AutreDocumentActif", 106, [](LeconSimulee& l) { l.appli()[u"Documents"].fait(u"Add"); }, true, u"A"},
-    {"NomEnAutreCasse", 110,
-     [](LeconSimulee& l) {
-         // The document saved under the same name in capitals is still the working document.
-         voyage(l).fait(u"SaveAs", {std::u16string(DossierCours) + u"VOYAGE À CANGO.DOC"});
-     },
-     false, u"A"},
-    {"ParagrapheAjoute", 106,
-     [](LeconSimulee& l) {
-         l.appli()[u"Selection"].fait(u"EndKey", {6});
-         l.appli()[u"Selection"].fait(u"TypeParagraph");
-     },
-     true, u"B"},
-    // Exercise 120 records no paragraph count: its own verdict (no print preview) comes through.
-    {"ParagrapheAjouteEn120", 120,
-     [](LeconSimulee& l) {
-         l.appli()[u"Selection"].fait(u"EndKey", {6});
-         l.appli()[u"Selection"].fait(u"TypeParagraph");
-     },
-     false, u"A"},
+    {"NomEnAutreCasse", 110, [](LeconSimulee& l) { voyage(l).fait(u"SaveAs", {u"C:\\Cours\\K58204\\VOYAGE À CANGO.DOC"}); }, false, u"A"},
+    {"ParagrapheAjoute", 106, paragrapheEnFin, true, u"B"},
+    {"ParagrapheAjouteEn120", 120, paragrapheEnFin, false, u"A"},
     {"SignetE01Supprime", 110, [](LeconSimulee& l) { voyage(l)(u"Bookmarks", {u"e01"}).fait(u"Delete"); }, true, u"D"},
-    {"TexteAvantS01Allonge", 104,
-     [](LeconSimulee& l) { voyage(l)[u"Content"].fait(u"InsertBefore", {u"X"}); }, true, u"D"},
+    {"TexteAvantS01Allonge", 104, [](LeconSimulee& l) { voyage(l)[u"Content"].fait(u"InsertBefore", {u"X"}); }, true, u"D"},
     {"ProtectionRetiree", 101, [](LeconSimulee& l) { l.appli()[u"ActiveDocument"].fait(u"Unprotect"); }, true, u"D"},
     {"S03SupprimeEn119", 119, [](LeconSimulee& l) { voyage(l)(u"Bookmarks", {u"s03"}).fait(u"Delete"); }, true, u"D"},
-    {"Exercice110Juste", 110,
-     [](LeconSimulee& l) {
-         Auto r = voyage(l)(u"Bookmarks", {u"s01"})[u"Range"];
-         r.ecrit(u"Bold", true);
-         r.ecrit(u"Italic", true);
-     },
-     false, u""},
+    {"Exercice110Juste", 110, grasItalique, false, u""},
     {"Exercice110RienFait", 110, [](LeconSimulee&) {}, false, u"A"},
 };
 
