@@ -82,8 +82,7 @@ TEST_F(Commandes, CodesDeSortieDeLecon) {
             EXPECT_TRUE(s.texte.empty()) << s.texte;
         }
     }
-    Sortie s = lance({"lecon", juste, mal});
-    EXPECT_NE(s.erreurs.find("mal.lecon:2: "), std::string::npos) << s.erreurs;
+    EXPECT_NE(lance({"lecon", juste, mal}).erreurs.find("mal.lecon:2: "), std::string::npos);
 }
 
 TEST_F(Commandes, RapportJson) {

@@ -43,55 +43,30 @@ INSTANTIATE_TEST_SUITE_P(
                         "Application.ActiveDocument.Bookmarks.Range Put Bold(True)"}},
         CasInstruction{"Selection.GoTo What:=wdGoToBookmark, Name:=\"s02\"",
                        {"Application Get Selection()", "Application.Selection Call GoTo(What:=-1, Name:=\"s02\")"}},
-        CasInstruction{"Selection.TypeText \"extrait n°10\"",
-                       {"Application Get Selection()", "Application.Selection Call TypeText(\"extrait n°10\")"}},
-        // VBA's call syntax with a parenthesised argument, and the call with parentheses.
+        // A statement without parentheses or arguments is a call; so is VBA's call with a parenthesised argument.
+        CasInstruction{"ActiveDocument.Close", {"Application Get ActiveDocument()", "Application.ActiveDocument Call Close()"}},
         CasInstruction{"Selection.TypeText (\"x\")", {"Application Get Selection()", "Application.Selection Call TypeText(\"x\")"}},
         CasInstruction{"Selection.TypeText(\"a\" & vbTab & Chr(146) & 3)",
                        {"Application Get Selection()", "Application.Selection Call TypeText(\"a\t’3\")"}},
-        CasInstruction{"Documents.Add NewTemplate:=True",
-                       {"Application Get Documents()", "Application.Documents Call Add(NewTemplate:=True)"}},
-        CasInstruction{"ActiveDocument.Close", {"Application Get ActiveDocument()", "Application.ActiveDocument Call Close()"}},
-        CasInstruction{"ActiveDocument.Close()", {"Application Get ActiveDocument()", "Application.ActiveDocument Call Close()"}},
-        CasInstruction{"ActiveDocument.Close SaveChanges:=wdDoNotSaveChanges",
-                       {"Application Get ActiveDocument()", "Application.ActiveDocument Call Close(SaveChanges:=0)"}},
         // A put with an argument: the value comes last.
         CasInstruction{"Options.DefaultFilePath(0) = \"C:\\Docs\"",
                        {"Application Get Options()", "Application.Options Put DefaultFilePath(0, \"C:\\Docs\")"}},
         CasInstruction{"CommandBars(\"Standard\").Position = msoBarBottom",
                        {"Application Get CommandBars(\"Standard\")", "Application.CommandBars Put Position(3)"}},
-        CasInstruction{"ActiveDocument.Bookmarks.Item(1).Select",
-                       {"Application Get ActiveDocument()", "Application.ActiveDocument Get Bookmarks()",
-                        "Application.ActiveDocument.Bookmarks Get Item(1)",
-                        "Application.ActiveDocument.Bookmarks.Item Call Select()"}},
-        CasInstruction{"Selection.MoveRight wdCharacter, 3, wdExtend",
-                       {"Application Get Selection()", "Application.Selection Call MoveRight(1, 3, 1)"}},
         CasInstruction{"Selection.ParagraphFormat.LeftIndent = -28.35",
                        {"Application Get Selection()", "Application.Selection Get ParagraphFormat()",
                         "Application.Selection.ParagraphFormat Put LeftIndent(-28.35#)"}},
-        CasInstruction{"Selection.Font.Color = wdColorAutomatic",
-                       {"Application Get Selection()", "Application.Selection Get Font()",
-                        "Application.Selection.Font Put Color(-16777216)"}},
-        CasInstruction{"Selection.Range.Text = \"il dit \"\"oui\"\"\"",
-                       {"Application Get Selection()", "Application.Selection Get Range()",
-                        "Application.Selection.Range Put Text(\"il dit \"oui\"\")"}},
         // Arguments read on Word are read after the object they are passed to.
         CasInstruction{"Selection.InsertAfter ActiveDocument.Name",
                        {"Application Get Selection()", "Application Get ActiveDocument()",
                         "Application.ActiveDocument Get Name()", "Application.Selection Call InsertAfter(\"Voyage.doc\")"}},
-        CasInstruction{"ChangeFileOpenDirectory \"C:\\Cours\\\"",
-                       {"Application Call ChangeFileOpenDirectory(\"C:\\Cours\\\")"}},
+        CasInstruction{"ChangeFileOpenDirectory \"C:\\Cours\\\"", {"Application Call ChangeFileOpenDirectory(\"C:\\Cours\\\")"}},
         CasInstruction{"Visible = False", {"Application Put Visible(False)"}}));
 
-TEST(Evaluateur, MkDirKillEtDirVontAuSystemeDeFichiers) {
+TEST(Evaluateur, KillVaAuSystemeDeFichiers) {
     Banc b;
-    b.fichiers.entrees[u"C:\\Cours\\K58204\\05820401.doc"] = {u"05820401.doc"};
-    b.evaluateur.execute(analyseInstruction(u"MkDir \"C:\\Cours\\K58204\\essai\""));
     b.evaluateur.execute(analyseInstruction(u"kill(\"C:\\Cours\\x.doc\")"));
-    EXPECT_EQ(b.evaluateur.evalue(*analyseExpression(u"Dir(\"C:\\Cours\\K58204\\05820401.doc\")")), Variant(u"05820401.doc"));
-    EXPECT_EQ(b.evaluateur.evalue(*analyseExpression(u"Dir(\"C:\\absent.doc\", vbDirectory)")), Variant(u""));
-    EXPECT_EQ(b.fichiers.journal, (std::vector<std::string>{"MkDir C:\\Cours\\K58204\\essai", "Kill C:\\Cours\\x.doc",
-                                                            "Dir C:\\Cours\\K58204\\05820401.doc 0", "Dir C:\\absent.doc 16"}));
+    EXPECT_EQ(b.fichiers.journal, std::vector<std::string>{"Kill C:\\Cours\\x.doc"});
     EXPECT_TRUE(b.monde->journal.empty());
 }
 
@@ -102,19 +77,6 @@ TEST(Evaluateur, UneLectureRendLaValeurEtUnObjetSeLitParSonMembreParDefaut) {
     EXPECT_EQ(b.evaluateur.valeur(*analyseExpression(u"Documents.Count")), Variant(int32_t{0}));
     EXPECT_EQ(b.evaluateur.valeur(*analyseExpression(u"ActiveDocument.Bookmarks(\"s01\")")), Variant(u"texte"));
     EXPECT_EQ(b.monde->journal.back(), "Application.ActiveDocument.Bookmarks Get ()");
-}
-
-TEST(Evaluateur, UneErreurDeWordSortTelleQuelleEtArreteLInstruction) {
-    Banc b;
-    b.monde->pannes.insert("Application.ActiveDocument");
-    try {
-        b.evaluateur.execute(analyseInstruction(u"ActiveDocument.Range.Bold = True"));
-        FAIL() << "l'erreur de Word devait sortir";
-    } catch (const Erreur& e) {
-        EXPECT_EQ(e.numero(), 4248);
-        EXPECT_EQ(e.source(), u"Microsoft Word");
-    }
-    EXPECT_EQ(b.monde->journal.size(), 1u);
 }
 
 TEST(Evaluateur, UnMembreLuSurUneValeurDemandeUnObjet) {
@@ -151,34 +113,21 @@ TEST_P(Egalites, CommeVba) {
 
 INSTANTIATE_TEST_SUITE_P(
     Lecon, Egalites,
-    testing::Values(CasEgalite{int32_t{3}, int32_t{3}, true}, CasEgalite{int32_t{3}, 3.0, true},
-                    CasEgalite{int32_t{3}, int32_t{4}, false},
+    testing::Values(CasEgalite{int32_t{3}, 3.0, true}, CasEgalite{int32_t{3}, int32_t{4}, false},
                     // A Single read on Word equals the decimal written in the script.
                     CasEgalite{28.35f, 28.35, true}, CasEgalite{141.75f, 141.75, true}, CasEgalite{28.35f, 28.4, false},
-                    CasEgalite{28.35, 28.35, true},
                     // Word's Bold is a Long: True is -1, mixed is 9999999.
                     CasEgalite{int32_t{-1}, true, true}, CasEgalite{int32_t{0}, false, true},
-                    CasEgalite{int32_t{9999999}, true, false}, CasEgalite{true, true, true}, CasEgalite{true, false, false},
-                    CasEgalite{u"Abc", u"Abc", true}, CasEgalite{u"Abc", u"abc", false}, CasEgalite{u"3", int32_t{3}, true},
-                    CasEgalite{u"abc", int32_t{0}, false}, CasEgalite{Variant(), u"", true}, CasEgalite{Variant(), int32_t{0}, true},
-                    CasEgalite{Variant(), u"x", false}, CasEgalite{u"", int32_t{0}, false},
-                    CasEgalite{Variant(ObjetPtr()), int32_t{0}, false}));
+                    CasEgalite{int32_t{9999999}, true, false}, CasEgalite{true, false, false},
+                    CasEgalite{u"Abc", u"abc", false}, CasEgalite{u"3", int32_t{3}, true}, CasEgalite{u"abc", int32_t{0}, false},
+                    CasEgalite{Variant(), u"", true}, CasEgalite{Variant(), int32_t{0}, true}, CasEgalite{Variant(), u"x", false},
+                    CasEgalite{u"", int32_t{0}, false}, CasEgalite{Variant(ObjetPtr()), int32_t{0}, false}));
 
 TEST(OperationsVba, ChrSuitLaPageDeCodeWindowsEtRefuseLeReste) {
-    EXPECT_EQ(chr(int32_t{65}), Variant(u"A"));
     EXPECT_EQ(chr(int32_t{146}), Variant(u"’"));
     EXPECT_EQ(chr(int32_t{128}), Variant(u"€"));
-    EXPECT_EQ(chr(int32_t{233}), Variant(u"é"));
-    EXPECT_EQ(chrW(int32_t{8217}), Variant(u"’"));
     EXPECT_EQ(chrW(int32_t{-1}), Variant(u"\uFFFF"));
-    for (int32_t n : {-1, 256}) {
-        try {
-            chr(n);
-            ADD_FAILURE() << "Chr(" << n << ") devait lever l'erreur 5";
-        } catch (const Erreur& e) {
-            EXPECT_EQ(e.numero(), err::AppelIncorrect);
-        }
-    }
+    for (int32_t n : {-1, 256}) EXPECT_THROW(chr(n), Erreur) << n;
 }
 
 TEST(OperationsVba, OpposeGardeLeTypeDeVba) {

@@ -2,10 +2,9 @@
 // Recording fakes for the lesson language's tests: an Objet that writes every
 // call it receives to a journal and answers property gets with a child
 // object (or a value set for its path), and a file system that records
-// MkDir/Kill and answers Dir from a table.
+// MkDir, Kill and Dir (which finds nothing).
 #include <map>
 #include <memory>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -28,7 +27,6 @@ inline std::string argumentTexte(const Argument& a) {
 struct MondeFaux {
     std::vector<std::string> journal;
     std::map<std::string, Variant> valeurs;  // "Application.Documents.Count" -> 0
-    std::set<std::string> pannes;            // paths whose access raises error 4248
 };
 
 class FauxObjet : public Objet {
@@ -41,8 +39,6 @@ public:
         for (size_t i = 0; i < args.size(); ++i) ligne += (i ? ", " : "") + argumentTexte(args[i]);
         monde_->journal.push_back(ligne + ")");
         std::string chemin = chemin_ + "." + versUtf8(membre);
-        if (monde_->pannes.count(chemin))
-            throw Erreur(4248, u"Microsoft Word", u"Cette commande n'est pas disponible car aucun document n'est ouvert.");
         if (auto v = monde_->valeurs.find(chemin); v != monde_->valeurs.end()) return v->second;
         if (appel == Appel::Get) return Variant(ObjetPtr(std::make_shared<FauxObjet>(chemin, monde_)));
         return Variant();
@@ -56,14 +52,12 @@ private:
 class FauxFichiers : public platform::SystemeFichiers {
 public:
     std::vector<std::string> journal;
-    std::map<std::u16string, std::vector<std::u16string>> entrees;  // pattern -> names
 
     void MkDir(std::u16string_view c) override { journal.push_back("MkDir " + versUtf8(c)); }
     void Kill(std::u16string_view c) override { journal.push_back("Kill " + versUtf8(c)); }
     std::vector<std::u16string> Dir(std::u16string_view motif, int32_t attributs) override {
         journal.push_back("Dir " + versUtf8(motif) + " " + std::to_string(attributs));
-        auto e = entrees.find(std::u16string(motif));
-        return e == entrees.end() ? std::vector<std::u16string>{} : e->second;
+        return {};
     }
     // Not used by the lesson language.
     void SetAttr(std::u16string_view, int32_t) override { leveErreurExecution(err::AppelIncorrect); }

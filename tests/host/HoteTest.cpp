@@ -54,66 +54,25 @@ TEST_P(ScriptsHote, Comptes) {
 INSTANTIATE_TEST_SUITE_P(
     Scripts, ScriptsHote,
     ::testing::Values(
-        Cas{"AttenduTenu",
-            "exercice 101\n"
-            "ActiveDocument.FormFields(1).CheckBox.Value = True\n"
-            "ActiveDocument.FormFields(4).CheckBox.Value = True\n"
-            "teste\n"
-            "attendu ErreurGenerale=False CauseErreur=\"\" BravoNuance=False Complement=()\n",
-            1, 0, 0,
-            {"t.lecon:4  exercice 101 : ErreurGenerale=False CauseErreur=\"\" BravoNuance=False Complement=()",
-             "1 passed, 0 failed"}},
         // A check that does not hold is counted and the script goes on.
-        Cas{"AttenduQuiNeTientPas",
-            "exercice 101\nteste\nattendu CauseErreur=\"B\" BravoNuance=False\nattendu CauseErreur=\"A\"\n", 1, 1, 0,
-            {"ÉCHEC  t.lecon:3", "CauseErreur lu \"A\"", "1 passed, 1 failed"}},
-        Cas{"ComplementEnOrdre",
-            "exercice 115\n"
-            "ActiveDocument.Bookmarks(\"s02\").Select\n"
-            "Selection.ParagraphFormat.Alignment = wdAlignParagraphJustify\n"
-            "teste\n"
-            "attendu Complement=(\" à Gauche\")\n"
-            "attendu Complement=()\n",
-            1, 1, 0, {"Complement lu (\" à Gauche\")"}},
-        Cas{"ErreurAttendue", "exercice 100\nattendu erreur 91 \"Nettoyage\"\n", 1, 0},
-        Cas{"ErreurDAutreNumero", "exercice 125\nattendu erreur 5 \"Nettoyage\"\n", 0, 1, 0,
-            {"numéro 91 au lieu de 5"}},
-        Cas{"AttenduErreurSansErreur", "exercice 101\nattendu erreur \"K58204\"\n", 0, 1, 0,
-            {"n'a levé aucune erreur"}},
+        Cas{"AttenduQuiNeTientPas", "exercice 101\nteste\nattendu CauseErreur=\"B\" BravoNuance=False\nattendu CauseErreur=\"A\"\n",
+            1, 1, 0, {"t.lecon:2  exercice 101 : ErreurGenerale=False CauseErreur=\"A\" BravoNuance=False Complement=()", "ÉCHEC  t.lecon:3", "CauseErreur lu \"A\"", "1 passed, 1 failed"}},
+        Cas{"ComplementEnOrdre", "exercice 115\nActiveDocument.Bookmarks(\"s02\").Select\n"
+            "Selection.ParagraphFormat.Alignment = wdAlignParagraphJustify\nteste\nattendu Complement=()\n",
+            0, 1, 0, {"Complement lu (\" à Gauche\")"}},
+        Cas{"ErreurDAutreNumero", "exercice 125\nattendu erreur 5 \"Nettoyage\"\n", 0, 1, 0, {"numéro 91 au lieu de 5"}},
+        Cas{"ErreurDAutreSource", "exercice 125\nattendu erreur 91 \"Word\"\n", 0, 1},
+        Cas{"AttenduErreurSansErreur", "exercice 101\nattendu erreur \"K58204\"\n", 0, 1, 0, {"n'a levé aucune erreur"}},
         // An error nobody expected stops the script: the checks after it count as failed.
-        Cas{"ErreurInattendue",
-            "exercice 125\nteste\nattendu CauseErreur=\"\"\nverifie Dir(\"C:\\x\") = \"\"\n", 0, 3, 2,
+        Cas{"ErreurInattendue", "exercice 125\nteste\nattendu CauseErreur=\"\"\nverifie Dir(\"C:\\x\") = \"\"\n", 0, 3, 2,
             {"ÉCHEC  t.lecon:1  exercice 125", "erreur inattendue", "2 vérification(s) non jouée(s)"}},
-        Cas{"ErreurDeLApprenant",
-            "exercice 104\nActiveDocument.Bookmarks(\"absent\").Select\nteste\nattendu CauseErreur=\"A\"\n", 0, 2, 1,
-            {"ÉCHEC  t.lecon:2  ActiveDocument.Bookmarks(\"absent\").Select"}},
-        Cas{"ErreurDeLApprenantAttendue",
-            "exercice 104\nActiveDocument.Bookmarks(\"absent\").Select\nattendu erreur \"Word\"\nteste\n"
-            "attendu CauseErreur=\"A\"\n",
-            2, 0},
-        Cas{"VerifieDir",
-            "exercice 101\n"
-            "verifie Dir(\"C:\\Cours\\K58204\\Réponses.doc\") = \"Réponses.doc\"\n"
-            "verifie Dir(\"C:\\Cours\\K58204\\05820401.doc\") = \"\"\n"
-            "fermer\n"
-            "verifie Dir(\"C:\\Cours\\K58204\\Réponses.doc\") = \"\"\n"
-            "verifie Dir(\"C:\\Cours\\K58204\\Réponses.doc\") = \"Réponses.doc\"\n",
-            3, 1, 0, {"ÉCHEC  t.lecon:6", "lu \"\""}},
-        Cas{"VerifieSurWord",
-            "exercice 105\nverifie ActiveWindow.View.ShowAll = False\nverifie ActiveDocument.Name = \"Voyage.doc\"\n"
-            "verifie ActiveDocument.Bookmarks(\"absent\").Start = 0\n",
-            1, 2, 0, {"lu \"Voyage à CANGO.doc\"", "lecture impossible"}},
-        Cas{"DialogueOuvert", "exercice 105\n! dialogue \"Police\"\nteste\nattendu ErreurGenerale=True CauseErreur=\"%AL\"\n",
-            1, 0},
+        Cas{"ErreurDeLApprenant", "exercice 104\nActiveDocument.Bookmarks(\"absent\").Select\nteste\nattendu CauseErreur=\"A\"\n",
+            0, 2, 1, {"ÉCHEC  t.lecon:2  ActiveDocument.Bookmarks(\"absent\").Select"}},
+        Cas{"VerifieSurWord", "exercice 105\nverifie ActiveDocument.Name = \"Voyage.doc\"\n"
+            "verifie ActiveDocument.Bookmarks(\"absent\").Start = 0\n", 0, 2, 0, {"lu \"Voyage à CANGO.doc\"", "lecture impossible"}},
         // Word still busy, or gone, when the lesson ends: quitting fails too.
-        Cas{"WordOccupe",
-            "exercice 105\n! occupe\nteste\nattendu ErreurGenerale=True CauseErreur=\"%AL\"\n"
-            "quitter\nattendu erreur -2147418111 \"SERVICE Quitter\"\n",
-            2, 0},
-        Cas{"WordFerme",
-            "exercice 105\n! ferme-word\nteste\nattendu ErreurGenerale=True CauseErreur=\"AM\"\n"
-            "quitter\nattendu erreur 462 \"SERVICE Quitter\"\n",
-            2, 0},
+        Cas{"WordOccupe", "exercice 105\n! occupe\nquitter\nattendu erreur -2147418111 \"SERVICE Quitter\"\n", 1, 0},
+        Cas{"WordFerme", "exercice 105\n! ferme-word\nquitter\nattendu erreur 462 \"SERVICE Quitter\"\n", 1, 0},
         Cas{"WordFermeSansQuitter", "exercice 105\n! ferme-word\n", 0, 1, 0,
             {"ÉCHEC  t.lecon:fin  quitter (fin du script)  --  erreur 462"}},
         // With no Word at all, a learner's statement fails as on Nothing.
@@ -121,32 +80,15 @@ INSTANTIATE_TEST_SUITE_P(
         Cas{"BureauSansWord", "! bulle\nverifie Dir(\"C:\\x\") = \"\"\n", 0, 2, 1, {"aucun Word en marche"}}),
     [](const ::testing::TestParamInfo<Cas>& i) { return i.param.nom; });
 
-// A script that ends without "quitter" is quit: the working document is
-// removed and the module's calls of that last step are recorded.
-TEST(HoteFin, UnScriptSansQuitterEstQuitte) {
+// --trace: each host step's calls, from the very first (Word found or
+// started) to the last; a script that ends without "quitter" is quit (the
+// working document removed), one that quits is not quit again.
+TEST(HoteTrace, AppelsDuModuleParEtapeEtQuitterImplicite) {
     DossierTemporaire racine("k58204-hote-test");
     RapportScript r = Hote(cours(), {.trace = true})
-                          .joue(analyseScript("exercice 101\n", "t.lecon"), racine.chemin());
-    EXPECT_EQ(r.echoues, 0);
-    EXPECT_FALSE(std::filesystem::exists(racine.chemin() / "Cours" / "K58204" / "Réponses.doc"));
-    ASSERT_FALSE(r.evenements.empty());
-    const auto* fin = std::get_if<evenement::Appels>(&r.evenements.back());
-    ASSERT_NE(fin, nullptr);
-    EXPECT_EQ(fin->etape, "quitter (fin du script)");
-    EXPECT_NE(std::find(fin->appels.begin(), fin->appels.end(), "Quit(SaveChanges:=0)"), fin->appels.end());
-}
-
-// Quitted explicitly: nothing is done at the end.
-TEST(HoteFin, QuitterExpliciteNEstPasRepete) {
-    RapportScript r = joue("exercice 101\nquitter\n", {.trace = true});
-    ASSERT_EQ(r.evenements.size(), 2u);
-    EXPECT_EQ(std::get<evenement::Appels>(r.evenements.back()).etape, "quitter");
-}
-
-// --trace: each host step's calls, from the very first (Word found or
-// started) to the last.
-TEST(HoteTrace, AppelsDuModuleParEtape) {
-    RapportScript r = joue("exercice 105\nSelection.TypeText Text:=\"apprenant\"\nteste\n", {.trace = true});
+                          .joue(analyseScript("exercice 105\nSelection.TypeText Text:=\"apprenant\"\nteste\n", "t.lecon"),
+                                racine.chemin());
+    EXPECT_FALSE(std::filesystem::exists(racine.chemin() / "Cours" / "K58204" / "Voyage à CANGO.doc"));
     std::vector<const evenement::Appels*> appels;
     for (const Evenement& e : r.evenements)
         if (auto a = std::get_if<evenement::Appels>(&e)) appels.push_back(a);
@@ -155,8 +97,12 @@ TEST(HoteTrace, AppelsDuModuleParEtape) {
     EXPECT_EQ(appels[0]->appels.front(), "GetObject(\"Word.application.11\") !! erreur 429 : "
                                          "Un composant ActiveX ne peut pas créer un objet");
     EXPECT_EQ(appels[1]->etape, "teste");
+    EXPECT_EQ(appels[2]->etape, "quitter (fin du script)");
     EXPECT_EQ(appels[2]->appels.back(), "Quit(SaveChanges:=0)");
-    EXPECT_TRUE(joue("exercice 105\nteste\n").evenements.size() == 1);  // no trace: the verdict only
+    EXPECT_EQ(joue("exercice 105\nteste\n").evenements.size(), 1u);  // no trace: the verdict only
+    RapportScript quitte = joue("exercice 101\nquitter\n", {.trace = true});
+    ASSERT_EQ(quitte.evenements.size(), 2u);
+    EXPECT_EQ(std::get<evenement::Appels>(quitte.evenements.back()).etape, "quitter");
 }
 
 }  // namespace
