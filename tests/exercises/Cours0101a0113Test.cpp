@@ -27,14 +27,6 @@ std::u16string texte(const ModeleDocument& d, std::u16string_view nom) {
     return d.texte(e.debut, e.fin);
 }
 
-TEST(Cours0101a0113, FormulaireProtegeAQuatreCasesNonCochees) {
-    ModeleDocument d = charge(101);
-    EXPECT_EQ(d.proprietes().protection, 2);
-    ASSERT_EQ(d.nombreCases(), 4);
-    for (int32_t i = 0; i < 4; ++i) EXPECT_FALSE(d.caseACocher(i).coche) << i;
-    EXPECT_NE(d.texte().find(u"?"), std::u16string::npos);
-}
-
 // Every travel document: the title, several paragraphs, and "e01" around a
 // non-empty passage.
 class DocumentVoyage : public ::testing::TestWithParam<int32_t> {};
@@ -48,11 +40,6 @@ TEST_P(DocumentVoyage, PorteLeTexteEtLeSignetE01) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cours, DocumentVoyage, ::testing::Range(103, 114));
-
-TEST(Cours0101a0113, Document04PassageA33De106Caracteres) {
-    ModeleDocument d = charge(104);
-    EXPECT_EQ(etendue(d, u"s01"), (Etendue{33, 33 + 106}));
-}
 
 TEST(Cours0101a0113, Document06FinitParUnParagrapheVide) {
     ModeleDocument d = charge(106);
@@ -81,36 +68,6 @@ TEST(Cours0101a0113, Document08TroisPiecesEtDeuxPassages) {
     EXPECT_EQ(texte(d, u"s05"), u"ne l'auraient pas et il allait");
     EXPECT_EQ(texte(d, u"s06"), u"pouvoir prêter le serment des barbares !");
     EXPECT_LT(etendue(d, u"s02").fin, etendue(d, u"s03").debut);
-}
-
-TEST(Cours0101a0113, FormatsDuPassageS01) {
-    ModeleDocument d10 = charge(110);
-    Etendue e = etendue(d10, u"s01");
-    CaractereMixte f = d10.formatCaracteres(e.debut, e.fin);
-    EXPECT_EQ(f.gras, false);
-    EXPECT_EQ(f.italique, false);
-
-    ModeleDocument d11 = charge(111);
-    e = etendue(d11, u"s01");
-    EXPECT_EQ(d11.formatCaracteres(e.debut, e.fin).couleur, 16711680);
-
-    ModeleDocument d13 = charge(113);
-    e = etendue(d13, u"s01");
-    f = d13.formatCaracteres(e.debut, e.fin);
-    EXPECT_EQ(f.police, u"Arial");
-    EXPECT_EQ(f.taille, 12.0f);
-    EXPECT_EQ(f.gras, false);
-    // The rest of the text is in another font, so the passage stands out.
-    EXPECT_NE(d13.formatCaractere(e.debut - 2).police, u"Arial");
-}
-
-TEST(Cours0101a0113, Document12PlaceDansLePassageE01) {
-    ModeleDocument d = charge(112);
-    Etendue e01 = etendue(d, u"e01"), s01 = etendue(d, u"s01");
-    EXPECT_LT(e01.debut, s01.debut);
-    EXPECT_GT(e01.fin, s01.fin);
-    EXPECT_FALSE(s01.vide());
-    EXPECT_EQ(texte(d, u"e01").find(u"Jean-Pierre"), std::u16string::npos);
 }
 
 }  // namespace

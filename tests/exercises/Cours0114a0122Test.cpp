@@ -78,27 +78,6 @@ TEST(CoursDocuments, Exercice115ToutAligneAGaucheEtE01PlusLargeQueS01EtS02) {
     EXPECT_GT(dernier - premier + 1, 2);
 }
 
-TEST(CoursDocuments, Exercice116SansEspaceAvantNiApres) {
-    const ParagrapheEffectif f = formatDe(charge(16), u"s01");
-    EXPECT_EQ(f.espaceAvant, 0.0f);
-    EXPECT_EQ(f.espaceApres, 0.0f);
-}
-
-TEST(CoursDocuments, Exercice117InterligneSimple) {
-    const ModeleDocument d = charge(17);
-    EXPECT_EQ(formatDe(d, u"s01").regleInterligne, 0);
-    EXPECT_EQ(formatDe(d, u"s02").regleInterligne, 0);
-}
-
-TEST(CoursDocuments, Exercice118NiBordureNiOmbrageNiSurlignage) {
-    const ModeleDocument d = charge(18);
-    const ParagrapheEffectif f = formatDe(d, u"s01");
-    for (const Bordure& b : f.bordures) EXPECT_FALSE(b.presente());
-    EXPECT_EQ(f.indexOmbrage, 0);
-    const Etendue s01 = signet(d, u"s01");
-    EXPECT_EQ(d.formatCaracteres(s01.debut, s01.fin).surlignage, 0);
-}
-
 // "Le nouveau monde" occurs once in "e01", inside "s01", which stands before
 // "s02" and "s03" (the move itself is the passing row of Question0119's test).
 TEST(CoursDocuments, Exercice119LePassageADeplacer) {

@@ -32,19 +32,14 @@ TEST_P(Question0103, Verdict) { joue(103, GetParam()); }
 // decides, in any letter case; then it must be the active one.
 INSTANTIATE_TEST_SUITE_P(
     Apprenant, Question0103,
-    ::testing::Values(Scenario{"OuvertDepuisLeDossierDeTravail", ouvre({Original}), u""},
-                      Scenario{"NomEnAutreCasse", ouvre({u"c:\\cours\\k58204\\VOYAGE À cango.DOC"}), u""},
+::testing::Values(Scenario{"NomEnAutreCasse", ouvre({u"c:\\cours\\k58204\\VOYAGE À cango.DOC"}), u""},
                       Scenario{"CopieRenommeeDuDossierDeTravail", ouvre({CopieRenommee}), u"B"},
                       Scenario{"MauvaiseCopieOuverteEnPremier", ouvre({CopieParent, Original}), u"B"},
                       Scenario{"BonneCopiePuisMauvaiseActive", ouvre({Original, CopieParent}), u"C"}),
     nomScenario);
 
-// Word proposes the folder above the working folder; Prepare opens nothing.
-TEST(Question0103, DossierParDefautEtPreparation) {
-    ExerciceSimule e(103);
-    EXPECT_EQ(e.question().PathDossierParDefaut(), u"C:\\Cours\\");
-    EXPECT_EQ(e.appli()[u"Documents"].lit(u"Count").CLng(), 0);
-}
+// Word proposes the folder above the working folder.
+TEST(Question0103, DossierParDefaut) { EXPECT_EQ(ExerciceSimule(103).question().PathDossierParDefaut(), u"C:\\Cours\\"); }
 
 }  // namespace
 }  // namespace k58204::test

@@ -20,8 +20,7 @@ TEST_P(Question0104, Verdict) { joue(104, GetParam()); }
 
 // Only where the selection starts counts.
 INSTANTIATE_TEST_SUITE_P(Apprenant, Question0104,
-                         ::testing::Values(Scenario{"JusteApresS01", apresS01(0), u""},
-                                           Scenario{"UnCaractereApres", apresS01(1), u"A"},
+                         ::testing::Values(Scenario{"UnCaractereApres", apresS01(1), u"A"},
                                            Scenario{"SelectionQuiCommenceApresS01", apresS01(0, 12), u""}),
                          nomScenario);
 

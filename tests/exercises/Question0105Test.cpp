@@ -18,7 +18,6 @@ TEST_P(Question0105, Verdict) { joue(105, GetParam()); }
 INSTANTIATE_TEST_SUITE_P(
     Apprenant, Question0105,
     ::testing::Values(
-        Scenario{"MarquesAffichees", afficheMarques, u""},
         Scenario{"AfficheesPuisNouveauDocument", [](Auto app) { afficheMarques(app); nouveau(app); }, u""},
         Scenario{"AfficheesDansUnAutreDocument", [](Auto app) { nouveau(app); afficheMarques(app); }, u"A"}),
     nomScenario);

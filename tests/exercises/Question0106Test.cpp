@@ -22,17 +22,7 @@ TEST_P(Question0106, Verdict) { joue(106, GetParam()); }
 INSTANTIATE_TEST_SUITE_P(
     Apprenant, Question0106,
     ::testing::Values(
-        Scenario{"LigneTapee", tapeALaFin(u"extrait n°10"), u""},
-        Scenario{"EspaceAvant", tapeALaFin(u" extrait n°10"), u"B"},
-        // The space sits before the paragraph mark: only the length test sees it.
-        Scenario{"EspaceApres", tapeALaFin(u"extrait n°10 "), u"D"},
         Scenario{"ChiffreApres", tapeALaFin(u"extrait n°100"), u"D"},
-        Scenario{"RetraitDePremiereLigne",
-                 [](Auto app) {
-                     tapeALaFin(u"extrait n°10")(app);
-                     app[u"Selection"][u"ParagraphFormat"].ecrit(u"FirstLineIndent", 35.45f);
-                 },
-                 u"C"},
         // Typed at the end of the text instead of in the empty last paragraph.
         Scenario{"TapeeSurLaLigneDAvant", tapeALaFin(u" extrait n°10", 1), u"A"}),
     nomScenario);

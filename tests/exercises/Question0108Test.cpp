@@ -35,9 +35,7 @@ TEST_P(Question0108, Verdict) { joue(108, GetParam()); }
 INSTANTIATE_TEST_SUITE_P(
     Apprenant, Question0108,
     ::testing::Values(
-        Scenario{"DeuxPassagesSupprimes", supprimeLesDeux, u""},
         Scenario{"ApostrophesTypographiques", [](Auto app) { supprimeLesDeux(app); retapeApostrophes(app); }, u""},
-        Scenario{"SeulementS03", [](Auto app) { supprime(app, u"s03"); }, u"B"},
         // "s02" deleted with the space before it: the pieces run together.
         Scenario{"EspaceManquant",
                  [](Auto app) {

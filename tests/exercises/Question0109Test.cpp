@@ -17,8 +17,7 @@ TEST_P(Question0109, Verdict) { joue(109, GetParam()); }
 // Saved, and under the document's own name.
 INSTANTIATE_TEST_SUITE_P(
     Apprenant, Question0109,
-    ::testing::Values(Scenario{"Enregistre", [](Auto app) { document(app).fait(u"Save"); }, u""},
-                      Scenario{"EnregistreSousLeMemeNom", enregistreSous(u"Voyage à CANGO.doc"), u""},
+    ::testing::Values(Scenario{"EnregistreSousLeMemeNom", enregistreSous(u"Voyage à CANGO.doc"), u""},
                       Scenario{"EnregistreSousUnAutreNom", enregistreSous(u"Voyage.doc"), u"A"}),
     nomScenario);
 

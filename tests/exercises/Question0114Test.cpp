@@ -46,16 +46,12 @@ TEST_P(Question0114, Verdict) { joue(114, GetParam()); }
 INSTANTIATE_TEST_SUITE_P(
     Apprenant, Question0114,
     ::testing::Values(
-        Scenario{"RetraitsAttendus", reponse(), u""},
-        Scenario{"S02SansRetraitGauche", reponse(u"s02"), u"A"},
         Scenario{"S02RetraitNegatif", reponse(u"", premiereLigne(u"s02", -18)), u"F"},
-        Scenario{"S04RetraitGaucheEnPlus", reponse(u"", gauche(u"s04")), u"E"},
         Scenario{"S05RetraitGaucheAuLieuDePremiereLigne", reponse(u"s05", gauche(u"s05")), u"E"},
         // A tab typed at the start counts even with the first-line indent set.
         Scenario{"S04TabulationEtPremiereLigne", reponse(u"", tabulation(u"s04")), u"D"},
         // A tab instead of the first-line indent: "D", not "B".
         Scenario{"S05TabulationSeulement", reponse(u"s05", tabulation(u"s05")), u"D"},
-        Scenario{"S05SansPremiereLigne", reponse(u"s05"), u"B"},
         Scenario{"S01PremiereLignePositive", reponse(u"", premiereLigne(u"s01", 18)), u"C"},
         // "s01" split in two paragraphs, only the second indented: its left
         // indent is undefined (9999999), which is not 0.

@@ -31,8 +31,7 @@ TEST_P(Question0116, Verdict) { joue(116, GetParam()); }
 // A split paragraph spaced differently: both spacings are undefined, neither
 // "0" nor "12".
 INSTANTIATE_TEST_SUITE_P(Apprenant, Question0116,
-                         ::testing::Values(Scenario{"DouzePointsAvantEtApres", espace(12, 12), u""},
-                                           Scenario{"SixPointsApres", espace(12, 6), u"D"},
+                         ::testing::Values(Scenario{"SixPointsApres", espace(12, 6), u"D"},
                                            Scenario{"ParagrapheCoupeEspacesDifferents", espace(12, 12, true), u"D"}),
                          nomScenario);
 

@@ -7,14 +7,13 @@
 namespace k58204::test {
 namespace {
 
-constexpr int32_t DemiPoint = 4, TroisQuartsDePoint = 6;
+constexpr int32_t TroisQuartsDePoint = 6;
 constexpr int32_t Haut = -1, Gauche = -2, Bas = -3, Droite = -4;
 
-// The borders and shading dialog on "s01": a box with each side's width
-// (the bottom one apart), a grey shading, a yellow highlight.
+// The borders and shading dialog on "s01": a 3/4-point box, a grey shading,
+// a yellow highlight.
 struct Travail {
     bool bordure = true, ombrage = true, surlignage = false;
-    int32_t largeurBas = TroisQuartsDePoint;
 };
 std::function<void(Auto)> fait(Travail t) {
     return [t](Auto app) {
@@ -24,7 +23,7 @@ std::function<void(Auto)> fait(Travail t) {
             Auto bordures = format[u"Borders"];
             bordures.ecrit(u"Enable", true);
             for (int32_t cote : {Haut, Gauche, Droite, Bas})
-                bordures(u"Item", {cote}).ecrit(u"LineWidth", cote == Bas ? t.largeurBas : TroisQuartsDePoint);
+                bordures(u"Item", {cote}).ecrit(u"LineWidth", TroisQuartsDePoint);
         }
         if (t.ombrage) format[u"Shading"].ecrit(u"BackgroundPatternColorIndex", 16);   // wdGray25
         if (t.surlignage) app[u"Selection"][u"Range"].ecrit(u"HighlightColorIndex", 7);  // wdYellow
@@ -35,12 +34,10 @@ class Question0118 : public ::testing::TestWithParam<Scenario> {};
 
 TEST_P(Question0118, Verdict) { joue(118, GetParam()); }
 
-// All four widths count; a highlight is caught before a missing shading.
+// A missing border is caught before a highlight, a highlight before a missing shading.
 INSTANTIATE_TEST_SUITE_P(
     Apprenant, Question0118,
-    ::testing::Values(Scenario{"BordureTroisQuartsEtOmbrage", fait({}), u""},
-                      Scenario{"OmbrageEtSurlignageSansBordure", fait({.bordure = false, .surlignage = true}), u"A"},
-                      Scenario{"TroisCotesSeulementATroisQuarts", fait({.largeurBas = DemiPoint}), u"B"},
+    ::testing::Values(Scenario{"OmbrageEtSurlignageSansBordure", fait({.bordure = false, .surlignage = true}), u"A"},
                       Scenario{"BordureSurligneeSansOmbrage", fait({.ombrage = false, .surlignage = true}), u"E"}),
     nomScenario);
 

@@ -29,8 +29,7 @@ TEST_P(Question0119, Verdict) { joue(119, GetParam()); }
 
 INSTANTIATE_TEST_SUITE_P(
     Apprenant, Question0119,
-    ::testing::Values(Scenario{"CoupeEtColleAuDebutDeS03", deplace(true, 0), u"C", true},
-                      // Retyped: the bookmark is gone but the text is there.
+    ::testing::Values(// Retyped: the bookmark is gone but the text is there.
                       Scenario{"CoupeEtRetape", deplace(true, 0, Passage), u"E"},
                       // Another letter case is another text.
                       Scenario{"CoupeEtRetapeEnMinuscules", deplace(true, 0, u"le nouveau monde\r"), u"A"},

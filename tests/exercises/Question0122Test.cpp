@@ -16,7 +16,6 @@ TEST_P(Question0122, Verdict) { joue(122, GetParam()); }
 INSTANTIATE_TEST_SUITE_P(
     Apprenant, Question0122,
     ::testing::Values(
-        Scenario{"DocumentFerme", ferme, u""},
         Scenario{"FermePuisNouveauDocument", [](Auto app) { ferme(app); app[u"Documents"].fait(u"Add"); }, u""},
         // Only the name counts: saved under another one, it is no longer open.
         Scenario{"EnregistreSousUnAutreNom",

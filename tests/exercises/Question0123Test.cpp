@@ -17,7 +17,6 @@ TEST_P(Question0123, Verdict) { joue(123, GetParam(), {.documentVierge = true});
 INSTANTIATE_TEST_SUITE_P(
     Apprenant, Question0123,
     ::testing::Values(
-        Scenario{"NouveauDocument", nouveau, u""},
         // The active window shows a document open at Prepare.
         Scenario{"Document1DejaOuvert", [](Auto) {}, u"B"},
         Scenario{"NouveauPuisRetourADocument1",
@@ -35,14 +34,6 @@ INSTANTIATE_TEST_SUITE_P(
                  },
                  u"C"}),
     nomScenario);
-
-// No document open at Prepare: nothing recorded, a new one passes.
-TEST(Question0123, AucunDocumentALaPreparation) {
-    ExerciceSimule e(123);
-    nouveau(e.appli());
-    e.teste();
-    EXPECT_EQ(e.code(), u"");
-}
 
 }  // namespace
 }  // namespace k58204::test

@@ -33,10 +33,8 @@ TEST_P(Question0124, Verdict) { joue(124, GetParam()); }
 
 INSTANTIATE_TEST_SUITE_P(
     Apprenant, Question0124,
-    ::testing::Values(Scenario{"EnregistreDansEssai", enregistreDans(u"essai", u"Application.doc"), u""},
-                      Scenario{"EnregistreSansExtension", enregistreDans(u"essai", u"Application"), u""},
-                      Scenario{"EnregistreSousUnAutreNom", enregistreDans(u"essai", u"Applications.doc"), u"A"},
-                      Scenario{"EnregistreDansLeDossierDeTravail", enregistreDans(u"", u"Application.doc"), u"B"}),
+    ::testing::Values(Scenario{"EnregistreSansExtension", enregistreDans(u"essai", u"Application"), u""},
+                      Scenario{"EnregistreSousUnAutreNom", enregistreDans(u"essai", u"Applications.doc"), u"A"}),
     nomScenario);
 
 // ---------------------------------------------------------------- Prepare
