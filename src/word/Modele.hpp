@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 
+#include "word/Enumerations.hpp"
 #include "word/Objet.hpp"
 
 namespace k58204::word {
@@ -63,34 +64,6 @@ protected:
 
     ObjetPtr o_;
 };
-
-// Word enumeration values the component passes or compares with.
-namespace wd {
-inline constexpr int32_t DoNotSaveChanges = 0;
-inline constexpr int32_t SaveChanges = -1;
-inline constexpr int32_t UserTemplatesPath = 2;
-inline constexpr int32_t DocumentsPath = 0;
-inline constexpr int32_t CurrentFolderPath = 14;
-inline constexpr int32_t WindowStateMaximize = 1;
-inline constexpr int32_t PrintPreview = 4;
-inline constexpr int32_t Line = 5;
-inline constexpr int32_t GoToBookmark = -1;
-inline constexpr int32_t AllowOnlyFormFields = 2;
-inline constexpr int32_t FormLetters = 0;
-inline constexpr int32_t NotAMergeDocument = -1;
-inline constexpr int32_t Centimeters = 1;
-inline constexpr int32_t OrientLandscape = 1;
-inline constexpr int32_t BorderTop = -1;
-inline constexpr int32_t BorderLeft = -2;
-inline constexpr int32_t BorderBottom = -3;
-inline constexpr int32_t BorderRight = -4;
-}  // namespace wd
-
-namespace mso {
-inline constexpr int32_t BarTop = 1;
-inline constexpr int32_t BarRight = 2;
-inline constexpr int32_t BarBottom = 3;
-}  // namespace mso
 
 class Application : public Facade {
 public:

@@ -6,12 +6,12 @@
 // document protected for comments or read-only refuses it too (4605).
 #include "sim/texte/Edition.hpp"
 #include "sim/texte/Fabrique.hpp"
+#include "word/Enumerations.hpp"
 
 namespace k58204::sim {
 
 namespace {
 
-inline constexpr int32_t wdFieldFormCheckBox = 71;
 
 class ObjetChamp : public ObjetTexte {
 protected:
@@ -58,7 +58,7 @@ protected:
         const CaseACocher& c = caseACocher();
         if (!estLecture(appel)) return std::nullopt;
         if (estNom(nom, u"CheckBox")) return Variant(ObjetPtr(std::make_shared<ObjetCheckBox>(docPtr(), index_)));
-        if (estNom(nom, u"Type")) return Variant(wdFieldFormCheckBox);
+        if (estNom(nom, u"Type")) return Variant(word::wd::FieldFormCheckBox);
         if (estNom(nom, u"Name")) return Variant(c.nom);
         if (estNom(nom, u"Range")) return Variant(creeRange(docPtr(), {c.position, c.position + 1}));
         if (estNom(nom, u"Application")) return objetApplication();

@@ -1,4 +1,5 @@
 #include "sim/texte/ObjetTexte.hpp"
+#include "word/Enumerations.hpp"
 
 namespace k58204::sim {
 
@@ -45,7 +46,7 @@ int32_t entierOptionnel(const ArgumentsSim& args, size_t position, std::u16strin
 }
 
 bool booleenPut(const Variant& v, std::optional<bool> actuel) {
-    if (v.estNombre() && v.CLng() == wdToggle) return !(actuel && *actuel);
+    if (v.estNombre() && v.CLng() == word::wd::Toggle) return !(actuel && *actuel);
     return v.CBool();
 }
 

@@ -20,6 +20,7 @@
 #include "sim/core/DocumentOuvert.hpp"
 #include "sim/core/ErreursWord.hpp"
 #include "sim/core/ObjetSim.hpp"
+#include "word/Enumerations.hpp"
 
 namespace k58204::sim {
 
@@ -72,8 +73,6 @@ int32_t entierOptionnel(const ArgumentsSim& args, size_t position, std::u16strin
 // or wdToggle (9999998), which gives the opposite of `actuel` (a mixed
 // value toggles to True).
 bool booleenPut(const Variant& v, std::optional<bool> actuel);
-
-inline constexpr int32_t wdToggle = 9999998;
 
 // A collection property given arguments answers its Item, as VB code written
 // against Word expects: Paragraphs(2), Borders(-1).

@@ -5,6 +5,7 @@
 
 #include "sim/texte/Edition.hpp"
 #include "sim/texte/Fabrique.hpp"
+#include "word/Enumerations.hpp"
 
 namespace k58204::sim {
 
@@ -51,11 +52,11 @@ std::optional<Variant> ObjetPlage::positions(std::u16string_view nom, Appel appe
         return Variant();
     }
     if (estNom(nom, u"Collapse")) {
-        const int32_t direction = entierOptionnel(args, 0, u"Direction", wdCollapseStart);
+        const int32_t direction = entierOptionnel(args, 0, u"Direction", word::wd::CollapseStart);
         Etendue e = etendue();
         // Collapsing to the end of a span holding the final paragraph mark
         // lands before that mark: nothing can follow it.
-        const int32_t p = direction == wdCollapseEnd ? (e.fin == longueur ? edition::finRepliee(doc(), e.fin) : e.fin)
+        const int32_t p = direction == word::wd::CollapseEnd ? (e.fin == longueur ? edition::finRepliee(doc(), e.fin) : e.fin)
                                                      : e.debut;
         definit({p, p});
         return Variant();
@@ -103,9 +104,9 @@ std::optional<Variant> ObjetPlage::insertions(std::u16string_view nom, Appel app
 }
 
 int32_t ObjetPlage::supprimeUnites(const ArgumentsSim& args) {
-    const int32_t unite = entierOptionnel(args, 0, u"Unit", wdCharacter);
+    const int32_t unite = entierOptionnel(args, 0, u"Unit", word::wd::Character);
     const int32_t nombre = entierOptionnel(args, 1, u"Count", 1);
-    if (unite != wdCharacter && unite != wdWord) leveErreurWord(wderr::ParametreIncorrect);
+    if (unite != word::wd::Character && unite != word::wd::Word) leveErreurWord(wderr::ParametreIncorrect);
     const Etendue e = etendue();
     if (!e.vide()) {
         // A span is deleted as one unit, whatever Count.
@@ -117,8 +118,8 @@ int32_t ObjetPlage::supprimeUnites(const ArgumentsSim& args) {
     const ModeleDocument& m = lecture();
     int32_t p = e.debut, unites = 0;
     for (int32_t i = 0; i < std::abs(nombre); ++i) {
-        int32_t q = nombre > 0 ? (unite == wdCharacter ? std::min(p + 1, m.longueur() - 1) : motSuivant(m, p))
-                               : (unite == wdCharacter ? std::max(p - 1, 0) : motPrecedent(m, p));
+        int32_t q = nombre > 0 ? (unite == word::wd::Character ? std::min(p + 1, m.longueur() - 1) : motSuivant(m, p))
+                               : (unite == word::wd::Character ? std::max(p - 1, 0) : motPrecedent(m, p));
         if (q == p) break;
         p = q;
         ++unites;

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "sim/texte/ObjetTexte.hpp"
+#include "word/Enumerations.hpp"
 
 namespace k58204::sim {
 
@@ -31,16 +32,6 @@ private:
     std::optional<Variant> insertions(std::u16string_view nom, Appel appel, const ArgumentsSim& args);
     std::optional<Variant> miseEnForme(std::u16string_view nom, Appel appel, const ArgumentsSim& args);
 };
-
-// WdUnits the Delete and Move members take.
-inline constexpr int32_t wdCharacter = 1;
-inline constexpr int32_t wdWord = 2;
-inline constexpr int32_t wdParagraph = 4;
-inline constexpr int32_t wdLine = 5;
-inline constexpr int32_t wdStory = 6;
-// WdCollapseDirection.
-inline constexpr int32_t wdCollapseEnd = 0;
-inline constexpr int32_t wdCollapseStart = 1;
 
 // The position one word before / after pos (starts of words), bounded by the story.
 int32_t motPrecedent(const ModeleDocument& m, int32_t pos);

@@ -19,14 +19,12 @@
 #include "sim/texte/Edition.hpp"
 #include "sim/texte/Fabrique.hpp"
 #include "sim/texte/Plage.hpp"
+#include "word/Enumerations.hpp"
 
 namespace k58204::sim {
 
 namespace {
 
-inline constexpr int32_t wdGoToBookmark = -1;
-inline constexpr int32_t wdSelectionIP = 1;
-inline constexpr int32_t wdSelectionNormal = 2;
 
 class ObjetSelection final : public ObjetPlage {
 public:
@@ -69,7 +67,7 @@ protected:
             definit({r.fin, r.fin});
             return Variant();
         }
-        if (estNom(nom, u"Type")) return Variant(etendue().vide() ? wdSelectionIP : wdSelectionNormal);
+        if (estNom(nom, u"Type")) return Variant(etendue().vide() ? word::wd::SelectionIP : word::wd::SelectionNormal);
         if (estNom(nom, u"WholeStory")) {
             definit(lecture().contenu());
             return Variant();
@@ -125,14 +123,14 @@ private:
     }
 
     int32_t toucheDebutFin(const ArgumentsSim& args, bool debut) {
-        const int32_t unite = entierOptionnel(args, 0, u"Unit", wdLine);
+        const int32_t unite = entierOptionnel(args, 0, u"Unit", word::wd::Line);
         const bool etendre = entierOptionnel(args, 1, u"Extend", 0) != 0;
         const Etendue e = etendue();
         const ModeleDocument& m = lecture();
         int32_t cible;
-        if (unite == wdStory) {
+        if (unite == word::wd::Story) {
             cible = debut ? 0 : (etendre ? longueur() : longueur() - 1);
-        } else if (unite == wdLine) {
+        } else if (unite == word::wd::Line) {
             const Etendue ligne = m.ligneA(debut || e.vide() ? e.debut : e.fin - 1);
             if (debut) cible = ligne.debut;
             else cible = m.texte()[static_cast<size_t>(ligne.fin) - 1] == MarqueParagraphe ? ligne.fin - 1 : ligne.fin;
@@ -148,16 +146,16 @@ private:
     int32_t pas(int32_t p, bool droite, int32_t unite, bool etendre) const {
         const ModeleDocument& m = lecture();
         const int32_t borneDroite = etendre ? longueur() : longueur() - 1;
-        if (!droite) return unite == wdCharacter ? std::max(p - 1, 0) : motPrecedent(m, p);
+        if (!droite) return unite == word::wd::Character ? std::max(p - 1, 0) : motPrecedent(m, p);
         if (p >= longueur() - 1) return std::min(p + 1, borneDroite);
-        return unite == wdCharacter ? p + 1 : motSuivant(m, p);
+        return unite == word::wd::Character ? p + 1 : motSuivant(m, p);
     }
 
     int32_t deplace(const ArgumentsSim& args, bool droite) {
-        const int32_t unite = entierOptionnel(args, 0, u"Unit", wdCharacter);
+        const int32_t unite = entierOptionnel(args, 0, u"Unit", word::wd::Character);
         int32_t nombre = entierOptionnel(args, 1, u"Count", 1);
         const bool etendre = entierOptionnel(args, 2, u"Extend", 0) != 0;
-        if (unite != wdCharacter && unite != wdWord) leveErreurWord(wderr::ParametreIncorrect);
+        if (unite != word::wd::Character && unite != word::wd::Word) leveErreurWord(wderr::ParametreIncorrect);
         if (nombre < 0) {
             droite = !droite;
             nombre = -nombre;
@@ -184,7 +182,7 @@ private:
 
     Variant allerA(const ArgumentsSim& args) {
         const int32_t quoi = entierOptionnel(args, 0, u"What", 1);
-        if (quoi != wdGoToBookmark) leveErreurWord(wderr::EchecCommande);
+        if (quoi != word::wd::GoToBookmark) leveErreurWord(wderr::EchecCommande);
         auto nom = args.parametre(3, u"Name");
         std::optional<Signet> s;
         if (nom && !nom->estVide()) s = lecture().signet(nom->CStr());

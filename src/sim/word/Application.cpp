@@ -3,6 +3,7 @@
 #include "sim/word/InstanceWord.hpp"
 #include "sim/word/Membres.hpp"
 #include "sim/word/ObjetsWord.hpp"
+#include "word/Enumerations.hpp"
 
 namespace k58204::sim {
 
@@ -10,7 +11,6 @@ ObjetWord::ObjetWord(InstancePtr instance) : ObjetSim(instance), instance_(std::
 
 namespace {
 
-inline constexpr int32_t wdPromptToSaveChanges = -2;
 
 class ApplicationSim : public ObjetWord {
 public:
@@ -87,7 +87,7 @@ protected:
         if (est(nom, u"Quit"))
             return methode(appel, [&] {
                 auto s = args.parametre(0, u"SaveChanges");
-                w.quitte(s && !s->estVide() ? s->CLng() : wdPromptToSaveChanges);
+                w.quitte(s && !s->estVide() ? s->CLng() : word::wd::PromptToSaveChanges);
                 return Variant();
             });
         return std::nullopt;

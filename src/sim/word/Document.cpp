@@ -9,13 +9,12 @@
 #include "sim/word/MotDePasse.hpp"
 #include "sim/word/ObjetsWord.hpp"
 #include "word/Texte.hpp"
+#include "word/Enumerations.hpp"
 
 namespace k58204::sim {
 
 namespace {
 
-inline constexpr int32_t wdPromptToSaveChanges = -2;
-inline constexpr int32_t wdNoProtection = -1;
 inline constexpr char16_t ModeleNormal[] = u"Normal.dot";
 
 // Raised by a member of a document that has been closed.
@@ -85,7 +84,7 @@ protected:
         if (est(nom, u"Close"))
             return methode(appel, [&] {
                 auto s = args.parametre(0, u"SaveChanges");
-                w.fermeDocument(doc_, s && !s->estVide() ? s->CLng() : wdPromptToSaveChanges);
+                w.fermeDocument(doc_, s && !s->estVide() ? s->CLng() : word::wd::PromptToSaveChanges);
                 return Variant();
             });
         if (est(nom, u"Save"))
@@ -165,7 +164,7 @@ private:
     }
 
     Variant protege(const ArgumentsSim& args) {
-        if (std::as_const(doc_->modele).proprietes().protection != wdNoProtection)
+        if (std::as_const(doc_->modele).proprietes().protection != word::wd::NoProtection)
             leveErreurWord(wderr::NonDisponible, u"Protect");
         int32_t type = args.requis(0, u"Type").CLng();
         if (type < 0 || type > 3) leveErreurWord(wderr::ValeurHorsLimites);
@@ -178,12 +177,12 @@ private:
 
     Variant deprotege(const ArgumentsSim& args) {
         const ProprietesDocument& actuelles = std::as_const(doc_->modele).proprietes();
-        if (actuelles.protection == wdNoProtection) leveErreurWord(wderr::NonDisponible, u"Unprotect");
+        if (actuelles.protection == word::wd::NoProtection) leveErreurWord(wderr::NonDisponible, u"Unprotect");
         auto mdp = args.parametre(0, u"Password");
         if (!motDePasseCorrect(actuelles.cleMotDePasse, mdp && !mdp->estVide() ? mdp->CStr() : u""))
             leveErreurWord(wderr::MotDePasseIncorrect);
         ProprietesDocument& p = doc_->modele.proprietes();
-        p.protection = wdNoProtection;
+        p.protection = word::wd::NoProtection;
         p.cleMotDePasse.clear();
         return Variant();
     }

@@ -4,12 +4,12 @@
 #include "sim/word/Membres.hpp"
 #include "sim/word/ObjetsWord.hpp"
 #include "word/Texte.hpp"
+#include "word/Enumerations.hpp"
 
 namespace k58204::sim {
 
 namespace {
 
-inline constexpr int32_t wdPromptToSaveChanges = -2;
 
 class DocumentsSim : public ObjetWord {
 public:
@@ -40,7 +40,7 @@ protected:
         if (est(nom, u"Close"))
             return methode(appel, [&] {
                 auto s = args.parametre(0, u"SaveChanges");
-                w.fermeTout(s && !s->estVide() ? s->CLng() : wdPromptToSaveChanges);
+                w.fermeTout(s && !s->estVide() ? s->CLng() : word::wd::PromptToSaveChanges);
                 return Variant();
             });
         if (est(nom, u"Save"))

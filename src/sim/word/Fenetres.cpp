@@ -4,12 +4,12 @@
 #include "sim/word/Membres.hpp"
 #include "sim/word/ObjetsWord.hpp"
 #include "word/Texte.hpp"
+#include "word/Enumerations.hpp"
 
 namespace k58204::sim {
 
 namespace {
 
-inline constexpr int32_t wdPromptToSaveChanges = -2;
 
 class WindowsSim : public ObjetWord {
 public:
@@ -109,7 +109,7 @@ protected:
         if (est(nom, u"Close"))
             return methode(appel, [&] {
                 auto s = args.parametre(0, u"SaveChanges");
-                w.fermeFenetre(id_, s && !s->estVide() ? s->CLng() : wdPromptToSaveChanges);
+                w.fermeFenetre(id_, s && !s->estVide() ? s->CLng() : word::wd::PromptToSaveChanges);
                 return Variant();
             });
         if (est(nom, u"NewWindow"))

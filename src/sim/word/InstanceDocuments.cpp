@@ -7,14 +7,12 @@
 #include "sim/word/Chemins.hpp"
 #include "sim/word/InstanceWord.hpp"
 #include "word/Texte.hpp"
+#include "word/Enumerations.hpp"
 
 namespace k58204::sim {
 
 namespace {
 
-inline constexpr int32_t wdDoNotSaveChanges = 0;
-inline constexpr int32_t wdSaveChanges = -1;
-inline constexpr int32_t wdFormatTemplate = 1;
 
 ModeleDocument lit(platform::SystemeFichiers& fs, const std::u16string& chemin) {
     std::string octets;
@@ -118,9 +116,9 @@ void InstanceWord::invite(const DocumentPtr& doc) {
 void InstanceWord::fermeDocument(const DocumentPtr& doc, int32_t enregistrer) {
     if (!doc->ouvert) return;
     if (!doc->saved()) {
-        if (enregistrer == wdSaveChanges)
+        if (enregistrer == word::wd::SaveChanges)
             enregistre(doc);
-        else if (enregistrer != wdDoNotSaveChanges)
+        else if (enregistrer != word::wd::DoNotSaveChanges)
             invite(doc);
     }
     retireDocument(doc);
@@ -164,7 +162,7 @@ void InstanceWord::enregistre(const DocumentPtr& doc) {
 void InstanceWord::enregistreSous(const DocumentPtr& doc, const std::u16string& fichier, std::optional<int32_t> format) {
     std::u16string nom = fichier.empty() ? doc->nom : fichier;
     if (!cheminValide(nom)) leveErreurWord(wderr::CaracteresInvalides, nom);
-    bool modele = format ? *format == wdFormatTemplate : std::as_const(doc->modele).proprietes().typeDocument == 1;
+    bool modele = format ? *format == word::wd::FormatTemplate : std::as_const(doc->modele).proprietes().typeDocument == 1;
     if (!aExtension(nomDe(nom))) nom += modele ? u".dot" : u".doc";
     std::u16string base = doc->dossier.empty() || !fichier.empty() ? dossierCourant_ : doc->dossier;
     std::u16string chemin = normaliseChemin(joindre(base, nom));

@@ -4,16 +4,13 @@
 #include "sim/word/Membres.hpp"
 #include "sim/word/ObjetsWord.hpp"
 #include "word/Texte.hpp"
+#include "word/Enumerations.hpp"
 
 namespace k58204::sim {
 
 namespace {
 
 // WdDefaultFilePath values the component uses.
-inline constexpr int32_t wdDocumentsPath = 0;
-inline constexpr int32_t wdUserTemplatesPath = 2;
-inline constexpr int32_t wdCurrentFolderPath = 14;
-inline constexpr int32_t wdBorderArtPath = 19;
 
 class OptionsSim : public ObjetWord {
 public:
@@ -25,7 +22,7 @@ protected:
         if (est(nom, u"Application") || est(nom, u"Parent")) return lecture(appel, [&] { return w.application(); });
         if (est(nom, u"DefaultFilePath")) {
             int32_t quel = args.requis(0, u"Path").CLng();
-            if (quel < 0 || quel > wdBorderArtPath) leveErreurWord(wderr::ArgumentIncorrect);
+            if (quel < 0 || quel > word::wd::BorderArtPath) leveErreurWord(wderr::ArgumentIncorrect);
             return propriete(appel, args, [&] { return dossier(quel); },
                              [&](const Variant& v) { changeDossier(quel, v.CStr()); });
         }
@@ -49,9 +46,9 @@ private:
     std::u16string dossier(int32_t quel) const {
         InstanceWord& w = *instance_;
         switch (quel) {
-            case wdDocumentsPath: return w.dossierDocuments;
-            case wdUserTemplatesPath: return w.dossierModeles;
-            case wdCurrentFolderPath: return w.dossierCourant();
+            case word::wd::DocumentsPath: return w.dossierDocuments;
+            case word::wd::UserTemplatesPath: return w.dossierModeles;
+            case word::wd::CurrentFolderPath: return w.dossierCourant();
             default: break;
         }
         auto it = w.autresDossiers.find(quel);
@@ -77,9 +74,9 @@ private:
     void changeDossier(int32_t quel, const std::u16string& valeur) {
         InstanceWord& w = *instance_;
         switch (quel) {
-            case wdDocumentsPath: w.dossierDocuments = valeur; break;
-            case wdUserTemplatesPath: w.dossierModeles = valeur; break;
-            case wdCurrentFolderPath: w.changeDossierCourant(valeur); break;
+            case word::wd::DocumentsPath: w.dossierDocuments = valeur; break;
+            case word::wd::UserTemplatesPath: w.dossierModeles = valeur; break;
+            case word::wd::CurrentFolderPath: w.changeDossierCourant(valeur); break;
             default: w.autresDossiers[quel] = valeur; break;
         }
     }
