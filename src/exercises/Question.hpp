@@ -49,8 +49,6 @@ protected:
 
     // The initialisation's registration of one working document.
     void enregistre(std::u16string nomSource, std::u16string nomDest, bool modele);
-    // The document the standard Prepare opens: the first registered NomDest.
-    const std::u16string& nomDocument() const { return nomDocument_; }
 
     // Steps shared by every Prepare: store the folders, compute the default
     // folder, keep the application.

@@ -34,12 +34,9 @@ public:
     // Pacing of Word's availability probe at the start of an exercise: each
     // failed attempt waits a little longer, and the probe gives up once the
     // waits add up to the bound (or after 499 attempts).
-    struct RythmeSonde {
-        std::chrono::milliseconds premiereAttente{20};
-        std::chrono::milliseconds attenteMax{500};
-        std::chrono::milliseconds total{5000};
-    };
-    void rythmeSonde(RythmeSonde r) { rythme_ = r; }
+    static constexpr std::chrono::milliseconds SondePremiereAttente{20};
+    static constexpr std::chrono::milliseconds SondeAttenteMax{500};
+    static constexpr std::chrono::milliseconds SondeAttenteTotale{5000};
 
     // Most repetitions FermeFenetre makes on one window's children.
     static constexpr int MaxFermeturesEnfants = 64;
@@ -72,7 +69,6 @@ private:
     bool ADesDocuments();
 
     platform::Plateforme plateforme_;
-    RythmeSonde rythme_;
 
     word::Application moApplication;
     std::unique_ptr<Question> moQuestion;

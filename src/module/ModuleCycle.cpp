@@ -102,7 +102,7 @@ void Module::InitQuestion(int32_t ilQuestion, std::u16string isPathDossier, Obje
     // few seconds is waited out and a dead one reported within seconds.
     {
         std::optional<Erreur> derniere;
-        auto attente = rythme_.premiereAttente;
+        auto attente = SondePremiereAttente;
         std::chrono::milliseconds attendu{0};
         for (int32_t nbEssais = 1; nbEssais < EssaisSonde; ++nbEssais) {
             try {
@@ -113,10 +113,10 @@ void Module::InitQuestion(int32_t ilQuestion, std::u16string isPathDossier, Obje
             } catch (const Erreur& e) {
                 derniere = e;
             }
-            if (attendu >= rythme_.total) break;
+            if (attendu >= SondeAttenteTotale) break;
             plateforme_.clavier.Attends(attente);
             attendu += attente;
-            attente = std::min(attente * 2, rythme_.attenteMax);
+            attente = std::min(attente * 2, SondeAttenteMax);
         }
         if (derniere) GereErreur(u"Module", u"InitQuestion", *derniere);
     }
