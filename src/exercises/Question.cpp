@@ -1,6 +1,6 @@
 #include "exercises/Question.hpp"
 
-#include "module/GereErreur.hpp"
+#include "word/GereErreur.hpp"
 
 namespace k58204 {
 

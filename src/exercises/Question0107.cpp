@@ -1,6 +1,6 @@
 // Question0107: the learner breaks the paragraph between the passages "s01" and "s02".
 #include "exercises/Questions.hpp"
-#include "module/GereErreur.hpp"
+#include "word/GereErreur.hpp"
 #include "word/Texte.hpp"
 
 namespace k58204 {

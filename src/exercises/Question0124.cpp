@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "exercises/Questions.hpp"
-#include "module/GereErreur.hpp"
+#include "word/GereErreur.hpp"
 #include "word/Texte.hpp"
 
 namespace k58204 {

@@ -1,6 +1,6 @@
 #include "files/Preparation.hpp"
 
-#include "module/GereErreur.hpp"
+#include "word/GereErreur.hpp"
 #include "word/Texte.hpp"
 
 namespace k58204 {

@@ -5,7 +5,7 @@
 #include "exercises/Questions.hpp"
 #include "files/EtatDocument.hpp"
 #include "files/Preparation.hpp"
-#include "module/GereErreur.hpp"
+#include "word/GereErreur.hpp"
 #include "module/Module.hpp"
 
 namespace k58204 {

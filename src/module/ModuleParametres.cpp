@@ -1,6 +1,6 @@
 // Module: the learner's Word settings saved and restored around each
 // exercise, the toolbars and Word's open folder set up for it.
-#include "module/GereErreur.hpp"
+#include "word/GereErreur.hpp"
 #include "module/Module.hpp"
 #include "word/Composant.hpp"
 

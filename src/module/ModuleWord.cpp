@@ -1,6 +1,6 @@
 // Module: finding or starting Word, its main window, checking that it
 // answers, and closing what the learner left open over it.
-#include "module/GereErreur.hpp"
+#include "word/GereErreur.hpp"
 #include "module/Module.hpp"
 
 namespace k58204 {

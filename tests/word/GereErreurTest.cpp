@@ -1,7 +1,7 @@
 // The error-reporting convention and SupprimeBlancs.
 #include <gtest/gtest.h>
 
-#include "module/GereErreur.hpp"
+#include "word/GereErreur.hpp"
 
 using namespace k58204;
 

@@ -1,4 +1,4 @@
-#include "module/GereErreur.hpp"
+#include "word/GereErreur.hpp"
 
 namespace k58204 {
 
