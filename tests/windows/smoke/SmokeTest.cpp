@@ -1,0 +1,3 @@
+#include <gtest/gtest.h>
+#include "word/Texte.hpp"
+TEST(Smoke, LowerCase) { EXPECT_EQ(k58204::LCase(u"ÀÉ"), u"àé"); }
