@@ -13,6 +13,7 @@ namespace {
 std::u16string descriptionVb(int32_t numero) {
     switch (numero) {
         case err::AppelIncorrect: return u"Argument ou appel de procédure incorrect";
+        case err::MemoireInsuffisante: return u"Mémoire insuffisante";
         case err::Depassement: return u"Dépassement de capacité";
         case err::IndiceHorsLimites: return u"L'indice n'appartient pas à la sélection";
         case err::TypeIncompatible: return u"Incompatibilité de type";
@@ -23,6 +24,10 @@ std::u16string descriptionVb(int32_t numero) {
         case err::CheminIntrouvable: return u"Chemin d'accès introuvable";
         case err::ObjetNonDefini: return u"Variable objet ou variable de bloc With non définie";
         case err::ObjetRequis: return u"Objet requis";
+        case err::ArgumentsNommes: return u"Cet objet ne gère pas les arguments nommés";
+        case err::ArgumentNommeIntrouvable: return u"Argument nommé introuvable";
+        case err::ArgumentObligatoire: return u"Argument non facultatif";
+        case err::NombreArguments: return u"Nombre d'arguments incorrect ou affectation de propriété incorrecte";
         case err::CreationImpossible: return u"Un composant ActiveX ne peut pas créer un objet";
         case err::ServeurIndisponible: return u"Le serveur distant n'existe pas ou n'est pas disponible";
         case err::MembreInconnu: return u"Propriété ou méthode non gérée par cet objet";

@@ -28,6 +28,7 @@ private:
 // Run-time error numbers the component raises itself, as VB numbers them.
 namespace err {
 inline constexpr int32_t AppelIncorrect = 5;          // invalid procedure call or argument
+inline constexpr int32_t MemoireInsuffisante = 7;     // out of memory
 inline constexpr int32_t Depassement = 6;             // overflow
 inline constexpr int32_t IndiceHorsLimites = 9;       // subscript out of range
 inline constexpr int32_t TypeIncompatible = 13;       // type mismatch
@@ -38,6 +39,10 @@ inline constexpr int32_t AccesChemin = 75;            // path/file access error
 inline constexpr int32_t CheminIntrouvable = 76;      // path not found
 inline constexpr int32_t ObjetNonDefini = 91;         // object variable not set
 inline constexpr int32_t ObjetRequis = 424;           // object required
+inline constexpr int32_t ArgumentsNommes = 446;       // object doesn't support named arguments
+inline constexpr int32_t ArgumentNommeIntrouvable = 448;  // named argument not found
+inline constexpr int32_t ArgumentObligatoire = 449;   // argument not optional
+inline constexpr int32_t NombreArguments = 450;       // wrong number of arguments or invalid property assignment
 inline constexpr int32_t CreationImpossible = 429;    // ActiveX component can't create object
 inline constexpr int32_t ServeurIndisponible = 462;   // remote server machine unavailable
 inline constexpr int32_t MembreInconnu = 438;         // object doesn't support this property or method

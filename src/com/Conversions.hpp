@@ -1,0 +1,41 @@
+#pragma once
+// Values crossing between the automation seam and COM, converted in one place:
+// strings as BSTRs, Variant as VARIANT, objects as IDispatch.
+#include <windows.h>
+#include <oaidl.h>
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "com/Possession.hpp"
+#include "word/Variant.hpp"
+
+namespace k58204::com {
+
+class CacheDispids;
+
+// A new BSTR holding s (UTF-16 as it is). Throws std::bad_alloc when none can be made.
+Bstr bstr(std::u16string_view s);
+// The text of a BSTR; a null BSTR is "".
+std::u16string texte(BSTR b);
+
+// The Variant a VARIANT holds, by reference or not. Numbers keep their kind
+// (every integer type as Long when it fits, else Double; currency, dates and
+// decimals as Double), an object arrives as an ObjetDispatch using `cache`, a
+// null object as Nothing, an omitted argument (VT_ERROR DISP_E_PARAMNOTFOUND)
+// and Null as Empty. Arrays and other types raise error 13.
+Variant depuisVariant(const VARIANT& v, const std::shared_ptr<CacheDispids>& cache);
+
+// Writes v into `destination`, which must hold nothing (VT_EMPTY). Objects go
+// as their IDispatch (see dispatchDe).
+void versVariant(const Variant& v, VARIANT* destination);
+
+// The object behind an automation object: Nothing gives null. An object that
+// does not come from COM raises error 13: it cannot be handed to another process.
+Ptr<IDispatch> dispatchDe(const ObjetPtr& o);
+
+// An automation object for d (Nothing for null).
+ObjetPtr objetDe(IDispatch* d, const std::shared_ptr<CacheDispids>& cache);
+
+}  // namespace k58204::com

@@ -1,0 +1,97 @@
+#include "com/ObjetDispatch.hpp"
+
+#include <vector>
+
+#include "com/Conversions.hpp"
+#include "com/Erreurs.hpp"
+#include "word/Erreur.hpp"
+
+namespace k58204::com {
+
+ObjetDispatch::ObjetDispatch(Ptr<IDispatch> d, std::shared_ptr<CacheDispids> cache)
+    : d_(std::move(d)), cache_(std::move(cache)) {
+    // QueryInterface for IUnknown is answered by a proxy itself: no round trip.
+    inconnu_ = d_.interroge<IUnknown>(IID_IUnknown);
+}
+
+const Dispids& ObjetDispatch::dispids(std::u16string_view membre, const Arguments& args) {
+    if (!typeCherche_) {
+        typeCherche_ = true;
+        table_ = cache_->tablePour(d_.get());
+        if (!table_) table_ = &propres_;
+    }
+    std::vector<std::u16string_view> noms;
+    for (const Argument& a : args)
+        if (!a.nom.empty()) noms.push_back(a.nom);
+    CleMembre cle = cleMembre(membre, noms);
+    if (cache_->actif())
+        if (auto it = table_->find(cle); it != table_->end()) return it->second;
+
+    std::vector<Bstr> textes;
+    std::vector<LPOLESTR> pointeurs;
+    textes.push_back(bstr(membre));
+    for (std::u16string_view n : noms) textes.push_back(bstr(n));
+    for (const Bstr& t : textes) pointeurs.push_back(t.get());
+    Dispids ids(pointeurs.size(), DISPID_UNKNOWN);
+    ++cache_->compteurs().getIDsOfNames;
+    const HRESULT hr = d_->GetIDsOfNames(IID_NULL, pointeurs.data(), static_cast<UINT>(pointeurs.size()),
+                                         LOCALE_USER_DEFAULT, ids.data());
+    if (FAILED(hr)) {
+        // The member is known but one of the argument names is not.
+        if (hr == DISP_E_UNKNOWNNAME && ids[0] != DISPID_UNKNOWN && ids.size() > 1)
+            leveErreurExecution(err::ArgumentNommeIntrouvable);
+        throw erreurHresult(hr);
+    }
+    return (*table_)[std::move(cle)] = std::move(ids);
+}
+
+Variant ObjetDispatch::invoke(std::u16string_view membre, Appel appel, const Arguments& args) {
+    // The default member needs no lookup.
+    static const Dispids valeurParDefaut{DISPID_VALUE};
+    bool nommes = false;
+    for (const Argument& a : args) nommes = nommes || !a.nom.empty();
+    const Dispids& ids = membre.empty() && !nommes ? valeurParDefaut : dispids(membre, args);
+
+    // rgvarg holds the named arguments first (in the order of their ids), then
+    // the positional ones from the last to the first. A put's value is named
+    // DISPID_PROPERTYPUT and comes first of all.
+    const size_t n = args.size();
+    std::vector<VariantCom> valeurs(n);
+    std::vector<DISPID> idsNommes;
+    std::vector<const Argument*> positionnels;
+    size_t rang = 0;
+    size_t rangNom = 1;
+    if (appel == Appel::Put && n > 0) {
+        versVariant(args.back().valeur, valeurs[rang++].get());
+        idsNommes.push_back(DISPID_PROPERTYPUT);
+    }
+    const size_t fin = appel == Appel::Put && n > 0 ? n - 1 : n;
+    for (size_t i = 0; i < fin; ++i) {
+        if (args[i].nom.empty()) {
+            positionnels.push_back(&args[i]);
+            continue;
+        }
+        versVariant(args[i].valeur, valeurs[rang++].get());
+        idsNommes.push_back(ids[rangNom++]);
+    }
+    for (auto it = positionnels.rbegin(); it != positionnels.rend(); ++it)
+        versVariant((*it)->valeur, valeurs[rang++].get());
+
+    std::vector<VARIANT> brut(n);
+    for (size_t i = 0; i < n; ++i) brut[i] = *valeurs[i].get();  // shallow: valeurs keeps ownership
+    DISPPARAMS parametres{brut.data(), idsNommes.data(), static_cast<UINT>(n), static_cast<UINT>(idsNommes.size())};
+    WORD drapeaux = DISPATCH_METHOD;
+    if (appel == Appel::Get) drapeaux = DISPATCH_PROPERTYGET | DISPATCH_METHOD;
+    if (appel == Appel::Put) drapeaux = DISPATCH_PROPERTYPUT;
+
+    VariantCom resultat;
+    EXCEPINFO ei{};
+    UINT argErreur = 0;
+    ++cache_->compteurs().invoke;
+    const HRESULT hr = d_->Invoke(ids[0], IID_NULL, LOCALE_USER_DEFAULT, drapeaux, &parametres,
+                                  appel == Appel::Put ? nullptr : resultat.get(), &ei, &argErreur);
+    if (FAILED(hr)) leveErreurDispatch(hr, ei);
+    return depuisVariant(*resultat.get(), cache_);
+}
+
+}  // namespace k58204::com

@@ -1,0 +1,178 @@
+// The type libraries embedded in the DLL: the component's (resource 1) and
+// the host's K70935 (resource 2), read back as a host or an object browser
+// reads them.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "Outils.hpp"
+#include "com/Identifiants.hpp"
+
+using namespace k58204::com;
+using namespace k58204::com::test;
+
+namespace {
+
+Ptr<ITypeLib> charge(const std::wstring& chemin) {
+    Ptr<ITypeLib> lib;
+    EXPECT_EQ(LoadTypeLibEx(chemin.c_str(), REGKIND_NONE, lib.put()), S_OK);
+    return lib;
+}
+
+std::wstring nom(ITypeInfo* info, MEMBERID id, std::wstring* aide = nullptr) {
+    Bstr n, d;
+    info->GetDocumentation(id, n.put(), d.put(), nullptr, nullptr);
+    if (aide) *aide = std::wstring(d.get() ? d.get() : L"");
+    return n.get() ? n.get() : L"";
+}
+
+// One member as the type information describes it.
+struct Membre {
+    std::wstring nom;
+    MEMBERID id;
+    INVOKEKIND genre;
+    std::vector<std::wstring> parametres;  // the return value is not a parameter in the dispatch view
+    std::vector<USHORT> drapeaux;          // PARAMFLAG_* of each parameter
+};
+
+std::vector<Membre> membres(ITypeInfo* info) {
+    TYPEATTR* a = nullptr;
+    info->GetTypeAttr(&a);
+    std::vector<Membre> liste;
+    for (UINT i = 0; i < a->cFuncs; ++i) {
+        FUNCDESC* f = nullptr;
+        info->GetFuncDesc(i, &f);
+        if ((f->memid & 0xFFFE0000) == 0x60000000) {  // IUnknown's and IDispatch's own members
+            info->ReleaseFuncDesc(f);
+            continue;
+        }
+        BSTR noms[16] = {};
+        UINT n = 0;
+        info->GetNames(f->memid, noms, 16, &n);
+        Membre m{noms[0], f->memid, f->invkind, {}, {}};
+        for (UINT k = 0; k < n; ++k) {
+            if (k > 0) m.parametres.push_back(noms[k]);
+            SysFreeString(noms[k]);
+        }
+        for (SHORT k = 0; k < f->cParams; ++k) m.drapeaux.push_back(f->lprgelemdescParam[k].paramdesc.wParamFlags);
+        liste.push_back(std::move(m));
+        info->ReleaseFuncDesc(f);
+    }
+    info->ReleaseTypeAttr(a);
+    return liste;
+}
+
+std::string etroit(const std::wstring& s) { return std::string(s.begin(), s.end()); }
+
+void compare(ITypeInfo* info, const std::vector<Membre>& attendus) {
+    const std::vector<Membre> lus = membres(info);
+    ASSERT_EQ(lus.size(), attendus.size());
+    for (size_t i = 0; i < lus.size(); ++i) {
+        SCOPED_TRACE(etroit(attendus[i].nom));
+        EXPECT_EQ(lus[i].nom, attendus[i].nom);
+        EXPECT_EQ(lus[i].id, attendus[i].id);
+        EXPECT_EQ(lus[i].genre, attendus[i].genre);
+        EXPECT_EQ(lus[i].parametres, attendus[i].parametres);
+        EXPECT_EQ(lus[i].drapeaux, attendus[i].drapeaux);
+    }
+}
+
+constexpr USHORT In = PARAMFLAG_FIN;
+constexpr USHORT InOut = PARAMFLAG_FIN | PARAMFLAG_FOUT;
+constexpr USHORT Facultatif = PARAMFLAG_FIN | PARAMFLAG_FOPT | PARAMFLAG_FHASDEFAULT;
+
+TEST(BibliothequeComposant, DecritSesClassesEtLeurInterfaceParDefaut) {
+    Ptr<ITypeLib> lib = charge(cheminDll());
+    ASSERT_TRUE(lib);
+    Bstr nomLib, aideLib;
+    lib->GetDocumentation(-1, nomLib.put(), aideLib.put(), nullptr, nullptr);
+    EXPECT_EQ(nomLib.texte(), u"K58204");
+    EXPECT_EQ(aideLib.texte(), u"Talvor Lumeo Commun - Dll interactive K58204");
+
+    struct Type {
+        GUID guid;
+        const wchar_t* nom;
+        TYPEKIND genre;
+        const wchar_t* aide;
+        WORD drapeaux;  // TYPEFLAG_* that must be set
+    };
+    const Type types[] = {
+        {CLSID_Module, L"Module", TKIND_COCLASS, L"", TYPEFLAG_FCANCREATE},
+        {IID__Module, L"_Module", TKIND_DISPATCH, L"", TYPEFLAG_FDUAL | TYPEFLAG_FHIDDEN},
+        {CLSID_FichiersDeTravail, L"FichiersDeTravail", TKIND_COCLASS, L"Tableau de type texte", 0},
+        {IID__FichiersDeTravail, L"_FichiersDeTravail", TKIND_DISPATCH, L"Tableau de type texte", TYPEFLAG_FDUAL},
+        {CLSID_ComplementInfo, L"ComplementInfo", TKIND_COCLASS, L"Tableau de type texte", 0},
+        {IID__ComplementInfo, L"_ComplementInfo", TKIND_DISPATCH, L"Tableau de type texte", TYPEFLAG_FDUAL},
+        {GUID_Fichier, L"Fichier", TKIND_RECORD, L"Tableau de type texte", 0},
+    };
+    for (const Type& t : types) {
+        SCOPED_TRACE(etroit(t.nom));
+        Ptr<ITypeInfo> info;
+        ASSERT_EQ(lib->GetTypeInfoOfGuid(t.guid, info.put()), S_OK);
+        std::wstring aide;
+        EXPECT_EQ(nom(info.get(), MEMBERID_NIL, &aide), t.nom);
+        EXPECT_EQ(aide, t.aide);
+        TYPEATTR* a = nullptr;
+        info->GetTypeAttr(&a);
+        EXPECT_EQ(a->typekind, t.genre);
+        EXPECT_EQ(a->wTypeFlags & t.drapeaux, t.drapeaux);
+        // Only Module can be created from outside.
+        if (t.genre == TKIND_COCLASS) {
+            EXPECT_EQ((a->wTypeFlags & TYPEFLAG_FCANCREATE) != 0, t.drapeaux != 0);
+        }
+        info->ReleaseTypeAttr(a);
+    }
+
+    Ptr<ITypeInfo> fichiers;
+    ASSERT_EQ(lib->GetTypeInfoOfGuid(IID__FichiersDeTravail, fichiers.put()), S_OK);
+    compare(fichiers.get(), {
+                                {L"add", 0x60030001, INVOKE_FUNC, {L"siNomSource", L"siNomDest", L"biModele"}, {In, In, In}},
+                                {L"count", 0x60030002, INVOKE_FUNC, {}, {}},
+                                {L"Item", 0x68030000, INVOKE_PROPERTYGET, {L"noItem"}, {In}},
+                            });
+    Ptr<ITypeInfo> fichier;
+    ASSERT_EQ(lib->GetTypeInfoOfGuid(GUID_Fichier, fichier.put()), S_OK);
+    for (MEMBERID k = 0; k < 3; ++k) {
+        VARDESC* v = nullptr;
+        ASSERT_EQ(fichier->GetVarDesc(k, &v), S_OK);
+        const wchar_t* attendus[] = {L"NomSource", L"NomDest", L"Modele"};
+        const VARTYPE types[] = {VT_BSTR, VT_BSTR, VT_BOOL};
+        EXPECT_EQ(nom(fichier.get(), v->memid), attendus[k]);
+        EXPECT_EQ(v->elemdescVar.tdesc.vt, types[k]);
+        fichier->ReleaseVarDesc(v);
+    }
+}
+
+TEST(BibliothequeHote, DecritAbstractModuleEtComplementInfoDansLOrdreDuContrat) {
+    Ptr<ITypeLib> lib = charge(cheminDll() + L"\\2");
+    ASSERT_TRUE(lib);
+    Ptr<ITypeInfo> module;
+    ASSERT_EQ(lib->GetTypeInfoOfGuid(IID_AbstractModule, module.put()), S_OK);
+    EXPECT_EQ(nom(module.get(), MEMBERID_NIL), L"AbstractModule");
+    compare(module.get(),
+            {
+                {L"BravoNuance", 0x68030000, INVOKE_PROPERTYGET, {}, {}},
+                {L"Complement", 0x68030001, INVOKE_PROPERTYGET, {}, {}},
+                {L"CauseErreur", 0x68030002, INVOKE_PROPERTYGET, {}, {}},
+                {L"ErreurGenerale", 0x68030003, INVOKE_PROPERTYGET, {}, {}},
+                {L"Fermer", 0x60030004, INVOKE_FUNC, {}, {}},
+                {L"InitQuestion",
+                 0x60030005,
+                 INVOKE_FUNC,
+                 {L"ilQuestion", L"isPathDossier", L"ioApplication", L"ioHandleLogiciel", L"isPathModele"},
+                 {In, In, InOut, InOut, Facultatif}},
+                {L"Quitter", 0x60030006, INVOKE_FUNC, {L"ioApplication", L"ioHandleLogiciel"}, {InOut, InOut}},
+                {L"TestePoint", 0x60030007, INVOKE_FUNC, {}, {}},
+            });
+    Ptr<ITypeInfo> complement;
+    ASSERT_EQ(lib->GetTypeInfoOfGuid(IID_ComplementInfo, complement.put()), S_OK);
+    EXPECT_EQ(nom(complement.get(), MEMBERID_NIL), L"ComplementInfo");
+    compare(complement.get(), {
+                                  {L"add", 0x60030000, INVOKE_FUNC, {L"siTexte", L"liReserve"}, {In, In}},
+                                  {L"count", 0x60030001, INVOKE_FUNC, {}, {}},
+                                  {L"item", 0x60030002, INVOKE_FUNC, {L"noItem"}, {In}},
+                              });
+}
+
+}  // namespace

@@ -1,0 +1,247 @@
+// Word reached through IDispatch: the client side of the automation seam, on
+// the component's own objects served in-process (their type libraries are
+// embedded in this program as in the DLL) and on a fake that fails as an
+// out-of-process server does.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "com/CacheDispids.hpp"
+#include "com/ComplementInfoCom.hpp"
+#include "com/Conversions.hpp"
+#include "com/Erreurs.hpp"
+#include "com/FichiersDeTravailCom.hpp"
+#include "com/ObjetDispatch.hpp"
+#include "support/NumeroErreur.hpp"
+
+using namespace k58204;
+using namespace k58204::com;
+using k58204::test::numeroErreur;
+
+namespace {
+
+class ClientDispatch : public testing::Test {
+protected:
+    void SetUp() override { ASSERT_EQ(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), S_OK); }
+    void TearDown() override { CoUninitialize(); }
+
+    ObjetPtr complement(std::shared_ptr<k58204::ComplementInfo> textes, const std::shared_ptr<CacheDispids>& cache) {
+        Ptr<::ComplementInfo> c = creeComplementInfoCom(std::move(textes));
+        return objetDe(c.get(), cache);
+    }
+};
+
+TEST_F(ClientDispatch, UnMembreEstChercheUneFoisParTypeQuandLeCacheEstActif) {
+    for (bool actif : {true, false}) {
+        SCOPED_TRACE(actif);
+        auto cache = std::make_shared<CacheDispids>(actif);
+        auto textes = std::make_shared<k58204::ComplementInfo>();
+        textes->add(u"a");
+        ObjetPtr premier = complement(textes, cache), second = complement(textes, cache);
+        EXPECT_EQ(premier->call(u"count").CLng(), 1);
+        EXPECT_EQ(second->call(u"COUNT").CLng(), 1);  // names match without regard to case
+        EXPECT_EQ(second->call(u"item", {1}).CStr(), u"a");
+        EXPECT_EQ(cache->compteurs().invoke, 3);
+        EXPECT_EQ(cache->compteurs().getIDsOfNames, actif ? 2 : 3);
+    }
+}
+
+TEST_F(ClientDispatch, ArgumentsNommesDansNImporteQuelOrdre) {
+    auto fichiers = std::make_shared<FichiersDeTravail>();
+    Ptr<IDispatch> d = creeFichiersDeTravailCom(fichiers);
+    ObjetPtr o = objetDe(d.get(), std::make_shared<CacheDispids>());
+    o->call(u"add", {nomme(u"biModele", true), nomme(u"siNomDest", u"Réponses.doc"), nomme(u"siNomSource", u"05820401.doc")});
+    o->call(u"add", {u"x.doc", nomme(u"biModele", false), nomme(u"siNomDest", u"y.doc")});
+    ASSERT_EQ(fichiers->count(), 2);
+    EXPECT_EQ(fichiers->Item(1), (Fichier{u"05820401.doc", u"Réponses.doc", true}));
+    EXPECT_EQ(fichiers->Item(2), (Fichier{u"x.doc", u"y.doc", false}));
+    EXPECT_EQ(numeroErreur([&] { o->call(u"add", {nomme(u"inconnu", 1)}); }), err::ArgumentNommeIntrouvable);
+    EXPECT_EQ(numeroErreur([&] { o->call(u"absent"); }), err::MembreInconnu);
+}
+
+TEST_F(ClientDispatch, LErreurDuServeurArriveAvecSonNumeroSaSourceEtSaDescription) {
+    ObjetPtr o = complement(std::make_shared<k58204::ComplementInfo>(), std::make_shared<CacheDispids>());
+    try {
+        o->call(u"item", {5});
+        FAIL() << "no error raised";
+    } catch (const Erreur& e) {
+        EXPECT_EQ(e.numero(), err::IndiceHorsLimites);
+        EXPECT_EQ(e.source(), u"K58204");
+        EXPECT_EQ(e.description(), u"L'indice n'appartient pas à la sélection");
+    }
+}
+
+TEST_F(ClientDispatch, LIdentiteEstCelleDeLObjetCom) {
+    auto cache = std::make_shared<CacheDispids>();
+    Ptr<::ComplementInfo> c = creeComplementInfoCom(std::make_shared<k58204::ComplementInfo>());
+    ObjetPtr a = objetDe(c.get(), cache), b = objetDe(c.get(), cache);
+    ObjetPtr autre = complement(std::make_shared<k58204::ComplementInfo>(), cache);
+    EXPECT_TRUE(estLeMeme(a, b));
+    EXPECT_FALSE(estLeMeme(a, autre));
+    EXPECT_EQ(dispatchDe(a).get(), static_cast<IDispatch*>(c.get()));
+}
+
+// An IDispatch without type information that records the last Invoke and
+// fails it as told.
+class FauxDispatch final : public IDispatch {
+public:
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** o) override {
+        if (!IsEqualGUID(iid, IID_IUnknown) && !IsEqualGUID(iid, IID_IDispatch)) return E_NOINTERFACE;
+        *o = this;
+        AddRef();
+        return S_OK;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++references; }
+    ULONG STDMETHODCALLTYPE Release() override { return --references; }
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override {
+        *n = 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT n, LCID, DISPID* ids) override {
+        ++recherches;
+        for (UINT i = 0; i < n; ++i) ids[i] = static_cast<DISPID>(10 + i);
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* p, VARIANT* r, EXCEPINFO* ei,
+                                     UINT*) override {
+        membre = id;
+        drapeaux = flags;
+        nommes.assign(p->rgdispidNamedArgs, p->rgdispidNamedArgs + p->cNamedArgs);
+        premier = p->cArgs > 0 && V_VT(&p->rgvarg[0]) == VT_I4 ? V_I4(&p->rgvarg[0]) : -1;
+        if (echec == DISP_E_EXCEPTION) {
+            ei->scode = scode;
+            ei->wCode = wCode;
+            ei->bstrSource = SysAllocString(L"Microsoft Word");
+            ei->bstrDescription = SysAllocString(L"Le signet n'existe pas.");
+        }
+        if (r) {
+            V_VT(r) = VT_I2;
+            V_I2(r) = 7;
+        }
+        return echec;
+    }
+
+    ULONG references = 1;
+    int recherches = 0;
+    DISPID membre = 0;
+    WORD drapeaux = 0;
+    std::vector<DISPID> nommes;
+    LONG premier = 0;
+    HRESULT echec = S_OK;
+    SCODE scode = 0;
+    WORD wCode = 0;
+};
+
+TEST_F(ClientDispatch, LesAppelsPartentCommeVbLesEnvoie) {
+    FauxDispatch faux;
+    {
+        ObjetPtr o = objetDe(&faux, std::make_shared<CacheDispids>());
+        EXPECT_EQ(o->get(u"Count"), Variant(7));  // an Integer arrives as a Long
+        EXPECT_EQ(faux.drapeaux, DISPATCH_PROPERTYGET | DISPATCH_METHOD);
+        o->call(u"Move", {1, 2});
+        EXPECT_EQ(faux.drapeaux, DISPATCH_METHOD);
+        EXPECT_EQ(faux.premier, 2);  // the last argument first
+        o->call(u"Move", {1, nomme(u"Count", 5)});
+        EXPECT_EQ(faux.nommes, std::vector<DISPID>{11});
+        EXPECT_EQ(faux.premier, 5);  // named arguments first
+        o->put(u"Visible", 3);
+        EXPECT_EQ(faux.drapeaux, DISPATCH_PROPERTYPUT);
+        EXPECT_EQ(faux.nommes, std::vector<DISPID>{DISPID_PROPERTYPUT});
+        EXPECT_EQ(faux.premier, 3);
+        o->get(u"count");
+        // Without type information the ids are kept per object.
+        EXPECT_EQ(faux.recherches, 4);
+        EXPECT_EQ(o->get(u"").CLng(), 7);
+        EXPECT_EQ(faux.membre, DISPID_VALUE);
+        EXPECT_EQ(faux.recherches, 4);
+    }
+    EXPECT_EQ(faux.references, 1u);  // every reference taken was given back
+}
+
+struct CasEchec {
+    HRESULT hr;
+    SCODE scode;
+    WORD wCode;
+    int32_t numero;
+    std::u16string source;
+};
+
+TEST_F(ClientDispatch, ChaqueEchecDevientLErreurQueVbDonnerait) {
+    const CasEchec cas[] = {
+        // Word busy in a modal loop: the HRESULT itself, as VB shows it.
+        {RPC_E_CALL_REJECTED, 0, 0, static_cast<int32_t>(0x80010001), u""},
+        {RPC_E_SERVERCALL_RETRYLATER, 0, 0, static_cast<int32_t>(0x80010001), u""},
+        // Word's process gone.
+        {RPC_E_DISCONNECTED, 0, 0, err::ServeurIndisponible, u"K58204"},
+        {static_cast<HRESULT>(0x800706BA), 0, 0, err::ServeurIndisponible, u"K58204"},
+        {DISP_E_TYPEMISMATCH, 0, 0, err::TypeIncompatible, u"K58204"},
+        {DISP_E_MEMBERNOTFOUND, 0, 0, err::MembreInconnu, u"K58204"},
+        {DISP_E_BADPARAMCOUNT, 0, 0, err::NombreArguments, u"K58204"},
+        // The call in progress when the server died: not a VB number.
+        {static_cast<HRESULT>(0x800706BE), 0, 0, static_cast<int32_t>(0x800706BE), u"K58204"},
+        // Word's own errors through EXCEPINFO.
+        {DISP_E_EXCEPTION, static_cast<SCODE>(0x800A1735), 0, 5941, u"Microsoft Word"},
+        {DISP_E_EXCEPTION, 0, 4248, 4248, u"Microsoft Word"},
+        {DISP_E_EXCEPTION, static_cast<SCODE>(0x80004005), 0, static_cast<int32_t>(0x80004005), u"Microsoft Word"},
+    };
+    for (const CasEchec& c : cas) {
+        SCOPED_TRACE(testing::Message() << std::hex << c.hr << " " << c.scode);
+        FauxDispatch faux;
+        faux.echec = c.hr;
+        faux.scode = c.scode;
+        faux.wCode = c.wCode;
+        ObjetPtr o = objetDe(&faux, std::make_shared<CacheDispids>());
+        try {
+            o->get(u"Windows");
+            ADD_FAILURE() << "no error raised";
+        } catch (const Erreur& e) {
+            EXPECT_EQ(e.numero(), c.numero);
+            EXPECT_EQ(e.source(), c.source);
+            EXPECT_FALSE(e.description().empty());
+            if (c.hr == DISP_E_EXCEPTION) {
+                EXPECT_EQ(e.description(), u"Le signet n'existe pas.");
+            }
+        }
+    }
+}
+
+TEST(ConversionsCom, ChaqueVariantArriveDansLeTypeQueVbLuiDonne) {
+    auto cache = std::make_shared<CacheDispids>();
+    auto variant = [](VARTYPE vt, auto remplit) {
+        VariantCom v;
+        V_VT(v.get()) = vt;
+        remplit(v.get());
+        return v;
+    };
+    struct Cas {
+        VariantCom v;
+        Variant attendu;
+    };
+    VariantCom interieur = variant(VT_I2, [](VARIANT* v) { V_I2(v) = -1; });
+    std::vector<Cas> cas;
+    cas.push_back({variant(VT_I2, [](VARIANT* v) { V_I2(v) = -1; }), Variant(-1)});
+    cas.push_back({variant(VT_UI4, [](VARIANT* v) { V_UI4(v) = 3000000000u; }), Variant(3000000000.0)});
+    cas.push_back({variant(VT_UI4, [](VARIANT* v) { V_UI4(v) = 2147483647u; }), Variant(2147483647)});
+    cas.push_back({variant(VT_BOOL, [](VARIANT* v) { V_BOOL(v) = VARIANT_TRUE; }), Variant(true)});
+    cas.push_back({variant(VT_R4, [](VARIANT* v) { V_R4(v) = 12.5f; }), Variant(12.5f)});
+    cas.push_back({variant(VT_DATE, [](VARIANT* v) { V_DATE(v) = 2.5; }), Variant(2.5)});
+    cas.push_back({variant(VT_BSTR, [](VARIANT* v) { V_BSTR(v) = nullptr; }), Variant(u"")});
+    cas.push_back({variant(VT_NULL, [](VARIANT*) {}), Variant()});
+    cas.push_back({variant(VT_ERROR, [](VARIANT* v) { V_ERROR(v) = DISP_E_PARAMNOTFOUND; }), Variant()});
+    cas.push_back({variant(VT_DISPATCH, [](VARIANT* v) { V_DISPATCH(v) = nullptr; }), Variant(ObjetPtr{})});
+    cas.push_back({variant(VT_BYREF | VT_VARIANT, [&](VARIANT* v) { V_VARIANTREF(v) = interieur.get(); }), Variant(-1)});
+    for (size_t i = 0; i < cas.size(); ++i) {
+        SCOPED_TRACE(i);
+        const Variant lu = depuisVariant(*cas[i].v.get(), cache);
+        EXPECT_EQ(lu, cas[i].attendu);
+        VariantCom retour;
+        versVariant(lu, retour.get());
+        EXPECT_EQ(depuisVariant(*retour.get(), cache), lu);  // and back again
+    }
+    VariantCom tableau = variant(VT_ARRAY | VT_I4, [](VARIANT* v) { V_ARRAY(v) = nullptr; });
+    EXPECT_EQ(numeroErreur([&] { depuisVariant(*tableau.get(), cache); }), err::TypeIncompatible);
+    V_VT(tableau.get()) = VT_EMPTY;
+}
+
+}  // namespace

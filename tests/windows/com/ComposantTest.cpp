@@ -1,0 +1,210 @@
+// K58204.dll through real COM, as a training host and scripting clients reach
+// it: regsvr32, CoCreateInstance by ProgID, late-bound calls with by-reference
+// VARIANTs, errors as VB reads them, DllCanUnloadNow.
+#include <gtest/gtest.h>
+
+#include "Outils.hpp"
+#include "com/Identifiants.hpp"
+#include "k70935.h"
+
+namespace kc = k58204::com;
+using k58204::com::Bstr;
+using k58204::com::Ptr;
+using k58204::com::VariantCom;
+using namespace k58204::com::test;
+
+namespace {
+
+const std::wstring Classe = L"CLSID\\" + texteGuid(kc::CLSID_Module);
+
+// Keys regsvr32 writes, with the default value expected ("" to only check presence).
+struct CleAttendue {
+    std::wstring chemin;
+    std::wstring valeur;
+};
+std::vector<CleAttendue> clesEcrites() {
+    return {
+        {L"K58204.Module\\CLSID", texteGuid(kc::CLSID_Module)},
+        {Classe + L"\\InprocServer32", cheminDll()},
+        {Classe + L"\\ProgID", L"K58204.Module"},
+        {Classe + L"\\TypeLib", texteGuid(kc::LIBID_K58204)},
+        {L"TypeLib\\" + texteGuid(kc::LIBID_K58204) + L"\\1.0", L"Talvor Lumeo Commun - Dll interactive K58204"},
+        {L"Interface\\" + texteGuid(kc::IID__Module) + L"\\TypeLib", texteGuid(kc::LIBID_K58204)},
+        {L"Interface\\" + texteGuid(kc::IID__FichiersDeTravail) + L"\\TypeLib", texteGuid(kc::LIBID_K58204)},
+        {L"Interface\\" + texteGuid(kc::IID_AbstractModule) + L"\\TypeLib", texteGuid(kc::LIBID_K70935)},
+        {L"Interface\\" + texteGuid(kc::IID_ComplementInfo) + L"\\ProxyStubClsid32",
+         L"{00020424-0000-0000-C000-000000000046}"},
+    };
+}
+
+std::wstring valeurNommee(HKEY racine, const std::wstring& chemin, const wchar_t* nom) {
+    wchar_t tampon[256];
+    DWORD taille = sizeof tampon;
+    if (RegGetValueW(racine, chemin.c_str(), nom, RRF_RT_REG_SZ, nullptr, tampon, &taille) != ERROR_SUCCESS) return {};
+    return tampon;
+}
+
+TEST(Enregistrement, Regsvr32EcritSesClesPuisLesRetireToutes) {
+    ASSERT_EQ(regsvr32(false), 0u);
+    for (const CleAttendue& c : clesEcrites()) {
+        EXPECT_TRUE(cleExiste(c.chemin)) << std::string(c.chemin.begin(), c.chemin.end());
+        EXPECT_EQ(valeurCle(c.chemin), c.valeur) << std::string(c.chemin.begin(), c.chemin.end());
+    }
+    EXPECT_EQ(valeurNommee(HKEY_CLASSES_ROOT, Classe + L"\\InprocServer32", L"ThreadingModel"), L"Apartment");
+    CLSID clsid{};
+    EXPECT_EQ(CLSIDFromProgID(L"K58204.Module", &clsid), S_OK);
+    EXPECT_TRUE(IsEqualGUID(clsid, kc::CLSID_Module));
+
+    ASSERT_EQ(regsvr32(true), 0u);
+    for (const CleAttendue& c : clesEcrites())
+        EXPECT_FALSE(cleExiste(c.chemin)) << std::string(c.chemin.begin(), c.chemin.end());
+    EXPECT_FALSE(cleExiste(L"K58204.Module"));
+    EXPECT_FALSE(cleExiste(Classe));
+}
+
+// A host that registered its own library keeps its registration of the two
+// interfaces through the component's registration and unregistration.
+TEST(Enregistrement, LesInterfacesInscritesParLHoteRestentLes) {
+    const std::wstring cleInterface = L"Interface\\" + texteGuid(kc::IID_AbstractModule);
+    const std::wstring autreBibliotheque = L"{0F0F0F0F-1111-2222-3333-444455556666}";
+    HKEY cle = nullptr;
+    ASSERT_EQ(RegCreateKeyW(HKEY_CLASSES_ROOT, (cleInterface + L"\\TypeLib").c_str(), &cle), ERROR_SUCCESS);
+    RegSetValueW(cle, nullptr, REG_SZ, autreBibliotheque.c_str(), 0);
+    RegCloseKey(cle);
+
+    EXPECT_EQ(regsvr32(false), 0u);
+    EXPECT_EQ(valeurCle(cleInterface + L"\\TypeLib"), autreBibliotheque);
+    EXPECT_FALSE(cleExiste(L"TypeLib\\" + texteGuid(kc::LIBID_K70935)));
+    EXPECT_EQ(regsvr32(true), 0u);
+    EXPECT_EQ(valeurCle(cleInterface + L"\\TypeLib"), autreBibliotheque);
+    RegDeleteTreeW(HKEY_CLASSES_ROOT, cleInterface.c_str());
+}
+
+class Composant : public testing::Test {
+protected:
+    static void SetUpTestSuite() { ASSERT_EQ(regsvr32(false), 0u); }
+    static void TearDownTestSuite() { regsvr32(true); }
+    void SetUp() override {
+        ASSERT_EQ(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), S_OK);
+        CLSID clsid{};
+        ASSERT_EQ(CLSIDFromProgID(L"K58204.Module", &clsid), S_OK);
+        const HRESULT hr = CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch, module_.putVoid());
+        ASSERT_EQ(hr, S_OK) << std::hex << hr;
+    }
+    void TearDown() override {
+        module_.reset();
+        CoUninitialize();
+    }
+    Ptr<IDispatch> module_;
+};
+
+TEST_F(Composant, RepondAuxInterfacesDuContrat) {
+    for (const IID& iid : {IID_IUnknown, IID_IDispatch, kc::IID_AbstractModule, kc::IID__Module, IID_ISupportErrorInfo}) {
+        Ptr<IUnknown> i;
+        const std::wstring nom = texteGuid(iid);
+        EXPECT_EQ(module_->QueryInterface(iid, i.putVoid()), S_OK) << std::string(nom.begin(), nom.end());
+    }
+    Ptr<IUnknown> aucune;
+    EXPECT_EQ(module_->QueryInterface(kc::IID_ComplementInfo, aucune.putVoid()), E_NOINTERFACE);
+    Ptr<ISupportErrorInfo> erreurs = module_.interroge<ISupportErrorInfo>(IID_ISupportErrorInfo);
+    EXPECT_EQ(erreurs->InterfaceSupportsErrorInfo(kc::IID_AbstractModule), S_OK);
+}
+
+// Seen under Wine 8: an error leaving AbstractModule through its vtable reaches
+// the caller as 0x800A0000 | number, with the thread's error object.
+TEST_F(Composant, UneProprieteSansExerciceEchoueAvec91PourVb) {
+    Ptr<::AbstractModule> m = module_.interroge<::AbstractModule>(kc::IID_AbstractModule);
+    VARIANT_BOOL b = VARIANT_TRUE;
+    EXPECT_EQ(m->get_BravoNuance(&b), static_cast<HRESULT>(0x800A005B));
+    Ptr<IErrorInfo> info;
+    ASSERT_EQ(GetErrorInfo(0, info.put()), S_OK);
+    Bstr source, description;
+    info->GetSource(source.put());
+    info->GetDescription(description.put());
+    EXPECT_EQ(source.texte(), u"K58204");
+    EXPECT_EQ(description.texte(), u"Variable objet ou variable de bloc With non définie");
+
+    const ResultatAppel r = appelle(module_.get(), L"BravoNuance", DISPATCH_PROPERTYGET | DISPATCH_METHOD);
+    EXPECT_EQ(r.hr, DISP_E_EXCEPTION);
+    EXPECT_EQ(r.exception.scode, static_cast<HRESULT>(0x800A005B));
+    EXPECT_EQ(r.source(), L"K58204");
+}
+
+// What a script does, name by name with its variables passed by reference:
+// Dim app, h: h = -1 (an Integer): m.InitQuestion 125, "C:\Cours\", app, h
+TEST_F(Composant, UnClientDeScriptAppelleChaqueMembreParSonNom) {
+    VariantCom app, handle;
+    V_VT(handle.get()) = VT_I2;
+    V_I2(handle.get()) = -1;
+    VariantCom dossier;
+    *dossier.get() = texte(L"C:\\Cours\\K58204\\");
+    ResultatAppel init = appelle(module_.get(), L"initquestion", DISPATCH_METHOD,
+                                 {entier(125), *dossier.get(), parReference(app.get()), parReference(handle.get())});
+    // No Word runs in the prefix: the module cannot attach to or start one.
+    ASSERT_EQ(init.hr, DISP_E_EXCEPTION);
+    EXPECT_EQ(init.exception.scode, static_cast<HRESULT>(0x800A01AD));  // 429
+    EXPECT_EQ(init.description(), L"Un composant ActiveX ne peut pas créer un objet");
+    // GetApplication's own context, the line feed before the carriage return
+    // intact: InitQuestion lets the error through unchanged at that point.
+    EXPECT_EQ(init.source(), L"DLL K58204 - CLASSE Module\n\r - SERVICE GetApplication - OBJET K58204");
+    // The by-reference variables come back with the parameters' types.
+    EXPECT_EQ(V_VT(app.get()), VT_DISPATCH);
+    EXPECT_EQ(V_DISPATCH(app.get()), nullptr);
+    EXPECT_EQ(V_VT(handle.get()), VT_I4);
+
+    EXPECT_EQ(appelle(module_.get(), L"TestePoint", DISPATCH_METHOD).hr, S_OK);
+    ResultatAppel generale = appelle(module_.get(), L"ErreurGenerale", DISPATCH_PROPERTYGET | DISPATCH_METHOD);
+    ASSERT_EQ(generale.hr, S_OK);
+    EXPECT_EQ(V_VT(generale.valeur.get()), VT_BOOL);
+    EXPECT_EQ(V_BOOL(generale.valeur.get()), VARIANT_TRUE);
+    ResultatAppel cause = appelle(module_.get(), L"CauseErreur", DISPATCH_PROPERTYGET | DISPATCH_METHOD);
+    ASSERT_EQ(cause.hr, S_OK);
+    EXPECT_STREQ(V_BSTR(cause.valeur.get()), L"AM");  // no Word window
+    EXPECT_EQ(appelle(module_.get(), L"Complement", DISPATCH_PROPERTYGET | DISPATCH_METHOD).exception.scode,
+              static_cast<HRESULT>(0x800A005B));
+    EXPECT_EQ(appelle(module_.get(), L"Fermer", DISPATCH_METHOD).hr, S_OK);
+
+    VariantCom rien, h2;
+    V_VT(rien.get()) = VT_DISPATCH;
+    V_VT(h2.get()) = VT_I2;
+    V_I2(h2.get()) = -1;
+    EXPECT_EQ(appelle(module_.get(), L"Quitter", DISPATCH_METHOD, {parReference(rien.get()), parReference(h2.get())}).hr,
+              S_OK);
+    EXPECT_EQ(V_VT(h2.get()), VT_I4);
+    EXPECT_EQ(V_I4(h2.get()), -1);
+}
+
+TEST_F(Composant, UnArgumentQuiNeSeConvertitPasEstRefuse) {
+    VariantCom app, mot;
+    *mot.get() = texte(L"pas un nombre");
+    ResultatAppel r = appelle(module_.get(), L"Quitter", DISPATCH_METHOD, {parReference(app.get()), parReference(mot.get())});
+    EXPECT_EQ(r.hr, DISP_E_TYPEMISMATCH);
+}
+
+using DllCanUnloadNowFn = HRESULT(WINAPI*)();
+
+TEST_F(Composant, MilleCreationsLaissentLaDllDechargeable) {
+    const HMODULE dll = GetModuleHandleW(L"K58204.dll");
+    ASSERT_NE(dll, nullptr);
+    auto peutDecharger = reinterpret_cast<DllCanUnloadNowFn>(reinterpret_cast<void*>(GetProcAddress(dll, "DllCanUnloadNow")));
+    ASSERT_NE(peutDecharger, nullptr);
+    EXPECT_EQ(peutDecharger(), S_FALSE);  // the fixture's object is alive
+    module_.reset();
+    for (int i = 0; i < 1000; ++i) {
+        Ptr<::AbstractModule> m;
+        ASSERT_EQ(CoCreateInstance(kc::CLSID_Module, nullptr, CLSCTX_INPROC_SERVER, kc::IID_AbstractModule, m.putVoid()), S_OK);
+        VARIANT_BOOL b;
+        ASSERT_EQ(m->get_ErreurGenerale(&b), S_OK);
+        Ptr<ISupportErrorInfo> e = m.interroge<ISupportErrorInfo>(IID_ISupportErrorInfo);
+        ASSERT_TRUE(e);
+    }
+    EXPECT_EQ(peutDecharger(), S_OK);
+    Ptr<IClassFactory> fabrique;
+    ASSERT_EQ(CoGetClassObject(kc::CLSID_Module, CLSCTX_INPROC_SERVER, nullptr, IID_IClassFactory, fabrique.putVoid()), S_OK);
+    fabrique->LockServer(TRUE);
+    EXPECT_EQ(peutDecharger(), S_FALSE);
+    fabrique->LockServer(FALSE);
+    EXPECT_EQ(peutDecharger(), S_OK);
+}
+
+}  // namespace

@@ -1,0 +1,98 @@
+#include "Outils.hpp"
+
+#include <algorithm>
+
+namespace k58204::com::test {
+
+std::wstring cheminDll() {
+    std::string unix = K58204_DLL;
+    std::wstring chemin = L"Z:";
+    for (char c : unix) chemin += c == '/' ? L'\\' : static_cast<wchar_t>(c);
+    return chemin;
+}
+
+DWORD regsvr32(bool desinscrire) {
+    std::wstring ligne = L"regsvr32.exe /s ";
+    if (desinscrire) ligne += L"/u ";
+    ligne += L"\"" + cheminDll() + L"\"";
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    if (!CreateProcessW(nullptr, ligne.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return ~0u;
+    WaitForSingleObject(pi.hProcess, 60000);
+    DWORD code = ~0u;
+    GetExitCodeProcess(pi.hProcess, &code);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    return code;
+}
+
+bool cleExiste(const std::wstring& chemin) {
+    HKEY cle = nullptr;
+    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, chemin.c_str(), 0, KEY_READ, &cle) != ERROR_SUCCESS) return false;
+    RegCloseKey(cle);
+    return true;
+}
+
+std::wstring valeurCle(const std::wstring& chemin) {
+    wchar_t tampon[1024];
+    LONG taille = sizeof tampon;
+    if (RegQueryValueW(HKEY_CLASSES_ROOT, chemin.c_str(), tampon, &taille) != ERROR_SUCCESS) return {};
+    return tampon;
+}
+
+std::wstring texteGuid(REFGUID g) {
+    wchar_t tampon[40];
+    StringFromGUID2(g, tampon, 40);
+    return tampon;
+}
+
+ResultatAppel::~ResultatAppel() {
+    SysFreeString(exception.bstrSource);
+    SysFreeString(exception.bstrDescription);
+    SysFreeString(exception.bstrHelpFile);
+}
+std::wstring ResultatAppel::source() const { return exception.bstrSource ? exception.bstrSource : L""; }
+std::wstring ResultatAppel::description() const {
+    return exception.bstrDescription ? exception.bstrDescription : L"";
+}
+
+ResultatAppel appelle(IDispatch* d, const wchar_t* membre, WORD drapeaux, std::vector<VARIANT> arguments) {
+    ResultatAppel r;
+    LPOLESTR nom = const_cast<LPOLESTR>(membre);
+    DISPID id = DISPID_UNKNOWN;
+    r.hr = d->GetIDsOfNames(IID_NULL, &nom, 1, LOCALE_USER_DEFAULT, &id);
+    if (FAILED(r.hr)) return r;
+    std::reverse(arguments.begin(), arguments.end());
+    DISPPARAMS p{arguments.data(), nullptr, static_cast<UINT>(arguments.size()), 0};
+    UINT argErreur = 0;
+    r.hr = d->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, drapeaux, &p, r.valeur.get(), &r.exception, &argErreur);
+    return r;
+}
+
+VARIANT parReference(VARIANT* variable) {
+    VARIANT v;
+    VariantInit(&v);
+    V_VT(&v) = VT_BYREF | VT_VARIANT;
+    V_VARIANTREF(&v) = variable;
+    return v;
+}
+
+VARIANT entier(LONG n) {
+    VARIANT v;
+    VariantInit(&v);
+    V_VT(&v) = VT_I4;
+    V_I4(&v) = n;
+    return v;
+}
+
+// The caller keeps the BSTR alive for the call; tests free it with the VARIANT.
+VARIANT texte(const wchar_t* s) {
+    VARIANT v;
+    VariantInit(&v);
+    V_VT(&v) = VT_BSTR;
+    V_BSTR(&v) = SysAllocString(s);
+    return v;
+}
+
+}  // namespace k58204::com::test
