@@ -87,9 +87,12 @@ bool surTexte(const ModeleDocument& m, Etendue e, Portee portee) {
 }
 
 // The text's common border over e (nullopt when the characters differ).
-std::optional<Bordure> bordureTexte(const ModeleDocument& m, Etendue e) { return m.formatCaracteres(e.debut, e.fin).bordure; }
+std::optional<Bordure> bordureTexte(const ModeleDocument& m, Etendue e) {
+    return m.formatCaracteres(e.debut, e.fin).bordure;
+}
 
-// Gives the text of e one box, changed from its current one by `change`.
+// Gives the text of e one box: its current one (or a new one) with the width
+// or style changed; style Aucun removes it.
 void changeBordureTexte(DocumentOuvert& d, Etendue e, std::optional<int32_t> largeur, std::optional<int32_t> style) {
     std::optional<Bordure> actuelle = bordureTexte(d.modele, e);
     Bordure b = actuelle && actuelle->presente() ? *actuelle : nouvelleBordureTexte(largeurParDefaut(d));
@@ -230,7 +233,8 @@ protected:
         }
         if (texte && (estNom(nom, u"OutsideLineWidth") || estNom(nom, u"OutsideLineStyle"))) {
             const bool largeur = estNom(nom, u"OutsideLineWidth");
-            if (estLecture(appel)) return longOuIndefini(largeur ? largeurTexte(lecture(), e) : styleTexte(lecture(), e));
+            if (estLecture(appel))
+                return longOuIndefini(largeur ? largeurTexte(lecture(), e) : styleTexte(lecture(), e));
             if (largeur) changeBordureTexte(doc(), e, largeurPut(args), std::nullopt);
             else changeBordureTexte(doc(), e, std::nullopt, stylePut(args));
             return Variant();

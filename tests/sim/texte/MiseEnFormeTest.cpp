@@ -129,7 +129,8 @@ TEST_F(TexteTest, BorduresDuTexteOuDesParagraphesSelonLEtendue) {
         auto d = ouvre(texte);
         contexte.largeurBordure = 6;
         membre(creeRange(d, e), u"Borders")->put(u"Enable", true);
-        const int32_t premier = d->modele.paragrapheA(e.debut), dernier = d->modele.paragrapheA(std::max(e.debut, e.fin - 1));
+        const int32_t premier = d->modele.paragrapheA(e.debut);
+        const int32_t dernier = d->modele.paragrapheA(std::max(e.debut, e.fin - 1));
         for (int32_t p = 0; p < d->modele.nombreParagraphes(); ++p) {
             const bool borde = !surTexte && p >= premier && p <= dernier;
             ObjetPtr pf = membre(creeRange(d, d->modele.paragraphe(p)), u"ParagraphFormat");

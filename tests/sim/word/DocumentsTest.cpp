@@ -174,27 +174,35 @@ TEST_F(DocumentsTest, InviteAEnregistrerALaFermeture) {
 // Word holds the file of each open document: Windows refuses to delete or
 // rename it (70) until the document is closed or Word's process ends.
 TEST_F(DocumentsTest, LeFichierDUnDocumentOuvertEstTenuJusquASaFermeture) {
+    using Action = std::function<void(PosteWord&, const ObjetPtr& word, const ObjetPtr& doc)>;
+    auto instance = [](PosteWord& p, const ObjetPtr& w) -> sim::InstanceWord& { return p.poste.instance(w); };
     struct Cas {
         const char* quoi;
-        std::function<void(PosteWord&, const ObjetPtr& word, const ObjetPtr& doc)> action;
+        Action action;
         bool libere;
     } cas[] = {
         {"nothing", [](PosteWord&, const ObjetPtr&, const ObjetPtr&) {}, false},
-        {"another document", [](PosteWord&, const ObjetPtr& w, const ObjetPtr&) { w->get(u"Documents").objet()->call(u"Add"); }, false},
-        {"Word busy", [](PosteWord& p, const ObjetPtr& w, const ObjetPtr&) { p.poste.instance(w).occupeJusquEchap(); }, false},
+        {"another document",
+         [](PosteWord&, const ObjetPtr& w, const ObjetPtr&) { w->get(u"Documents").objet()->call(u"Add"); }, false},
+        {"Word busy", [&](PosteWord& p, const ObjetPtr& w, const ObjetPtr&) { instance(p, w).occupeJusquEchap(); },
+         false},
         {"Close", [](PosteWord&, const ObjetPtr&, const ObjetPtr& d) { d->call(u"Close", {0}); }, true},
-        {"SaveAs elsewhere", [](PosteWord&, const ObjetPtr&, const ObjetPtr& d) { d->call(u"SaveAs", {u"C:\\Cours\\Copie.doc"}); }, true},
+        {"SaveAs elsewhere",
+         [](PosteWord&, const ObjetPtr&, const ObjetPtr& d) { d->call(u"SaveAs", {u"C:\\Cours\\Copie.doc"}); }, true},
         {"Quit", [](PosteWord&, const ObjetPtr& w, const ObjetPtr&) { w->call(u"Quit", {0}); }, true},
-        {"closed by the learner", [](PosteWord& p, const ObjetPtr& w, const ObjetPtr&) { p.poste.instance(w).fermeParApprenant(); }, true},
-        {"process gone", [](PosteWord& p, const ObjetPtr& w, const ObjetPtr&) { p.poste.instance(w).disparait(); }, true},
+        {"closed by the learner",
+         [&](PosteWord& p, const ObjetPtr& w, const ObjetPtr&) { instance(p, w).fermeParApprenant(); }, true},
+        {"process gone", [&](PosteWord& p, const ObjetPtr& w, const ObjetPtr&) { instance(p, w).disparait(); }, true},
     };
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.quoi);
         racine.ecrit("Cours/K58204/Voyage à CANGO.doc", documentWordML(u"Voyage"));
         ObjetPtr w = poste.demarreWord(false);
         ObjetPtr d = w->get(u"Documents").objet()->call(u"Open", {Voyage}).objet();
-        EXPECT_EQ(numeroErreur([&] { poste.fichiers().Kill(u"c:\\cours\\k58204\\VOYAGE À CANGO.DOC"); }), err::PermissionRefusee);
-        EXPECT_EQ(numeroErreur([&] { poste.fichiers().Name(Voyage, u"C:\\Cours\\Autre.doc"); }), err::PermissionRefusee);
+        const std::u16string autreCasse = u"c:\\cours\\k58204\\VOYAGE À CANGO.DOC";
+        EXPECT_EQ(numeroErreur([&] { poste.fichiers().Kill(autreCasse); }), err::PermissionRefusee);
+        EXPECT_EQ(numeroErreur([&] { poste.fichiers().Name(Voyage, u"C:\\Cours\\Autre.doc"); }),
+                  err::PermissionRefusee);
         c.action(*this, w, d);
         EXPECT_EQ(numeroErreur([&] { poste.fichiers().Kill(Voyage); }), c.libere ? 0 : err::PermissionRefusee);
         EXPECT_EQ(poste.fichiers().Existe(Voyage), !c.libere);
