@@ -26,6 +26,10 @@ struct Marques {
     int numero;
     std::vector<const char16_t*> signets;  // besides "e01"
     int32_t paragraphes;
+    // The bookmarks cover their paragraph's mark too (118: the paragraph the
+    // learner selects to border it, so that the selection's borders are the
+    // paragraph's and not its text's).
+    bool avecMarque = false;
 };
 
 class CoursDocuments : public testing::TestWithParam<Marques> {};
@@ -38,10 +42,10 @@ TEST_P(CoursDocuments, PortentLeursSignetsSurDesParagraphesEntiers) {
     EXPECT_EQ(d.nombreSignets(), static_cast<int32_t>(m.signets.size()) + 1);
     const Etendue e01 = signet(d, u"e01");
     for (const char16_t* nom : m.signets) {
-        // Exactly one paragraph's text, its mark excluded, inside "e01".
+        // Exactly one paragraph's text (with its mark where asked), inside "e01".
         const Etendue s = signet(d, nom);
         const Etendue p = d.paragraphe(d.paragrapheA(s.debut));
-        EXPECT_EQ(s, (Etendue{p.debut, p.fin - 1})) << versUtf8(nom);
+        EXPECT_EQ(s, (Etendue{p.debut, m.avecMarque ? p.fin : p.fin - 1})) << versUtf8(nom);
         EXPECT_TRUE(e01.debut <= s.debut && s.fin <= e01.fin) << versUtf8(nom) << " hors de e01";
     }
     EXPECT_EQ(d.nombreSections(), 1);
@@ -51,7 +55,7 @@ TEST_P(CoursDocuments, PortentLeursSignetsSurDesParagraphesEntiers) {
 INSTANTIATE_TEST_SUITE_P(Exercices114a122, CoursDocuments,
                          testing::Values(Marques{14, {u"s01", u"s02", u"s03", u"s04", u"s05"}, 8},
                                          Marques{15, {u"s01", u"s02"}, 8}, Marques{16, {u"s01"}, 8},
-                                         Marques{17, {u"s01", u"s02"}, 8}, Marques{18, {u"s01"}, 8},
+                                         Marques{17, {u"s01", u"s02"}, 8}, Marques{18, {u"s01"}, 8, true},
                                          Marques{19, {u"s01", u"s02", u"s03"}, 7}, Marques{20, {}, 8},
                                          Marques{21, {}, 8}, Marques{22, {}, 8}),
                          [](const auto& info) { return "Cours058204" + std::to_string(info.param.numero); });

@@ -3,6 +3,9 @@
 // when the component acquired it.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <vector>
+
 #include "module/support/LeconSimulee.hpp"
 #include "word/Texte.hpp"
 
@@ -115,14 +118,49 @@ TEST(Lecon, UnDocumentAvecMotDePasseNEstPasRouvert) {
     l.handle = l.instance().fenetrePrincipale();
     l.fichiers().MkDir(u"C:\\Travaux");
     Auto sien = l.appli()[u"ActiveDocument"];
-    sien.fait(u"Protect", {nomme(u"Type", 3), nomme(u"Password", u"secret")});
-    sien.fait(u"SaveAs", {u"C:\\Travaux\\secret.doc"});
+    sien.fait(u"SaveAs", {u"C:\\Travaux\\secret.doc", nomme(u"Password", u"secret")});
     ASSERT_TRUE(sien.lit(u"HasPassword").CBool());
     l.init(110);  // the working document is active, without password
     l.fermer();
     Auto docs = l.appli()[u"Documents"];
     for (int32_t i = 1; i <= docs.lit(u"Count").CLng(); ++i)
         EXPECT_NE(docs(u"Item", {i}).lit(u"Name").CStr(), u"secret.doc");
+}
+
+// What the end of an exercise cannot remove stays: a working document that
+// Word still holds open (Windows refuses to delete it), or one left when the
+// clean-up could not reach Word.
+TEST(Lecon, CeQueLeModuleNAPuFermerResteSurLeDisque) {
+    const std::u16string copie = u"C:\\Travaux\\Voyage à CANGO.doc";
+    struct Cas {
+        const char* quoi;
+        std::function<void(LeconSimulee&)> apprenant;
+        std::vector<std::u16string> restes;
+    } cas[] = {
+        {"Word no longer answers", [](LeconSimulee& l) { l.instance().occupe(1000000); },
+         {u"Voyage à CANGO.doc", u"ouvert: Voyage à CANGO.doc"}},
+        // The copy, opened last, is the one the clean-up closes.
+        {"two open documents of the working name",
+         [&](LeconSimulee& l) {
+             l.fichiers().MkDir(u"C:\\Travaux");
+             l.fichiers().Ecrit(copie, l.fichiers().Lit(std::u16string(DossierCours) + u"Voyage à CANGO.doc"));
+             l.appli()[u"Documents"].fait(u"Open", {copie});
+         },
+         {u"Voyage à CANGO.doc", u"ouvert: Voyage à CANGO.doc"}},
+        // Nothing holds the file, but the clean-up stops at its first call on
+        // the Word that has gone, before the deletion.
+        {"Word closed by the learner", [](LeconSimulee& l) { l.instance().fermeParApprenant(); },
+         {u"Voyage à CANGO.doc"}},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.quoi);
+        LeconSimulee l;
+        l.init(110);
+        c.apprenant(l);
+        l.fermer();
+        if (l.poste().nombreInstances() > 0) l.instance().occupe(0);
+        EXPECT_EQ(restesDeTravail(l), c.restes);
+    }
 }
 
 TEST(Lecon, LaBulleDeLAssistantEstFermeeAvecUnePause) {

@@ -23,6 +23,7 @@ std::u16string texte(int32_t numero) {
         case wderr::ParametreIncorrect: return u"Paramètre incorrect.";
         case wderr::NomSignetIncorrect: return u"Nom de signet incorrect.";
         case wderr::MotDePasseIncorrect: return u"Le mot de passe est incorrect.";
+        case wderr::MotDePasseOuverture: return u"Le mot de passe est incorrect. Word ne peut pas ouvrir le document.";
         default: return u"Erreur Word";
     }
 }

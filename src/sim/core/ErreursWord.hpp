@@ -28,6 +28,7 @@ inline constexpr int32_t ArgumentIncorrect = 5;       // Office: invalid procedu
 inline constexpr int32_t ParametreIncorrect = 4120;   // a parameter Word does not accept (HomeKey's Unit...)
 inline constexpr int32_t NomSignetIncorrect = 5828;   // Bookmarks.Add: not a valid bookmark name
 inline constexpr int32_t MotDePasseIncorrect = 5485;  // Unprotect: wrong password
+inline constexpr int32_t MotDePasseOuverture = 5408;  // Open: wrong password to open
 }  // namespace wderr
 
 // An error as Word raises it: source "Microsoft Word", its French text,

@@ -77,6 +77,7 @@ void FormatCaractere::fusionner(const FormatCaractere& d) {
     if (d.police) police = d.police;
     if (d.demiPoints) demiPoints = d.demiPoints;
     if (d.surlignage) surlignage = d.surlignage;
+    if (d.bordure) bordure = d.bordure;
     if (d.styleCaractere) styleCaractere = d.styleCaractere;
 }
 

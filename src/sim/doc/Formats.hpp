@@ -36,55 +36,7 @@ uint32_t rgbDeBgr(int32_t bgr);
 int32_t couleurDIndex(int32_t index);   // 0 -> CouleurAuto
 int32_t indexCouleur(int32_t bgr);
 
-// ---------------------------------------------------------------- characters
-
-// Character formatting at one level of the cascade (document defaults, a
-// style, or direct formatting of a run). An absent field inherits.
-struct FormatCaractere {
-    std::optional<bool> gras;
-    std::optional<bool> italique;
-    std::optional<int32_t> couleur;          // BGR, or CouleurAuto
-    std::optional<std::u16string> police;    // font name (w:rFonts ascii)
-    std::optional<int32_t> demiPoints;       // size in half points (12 pt = 24)
-    std::optional<int32_t> surlignage;       // WdColorIndex, 0 = none
-    // Direct level only: the character style applied to the run (styleId).
-    // Empty string = explicitly the default paragraph font.
-    std::optional<std::u16string> styleCaractere;
-
-    bool operator==(const FormatCaractere&) const = default;
-    bool vide() const { return *this == FormatCaractere{}; }
-    // The fields set in `dessus` replace those of *this.
-    void fusionner(const FormatCaractere& dessus);
-};
-
-// What Word shows for one character once styles and direct formatting are
-// resolved.
-struct CaractereEffectif {
-    bool gras = false;
-    bool italique = false;
-    int32_t couleur = CouleurAuto;
-    std::u16string police;
-    float taille = 12.0f;                    // points
-    int32_t surlignage = 0;
-    std::u16string styleCaractere;           // style *name*; "" = default paragraph font
-
-    bool operator==(const CaractereEffectif&) const = default;
-};
-
-// The same properties over a range: std::nullopt = mixed.
-struct CaractereMixte {
-    std::optional<bool> gras;
-    std::optional<bool> italique;
-    std::optional<int32_t> couleur;
-    std::optional<std::u16string> police;
-    std::optional<float> taille;
-    std::optional<int32_t> surlignage;
-    std::optional<std::u16string> styleCaractere;
-
-    bool operator==(const CaractereMixte&) const = default;
-};
-
-// ---------------------------------------------------------------- paragraphs
+// ---------------------------------------------------------------- borders
 
 // Paragraph border sides, in the order the model stores them. Word's
 // Borders(i) index is -(cote + 1): top -1, left -2, bottom -3, right -4.
@@ -119,6 +71,61 @@ struct Bordure {
     bool presente() const { return style != trait::Aucun; }
     bool operator==(const Bordure&) const = default;
 };
+
+// ---------------------------------------------------------------- characters
+
+// Character formatting at one level of the cascade (document defaults, a
+// style, or direct formatting of a run). An absent field inherits.
+struct FormatCaractere {
+    std::optional<bool> gras;
+    std::optional<bool> italique;
+    std::optional<int32_t> couleur;          // BGR, or CouleurAuto
+    std::optional<std::u16string> police;    // font name (w:rFonts ascii)
+    std::optional<int32_t> demiPoints;       // size in half points (12 pt = 24)
+    std::optional<int32_t> surlignage;       // WdColorIndex, 0 = none
+    // The text's own border (w:bdr): one box around the run, the same on its
+    // four sides; Bordure{} = explicitly none.
+    std::optional<Bordure> bordure;
+    // Direct level only: the character style applied to the run (styleId).
+    // Empty string = explicitly the default paragraph font.
+    std::optional<std::u16string> styleCaractere;
+
+    bool operator==(const FormatCaractere&) const = default;
+    bool vide() const { return *this == FormatCaractere{}; }
+    // The fields set in `dessus` replace those of *this.
+    void fusionner(const FormatCaractere& dessus);
+};
+
+// What Word shows for one character once styles and direct formatting are
+// resolved.
+struct CaractereEffectif {
+    bool gras = false;
+    bool italique = false;
+    int32_t couleur = CouleurAuto;
+    std::u16string police;
+    float taille = 12.0f;                    // points
+    int32_t surlignage = 0;
+    Bordure bordure;                         // style Aucun = no character border
+    std::u16string styleCaractere;           // style *name*; "" = default paragraph font
+
+    bool operator==(const CaractereEffectif&) const = default;
+};
+
+// The same properties over a range: std::nullopt = mixed.
+struct CaractereMixte {
+    std::optional<bool> gras;
+    std::optional<bool> italique;
+    std::optional<int32_t> couleur;
+    std::optional<std::u16string> police;
+    std::optional<float> taille;
+    std::optional<int32_t> surlignage;
+    std::optional<Bordure> bordure;
+    std::optional<std::u16string> styleCaractere;
+
+    bool operator==(const CaractereMixte&) const = default;
+};
+
+// ---------------------------------------------------------------- paragraphs
 
 // Line spacing as the file stores it.
 enum class RegleLigne : int32_t {

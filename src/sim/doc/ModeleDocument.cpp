@@ -69,6 +69,17 @@ std::u16string cle(const FormatCaractere& f) {
     cleOpt(k, f.police);
     cleOpt(k, f.demiPoints);
     cleOpt(k, f.surlignage);
+    std::optional<int32_t> s, l, c, e;
+    if (f.bordure) {
+        s = f.bordure->style;
+        l = f.bordure->largeur;
+        c = f.bordure->couleur;
+        e = f.bordure->espace;
+    }
+    cleOpt(k, s);
+    cleOpt(k, l);
+    cleOpt(k, c);
+    cleOpt(k, e);
     cleOpt(k, f.styleCaractere);
     return k;
 }
@@ -184,7 +195,9 @@ CaractereMixte ModeleDocument::formatCaracteres(int32_t debut, int32_t fin) cons
     Melange<int32_t> couleur, surlignage;
     Melange<std::u16string> police, style;
     Melange<float> taille;
+    Melange<Bordure> bordure;
     auto ajoute = [&](const CaractereEffectif& e) {
+        bordure.ajoute(e.bordure);
         gras.ajoute(e.gras);
         italique.ajoute(e.italique);
         couleur.ajoute(e.couleur);
@@ -215,7 +228,7 @@ CaractereMixte ModeleDocument::formatCaracteres(int32_t debut, int32_t fin) cons
                                                         formats_[static_cast<size_t>(runs_[r].format)])).first;
                 ajoute(it->second);
                 if (gras.mixte() && italique.mixte() && couleur.mixte() && surlignage.mixte() && police.mixte() &&
-                    style.mixte() && taille.mixte())
+                    style.mixte() && taille.mixte() && bordure.mixte())
                     break;
             }
             cur = finSeg;
@@ -228,6 +241,7 @@ CaractereMixte ModeleDocument::formatCaracteres(int32_t debut, int32_t fin) cons
     m.police = police.valeur();
     m.taille = taille.valeur();
     m.surlignage = surlignage.valeur();
+    m.bordure = bordure.valeur();
     m.styleCaractere = style.valeur();
     return m;
 }

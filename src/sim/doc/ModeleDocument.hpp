@@ -54,7 +54,11 @@ inline constexpr char16_t MarqueParagraphe = u'\r';
 // Document-level data that lives in the file (w:docPr).
 struct ProprietesDocument {
     int32_t protection = -1;          // WdProtectionType: -1 none, 0 revisions, 1 comments, 2 forms, 3 reading
-    std::u16string cleMotDePasse;     // w:unprotectPassword (hex key); non-empty = HasPassword
+    std::u16string cleMotDePasse;     // w:unprotectPassword (hex key) of the protection
+    // The password to open (Document.HasPassword), as a hex key. WordprocessingML
+    // 2003 cannot carry an encrypted document: this simulator keeps the key in
+    // the custom document property "MotDePasseOuverture" (its own convention).
+    std::u16string cleOuverture;
     std::u16string modeleAttache;     // w:attachedTemplate; empty = Normal.dot
     // WdDocumentType: 0 document, 1 template. Not stored in WordprocessingML
     // (Word 2003 saves templates in its binary format only): the automation
@@ -66,7 +70,8 @@ struct ProprietesDocument {
     std::u16string titre;             // o:DocumentProperties
     std::u16string auteur;
 
-    bool aMotDePasse() const { return !cleMotDePasse.empty(); }
+    bool aMotDePasse() const { return !cleMotDePasse.empty(); }  // protection password
+    bool aMotDePasseOuverture() const { return !cleOuverture.empty(); }
     bool operator==(const ProprietesDocument&) const = default;
 };
 

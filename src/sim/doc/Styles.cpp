@@ -118,6 +118,7 @@ CaractereEffectif FeuilleStyles::caractere(std::u16string_view idParagraphe, con
     e.police = f.police.value_or(u"");
     e.taille = static_cast<float>(f.demiPoints.value_or(24)) / 2.0f;
     e.surlignage = f.surlignage.value_or(0);
+    e.bordure = f.bordure.value_or(Bordure{});
     if (cs && !memeNomSignet(cs->id, defautCaractere_)) e.styleCaractere = cs->nom.empty() ? cs->id : cs->nom;
     return e;
 }

@@ -59,6 +59,8 @@ private:
 
     // ---- properties
     void rPr(const FormatCaractere& f);
+    // One border element: <balise w:val=… w:sz=… w:space=… w:color=…/>.
+    void bordure(std::string_view balise, const Bordure& b);
     void pPr(const FormatParagraphe& f, const FormatCaractere* marque, const MiseEnPage* section);
     void sectPr(const MiseEnPage& m);
     void styles();
@@ -107,7 +109,20 @@ void Ecriture::rPr(const FormatCaractere& f) {
         valeur("w:sz-cs", *f.demiPoints);
     }
     if (f.surlignage) valeur("w:highlight", wordml::nomDeSurlignage(*f.surlignage));
+    if (f.bordure) bordure("w:bdr", *f.bordure);
     x_ += "</w:rPr>";
+}
+
+void Ecriture::bordure(std::string_view balise, const Bordure& b) {
+    x_ += '<';
+    x_ += balise;
+    attr("w:val", wordml::nomDeTrait(b.style));
+    if (b.presente()) {
+        attr("w:sz", b.largeur);
+        attr("w:space", b.espace);
+        attr("w:color", std::string_view(hex(b.couleur)));
+    }
+    x_ += "/>";
 }
 
 void Ecriture::sectPr(const MiseEnPage& m) {
@@ -135,17 +150,7 @@ void Ecriture::pPr(const FormatParagraphe& f, const FormatCaractere* marque, con
         static constexpr std::string_view Cotes[NombreCotes] = {"w:top", "w:left", "w:bottom", "w:right"};
         x_ += "<w:pBdr>";
         for (size_t c = 0; c < NombreCotes; ++c) {
-            if (!f.bordures[c]) continue;
-            const Bordure& b = *f.bordures[c];
-            x_ += '<';
-            x_ += Cotes[c];
-            attr("w:val", wordml::nomDeTrait(b.style));
-            if (b.presente()) {
-                attr("w:sz", b.largeur);
-                attr("w:space", b.espace);
-                attr("w:color", std::string_view(hex(b.couleur)));
-            }
-            x_ += "/>";
+            if (f.bordures[c]) bordure(Cotes[c], *f.bordures[c]);
         }
         x_ += "</w:pBdr>";
     }
@@ -362,6 +367,11 @@ std::string Ecriture::ecrire() {
             x_ += "</o:Author>";
         }
         x_ += "</o:DocumentProperties>";
+    }
+    if (p.aMotDePasseOuverture()) {
+        x_ += "<o:CustomDocumentProperties><o:MotDePasseOuverture>";
+        echappe(versUtf8(p.cleOuverture), false);
+        x_ += "</o:MotDePasseOuverture></o:CustomDocumentProperties>";
     }
     std::u16string police = d_.styles().defautsCaractere().police.value_or(u"Times New Roman");
     x_ += "<w:fonts><w:defaultFonts";

@@ -149,6 +149,8 @@ private:
 
     // ---- properties
     FormatCaractere lireRPr(const Noeud* rPr) const;
+    // One border element (a side of w:pBdr, or w:bdr of a run).
+    Bordure lireBordure(const Noeud* b) const;
     FormatParagraphe lirePPr(const Noeud* pPr, FormatCaractere* marque, std::optional<MiseEnPage>* section) const;
     MiseEnPage lireSectPr(const Noeud* sectPr) const;
     void lireStyles(const Noeud* styles);
@@ -229,9 +231,22 @@ FormatCaractere Lecture::lireRPr(const Noeud* rPr) const {
             if (auto v = texteAttribut(e, "val")) f.surlignage = wordml::surlignageDeNom(*v);
         } else if (est(e, p_.w, "rStyle")) {
             if (auto v = texteAttribut(e, "val")) f.styleCaractere = u16(*v);
+        } else if (est(e, p_.w, "bdr")) {
+            f.bordure = lireBordure(e);
         }
     }
     return f;
+}
+
+Bordure Lecture::lireBordure(const Noeud* b) const {
+    Bordure bd;
+    if (auto v = texteAttribut(b, "val")) bd.style = wordml::traitDeNom(*v).value_or(trait::Simple);
+    if (bd.presente()) {
+        bd.largeur = entier(b, "sz").value_or(LargeurBordureParDefaut);
+        bd.espace = entier(b, "space").value_or(0);
+        if (auto v = texteAttribut(b, "color")) bd.couleur = couleur(*v).value_or(CouleurAuto);
+    }
+    return bd;
 }
 
 MiseEnPage Lecture::lireSectPr(const Noeud* s) const {
@@ -286,14 +301,7 @@ FormatParagraphe Lecture::lirePPr(const Noeud* pPr, FormatCaractere* marque, std
             for (auto* b = e->first_node(); b; b = b->next_sibling()) {
                 for (size_t c = 0; c < NombreCotes; ++c) {
                     if (!est(b, p_.w, Cotes[c])) continue;
-                    Bordure bd;
-                    if (auto v = texteAttribut(b, "val")) bd.style = wordml::traitDeNom(*v).value_or(trait::Simple);
-                    if (bd.presente()) {
-                        bd.largeur = entier(b, "sz").value_or(LargeurBordureParDefaut);
-                        bd.espace = entier(b, "space").value_or(0);
-                        if (auto v = texteAttribut(b, "color")) bd.couleur = couleur(*v).value_or(CouleurAuto);
-                    }
-                    f.bordures[c] = bd;
+                    f.bordures[c] = lireBordure(b);
                 }
             }
         } else if (est(e, p_.w, "shd")) {
@@ -491,6 +499,11 @@ ModeleDocument Lecture::lire(const Noeud* racine) {
     for (auto* e = racine->first_node(); e; e = e->next_sibling()) {
         if (e->type() != rapidxml::node_element) continue;
         if (est(e, p_.o, "DocumentProperties")) lireProprietes(e);
+        else if (est(e, p_.o, "CustomDocumentProperties")) {
+            for (auto* d = e->first_node(); d; d = d->next_sibling())
+                if (d->type() == rapidxml::node_element && est(d, p_.o, "MotDePasseOuverture"))
+                    c_.proprietes().cleOuverture = u16(contenu(d));
+        }
         else if (est(e, p_.w, "fonts")) {
             for (auto* d = e->first_node(); d; d = d->next_sibling())
                 if (d->type() == rapidxml::node_element && est(d, p_.w, "defaultFonts"))

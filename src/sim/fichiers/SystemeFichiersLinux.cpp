@@ -29,6 +29,30 @@ bool caractereInterdit(char16_t c) {
     return c < 32 || c == u'<' || c == u'>' || c == u':' || c == u'"' || c == u'|';
 }
 
+// A surrogate that is not one half of a pair: no ANSI (nor UTF-8) form.
+bool surrogatIsole(std::u16string_view nom) {
+    for (size_t i = 0; i < nom.size(); ++i) {
+        const char16_t c = nom[i];
+        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < nom.size() && nom[i + 1] >= 0xDC00 && nom[i + 1] <= 0xDFFF)
+            ++i;
+        else if (c >= 0xD800 && c <= 0xDFFF)
+            return true;
+    }
+    return false;
+}
+
+// CON, PRN, AUX, NUL, COM1-COM9, LPT1-LPT9: Windows opens the device for
+// these names, whatever extension follows and in any case ("nul.doc", "Com1").
+bool nomDePeripherique(std::u16string_view nom) {
+    std::u16string base(nom.substr(0, nom.find(u'.')));
+    while (!base.empty() && base.back() == u' ') base.pop_back();
+    base = LCase(base);
+    for (const char16_t* d : {u"con", u"prn", u"aux", u"nul"})
+        if (base == d) return true;
+    return base.size() == 4 && (base.compare(0, 3, u"com") == 0 || base.compare(0, 3, u"lpt") == 0) &&
+           base[3] >= u'1' && base[3] <= u'9';
+}
+
 std::u16string nomDisque(const fs::path& p) { return depuisUtf8(p.filename().string()); }
 
 fs::path versLinux(const fs::path& base, const std::u16string& nom) { return base / fs::path(versUtf8(nom)); }
@@ -58,7 +82,8 @@ bool joker(std::u16string_view motif, std::u16string_view nom) {
 
 }  // namespace
 
-SystemeFichiersLinux::SystemeFichiersLinux(fs::path racine) : racine_(fs::absolute(std::move(racine))) {}
+SystemeFichiersLinux::SystemeFichiersLinux(fs::path racine)
+    : racine_(fs::absolute(std::move(racine))), racineCanonique_(fs::weakly_canonical(racine_)) {}
 
 std::vector<std::u16string> SystemeFichiersLinux::decoupe(std::u16string_view chemin, bool jokersPermis) const {
     if (chemin.size() >= 2 && separateur(chemin[0]) && separateur(chemin[1])) leve(err::CheminIntrouvable);  // UNC
@@ -89,11 +114,19 @@ std::vector<std::u16string> SystemeFichiersLinux::decoupe(std::u16string_view ch
             if (caractereInterdit(c)) leve(NomIncorrect);
             if (estJoker(c) && !jokersPermis) leve(NomIncorrect);
         }
+        if (surrogatIsole(nom)) leve(NomIncorrect);
         // Windows drops trailing dots and spaces from a name.
         while (!nom.empty() && (nom.back() == u'.' || nom.back() == u' ')) nom.pop_back();
         if (nom.empty()) leve(NomIncorrect);
+        if (nom.size() > LongueurMaxNom) leve(err::CheminIntrouvable);
+        if (nomDePeripherique(nom)) leve(err::AccesChemin);
         composants.push_back(std::move(nom));
     }
+    // "C:" and "\" + each name, with the terminating NUL, must fit in MAX_PATH.
+    size_t longueur = 3;
+    for (const auto& n : composants) longueur += 1 + n.size();
+    if (composants.empty()) ++longueur;
+    if (longueur > LongueurMaxChemin) leve(err::CheminIntrouvable);
     return composants;
 }
 
@@ -127,8 +160,56 @@ SystemeFichiersLinux::Resolution SystemeFichiersLinux::resous(const std::vector<
         }
         r.composants.push_back(retenu);
         r.linux = versLinux(r.linux, retenu);
+        if (!perdu) verifieLien(r.linux);
     }
     return r;
+}
+
+bool SystemeFichiersLinux::lienSortant(const fs::path& p) const {
+    std::error_code ec;
+    if (!fs::is_symlink(fs::symlink_status(p, ec))) return false;
+    const fs::path cible = fs::canonical(p, ec);
+    if (ec) return true;  // dangling: creating through it would land anywhere
+    const std::string c = cible.string(), r = racineCanonique_.string();
+    return !(c == r || c.rfind(r + "/", 0) == 0);
+}
+
+void SystemeFichiersLinux::verifieLien(const fs::path& p) const {
+    if (lienSortant(p)) leve(err::AccesChemin);
+}
+
+void SystemeFichiersLinux::ajouteDetenteur(std::weak_ptr<const DetenteurFichiers> detenteur) {
+    detenteurs_.erase(std::remove_if(detenteurs_.begin(), detenteurs_.end(), [](const auto& d) { return d.expired(); }),
+                      detenteurs_.end());
+    detenteurs_.push_back(std::move(detenteur));
+}
+
+bool SystemeFichiersLinux::tenuLinux(const fs::path& p, bool dedans, const DetenteurFichiers* sauf) const {
+    const std::string k = cle(p);
+    for (const auto& faible : detenteurs_) {
+        std::shared_ptr<const DetenteurFichiers> d = faible.lock();
+        if (!d || d.get() == sauf) continue;
+        for (const std::u16string& chemin : d->fichiersTenus()) {
+            try {
+                Resolution h = resous(chemin);
+                if (!h.existe()) continue;
+                const std::string kh = cle(h.linux);
+                if (kh == k || (dedans && kh.rfind(k + "/", 0) == 0)) return true;
+            } catch (const Erreur&) {
+                // A held path that no longer resolves holds nothing here.
+            }
+        }
+    }
+    return false;
+}
+
+bool SystemeFichiersLinux::tenu(std::u16string_view chemin, const DetenteurFichiers* sauf) const {
+    try {
+        Resolution r = resous(chemin);
+        return r.existe() && tenuLinux(r.linux, false, sauf);
+    } catch (const Erreur&) {
+        return false;
+    }
 }
 
 fs::path SystemeFichiersLinux::cheminLinux(std::u16string_view chemin) const { return resous(chemin).linux; }
@@ -209,6 +290,7 @@ void SystemeFichiersLinux::Kill(std::u16string_view chemin) {
     if (a < 0 || (a & (platform::attr::Dossier | platform::attr::Cache | platform::attr::Systeme)))
         leve(err::FichierIntrouvable);
     if (a & platform::attr::LectureSeule) leve(err::AccesChemin);
+    if (tenuLinux(r.linux, false, nullptr)) leve(err::PermissionRefusee);
     std::error_code ec;
     fs::remove(r.linux, ec);
     if (ec) leve(err::AccesChemin);
@@ -219,6 +301,9 @@ void SystemeFichiersLinux::Name(std::u16string_view source, std::u16string_view 
     Resolution s = resous(source);
     if (s.composants.empty()) leve(err::AccesChemin);
     if (!s.existe()) leve(err::FichierIntrouvable);
+    if (tenuLinux(s.linux, false, nullptr)) leve(err::PermissionRefusee);
+    // A folder that holds an open file cannot move either (access denied).
+    if (tenuLinux(s.linux, true, nullptr)) leve(err::AccesChemin);
     std::vector<std::u16string> dc = decoupe(destination, false);
     if (dc.empty()) leve(err::FichierExistant);
     Resolution d = resous(dc);
@@ -254,6 +339,8 @@ std::vector<std::u16string> SystemeFichiersLinux::Dir(std::u16string_view motif,
     if (modele.empty()) modele = u"*";
     for (char16_t c : modele)
         if (caractereInterdit(c)) leve(NomIncorrect);
+    if (surrogatIsole(modele)) leve(NomIncorrect);
+    if (nomDePeripherique(modele)) return {};
     std::u16string_view dossier = motif.substr(0, coupe);
     std::vector<std::u16string> composants;
     if (dossier.empty())
@@ -277,6 +364,7 @@ std::vector<std::u16string> SystemeFichiersLinux::Dir(std::u16string_view motif,
             if (retenu(special, platform::attr::Dossier)) resultat.emplace_back(special);
     std::vector<std::pair<std::u16string, std::u16string>> entrees;  // (lower-cased, as on disk)
     for (const auto& e : fs::directory_iterator(r.linux, ec)) {
+        if (lienSortant(e.path())) continue;
         std::u16string nom = nomDisque(e.path());
         if (retenu(nom, attributs(e.path()))) entrees.emplace_back(LCase(nom), nom);
     }
@@ -301,6 +389,8 @@ std::u16string SystemeFichiersLinux::CurDir() {
 }
 
 void SystemeFichiersLinux::MkDir(std::u16string_view chemin) {
+    // CreateDirectoryA leaves room for an 8.3 name under the new folder.
+    if (cheminAbsolu(chemin).size() + 1 > LongueurMaxDossier) leve(err::CheminIntrouvable);
     Resolution r = resous(chemin);
     if (r.composants.empty() || r.existe()) leve(err::AccesChemin);
     if (r.trouves + 1 < r.composants.size()) leve(err::CheminIntrouvable);
@@ -365,9 +455,20 @@ std::string SystemeFichiersLinux::Lit(std::u16string_view chemin) {
 
 void SystemeFichiersLinux::Ecrit(std::u16string_view chemin, std::string_view octets) {
     Resolution r = resous(chemin);
+    if (r.existe() && tenuLinux(r.linux, false, nullptr)) leve(err::PermissionRefusee);
+    ecritLinux(r, octets);
+}
+
+void SystemeFichiersLinux::ecritPour(std::u16string_view chemin, std::string_view octets,
+                                     const DetenteurFichiers* auteur) {
+    Resolution r = resous(chemin);
+    if (r.existe() && tenuLinux(r.linux, false, auteur)) leve(err::PermissionRefusee);
+    ecritLinux(r, octets);
+}
+
+void SystemeFichiersLinux::ecritLinux(const Resolution& r, std::string_view octets) {
     if (r.composants.empty()) leve(err::AccesChemin);
     if (r.trouves + 1 < r.composants.size()) leve(err::CheminIntrouvable);
-    std::error_code ec;
     if (r.existe()) {
         int32_t a = attributs(r.linux);
         if (a & (platform::attr::Dossier | platform::attr::LectureSeule)) leve(err::AccesChemin);

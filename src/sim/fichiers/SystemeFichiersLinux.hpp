@@ -18,15 +18,35 @@
 //   to case, as NTFS returns them. An entry is listed when its hidden, system
 //   and folder bits are all in the mask.
 // - Names with a character Windows forbids (< > : " | ? * or a control
-//   character) give "bad file name" (52); wildcards are only for Dir.
+//   character) give "bad file name" (52); wildcards are only for Dir. So does
+//   a name holding a lone surrogate: VB hands names to the ANSI file calls,
+//   where such a character becomes "?" (a choice: no source found).
+// - Device names (CON, PRN, AUX, NUL, COM1-COM9, LPT1-LPT9, with or without
+//   an extension, in any case) are not ordinary files: creating, changing or
+//   reading one gives "path/file access error" (75); Existe is false and Dir
+//   lists nothing for them.
+// - A full path of MAX_PATH (260) characters or more, a folder path that
+//   leaves no room for an 8.3 file name (248 or more, for MkDir), or a name
+//   longer than 255 characters gives "path not found" (76), as the ANSI calls
+//   VB makes fail (the number is a choice: no source found).
+// - Symbolic links on the Linux side are followed only while they stay in
+//   the root: a link whose target is outside it (or missing) cannot be
+//   reached (75) and Dir does not list it, so nothing acts outside drive C:.
+// - Files held open by a DetenteurFichiers (a Word instance's open
+//   documents) cannot be deleted, renamed or overwritten: Kill, Name and
+//   Ecrit give "permission denied" (70); renaming a folder that holds one
+//   gives 75. Reading and changing attributes are allowed, as Word shares its
+//   files for reading.
 #include <filesystem>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "platform/SystemeFichiers.hpp"
+#include "sim/fichiers/DetenteurFichiers.hpp"
 
 namespace k58204::sim {
 
@@ -61,6 +81,19 @@ public:
     // "C:\Cours\Voyage.doc"); missing names as given.
     std::u16string cheminReel(std::u16string_view chemin) const;
 
+    // Files a holder keeps open (checked at each Kill, Name and Ecrit for as
+    // long as the holder lives).
+    void ajouteDetenteur(std::weak_ptr<const DetenteurFichiers> detenteur);
+    // Whether a holder other than `sauf` keeps the file open.
+    bool tenu(std::u16string_view chemin, const DetenteurFichiers* sauf = nullptr) const;
+    // Ecrit on behalf of a holder, which may overwrite the files it holds itself.
+    void ecritPour(std::u16string_view chemin, std::string_view octets, const DetenteurFichiers* auteur);
+
+    // Windows path limits of the ANSI calls VB makes (terminating NUL included).
+    static constexpr size_t LongueurMaxChemin = 260;
+    static constexpr size_t LongueurMaxDossier = 248;
+    static constexpr size_t LongueurMaxNom = 255;
+
 private:
     struct Resolution {
         std::vector<std::u16string> composants;  // as on disk where found
@@ -73,10 +106,18 @@ private:
     Resolution resous(const std::vector<std::u16string>& composants) const;
     Resolution resous(std::u16string_view chemin) const { return resous(decoupe(chemin, false)); }
     std::string cle(const std::filesystem::path& p) const;
+    // Raises 75 when p is a symbolic link that leads out of the root.
+    void verifieLien(const std::filesystem::path& p) const;
+    bool lienSortant(const std::filesystem::path& p) const;
+    // Whether a holder other than `sauf` keeps p, or (dedans) a file under p.
+    bool tenuLinux(const std::filesystem::path& p, bool dedans, const DetenteurFichiers* sauf) const;
+    void ecritLinux(const Resolution& r, std::string_view octets);
     int32_t attributs(const std::filesystem::path& p) const;
     void oublie(const std::filesystem::path& p);
 
     std::filesystem::path racine_;
+    std::filesystem::path racineCanonique_;  // racine_ with its own links resolved
+    std::vector<std::weak_ptr<const DetenteurFichiers>> detenteurs_;
     std::vector<std::u16string> courant_;  // components of the current folder
     // Hidden / system / archive bits by lower-cased Linux path.
     std::map<std::string, int32_t> attributs_;

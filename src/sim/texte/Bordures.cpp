@@ -1,9 +1,20 @@
-// Borders, Border and Shading of the paragraphs a span touches. Range,
-// Selection, ParagraphFormat and Paragraphs all reach paragraph borders and
-// shading here: the document model has no character borders or shading, so
-// a span within one paragraph answers with that paragraph's.
+// Borders, Border and Shading. Borders are of two kinds, as in Word:
+// - paragraph borders (ParagraphFormat.Borders, Paragraphs.Borders), one per
+//   side of each paragraph the span touches;
+// - the text's own border (Font.Borders), one box around the characters, the
+//   same on its four sides: setting one side's width or style sets the box's.
+// Range.Borders and Selection.Borders are the text's own borders when the
+// span lies inside one paragraph without reaching its mark, and the
+// paragraphs' borders when it includes a paragraph mark or spans paragraphs.
+// Shading is the paragraphs' (the model keeps no character shading).
 //
 // Choices where the references are silent:
+// - A collapsed span (an insertion point) reaches its paragraph's borders, as
+//   the Borders and Shading dialog applies to the paragraph when nothing is
+//   selected.
+// - Changing the width or style of a character border over text whose
+//   borders differ gives the whole span one box: the common border when there
+//   is one, else a new single box.
 // - Borders.Count is 4 (the four sides the model keeps); Borders(i) for an
 //   index other than -1 to -4 raises 5941.
 // - Setting LineWidth on a side without a border puts a single border of that
@@ -49,6 +60,63 @@ Bordure nouvelleBordure(Cote c, int32_t largeur) {
     b.largeur = largeur;
     b.espace = (c == Cote::Haut || c == Cote::Bas) ? 1 : 4;
     return b;
+}
+
+// A new box around text, as Font.Borders.Enable draws it.
+Bordure nouvelleBordureTexte(int32_t largeur) {
+    Bordure b;
+    b.style = trait::Simple;
+    b.largeur = largeur;
+    return b;
+}
+
+// Which borders a Borders object reaches.
+enum class Portee {
+    Paragraphes,   // ParagraphFormat.Borders
+    Texte,         // Font.Borders
+    SelonEtendue,  // Range.Borders, Selection.Borders: decided by the span
+};
+
+// Whether a Borders object of portee reaches the text's own border for span e:
+// inside one paragraph, not empty, and short of its mark.
+bool surTexte(const ModeleDocument& m, Etendue e, Portee portee) {
+    if (portee != Portee::SelonEtendue) return portee == Portee::Texte;
+    if (e.debut >= e.fin) return false;
+    const int32_t p = m.paragrapheA(e.debut);
+    return e.fin < m.paragraphe(p).fin;
+}
+
+// The text's common border over e (nullopt when the characters differ).
+std::optional<Bordure> bordureTexte(const ModeleDocument& m, Etendue e) {
+    return m.formatCaracteres(e.debut, e.fin).bordure;
+}
+
+// Gives the text of e one box: its current one (or a new one) with the width
+// or style changed; style Aucun removes it.
+void changeBordureTexte(DocumentOuvert& d, Etendue e, std::optional<int32_t> largeur, std::optional<int32_t> style) {
+    std::optional<Bordure> actuelle = bordureTexte(d.modele, e);
+    Bordure b = actuelle && actuelle->presente() ? *actuelle : nouvelleBordureTexte(largeurParDefaut(d));
+    if (style && *style == trait::Aucun) {
+        b = Bordure{};
+    } else {
+        if (style) b.style = *style;
+        if (largeur) b.largeur = *largeur;
+    }
+    FormatCaractere modif;
+    modif.bordure = b;
+    edition::avantMiseEnForme(d);
+    d.modele.appliquerCaracteres(e.debut, e.fin, modif);
+}
+
+// Border.LineWidth / LineStyle of the text's box: 9999999 when mixed; a
+// width also 9999999 when there is no box.
+std::optional<int32_t> largeurTexte(const ModeleDocument& m, Etendue e) {
+    std::optional<Bordure> b = bordureTexte(m, e);
+    return b && b->presente() ? std::optional<int32_t>(b->largeur) : std::nullopt;
+}
+std::optional<int32_t> styleTexte(const ModeleDocument& m, Etendue e) {
+    std::optional<Bordure> b = bordureTexte(m, e);
+    return b ? std::optional<int32_t>(b->style) : std::nullopt;
 }
 
 // Applies to each paragraph of e the change `f` makes from its own formatting.
@@ -100,21 +168,28 @@ const std::vector<Cote> QuatreCotes{Cote::Haut, Cote::Gauche, Cote::Bas, Cote::D
 
 class ObjetBorder final : public ObjetTexte {
 public:
-    ObjetBorder(DocumentPtr doc, SourceEtendue source, Cote cote)
-        : ObjetTexte(std::move(doc)), source_(std::move(source)), cote_(cote) {}
+    ObjetBorder(DocumentPtr doc, SourceEtendue source, Cote cote, Portee portee)
+        : ObjetTexte(std::move(doc)), source_(std::move(source)), cote_(cote), portee_(portee) {}
 
 protected:
     std::optional<Variant> membreTexte(std::u16string_view nom, Appel appel, const ArgumentsSim& args) override {
         const Etendue e = source_();
         const auto c = static_cast<size_t>(cote_);
+        const bool texte = surTexte(lecture(), e, portee_);
         if (estNom(nom, u"LineWidth")) {
-            if (estLecture(appel)) return longOuIndefini(lecture().formatParagraphes(e.debut, e.fin).largeurBordure[c]);
-            changeCotes(doc(), e, {cote_}, largeurPut(args), std::nullopt);
+            if (estLecture(appel))
+                return longOuIndefini(texte ? largeurTexte(lecture(), e)
+                                            : lecture().formatParagraphes(e.debut, e.fin).largeurBordure[c]);
+            if (texte) changeBordureTexte(doc(), e, largeurPut(args), std::nullopt);
+            else changeCotes(doc(), e, {cote_}, largeurPut(args), std::nullopt);
             return Variant();
         }
         if (estNom(nom, u"LineStyle")) {
-            if (estLecture(appel)) return longOuIndefini(lecture().formatParagraphes(e.debut, e.fin).styleBordure[c]);
-            changeCotes(doc(), e, {cote_}, std::nullopt, stylePut(args));
+            if (estLecture(appel))
+                return longOuIndefini(texte ? styleTexte(lecture(), e)
+                                            : lecture().formatParagraphes(e.debut, e.fin).styleBordure[c]);
+            if (texte) changeBordureTexte(doc(), e, std::nullopt, stylePut(args));
+            else changeCotes(doc(), e, {cote_}, std::nullopt, stylePut(args));
             return Variant();
         }
         if (!estLecture(appel)) return std::nullopt;
@@ -125,21 +200,43 @@ protected:
 private:
     SourceEtendue source_;
     Cote cote_;
+    Portee portee_;
 };
 
 class ObjetBorders final : public ObjetTexte {
 public:
-    ObjetBorders(DocumentPtr doc, SourceEtendue source) : ObjetTexte(std::move(doc)), source_(std::move(source)) {}
+    ObjetBorders(DocumentPtr doc, SourceEtendue source, Portee portee)
+        : ObjetTexte(std::move(doc)), source_(std::move(source)), portee_(portee) {}
 
 protected:
     std::optional<Variant> membreTexte(std::u16string_view nom, Appel appel, const ArgumentsSim& args) override {
         const Etendue e = source_();
         auto mixte = [&] { return lecture().formatParagraphes(e.debut, e.fin); };
+        const bool texte = surTexte(lecture(), e, portee_);
         if (estNom(nom, u"Enable")) {
+            if (texte) {
+                if (estLecture(appel)) {
+                    std::optional<Bordure> b = bordureTexte(lecture(), e);
+                    return booleenWord(b ? std::optional<bool>(b->presente()) : std::nullopt);
+                }
+                FormatCaractere modif;
+                modif.bordure = args.valeurPut().CBool() ? nouvelleBordureTexte(largeurParDefaut(doc())) : Bordure{};
+                edition::avantMiseEnForme(doc());
+                doc().modele.appliquerCaracteres(e.debut, e.fin, modif);
+                return Variant();
+            }
             if (estLecture(appel)) return booleenWord(mixte().bordures);
             const bool actif = args.valeurPut().CBool();
             edition::avantMiseEnForme(doc());
             doc().modele.activerBordures(e.debut, e.fin, actif, largeurParDefaut(doc()));
+            return Variant();
+        }
+        if (texte && (estNom(nom, u"OutsideLineWidth") || estNom(nom, u"OutsideLineStyle"))) {
+            const bool largeur = estNom(nom, u"OutsideLineWidth");
+            if (estLecture(appel))
+                return longOuIndefini(largeur ? largeurTexte(lecture(), e) : styleTexte(lecture(), e));
+            if (largeur) changeBordureTexte(doc(), e, largeurPut(args), std::nullopt);
+            else changeBordureTexte(doc(), e, std::nullopt, stylePut(args));
             return Variant();
         }
         if (estNom(nom, u"OutsideLineWidth") || estNom(nom, u"OutsideLineStyle")) {
@@ -163,7 +260,7 @@ protected:
         if (estNom(nom, u"Item") || (nom.empty() && !args.vide())) {
             auto cote = coteDIndexWord(args.requis(0, u"Index").CLng());
             if (!cote) leveErreurWord(wderr::MembreInexistant);
-            return Variant(ObjetPtr(std::make_shared<ObjetBorder>(docPtr(), source_, *cote)));
+            return Variant(ObjetPtr(std::make_shared<ObjetBorder>(docPtr(), source_, *cote, portee_)));
         }
         if (estNom(nom, u"Application")) return objetApplication();
         return std::nullopt;
@@ -171,6 +268,7 @@ protected:
 
 private:
     SourceEtendue source_;
+    Portee portee_;
 };
 
 class ObjetShading final : public ObjetTexte {
@@ -217,7 +315,15 @@ private:
 }  // namespace
 
 ObjetPtr creeBorders(const DocumentPtr& doc, SourceEtendue source) {
-    return std::make_shared<ObjetBorders>(doc, std::move(source));
+    return std::make_shared<ObjetBorders>(doc, std::move(source), Portee::Paragraphes);
+}
+
+ObjetPtr creeBordersTexte(const DocumentPtr& doc, SourceEtendue source) {
+    return std::make_shared<ObjetBorders>(doc, std::move(source), Portee::Texte);
+}
+
+ObjetPtr creeBordersPlage(const DocumentPtr& doc, SourceEtendue source) {
+    return std::make_shared<ObjetBorders>(doc, std::move(source), Portee::SelonEtendue);
 }
 
 ObjetPtr creeShading(const DocumentPtr& doc, SourceEtendue source) {

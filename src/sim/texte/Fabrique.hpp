@@ -20,7 +20,13 @@ ObjetPtr creeWordsSur(const DocumentPtr& doc, SourceEtendue source);
 // Formatting of the span `source` gives.
 ObjetPtr creeFont(const DocumentPtr& doc, SourceEtendue source);
 ObjetPtr creeParagraphFormat(const DocumentPtr& doc, SourceEtendue source);
+// Paragraph borders of the paragraphs the span touches (ParagraphFormat.Borders).
 ObjetPtr creeBorders(const DocumentPtr& doc, SourceEtendue source);
+// The text's own border (Font.Borders).
+ObjetPtr creeBordersTexte(const DocumentPtr& doc, SourceEtendue source);
+// Range.Borders, Selection.Borders: the text's own border for a span inside
+// one paragraph short of its mark, else the paragraphs' borders.
+ObjetPtr creeBordersPlage(const DocumentPtr& doc, SourceEtendue source);
 ObjetPtr creeShading(const DocumentPtr& doc, SourceEtendue source);
 
 ObjetPtr creeBookmark(const DocumentPtr& doc, std::u16string nom);

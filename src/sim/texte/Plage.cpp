@@ -147,7 +147,7 @@ std::optional<Variant> ObjetPlage::miseEnForme(std::u16string_view nom, Appel ap
     if (!estLecture(appel)) return std::nullopt;
     if (estNom(nom, u"Font")) return Variant(creeFont(docPtr(), source()));
     if (estNom(nom, u"ParagraphFormat")) return Variant(creeParagraphFormat(docPtr(), source()));
-    if (estNom(nom, u"Borders")) return collectionOuItem(creeBorders(docPtr(), source()), args);
+    if (estNom(nom, u"Borders")) return collectionOuItem(creeBordersPlage(docPtr(), source()), args);
     if (estNom(nom, u"Shading")) return Variant(creeShading(docPtr(), source()));
     return std::nullopt;
 }

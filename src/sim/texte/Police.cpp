@@ -1,5 +1,5 @@
 // Word's Font object over a span: Bold, Italic, Color, ColorIndex, Name,
-// Size. A mixed span gives 9999999 (Name: ""). The paragraph marks of the
+// Size, and Borders (the text's own border). A mixed span gives 9999999 (Name: ""). The paragraph marks of the
 // span count as its characters.
 //
 // Choices where the references are silent: a size outside 1 to 1638 points,
@@ -59,6 +59,7 @@ protected:
             modif.demiPoints = static_cast<int32_t>(std::lround(t * 2.0f));
         } else {
             if (lire && estNom(nom, u"Application")) return objetApplication();
+            if (lire && estNom(nom, u"Borders")) return collectionOuItem(creeBordersTexte(docPtr(), source_), args);
             return std::nullopt;
         }
         edition::avantMiseEnForme(doc());

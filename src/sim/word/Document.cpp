@@ -40,7 +40,14 @@ protected:
         if (est(nom, u"FullName")) return lecture(appel, [&] { return d.nomComplet(); });
         if (est(nom, u"Path")) return lecture(appel, [&] { return chemin(); });
         if (est(nom, u"Type")) return lecture(appel, [&] { return m.proprietes().typeDocument; });
-        if (est(nom, u"HasPassword")) return lecture(appel, [&] { return m.proprietes().aMotDePasse(); });
+        // The password to open, not the protection's.
+        if (est(nom, u"HasPassword")) return lecture(appel, [&] { return m.proprietes().aMotDePasseOuverture(); });
+        // Write-only, as in Word: sets the password to open ("" removes it);
+        // HasPassword reflects it at once, the file at the next save.
+        if (est(nom, u"Password") && appel == Appel::Put) {
+            changeMotDePasse(args.valeurPut().CStr());
+            return Variant();
+        }
         if (est(nom, u"ProtectionType")) return lecture(appel, [&] { return m.proprietes().protection; });
         if (est(nom, u"ReadOnly")) return lecture(appel, [&] { return w.lectureSeule(doc_.get()); });
         if (est(nom, u"Protect")) return methode(appel, [&] { return protege(args); });
@@ -96,9 +103,12 @@ protected:
             return methode(appel, [&] {
                 auto f = args.parametre(0, u"FileName");
                 auto format = args.parametre(1, u"FileFormat");
+                auto mdp = args.parametre(3, u"Password");
                 std::optional<int32_t> fmt;
                 if (format && !format->estVide()) fmt = format->CLng();
-                w.enregistreSous(doc_, f && !f->estVide() ? f->CStr() : std::u16string(), fmt);
+                std::optional<std::u16string> motDePasse;
+                if (mdp && !mdp->estVide()) motDePasse = mdp->CStr();
+                w.enregistreSous(doc_, f && !f->estVide() ? f->CStr() : std::u16string(), fmt, motDePasse);
                 return Variant();
             });
         if (est(nom, u"PrintPreview"))
@@ -161,6 +171,12 @@ private:
         }
         if (std::as_const(doc_->modele).proprietes().modeleAttache != valeur)
             doc_->modele.proprietes().modeleAttache = valeur;
+    }
+
+    void changeMotDePasse(const std::u16string& motDePasse) {
+        std::u16string cle = cleMotDePasse(motDePasse);
+        if (std::as_const(doc_->modele).proprietes().cleOuverture != cle)
+            doc_->modele.proprietes().cleOuverture = std::move(cle);
     }
 
     Variant protege(const ArgumentsSim& args) {

@@ -26,7 +26,10 @@ protected:
             return methode(appel, [&] {
                 auto lectureSeule = args.parametre(2, u"ReadOnly");
                 bool ls = lectureSeule && !lectureSeule->estVide() && lectureSeule->CBool();
-                return Variant(w.objetDocument(w.ouvreDocument(args.requis(0, u"FileName").CStr(), ls)));
+                auto mdp = args.parametre(4, u"PasswordDocument");
+                std::optional<std::u16string> motDePasse;
+                if (mdp && !mdp->estVide()) motDePasse = mdp->CStr();
+                return Variant(w.objetDocument(w.ouvreDocument(args.requis(0, u"FileName").CStr(), ls, motDePasse)));
             });
         if (est(nom, u"Add"))
             return methode(appel, [&] {

@@ -6,6 +6,7 @@
 #include "sim/doc/WordML.hpp"
 #include "sim/word/Chemins.hpp"
 #include "sim/word/InstanceWord.hpp"
+#include "sim/word/MotDePasse.hpp"
 #include "word/Texte.hpp"
 #include "word/Enumerations.hpp"
 
@@ -65,7 +66,8 @@ DocumentPtr InstanceWord::ajouteDocument(const std::optional<std::u16string>& mo
     return doc;
 }
 
-DocumentPtr InstanceWord::ouvreDocument(const std::u16string& fichier, bool lectureSeule) {
+DocumentPtr InstanceWord::ouvreDocument(const std::u16string& fichier, bool lectureSeule,
+                                        const std::optional<std::u16string>& motDePasse) {
     if (fichier.empty()) leveErreurWord(wderr::CheminInvalide);
     if (!cheminValide(fichier)) leveErreurWord(wderr::CaracteresInvalides, fichier);
     std::u16string chemin = cheminComplet(fichier);
@@ -88,6 +90,12 @@ DocumentPtr InstanceWord::ouvreDocument(const std::u16string& fichier, bool lect
     }
     auto doc = std::make_shared<DocumentOuvert>();
     doc->modele = lit(*fichiers_, chemin);
+    const std::u16string& cleOuverture = std::as_const(doc->modele).proprietes().cleOuverture;
+    if (!cleOuverture.empty()) {
+        std::optional<std::u16string> saisi = motDePasse ? motDePasse : reponseMotDePasse_;
+        if (!saisi) leveErreurWord(wderr::EchecCommande, chemin);
+        if (saisi->empty() || !motDePasseCorrect(cleOuverture, *saisi)) leveErreurWord(wderr::MotDePasseOuverture, chemin);
+    }
     doc->nom = nom;
     doc->dossier = dossier;
     doc->contexte = this;
@@ -159,7 +167,8 @@ void InstanceWord::enregistre(const DocumentPtr& doc) {
     ecrit(doc, doc->nomComplet());
 }
 
-void InstanceWord::enregistreSous(const DocumentPtr& doc, const std::u16string& fichier, std::optional<int32_t> format) {
+void InstanceWord::enregistreSous(const DocumentPtr& doc, const std::u16string& fichier, std::optional<int32_t> format,
+                                  const std::optional<std::u16string>& motDePasse) {
     std::u16string nom = fichier.empty() ? doc->nom : fichier;
     if (!cheminValide(nom)) leveErreurWord(wderr::CaracteresInvalides, nom);
     bool modele = format ? *format == word::wd::FormatTemplate : std::as_const(doc->modele).proprietes().typeDocument == 1;
@@ -171,6 +180,11 @@ void InstanceWord::enregistreSous(const DocumentPtr& doc, const std::u16string& 
         if (d != doc && LCase(d->nomComplet()) == cle) leveErreurWord(wderr::EchecCommande, chemin);
     if (format && modele != (std::as_const(doc->modele).proprietes().typeDocument == 1))
         doc->modele.proprietes().typeDocument = modele ? 1 : 0;
+    if (motDePasse) {
+        std::u16string nouvelle = cleMotDePasse(*motDePasse);
+        if (std::as_const(doc->modele).proprietes().cleOuverture != nouvelle)
+            doc->modele.proprietes().cleOuverture = std::move(nouvelle);
+    }
     ecrit(doc, chemin);
     doc->dossier = dossierDe(chemin);
     doc->nom = nomDe(chemin);
@@ -186,7 +200,7 @@ void InstanceWord::enregistreSous(const DocumentPtr& doc, const std::u16string& 
 void InstanceWord::ecrit(const DocumentPtr& doc, const std::u16string& chemin) {
     std::string octets = ecrireWordML(doc->modele);
     try {
-        fichiers_->Ecrit(chemin, octets);
+        fichiers_->ecritPour(chemin, octets, this);
     } catch (const Erreur& e) {
         if (e.numero() == err::CheminIntrouvable || e.numero() == 52) leveErreurWord(wderr::CheminInvalide, chemin);
         leveErreurWord(wderr::EchecCommande, chemin);

@@ -17,7 +17,7 @@ std::u16string ProfilWord::dossierModeles() const {
     return u"C:\\Documents and Settings\\" + utilisateur + u"\\Application Data\\Microsoft\\Modèles";
 }
 
-InstanceWord::InstanceWord(std::shared_ptr<Bureau> bureau, std::shared_ptr<platform::SystemeFichiers> fichiers,
+InstanceWord::InstanceWord(std::shared_ptr<Bureau> bureau, std::shared_ptr<SystemeFichiersLinux> fichiers,
                            ProfilWord profil)
     : bureau_(std::move(bureau)), fichiers_(std::move(fichiers)), profil_(std::move(profil)) {
     dossierDocuments = profil_.dossierDocuments();
@@ -31,11 +31,20 @@ InstanceWord::InstanceWord(std::shared_ptr<Bureau> bureau, std::shared_ptr<platf
 InstanceWord::~InstanceWord() = default;
 
 std::shared_ptr<InstanceWord> InstanceWord::cree(std::shared_ptr<Bureau> bureau,
-                                                 std::shared_ptr<platform::SystemeFichiers> fichiers, ProfilWord profil,
+                                                 std::shared_ptr<SystemeFichiersLinux> fichiers, ProfilWord profil,
                                                  bool visible) {
     std::shared_ptr<InstanceWord> i(new InstanceWord(std::move(bureau), std::move(fichiers), std::move(profil)));
     i->ouvreFenetrePrincipale(visible);
+    i->fichiers_->ajouteDetenteur(i);
     return i;
+}
+
+std::vector<std::u16string> InstanceWord::fichiersTenus() const {
+    std::vector<std::u16string> tenus;
+    if (partie_) return tenus;
+    for (const DocumentPtr& d : documents_)
+        if (!d->dossier.empty()) tenus.push_back(d->nomComplet());
+    return tenus;
 }
 
 void InstanceWord::ouvreFenetrePrincipale(bool visible) {

@@ -24,8 +24,16 @@
 //   documents folder (Options.DefaultFilePath(0)).
 // - WM_CLOSE on the main window quits the instance as a learner would,
 //   answering prompts with reponseInvite().
+// - Opening a document that has a password to open without PasswordDocument
+//   asks for it: the prompt is answered with reponseMotDePasse(), and with no
+//   answer set it is cancelled (4198). A wrong password, given or typed,
+//   raises 5408. The password to open is kept apart from the protection's.
 // - A document's windows share one view state (the document's EtatFenetre);
 //   each window has its own number and caption.
+// - Word holds the file of each open document (DetenteurFichiers): while the
+//   document is open nobody else can delete, rename or overwrite it. Closing
+//   the document, or the instance's end (quit, or its process gone), lets it go.
+//   A Word that stops answering keeps holding its files.
 #include <chrono>
 #include <map>
 #include <cstdint>
@@ -36,6 +44,7 @@
 #include <vector>
 
 #include "platform/SystemeFichiers.hpp"
+#include "sim/fichiers/SystemeFichiersLinux.hpp"
 #include "sim/bureau/Bureau.hpp"
 #include "sim/core/DocumentOuvert.hpp"
 #include "sim/core/ObjetSim.hpp"
@@ -81,11 +90,13 @@ struct DialoguesOuverts {
 class InstanceWord : public ContexteWord,
                      public Garde,
                      public ObjetActif,
+                     public DetenteurFichiers,
                      public std::enable_shared_from_this<InstanceWord> {
 public:
-    // A new instance with its main window (hidden unless `visible`), no document.
+    // A new instance with its main window (hidden unless `visible`), no
+    // document; it holds the files of the documents it opens in `fichiers`.
     static std::shared_ptr<InstanceWord> cree(std::shared_ptr<Bureau> bureau,
-                                              std::shared_ptr<platform::SystemeFichiers> fichiers,
+                                              std::shared_ptr<SystemeFichiersLinux> fichiers,
                                               ProfilWord profil, bool visible);
     ~InstanceWord() override;
 
@@ -101,6 +112,10 @@ public:
     void avantAppel() override;
     bool actif() const override { return !partie_; }
     ObjetPtr objetActif() override { return application(); }
+
+    // ------------------------------------------------------------ DetenteurFichiers
+    // The full names of the open documents that have a file; none once gone.
+    std::vector<std::u16string> fichiersTenus() const override;
 
     // ------------------------------------------------------------ fault injection
     // The next n automation calls are rejected.
@@ -126,6 +141,8 @@ public:
     // The main window ignores WM_CLOSE.
     void refuseFermeture(bool refuse = true);
     void reponseInvite(ReponseInvite r) { reponseInvite_ = r; }
+    // What the learner types when Word asks for a password to open; nullopt cancels.
+    void reponseMotDePasse(std::optional<std::u16string> m) { reponseMotDePasse_ = std::move(m); }
     ReponseInvite reponseInvite() const { return reponseInvite_; }
 
     // ------------------------------------------------------------ observation
@@ -155,14 +172,18 @@ public:
 
     // Documents.Add: a new document (or template) from Normal or from a template file.
     DocumentPtr ajouteDocument(const std::optional<std::u16string>& modele, bool nouveauModele);
-    // Documents.Open; a read-only file, or lectureSeule, opens the document read-only.
-    DocumentPtr ouvreDocument(const std::u16string& fichier, bool lectureSeule = false);
+    // Documents.Open; a read-only file, or lectureSeule, opens the document
+    // read-only. `motDePasse` is PasswordDocument (else the prompt's answer).
+    DocumentPtr ouvreDocument(const std::u16string& fichier, bool lectureSeule = false,
+                              const std::optional<std::u16string>& motDePasse = std::nullopt);
     // Document.Close; SaveChanges 0, -1 or -2 (prompt).
     void fermeDocument(const DocumentPtr& doc, int32_t enregistrer);
     // Documents.Close / Quit: every document, in collection order.
     void fermeTout(int32_t enregistrer);
     void enregistre(const DocumentPtr& doc);
-    void enregistreSous(const DocumentPtr& doc, const std::u16string& fichier, std::optional<int32_t> format);
+    // SaveAs; `motDePasse` sets (or, when empty, removes) the password to open.
+    void enregistreSous(const DocumentPtr& doc, const std::u16string& fichier, std::optional<int32_t> format,
+                        const std::optional<std::u16string>& motDePasse = std::nullopt);
     void active(const DocumentPtr& doc);
     void activeFenetre(uint64_t id);
     uint64_t nouvelleFenetre(const DocumentPtr& doc);
@@ -202,8 +223,7 @@ public:
     void changeLegende(uint64_t id, std::u16string legende);
 
 private:
-    InstanceWord(std::shared_ptr<Bureau> bureau, std::shared_ptr<platform::SystemeFichiers> fichiers,
-                 ProfilWord profil);
+    InstanceWord(std::shared_ptr<Bureau> bureau, std::shared_ptr<SystemeFichiersLinux> fichiers, ProfilWord profil);
     void ouvreFenetrePrincipale(bool visible);
     void retireDocument(const DocumentPtr& doc);
     void ecrit(const DocumentPtr& doc, const std::u16string& chemin);
@@ -214,7 +234,7 @@ private:
     void montreBarreApercu();
 
     std::shared_ptr<Bureau> bureau_;
-    std::shared_ptr<platform::SystemeFichiers> fichiers_;
+    std::shared_ptr<SystemeFichiersLinux> fichiers_;
     ProfilWord profil_;
     Hwnd fenetre_ = 0;
     bool partie_ = false;
@@ -222,6 +242,7 @@ private:
     bool occupeJusquEchap_ = false;
     int64_t appels_ = 0;
     ReponseInvite reponseInvite_ = ReponseInvite::NePasEnregistrer;
+    std::optional<std::u16string> reponseMotDePasse_;
 
     std::vector<DocumentPtr> documents_;
     std::vector<FenetreWord> fenetresWord_;

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <iterator>
+#include <memory>
 
 #include "platform/SystemeFichiers.hpp"
 #include "sim/fichiers/SystemeFichiersLinux.hpp"
@@ -126,6 +128,112 @@ TEST_F(SystemeFichiersTest, MakeSureDirectoryPathExistsCreeJusquAuDernierSeparat
     EXPECT_TRUE(fs.MakeSureDirectoryPathExists(u"C:\\Nouveau\\pas un dossier"));
     EXPECT_FALSE(fs.Existe(u"C:\\Nouveau\\pas un dossier"));
     EXPECT_FALSE(fs.MakeSureDirectoryPathExists(u"C:\\Cours\\Voyage à CANGO.doc\\x\\"));  // a file in the way
+}
+
+// Files a holder (a Word instance) keeps open: not deleted, renamed nor
+// overwritten by anyone else until it lets them go.
+struct Detenteur : DetenteurFichiers {
+    std::vector<std::u16string> tenus;
+    std::vector<std::u16string> fichiersTenus() const override { return tenus; }
+};
+
+TEST_F(SystemeFichiersTest, UnFichierTenuNeDisparaitNiNeChangeDeNom) {
+    auto word = std::make_shared<Detenteur>();
+    word->tenus = {u"c:\\cours\\k58204\\B.DOC"};  // held under another spelling
+    fs.ajouteDetenteur(word);
+    const std::u16string b = u"C:\\Cours\\K58204\\b.doc";
+    const std::pair<const char*, std::function<void()>> cas[] = {
+        {"Kill", [&] { fs.Kill(b); }},
+        {"Name", [&] { fs.Name(b, u"C:\\Cours\\K58204\\z.doc"); }},
+        {"Ecrit", [&] { fs.Ecrit(b, "autre"); }},
+    };
+    for (const auto& [quoi, f] : cas) EXPECT_EQ(numeroErreur(f), err::PermissionRefusee) << quoi;
+    // The folder that holds it cannot move either.
+    EXPECT_EQ(numeroErreur([&] { fs.Name(u"C:\\Cours\\K58204", u"C:\\Cours\\Autre"); }), err::AccesChemin);
+    // Reading, attributes, and the holder's own writes are allowed; the
+    // neighbouring file is not held.
+    EXPECT_EQ(fs.Lit(b), "b.doc");
+    fs.SetAttr(b, attr::Normal);
+    fs.ecritPour(b, "sienne", word.get());
+    EXPECT_EQ(fs.Lit(b), "sienne");
+    EXPECT_TRUE(fs.tenu(b));
+    EXPECT_FALSE(fs.tenu(b, word.get()));
+    fs.Kill(u"C:\\Cours\\K58204\\A.doc");
+    // Let go (the document closed), the file goes; a holder that no longer
+    // exists holds nothing.
+    word->tenus.clear();
+    fs.Name(b, u"C:\\Cours\\K58204\\z.doc");
+    word->tenus = {u"C:\\Cours\\K58204\\z.doc"};
+    EXPECT_EQ(numeroErreur([&] { fs.Kill(u"C:\\Cours\\K58204\\z.doc"); }), err::PermissionRefusee);
+    word.reset();
+    fs.Kill(u"C:\\Cours\\K58204\\z.doc");
+    EXPECT_FALSE(fs.Existe(u"C:\\Cours\\K58204\\z.doc"));
+}
+
+TEST_F(SystemeFichiersTest, LesLiensNeMenentPasHorsDeLaRacine) {
+    test::RacineTemporaire dehors;
+    dehors.ecrit("secret.doc", "secret");
+    const auto& r = racine.chemin();
+    std::filesystem::create_directory_symlink(dehors.chemin(), r / "Cours/dehors");
+    std::filesystem::create_symlink(dehors.chemin() / "secret.doc", r / "Cours/lien.doc");
+    std::filesystem::create_symlink(dehors.chemin() / "absent.doc", r / "Cours/casse.doc");
+    std::filesystem::create_directory_symlink(r / "Cours/K58204", r / "Cours/dedans");  // stays inside
+    const std::pair<const char*, std::function<void()>> refuses[] = {
+        {"Kill through a folder link", [&] { fs.Kill(u"C:\\Cours\\dehors\\secret.doc"); }},
+        {"Kill of a file link", [&] { fs.Kill(u"C:\\Cours\\lien.doc"); }},
+        {"Lit", [&] { fs.Lit(u"C:\\Cours\\LIEN.doc"); }},
+        {"Ecrit", [&] { fs.Ecrit(u"C:\\Cours\\dehors\\nouveau.doc", "x"); }},
+        {"Ecrit on a dangling link", [&] { fs.Ecrit(u"C:\\Cours\\casse.doc", "x"); }},
+        {"MkDir", [&] { fs.MkDir(u"C:\\Cours\\dehors\\essai"); }},
+        {"Name into", [&] { fs.Name(u"C:\\Cours\\K58204\\b.doc", u"C:\\Cours\\dehors\\b.doc"); }},
+        {"SetAttr", [&] { fs.SetAttr(u"C:\\Cours\\lien.doc", attr::LectureSeule); }},
+        {"ChDir", [&] { fs.ChDir(u"C:\\Cours\\dehors"); }},
+        {"Dir inside", [&] { fs.Dir(u"C:\\Cours\\dehors\\*.*", 55); }},
+    };
+    for (const auto& [quoi, f] : refuses) EXPECT_EQ(numeroErreur(f), err::AccesChemin) << quoi;
+    EXPECT_FALSE(fs.Existe(u"C:\\Cours\\dehors"));
+    EXPECT_EQ(fs.Dir(u"C:\\Cours\\*.*", 55), (Noms{u".", u"..", u"dedans", u"K58204", u"Voyage à CANGO.doc"}));
+    EXPECT_EQ(fs.Lit(u"C:\\Cours\\dedans\\b.doc"), "b.doc");
+    // Nothing outside changed.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dehors.chemin()), {}), 1);
+    EXPECT_TRUE(std::filesystem::exists(dehors.chemin() / "secret.doc"));
+}
+
+TEST_F(SystemeFichiersTest, NomsQueWindowsRefuse) {
+    const std::u16string c = u"C:\\Cours\\";
+    auto u = [](char16_t unite) { return std::u16string(1, unite); };
+    auto nom = [&](size_t total) { return c + std::u16string(total - c.size(), u'n'); };  // `total` characters
+    const std::tuple<std::u16string, int32_t, int32_t> cas[] = {  // path, error of Ecrit, of MkDir
+        {c + u"CON", err::AccesChemin, err::AccesChemin},
+        {c + u"nul.doc", err::AccesChemin, err::AccesChemin},
+        {c + u"Com1.txt", err::AccesChemin, err::AccesChemin},
+        {c + u"LPT9", err::AccesChemin, err::AccesChemin},
+        {c + u"aux \\x.doc", err::AccesChemin, err::AccesChemin},  // as a folder, trailing space
+        {c + u"COM0.doc", 0, 0},                                    // not devices
+        {c + u"LPT10", 0, 0},
+        {c + u"CONSOLE.doc", 0, 0},
+        {c + u"a" + u(0xD800) + u".doc", 52, 52},  // lone high surrogate
+        {c + u(0xDC00) + u"b.doc", 52, 52},        // lone low surrogate
+        {c + u(0xDE00) + u(0xD83D) + u".doc", 52, 52},  // a pair in the wrong order
+        {c + u(0xD83D) + u(0xDE00) + u".doc", 0, 0},    // a real pair
+        {nom(247), 0, 0},
+        {nom(248), 0, err::CheminIntrouvable},
+        {nom(259), 0, err::CheminIntrouvable},
+        {nom(260), err::CheminIntrouvable, err::CheminIntrouvable},
+        {u"C:\\" + std::u16string(255, u'x'), 0, err::CheminIntrouvable},
+        {u"C:\\" + std::u16string(256, u'x'), err::CheminIntrouvable, err::CheminIntrouvable},
+    };
+    for (const auto& [chemin, erreurEcrit, erreurMkDir] : cas) {
+        SCOPED_TRACE(versUtf8(chemin.substr(0, 20)) + " / " + std::to_string(chemin.size()));
+        EXPECT_EQ(numeroErreur([&] { fs.Ecrit(chemin, "x"); }), erreurEcrit);
+        EXPECT_EQ(fs.Existe(chemin), erreurEcrit == 0);
+        if (erreurEcrit == 0) fs.Kill(chemin);
+        EXPECT_EQ(numeroErreur([&] { fs.MkDir(chemin); }), erreurMkDir);
+        if (erreurMkDir == 0) fs.RmDir(chemin);
+    }
+    EXPECT_EQ(fs.Dir(c + u"nul.doc", 55), Noms{});
+    // Nothing was made for the refused names.
+    EXPECT_EQ(fs.Dir(c + u"*.*", 55), (Noms{u".", u"..", u"K58204", u"Voyage à CANGO.doc"}));
 }
 
 }  // namespace

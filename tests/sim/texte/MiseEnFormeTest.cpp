@@ -1,6 +1,10 @@
 // Formatting as the checks read it: uniform values, 9999999 / "" when mixed;
 // borders, shading, page setup.
+#include <algorithm>
+#include <tuple>
+
 #include "Outils.hpp"
+#include "sim/doc/WordML.hpp"
 
 namespace k58204::sim::test {
 namespace {
@@ -80,7 +84,7 @@ TEST_F(TexteTest, ParagraphesUniformesMixtesEtPut) {
 TEST_F(TexteTest, BorduresEtOmbrage) {
     auto d = ouvre(u"un\rdeux");
     contexte.largeurBordure = 6;  // Options.DefaultBorderLineWidth
-    d->selection = {0, 1};
+    d->selection = {0, 3};  // the first paragraph with its mark
     ObjetPtr sel = creeSelection(d);
     ObjetPtr bordures = membre(membre(sel, u"ParagraphFormat"), u"Borders");
     EXPECT_EQ(membre(sel, u"Borders", {-2})->get(u"LineWidth").CLng(), wdUndefined) << "no border";
@@ -92,7 +96,7 @@ TEST_F(TexteTest, BorduresEtOmbrage) {
     EXPECT_EQ(tout->get(u"Enable").CLng(), wdUndefined) << "one paragraph of two";
     membre(bordures, u"", {-3})->put(u"LineWidth", 4);
     EXPECT_EQ(bordures->get(u"OutsideLineWidth").CLng(), wdUndefined) << "several widths";
-    membre(creeRange(d, {4, 5}), u"Borders", {-1})->put(u"LineStyle", 1);
+    membre(creeRange(d, {4, 8}), u"Borders", {-1})->put(u"LineStyle", 1);
     EXPECT_EQ(membre(tout, u"Item", {-1})->get(u"LineStyle").CLng(), 1);
     EXPECT_EQ(numeroErreur([&] { membre(bordures, u"Item", {-5}); }), 5941);
     EXPECT_EQ(numeroErreur([&] { membre(bordures, u"Item", {-1})->put(u"LineWidth", 5); }), 4608);
@@ -105,6 +109,55 @@ TEST_F(TexteTest, BorduresEtOmbrage) {
     EXPECT_EQ(ombrage->get(u"BackgroundPatternColor").CLng(), 0xC0C0C0);
     EXPECT_EQ(membre(creeRange(d, d->modele.contenu()), u"Shading")->get(u"BackgroundPatternColorIndex").CLng(),
               wdUndefined);
+}
+
+// Range.Borders and Selection.Borders are the text's own border inside one
+// paragraph short of its mark, the paragraphs' borders otherwise.
+TEST_F(TexteTest, BorduresDuTexteOuDesParagraphesSelonLEtendue) {
+    const std::u16string texte = u"un deux\rtrois";  // marks at 7 and 13
+    const std::tuple<Etendue, bool, const char*> cas[] = {  // span, the text's border, why
+        {{0, 7}, true, "a paragraph's text without its mark"},
+        {{3, 5}, true, "part of a paragraph"},
+        {{8, 13}, true, "the last paragraph's text"},
+        {{0, 8}, false, "with its mark"},
+        {{7, 8}, false, "the mark alone"},
+        {{6, 9}, false, "across two paragraphs"},
+        {{2, 2}, false, "an insertion point"},
+    };
+    for (const auto& [e, surTexte, pourquoi] : cas) {
+        SCOPED_TRACE(pourquoi);
+        auto d = ouvre(texte);
+        contexte.largeurBordure = 6;
+        membre(creeRange(d, e), u"Borders")->put(u"Enable", true);
+        const int32_t premier = d->modele.paragrapheA(e.debut);
+        const int32_t dernier = d->modele.paragrapheA(std::max(e.debut, e.fin - 1));
+        for (int32_t p = 0; p < d->modele.nombreParagraphes(); ++p) {
+            const bool borde = !surTexte && p >= premier && p <= dernier;
+            ObjetPtr pf = membre(creeRange(d, d->modele.paragraphe(p)), u"ParagraphFormat");
+            EXPECT_EQ(membre(pf, u"Borders")->get(u"Enable").CLng(), borde ? -1 : 0) << p;
+        }
+        ObjetPtr police = membre(creeRange(d, e), u"Font");
+        if (e.fin > e.debut) {
+            EXPECT_EQ(membre(police, u"Borders")->get(u"Enable").CLng(), surTexte ? -1 : 0);
+        }
+        if (surTexte) {
+            EXPECT_EQ(membre(membre(creeRange(d, e), u"Borders"), u"Item", {-4})->get(u"LineWidth").CLng(), 6);
+            EXPECT_EQ(lireWordML(ecrireWordML(d->modele)).formatCaracteres(e.debut, e.fin).bordure,
+                      d->modele.formatCaracteres(e.debut, e.fin).bordure) << "kept in the file";
+        }
+    }
+    // The text's border is one box: a side's width or style is the box's.
+    auto d = ouvre(texte);
+    ObjetPtr boite = membre(membre(creeRange(d, {3, 5}), u"Font"), u"Borders");
+    membre(boite, u"Item", {-1})->put(u"LineWidth", 6);
+    EXPECT_EQ(membre(boite, u"Item", {-3})->get(u"LineWidth").CLng(), 6);
+    EXPECT_EQ(boite->get(u"OutsideLineWidth").CLng(), 6);
+    EXPECT_EQ(membre(membre(creeRange(d, {0, 7}), u"Borders"), u"Item", {-1})->get(u"LineWidth").CLng(), wdUndefined)
+        << "part of the text only";
+    EXPECT_EQ(membre(creeRange(d, {0, 7}), u"Borders")->get(u"Enable").CLng(), wdUndefined);
+    EXPECT_EQ(membre(creeRange(d, {0, 8}), u"Borders")->get(u"Enable").CLng(), 0) << "no paragraph border";
+    membre(boite, u"Item", {-2})->put(u"LineStyle", 0);
+    EXPECT_EQ(boite->get(u"Enable").CLng(), 0);
 }
 
 TEST_F(TexteTest, MiseEnPageParSectionEtDocument) {

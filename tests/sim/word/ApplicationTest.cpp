@@ -138,7 +138,7 @@ TEST_F(ApplicationTest, ProtectionEtMotDePasse) {
     ObjetPtr d = ouvre(Voyage);
     EXPECT_EQ(numeroErreur([&] { d->call(u"Unprotect"); }), NonDisponible);
     d->call(u"Protect", {2, false, u"secret"});
-    EXPECT_TRUE(d->get(u"HasPassword").CBool());
+    EXPECT_FALSE(d->get(u"HasPassword").CBool());  // not a password to open
     EXPECT_EQ(numeroErreur([&] { d->call(u"Protect", {2}); }), NonDisponible);
     for (const char16_t* faux : {u"", u"Secret", u"secret "})
         EXPECT_EQ(numeroErreur([&] { d->call(u"Unprotect", {faux}); }), MotDePasseIncorrect) << versUtf8(faux);

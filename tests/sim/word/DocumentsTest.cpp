@@ -2,6 +2,9 @@
 // open / close / save states, Documents.Item and Open errors.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <optional>
+
 #include "sim/core/ErreursWord.hpp"
 #include "sim/word/PosteWord.hpp"
 
@@ -166,6 +169,103 @@ TEST_F(DocumentsTest, InviteAEnregistrerALaFermeture) {
     EXPECT_EQ(documents()->get(u"Count").CLng(), 0);
     EXPECT_EQ(sim::lireWordML(poste.fichiers().Lit(Voyage)).texte(), u"Voyage au pays des autruches. Fin\r");
     EXPECT_TRUE(poste.fichiers().Existe(poste.profil().dossierDocuments() + u"\\Document1.doc"));
+}
+
+// Word holds the file of each open document: Windows refuses to delete or
+// rename it (70) until the document is closed or Word's process ends.
+TEST_F(DocumentsTest, LeFichierDUnDocumentOuvertEstTenuJusquASaFermeture) {
+    using Action = std::function<void(PosteWord&, const ObjetPtr& word, const ObjetPtr& doc)>;
+    auto instance = [](PosteWord& p, const ObjetPtr& w) -> sim::InstanceWord& { return p.poste.instance(w); };
+    struct Cas {
+        const char* quoi;
+        Action action;
+        bool libere;
+    } cas[] = {
+        {"nothing", [](PosteWord&, const ObjetPtr&, const ObjetPtr&) {}, false},
+        {"another document",
+         [](PosteWord&, const ObjetPtr& w, const ObjetPtr&) { w->get(u"Documents").objet()->call(u"Add"); }, false},
+        {"Word busy", [&](PosteWord& p, const ObjetPtr& w, const ObjetPtr&) { instance(p, w).occupeJusquEchap(); },
+         false},
+        {"Close", [](PosteWord&, const ObjetPtr&, const ObjetPtr& d) { d->call(u"Close", {0}); }, true},
+        {"SaveAs elsewhere",
+         [](PosteWord&, const ObjetPtr&, const ObjetPtr& d) { d->call(u"SaveAs", {u"C:\\Cours\\Copie.doc"}); }, true},
+        {"Quit", [](PosteWord&, const ObjetPtr& w, const ObjetPtr&) { w->call(u"Quit", {0}); }, true},
+        {"closed by the learner",
+         [&](PosteWord& p, const ObjetPtr& w, const ObjetPtr&) { instance(p, w).fermeParApprenant(); }, true},
+        {"process gone", [&](PosteWord& p, const ObjetPtr& w, const ObjetPtr&) { instance(p, w).disparait(); }, true},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.quoi);
+        racine.ecrit("Cours/K58204/Voyage à CANGO.doc", documentWordML(u"Voyage"));
+        ObjetPtr w = poste.demarreWord(false);
+        ObjetPtr d = w->get(u"Documents").objet()->call(u"Open", {Voyage}).objet();
+        const std::u16string autreCasse = u"c:\\cours\\k58204\\VOYAGE À CANGO.DOC";
+        EXPECT_EQ(numeroErreur([&] { poste.fichiers().Kill(autreCasse); }), err::PermissionRefusee);
+        EXPECT_EQ(numeroErreur([&] { poste.fichiers().Name(Voyage, u"C:\\Cours\\Autre.doc"); }),
+                  err::PermissionRefusee);
+        c.action(*this, w, d);
+        EXPECT_EQ(numeroErreur([&] { poste.fichiers().Kill(Voyage); }), c.libere ? 0 : err::PermissionRefusee);
+        EXPECT_EQ(poste.fichiers().Existe(Voyage), !c.libere);
+        poste.instance(w).disparait();  // lets its files go before the next row
+    }
+}
+
+TEST_F(DocumentsTest, UnFichierTenuParUnAutreWordNEstPasEcrase) {
+    ObjetPtr autre = poste.demarreWord(false);
+    autre->get(u"Documents").objet()->call(u"Open", {Voyage});
+    ObjetPtr d = ajoute();
+    d->get(u"Content").objet()->put(u"Text", u"Écrasé ?");
+    EXPECT_EQ(numeroErreur([&] { d->call(u"SaveAs", {Voyage}); }), EchecCommande);
+    EXPECT_EQ(sim::lireWordML(poste.fichiers().Lit(Voyage)).texte(), u"Voyage au pays des autruches.\r");
+    // Its own holder saves it.
+    ObjetPtr sien = autre->get(u"ActiveDocument").objet();
+    sien->get(u"Content").objet()->call(u"InsertAfter", {u" Fin"});
+    sien->call(u"Save");
+    EXPECT_EQ(sim::lireWordML(poste.fichiers().Lit(Voyage)).texte(), u"Voyage au pays des autruches. Fin\r");
+}
+
+// HasPassword is the password to open (SaveAs Password:=, Document.Password),
+// kept in the file; the protection's password is another one.
+TEST_F(DocumentsTest, MotDePasseALOuvertureDistinctDeLaProtection) {
+    const std::u16string secret = u"C:\\Cours\\Secret.doc";
+    ObjetPtr d = ouvre(Voyage);
+    d->call(u"Protect", {nomme(u"Type", 2), nomme(u"Password", u"protection")});
+    EXPECT_FALSE(d->get(u"HasPassword").CBool());
+    d->call(u"SaveAs", {nomme(u"FileName", secret), nomme(u"Password", u"mdp")});
+    EXPECT_TRUE(d->get(u"HasPassword").CBool());
+    d->call(u"Close");
+    EXPECT_EQ(poste.fichiers().Lit(secret).find("mdp"), std::string::npos);  // a key, not the password
+    const std::tuple<const char*, std::optional<std::u16string>, std::optional<std::u16string>, int32_t> cas[] = {
+        // PasswordDocument, what the learner types at the prompt, error
+        {"prompt cancelled", std::nullopt, std::nullopt, EchecCommande},
+        {"wrong at the prompt", std::nullopt, u"MDP", MotDePasseOuverture},
+        {"empty at the prompt", std::nullopt, u"", MotDePasseOuverture},
+        {"wrong argument, no prompt", u"faux", u"mdp", MotDePasseOuverture},
+        {"right at the prompt", std::nullopt, u"mdp", 0},
+        {"right argument", u"mdp", std::nullopt, 0},
+    };
+    for (const auto& [quoi, argument, invite, erreur] : cas) {
+        SCOPED_TRACE(quoi);
+        word().reponseMotDePasse(invite);
+        Arguments args{secret};
+        if (argument) args.push_back(nomme(u"PasswordDocument", *argument));
+        EXPECT_EQ(numeroErreur([&] { documents()->call(u"Open", args); }), erreur);
+        EXPECT_EQ(documents()->get(u"Count").CLng(), erreur == 0 ? 1 : 0);
+        if (erreur != 0) continue;
+        ObjetPtr o = app->get(u"ActiveDocument").objet();
+        EXPECT_TRUE(o->get(u"HasPassword").CBool());
+        EXPECT_EQ(o->get(u"ProtectionType").CLng(), 2);
+        o->call(u"Close");
+    }
+    // Document.Password: HasPassword at once; "" removes it, and the file opens without one.
+    word().reponseMotDePasse(std::nullopt);
+    d = documents()->call(u"Open", {secret, nomme(u"PasswordDocument", u"mdp")}).objet();
+    d->put(u"Password", u"");
+    EXPECT_FALSE(d->get(u"HasPassword").CBool());
+    d->call(u"Close", {-1});
+    d = ouvre(secret);
+    d->put(u"Password", u"autre");
+    EXPECT_TRUE(d->get(u"HasPassword").CBool());
 }
 
 }  // namespace
