@@ -21,12 +21,16 @@ std::set<std::filesystem::path>& vivants() {
     return s;
 }
 
+// Set by an interruption: the process is ending, no folder is created any more.
+bool interrompu = false;
+
 }  // namespace
 
 DossierTemporaire::DossierTemporaire(const std::string& prefixe) {
     std::string modele = (std::filesystem::temp_directory_path() / (prefixe + "-XXXXXX")).string();
     // Created and recorded under the lock: an interruption sees it or it does not exist.
     std::lock_guard<std::mutex> garde(verrou());
+    if (interrompu) throw std::runtime_error("interrompu");
     if (!mkdtemp(modele.data())) throw std::runtime_error("impossible de créer un dossier temporaire : " + modele);
     chemin_ = modele;
     vivants().insert(chemin_);
@@ -41,6 +45,7 @@ DossierTemporaire::~DossierTemporaire() {
 
 void supprimeDossiersTemporaires() {
     std::lock_guard<std::mutex> garde(verrou());
+    interrompu = true;
     for (const std::filesystem::path& d : vivants()) {
         // A grading thread may still be writing there: a few attempts.
         std::error_code ec;

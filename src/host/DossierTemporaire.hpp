@@ -21,8 +21,8 @@ private:
     std::filesystem::path chemin_;
 };
 
-// Removes every temporary folder still alive (on an interruption). Their
-// objects then remove nothing more.
+// Removes every temporary folder still alive (on an interruption); from then
+// on none is created (the constructor throws).
 void supprimeDossiersTemporaires();
 
 }  // namespace k58204::lecon
