@@ -52,7 +52,7 @@ std::string litDocumentANoter(const std::filesystem::path& chemin, std::vector<s
     if (octets.starts_with(SignatureZip))
         throw ErreurNotation(nom + " : document Word 2007 ou plus récent (.docx) : ouvrez-le dans Word et enregistrez-le au format Document XML de Word 2003");
     try {
-        (void)sim::lireWordML(octets);
+        (void)sim::lireWordML(octets, avertissements);
     } catch (const sim::ErreurWordML& e) {
         throw ErreurNotation(nom + " : pas un document WordprocessingML 2003 : " + e.what());
     }

@@ -218,6 +218,23 @@ TEST_F(Commandes, NoterUneClasse) {
     EXPECT_EQ(csv.texte.find("not gradable"), std::string::npos) << "only the CSV on standard output";
 }
 
+// What the reader dropped while the document still loaded reaches the report.
+TEST_F(Commandes, AvertissementsDuLecteur) {
+    std::ifstream f(std::string(K58204_COURS_DIR) + "/05820410.doc", std::ios::binary);
+    std::string xml((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+    const size_t corps = xml.find("<w:body>");
+    ASSERT_NE(corps, std::string::npos);
+    xml.insert(corps + 8, "<aml:annotation aml:id=\"999\" w:type=\"Word.Bookmark.End\"/>");
+    const std::string document = ecrit("orpheline.xml", xml);
+    Sortie s = lance({"noter", "110", document});
+    EXPECT_EQ(s.code, SortieEchec);
+    EXPECT_NE(s.texte.find("avertissement : fin de signet ignorée : aucun début de signet n'a l'aml:id 999"),
+              std::string::npos)
+        << s.texte;
+    const nlohmann::json j = nlohmann::json::parse(lance({"noter", "110", document, "--json", "-"}).texte);
+    ASSERT_EQ(j["documents"][0]["warnings"].size(), 1u);
+}
+
 TEST_F(Commandes, ExercicesAideEtVersion) {
     struct Cas {
         std::vector<std::string> args;
