@@ -31,6 +31,26 @@ ExpressionPtr composee(Expression::Genre genre, std::vector<ExpressionPtr> opera
     return e;
 }
 
+// Counts the nesting of the recursive rules (a parenthesis, a unary minus,
+// an argument list) so that a deep expression is an error, not a stack
+// overflow.
+class Niveau {
+public:
+    explicit Niveau(size_t& profondeur) : profondeur_(profondeur) {
+        if (++profondeur_ > ProfondeurMaxExpression) {
+            --profondeur_;
+            throw ErreurSyntaxe("expression trop imbriquée (plus de " + std::to_string(ProfondeurMaxExpression) +
+                                " niveaux de parenthèses, de signes - ou d'appels)");
+        }
+    }
+    ~Niveau() { --profondeur_; }
+    Niveau(const Niveau&) = delete;
+    Niveau& operator=(const Niveau&) = delete;
+
+private:
+    size_t& profondeur_;
+};
+
 class Analyseur {
 public:
     Analyseur(std::u16string_view texte, size_t decalage) : jetons_(decoupe(texte, decalage)) {}
@@ -160,6 +180,7 @@ private:
     }
 
     ExpressionPtr expression() {
+        Niveau niveau(profondeur_);
         std::vector<ExpressionPtr> parts{unaire()};
         while (courant().genre == G::Esperluette) {
             avance();
@@ -171,6 +192,7 @@ private:
 
     ExpressionPtr unaire() {
         if (courant().genre != G::Moins) return primaire();
+        Niveau niveau(profondeur_);
         avance();
         ExpressionPtr e = unaire();
         // A negative literal stays a literal (-1 is the Long -1).
@@ -238,6 +260,7 @@ private:
 
     std::vector<Jeton> jetons_;
     size_t pos_ = 0;
+    size_t profondeur_ = 0;
 };
 
 }  // namespace

@@ -15,12 +15,17 @@
 // the call syntax with a parenthesised first argument (Selection.TypeText ("x")).
 // Named constants (wdLine, msoBarTop, vbCr…) are resolved here; a name written
 // as a constant that the table does not know is an error, not a Word member.
-// Errors are raised as ErreurSyntaxe.
+// Errors are raised as ErreurSyntaxe; so is an expression nested deeper than
+// ProfondeurMaxExpression (parentheses, unary minus signs and argument lists
+// each count a level).
+#include <cstddef>
 #include <string_view>
 
 #include "host/Ast.hpp"
 
 namespace k58204::lecon {
+
+inline constexpr size_t ProfondeurMaxExpression = 64;
 
 // decalage: where the text starts in its line, for the columns of messages.
 Instruction analyseInstruction(std::u16string_view ligne, size_t decalage = 0);

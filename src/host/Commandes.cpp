@@ -1,18 +1,26 @@
 #include "host/Commandes.hpp"
 
+#include <unistd.h>
+
+#include <charconv>
 #include <fstream>
-#include <map>
+#include <iostream>
+#include <memory>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <CLI/CLI.hpp>
 
+#include "host/Catalogue.hpp"
 #include "host/Cours.hpp"
 #include "host/DossierTemporaire.hpp"
 #include "host/Hote.hpp"
 #include "host/LecteurScript.hpp"
 #include "host/Notation.hpp"
+#include "host/NotationClasse.hpp"
+#include "host/Version.hpp"
 
 namespace k58204::lecon {
 
@@ -27,10 +35,71 @@ struct ArgumentsLecon {
 };
 
 struct ArgumentsNoter {
-    int exercice = 0;
-    std::string document;
+    std::string exercice;
+    std::vector<std::string> documents;
     std::string cours;
+    unsigned taches = 0;  // 0: the machine's cores
+    std::string json;
+    std::string csv;
 };
+
+struct ArgumentsExercices {
+    std::string exercice;
+    bool json = false;
+};
+
+// An output named on the command line: "-" is standard output; a file is
+// opened (and so checked) before anything runs.
+class Destination {
+public:
+    // Empty when the file cannot be written.
+    static std::optional<Destination> ouvre(const std::string& chemin, std::ostream& sortie) {
+        Destination d;
+        d.chemin_ = chemin;
+        if (chemin == "-") {
+            d.flux_ = &sortie;
+            return d;
+        }
+        std::error_code ec;
+        if (std::filesystem::is_directory(chemin, ec)) return std::nullopt;
+        d.fichier_ = std::make_unique<std::ofstream>(chemin, std::ios::binary | std::ios::trunc);
+        if (!*d.fichier_) return std::nullopt;
+        d.flux_ = d.fichier_.get();
+        return d;
+    }
+    bool standard() const { return chemin_ == "-"; }
+    std::ostream& flux() { return *flux_; }
+    // False when writing failed.
+    bool termine() {
+        flux_->flush();
+        return static_cast<bool>(*flux_);
+    }
+
+private:
+    std::string chemin_;
+    std::unique_ptr<std::ofstream> fichier_;
+    std::ostream* flux_ = nullptr;
+};
+
+std::optional<Destination> destination(const std::string& chemin, const char* quoi, std::ostream& sortie,
+                                       std::ostream& erreurs) {
+    auto d = Destination::ouvre(chemin, sortie);
+    if (!d) erreurs << chemin << " : impossible d'écrire le rapport " << quoi << " à cet endroit\n";
+    return d;
+}
+
+std::string enJsonTexte(const nlohmann::json& j) {
+    return j.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
+}
+
+// Exercise numbers are decimal whatever their leading zeros ("0110" is 110).
+std::optional<int32_t> numeroExercice(const std::string& texte) {
+    if (texte.empty() || texte.size() > 9) return std::nullopt;
+    int32_t n = 0;
+    auto [fin, ec] = std::from_chars(texte.data(), texte.data() + texte.size(), n, 10);
+    if (ec != std::errc() || fin != texte.data() + texte.size()) return std::nullopt;
+    return n;
+}
 
 Cours coursDe(const std::string& option) {
     return Cours(option.empty() ? dossierCoursParDefaut() : std::filesystem::path(option));
@@ -45,6 +114,9 @@ std::filesystem::path racineDuScript(const std::filesystem::path& racine, size_t
 }
 
 int lecon(const ArgumentsLecon& a, std::ostream& sortie, std::ostream& erreurs) {
+    std::optional<Destination> json;
+    if (!a.json.empty() && !(json = destination(a.json, "JSON", sortie, erreurs))) return SortieUsage;
+
     const Cours cours = coursDe(a.cours);
     std::vector<std::filesystem::path> chemins(a.scripts.begin(), a.scripts.end());
     if (chemins.empty()) chemins = cours.lecons();
@@ -54,17 +126,21 @@ int lecon(const ArgumentsLecon& a, std::ostream& sortie, std::ostream& erreurs) 
     }
 
     // Every script is read before anything runs.
+    Rapport rapport;
     std::vector<Script> scripts;
-    std::vector<std::string> fautes;
     for (const auto& chemin : chemins) {
         try {
             scripts.push_back(litScript(chemin));
         } catch (const ErreurScript& e) {
-            fautes.insert(fautes.end(), e.erreurs().begin(), e.erreurs().end());
+            rapport.erreursScript.insert(rapport.erreursScript.end(), e.erreurs().begin(), e.erreurs().end());
         }
     }
-    if (!fautes.empty()) {
-        for (const std::string& f : fautes) erreurs << f << "\n";
+    if (!rapport.erreursScript.empty()) {
+        for (const std::string& f : rapport.erreursScript) erreurs << abrege(f) << "\n";
+        if (json) {
+            json->flux() << enJsonTexte(enJson(rapport));
+            json->termine();
+        }
         return SortieUsage;
     }
 
@@ -83,7 +159,6 @@ int lecon(const ArgumentsLecon& a, std::ostream& sortie, std::ostream& erreurs) 
         return SortieUsage;
     }
 
-    Rapport rapport;
     const Hote hote(cours, OptionsHote{a.trace});
     for (size_t i = 0; i < scripts.size(); ++i) {
         const std::filesystem::path c = racineDuScript(racine, i, scripts[i].fichier);
@@ -100,11 +175,10 @@ int lecon(const ArgumentsLecon& a, std::ostream& sortie, std::ostream& erreurs) 
         }
     }
 
-    ecritTexte(sortie, rapport);
-    if (!a.json.empty()) {
-        std::ofstream f(a.json, std::ios::binary);
-        f << enJson(rapport).dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << "\n";
-        if (!f) {
+    if (!json || !json->standard()) ecritTexte(sortie, rapport);
+    if (json) {
+        json->flux() << enJsonTexte(enJson(rapport));
+        if (!json->termine()) {
             erreurs << a.json << " : impossible d'écrire le rapport JSON\n";
             return SortieUsage;
         }
@@ -112,29 +186,120 @@ int lecon(const ArgumentsLecon& a, std::ostream& sortie, std::ostream& erreurs) 
     return rapport.echoues() == 0 ? SortieReussie : SortieEchec;
 }
 
+// "[#######.............] 7/20" on one line of the terminal, redrawn.
+void progression(std::ostream& os, size_t faits, size_t total) {
+    constexpr size_t Largeur = 30;
+    const size_t pleins = total ? faits * Largeur / total : Largeur;
+    os << "\r[" << std::string(pleins, '#') << std::string(Largeur - pleins, '.') << "] " << faits << "/" << total
+       << (faits == total ? "\n" : "") << std::flush;
+}
+
 int noter(const ArgumentsNoter& a, std::ostream& sortie, std::ostream& erreurs) {
-    const Cours cours = coursDe(a.cours);
-    try {
-        DossierTemporaire racine("k58204-noter");
-        Notation n = note(cours, a.exercice, a.document, racine.chemin());
-        sortie << "exercice " << n.exercice << " : " << texte(n.verdict) << "\n";
-        if (!n.note.empty()) sortie << "note : " << n.note << "\n";
-        sortie << (n.reussi() ? "réussi" : "non réussi") << "\n";
-        return n.reussi() ? SortieReussie : SortieEchec;
-    } catch (const ErreurNotation& e) {
-        erreurs << "exercice " << a.exercice << " : " << e.what() << "\n";
-        return SortieUsage;
-    } catch (const std::exception& e) {
-        erreurs << e.what() << "\n";
+    const std::optional<int32_t> exercice = numeroExercice(a.exercice);
+    if (!exercice) {
+        erreurs << "numéro d'exercice « " << a.exercice << " » : un nombre décimal de 101 à 124 est attendu\n";
         return SortieUsage;
     }
+    try {
+        verifieNotable(*exercice);
+    } catch (const ErreurNotation& e) {
+        erreurs << "exercice " << *exercice << " : " << e.what() << "\n";
+        return SortieUsage;
+    }
+    std::optional<Destination> json, csv;
+    if (!a.json.empty() && !(json = destination(a.json, "JSON", sortie, erreurs))) return SortieUsage;
+    if (!a.csv.empty() && !(csv = destination(a.csv, "CSV", sortie, erreurs))) return SortieUsage;
+    if (json && csv && json->standard() && csv->standard()) {
+        erreurs << "--json - et --csv - : un seul rapport peut aller sur la sortie standard\n";
+        return SortieUsage;
+    }
+
+    const Cours cours = coursDe(a.cours);
+    std::vector<std::filesystem::path> entrees(a.documents.begin(), a.documents.end());
+    const std::vector<std::filesystem::path> documents = documentsANoter(entrees);
+
+    OptionsClasse options;
+    options.taches = a.taches ? a.taches : std::max(1u, std::thread::hardware_concurrency());
+    if (documents.size() > DocumentsSansProgression && &erreurs == &std::cerr && isatty(STDERR_FILENO))
+        options.progression = [&erreurs](size_t faits, size_t total) { progression(erreurs, faits, total); };
+    const std::vector<ResultatDocument> resultats = noteClasse(cours, *exercice, documents, options);
+
+    const bool texteSurSortie = !(json && json->standard()) && !(csv && csv->standard());
+    if (texteSurSortie) ecritTexte(sortie, resultats);
+    if (json) {
+        json->flux() << enJsonTexte(enJson(resultats, VersionK58204));
+        if (!json->termine()) {
+            erreurs << a.json << " : impossible d'écrire le rapport JSON\n";
+            return SortieUsage;
+        }
+    }
+    if (csv) {
+        ecritCsv(csv->flux(), resultats);
+        if (!csv->termine()) {
+            erreurs << a.csv << " : impossible d'écrire le rapport CSV\n";
+            return SortieUsage;
+        }
+    }
+    return codeDeSortie(resultats);
 }
+
+nlohmann::json enJson(const FicheExercice& f) {
+    nlohmann::json codes = nlohmann::json::array();
+    for (const MessageCode& m : f.codes) {
+        nlohmann::json c{{"code", m.code}, {"message", m.message}};
+        if (!m.indice.empty()) c["conseil"] = m.indice;
+        if (m.bravo) c["bravo"] = true;
+        codes.push_back(std::move(c));
+    }
+    return {{"exercise", f.numero}, {"title", f.titre}, {"codes", codes}};
+}
+
+int exercices(const ArgumentsExercices& a, std::ostream& sortie, std::ostream& erreurs) {
+    std::vector<const FicheExercice*> fiches;
+    if (a.exercice.empty()) {
+        for (const FicheExercice& f : fichesExercices()) fiches.push_back(&f);
+    } else {
+        const std::optional<int32_t> n = numeroExercice(a.exercice);
+        const FicheExercice* f = n ? fiche(*n) : nullptr;
+        if (!f) {
+            erreurs << "exercice « " << a.exercice << " » inconnu : le cours va de 101 à 124\n";
+            return SortieUsage;
+        }
+        fiches.push_back(f);
+    }
+    if (a.json) {
+        nlohmann::json liste = nlohmann::json::array();
+        for (const FicheExercice* f : fiches) liste.push_back(enJson(*f));
+        sortie << enJsonTexte(liste);
+        return SortieReussie;
+    }
+    for (const FicheExercice* f : fiches) {
+        sortie << f->numero << "  " << f->titre << "\n";
+        for (const MessageCode& m : f->codes) {
+            sortie << "    " << m.code << "  " << m.message << "\n";
+            if (!m.indice.empty()) sortie << "       conseil : " << m.indice << "\n";
+        }
+    }
+    return SortieReussie;
+}
+
+constexpr char Exemples[] = R"(
+Examples:
+  k58204 lecon                              the course's whole lesson
+  k58204 lecon cours/lecon-110-113.lecon --trace
+  k58204 noter 110 copie.xml                one document, graded as exercise 110
+  k58204 noter 110 classe/ -j 4 --json notes.json --csv notes.csv
+  k58204 exercices 115                      what 115 asks and what its codes mean
+  k58204 help noter
+)";
 
 }  // namespace
 
 int principal(int argc, const char* const* argv, std::ostream& sortie, std::ostream& erreurs) {
     CLI::App app{"k58204: the training host on the simulated Word 2003 (runs lessons, grades saved documents)", "k58204"};
     app.require_subcommand(1);
+    app.set_version_flag("--version", std::string("k58204 ") + VersionK58204);
+    app.footer(Exemples);
 
     ArgumentsLecon l;
     CLI::App* cmdLecon = app.add_subcommand("lecon", "run lesson scripts (by default the course's whole lesson)");
@@ -142,13 +307,32 @@ int principal(int argc, const char* const* argv, std::ostream& sortie, std::ostr
     cmdLecon->add_option("--cours", l.cours, "course folder (source documents and lesson scripts)");
     cmdLecon->add_option("--racine", l.racine, "folder that holds drive C: of each script (kept after the run)");
     cmdLecon->add_flag("--trace", l.trace, "print the automation calls the module makes during each host step");
-    cmdLecon->add_option("--json", l.json, "also write the report as JSON to this file");
+    cmdLecon->add_option("--json", l.json, "also write the report as JSON to this file (- for standard output)");
+    cmdLecon->footer("\nExamples:\n  k58204 lecon\n  k58204 lecon mon-essai.lecon --racine /tmp/essai --json rapport.json\n");
 
     ArgumentsNoter n;
-    CLI::App* cmdNoter = app.add_subcommand("noter", "grade a saved document as the working document of an exercise");
-    cmdNoter->add_option("N", n.exercice, "exercise number (101 to 124)")->required();
-    cmdNoter->add_option("DOCUMENT", n.document, "WordprocessingML document (a path on this machine)")->required();
+    CLI::App* cmdNoter = app.add_subcommand("noter", "grade saved documents as the working document of an exercise");
+    cmdNoter->add_option("N", n.exercice, "exercise number (101 to 124, decimal)")->required();
+    cmdNoter->add_option("DOCUMENT", n.documents,
+                         "WordprocessingML documents, or folders (their *.doc and *.xml files)")
+        ->required();
     cmdNoter->add_option("--cours", n.cours, "course folder (source documents)");
+    cmdNoter->add_option("-j,--jobs", n.taches, "documents graded at once (default: the machine's cores)")
+        ->check(CLI::Range(1u, 256u));
+    cmdNoter->add_option("--json", n.json, "write the results as JSON to this file (- for standard output)");
+    cmdNoter->add_option("--csv", n.csv, "write the results as CSV to this file (- for standard output)");
+    cmdNoter->footer(
+        "\nExit codes: 0 every document passed, 1 one did not, 2 usage error or no document could be graded.\n"
+        "Examples:\n  k58204 noter 110 copie.xml\n  k58204 noter 0110 classe/ -j 2 --json - > notes.json\n");
+
+    ArgumentsExercices x;
+    CLI::App* cmdExercices = app.add_subcommand("exercices", "list the exercises, their titles and their codes");
+    cmdExercices->add_option("N", x.exercice, "only this exercise");
+    cmdExercices->add_flag("--json", x.json, "as JSON");
+
+    std::string sujet;
+    CLI::App* cmdAide = app.add_subcommand("help", "help on k58204 or on one of its commands");
+    cmdAide->add_option("COMMAND", sujet, "lecon, noter or exercices");
 
     try {
         app.parse(argc, argv);
@@ -159,7 +343,20 @@ int principal(int argc, const char* const* argv, std::ostream& sortie, std::ostr
         return SortieUsage;
     }
     if (cmdLecon->parsed()) return lecon(l, sortie, erreurs);
-    return noter(n, sortie, erreurs);
+    if (cmdNoter->parsed()) return noter(n, sortie, erreurs);
+    if (cmdExercices->parsed()) return exercices(x, sortie, erreurs);
+    if (sujet.empty()) {
+        sortie << app.help();
+        return SortieReussie;
+    }
+    for (CLI::App* c : {cmdLecon, cmdNoter, cmdExercices}) {
+        if (c->get_name() == sujet) {
+            sortie << c->help();
+            return SortieReussie;
+        }
+    }
+    erreurs << "commande « " << sujet << " » inconnue (lecon, noter, exercices)\n";
+    return SortieUsage;
 }
 
 }  // namespace k58204::lecon

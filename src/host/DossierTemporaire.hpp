@@ -1,6 +1,7 @@
 #pragma once
 // A fresh folder under the system's temporary folder, removed with its
-// content when the object goes.
+// content when the object goes. Every such folder alive is also known to
+// the process, so that an interruption (see Interruption.hpp) removes it too.
 #include <filesystem>
 #include <string>
 
@@ -19,5 +20,9 @@ public:
 private:
     std::filesystem::path chemin_;
 };
+
+// Removes every temporary folder still alive (on an interruption); from then
+// on none is created (the constructor throws).
+void supprimeDossiersTemporaires();
 
 }  // namespace k58204::lecon

@@ -298,6 +298,11 @@ Script analyseScript(std::string_view contenu, const std::string& fichier) {
     bool apresEtapeQuiPeutLever = false;
     int numero = 0;
     while (!contenu.empty() || numero == 0) {
+        if (erreurs.size() >= ErreursMaxScript) {
+            erreurs.push_back(fichier + ":" + std::to_string(numero + 1) + ": " + std::to_string(ErreursMaxScript) +
+                              " erreurs : lecture du script arrêtée");
+            break;
+        }
         ++numero;
         size_t fin = contenu.find('\n');
         std::string_view brute = contenu.substr(0, fin);
@@ -331,6 +336,9 @@ Script litScript(const std::filesystem::path& chemin) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(chemin, ec))
         throw ErreurScript({chemin.string() + ": fichier introuvable ou illisible"});
+    if (const auto taille = std::filesystem::file_size(chemin, ec); !ec && taille > TailleMaxScript)
+        throw ErreurScript({chemin.string() + ": script de " + std::to_string(taille) + " octets, plus que les " +
+                            std::to_string(TailleMaxScript) + " permis"});
     std::ifstream f(chemin, std::ios::binary);
     std::ostringstream contenu;
     if (f) contenu << f.rdbuf();

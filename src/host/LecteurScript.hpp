@@ -24,13 +24,18 @@ private:
     std::vector<std::string> erreurs_;
 };
 
+// A script larger than this is refused unread (the course's are a few kB).
+inline constexpr size_t TailleMaxScript = 1024 * 1024;
+// Reading stops after this many mistakes, the last line saying so.
+inline constexpr size_t ErreursMaxScript = 50;
+
 // Host steps are the lower-case keywords exercice, teste, fermer, quitter,
 // attendu, verifie (in any case); desktop steps start with "!". Any other
 // line is a VBA statement, and must start with a member of Word: a line whose
 // first word is written all in lower case is taken for a misspelt step.
 Script analyseScript(std::string_view contenu, const std::string& fichier);
-// Reads the file (a UTF-8 byte order mark is skipped); an unreadable file is
-// an ErreurScript too.
+// Reads the file (a UTF-8 byte order mark is skipped); an unreadable file,
+// or one larger than TailleMaxScript, is an ErreurScript too.
 Script litScript(const std::filesystem::path& chemin);
 
 // The line without its comment ("#" or "'" outside a string literal).

@@ -1,6 +1,8 @@
 #include "host/Notation.hpp"
 
 #include "exercises/Questions.hpp"
+#include "host/Catalogue.hpp"
+#include "host/ExamenDocument.hpp"
 #include "host/LectureVerdict.hpp"
 #include "module/Module.hpp"
 #include "sim/Poste.hpp"
@@ -27,9 +29,13 @@ GenreExercice genre(int32_t exercice) {
     }
 }
 
-bool Notation::reussi() const {
-    if (!verdict.erreurs.empty() || verdict.erreurGenerale.value_or(true)) return false;
-    return verdict.causeErreur.value_or(u"?").empty() || verdict.bravoNuance.value_or(false);
+bool Notation::reussi() const { return lis(exercice, verdict).reussi; }
+
+void verifieNotable(int32_t exercice) {
+    if (exercice < 101 || exercice > 124)
+        throw ErreurNotation("numéro d'exercice " + std::to_string(exercice) + " hors de 101 à 124");
+    GenreExercice g = genre(exercice);
+    if (g.nature == NatureExercice::SansDocument) throw ErreurNotation(g.note);
 }
 
 namespace {
@@ -56,16 +62,10 @@ std::optional<word::Document> documentOuvert(const word::Application& word, cons
 
 Notation note(const Cours& cours, int32_t exercice, const std::filesystem::path& document,
               const std::filesystem::path& racine) {
-    if (exercice < 101 || exercice > 124)
-        throw ErreurNotation("numéro d'exercice " + std::to_string(exercice) + " hors de 101 à 124");
-    GenreExercice g = genre(exercice);
-    if (g.nature == NatureExercice::SansDocument) throw ErreurNotation(g.note);
-    std::string octets;
-    try {
-        octets = litFichier(document);
-    } catch (const std::exception& e) {
-        throw ErreurNotation(e.what());
-    }
+    verifieNotable(exercice);
+    const GenreExercice g = genre(exercice);
+    std::vector<std::string> avertissements;
+    const std::string octets = litDocumentANoter(document, avertissements);
 
     sim::Poste poste(racine);
     Module module(poste.plateforme());
@@ -75,6 +75,7 @@ Notation note(const Cours& cours, int32_t exercice, const std::filesystem::path&
     Notation n;
     n.exercice = exercice;
     n.note = g.note;
+    n.avertissements = std::move(avertissements);
     try {
         if (!cours.place(exercice, dossier, poste.fichiers()))
             throw ErreurNotation("le cours (" + cours.dossier().string() + ") n'a pas le document source de l'exercice " +
@@ -89,7 +90,7 @@ Notation note(const Cours& cours, int32_t exercice, const std::filesystem::path&
         module.TestePoint();
         n.verdict = litVerdict(module);
     } catch (const Erreur& e) {
-        throw ErreurNotation(decrit(e));
+        throw ErreurNotation(document.string() + " : le document n'a pas pu être noté : " + decrit(e));
     }
     // The verdict is read; how Word ends does not change it.
     try {

@@ -16,6 +16,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "host/Cours.hpp"
 #include "host/Rapport.hpp"
@@ -51,14 +52,20 @@ struct Notation {
     int32_t exercice = 0;
     Verdict verdict;
     std::string note;  // empty for an exercise judged on the document alone
-    // No general error, and no fault code (or the best outcome, a code with
-    // BravoNuance, of exercises 112 and 119).
+    std::vector<std::string> avertissements;  // what the reader noticed in the document
+    // As the verdict catalogue reads it: no general error, and no fault code
+    // (or the best outcome of 112 and 119, "C" with BravoNuance).
     bool reussi() const;
 };
 
+// ErreurNotation when no document can be graded as exercise `exercice`
+// (out of 101 to 124, or without a working document).
+void verifieNotable(int32_t exercice);
+
 // Grades `document` (a Linux path to a WordprocessingML file) as the working
 // document of `exercice`, on a machine whose drive C: is `racine` (it must
-// exist and should be empty).
+// exist and should be empty). A file that is not a WordprocessingML document
+// is refused before the machine starts, its own path in the message.
 Notation note(const Cours& cours, int32_t exercice, const std::filesystem::path& document,
               const std::filesystem::path& racine);
 

@@ -1,9 +1,18 @@
 #include "host/Rapport.hpp"
 
+#include "host/Catalogue.hpp"
 #include "host/Surcharge.hpp"
 #include "word/Texte.hpp"
 
 namespace k58204::lecon {
+
+std::string abrege(const std::string& texte, size_t maximum) {
+    if (texte.size() <= maximum) return texte;
+    size_t n = maximum;
+    // Not inside a UTF-8 sequence.
+    while (n > 0 && (static_cast<unsigned char>(texte[n]) & 0xC0) == 0x80) --n;
+    return texte.substr(0, n) + "… (" + std::to_string(texte.size()) + " octets)";
+}
 
 std::string enScript(bool b) { return b ? "True" : "False"; }
 
@@ -23,9 +32,9 @@ std::string texte(const Verdict& v) {
     std::string s;
     auto ajoute = [&](const std::string& morceau) { s += (s.empty() ? "" : " ") + morceau; };
     if (v.erreurGenerale) ajoute("ErreurGenerale=" + enScript(*v.erreurGenerale));
-    if (v.causeErreur) ajoute("CauseErreur=" + enScript(*v.causeErreur));
+    if (v.causeErreur) ajoute("CauseErreur=" + abrege(enScript(*v.causeErreur)));
     if (v.bravoNuance) ajoute("BravoNuance=" + enScript(*v.bravoNuance));
-    if (v.complement) ajoute("Complement=" + enScript(*v.complement));
+    if (v.complement) ajoute("Complement=" + abrege(enScript(*v.complement)));
     for (const std::string& e : v.erreurs) ajoute("[" + e + "]");
     return s;
 }
@@ -49,19 +58,22 @@ void ecritTexte(std::ostream& os, const Rapport& rapport) {
             std::visit(Surcharge{
                            [&](const evenement::Teste& t) {
                                os << t.position << "  exercice " << t.exercice << " : " << texte(t.verdict) << "\n";
+                               const Lecture l = lis(t.exercice, t.verdict);
+                               os << "      " << (l.reussi ? "réussi" : "non réussi") << " : " << abrege(l.message) << "\n";
+                               if (!l.reussi && !l.indice.empty()) os << "      conseil : " << l.indice << "\n";
                            },
                            [&](const evenement::Controle& c) {
-                               os << (c.tenu ? "  ok     " : "  ÉCHEC  ") << c.position << "  " << c.ligne;
-                               if (!c.tenu) os << "  --  " << c.raison;
+                               os << (c.tenu ? "  ok     " : "  ÉCHEC  ") << c.position << "  " << abrege(c.ligne);
+                               if (!c.tenu) os << "  --  " << abrege(c.raison);
                                os << "\n";
                            },
                            [&](const evenement::Echec& e) {
-                               os << "ÉCHEC  " << e.position << "  " << e.ligne << "  --  " << e.raison << "\n";
+                               os << "ÉCHEC  " << e.position << "  " << abrege(e.ligne) << "  --  " << abrege(e.raison) << "\n";
                            },
                            [&](const evenement::Appels& a) {
-                               os << "  " << a.position << "  " << a.etape << " : " << a.appels.size()
+                               os << "  " << a.position << "  " << abrege(a.etape) << " : " << a.appels.size()
                                   << (a.appels.size() > 1 ? " appels" : " appel") << "\n";
-                               for (const std::string& l : a.appels) os << "      " << l << "\n";
+                               for (const std::string& l : a.appels) os << "      " << abrege(l) << "\n";
                            },
                        },
                        e);
@@ -75,16 +87,33 @@ void ecritTexte(std::ostream& os, const Rapport& rapport) {
 nlohmann::json enJson(const Verdict& v) {
     nlohmann::json j = nlohmann::json::object();
     if (v.erreurGenerale) j["ErreurGenerale"] = *v.erreurGenerale;
-    if (v.causeErreur) j["CauseErreur"] = versUtf8(*v.causeErreur);
+    if (v.causeErreur) j["CauseErreur"] = abrege(versUtf8(*v.causeErreur));
     if (v.bravoNuance) j["BravoNuance"] = *v.bravoNuance;
     if (v.complement) {
         nlohmann::json liste = nlohmann::json::array();
-        for (const std::u16string& c : *v.complement) liste.push_back(versUtf8(c));
+        for (const std::u16string& c : *v.complement) liste.push_back(abrege(versUtf8(c)));
         j["Complement"] = liste;
     }
     if (!v.erreurs.empty()) j["erreurs"] = v.erreurs;
     return j;
 }
+
+void ajouteLecture(nlohmann::json& j, const Lecture& l) {
+    j["code"] = abrege(l.code);
+    j["general"] = l.general;
+    j["message"] = l.message;
+    if (!l.indice.empty()) j["conseil"] = l.indice;
+    j["passed"] = l.reussi;
+}
+
+namespace {
+std::vector<std::string> abreges(const std::vector<std::string>& lignes) {
+    std::vector<std::string> r;
+    r.reserve(lignes.size());
+    for (const std::string& l : lignes) r.push_back(abrege(l));
+    return r;
+}
+}  // namespace
 
 nlohmann::json enJson(const Rapport& rapport) {
     nlohmann::json scripts = nlohmann::json::array();
@@ -94,28 +123,30 @@ nlohmann::json enJson(const Rapport& rapport) {
             evenements.push_back(std::visit(
                 Surcharge{
                     [](const evenement::Teste& t) {
-                        return nlohmann::json{{"type", "teste"},
-                                              {"position", t.position},
-                                              {"exercice", t.exercice},
-                                              {"verdict", enJson(t.verdict)}};
+                        nlohmann::json j{{"type", "teste"},
+                                         {"position", t.position},
+                                         {"exercice", t.exercice},
+                                         {"verdict", enJson(t.verdict)}};
+                        ajouteLecture(j, lis(t.exercice, t.verdict));
+                        return j;
                     },
                     [](const evenement::Controle& c) {
                         return nlohmann::json{{"type", "controle"},
                                               {"position", c.position},
-                                              {"ligne", c.ligne},
+                                              {"ligne", abrege(c.ligne)},
                                               {"tenu", c.tenu},
-                                              {"raison", c.raison}};
+                                              {"raison", abrege(c.raison)}};
                     },
                     [](const evenement::Echec& e) {
                         return nlohmann::json{
-                            {"type", "echec"}, {"position", e.position}, {"ligne", e.ligne}, {"raison", e.raison}};
+                            {"type", "echec"}, {"position", e.position}, {"ligne", abrege(e.ligne)}, {"raison", abrege(e.raison)}};
                     },
                     [](const evenement::Appels& a) {
                         return nlohmann::json{{"type", "appels"},
                                               {"position", a.position},
-                                              {"etape", a.etape},
+                                              {"etape", abrege(a.etape)},
                                               {"nombre", a.appels.size()},
-                                              {"appels", a.appels}};
+                                              {"appels", abreges(a.appels)}};
                     },
                 },
                 e));
@@ -126,7 +157,9 @@ nlohmann::json enJson(const Rapport& rapport) {
                            {"nonJoues", script.nonJoues},
                            {"evenements", evenements}});
     }
-    return {{"scripts", scripts}, {"reussis", rapport.reussis()}, {"echoues", rapport.echoues()}};
+    nlohmann::json j{{"scripts", scripts}, {"reussis", rapport.reussis()}, {"echoues", rapport.echoues()}};
+    if (!rapport.erreursScript.empty()) j["erreursScript"] = abreges(rapport.erreursScript);
+    return j;
 }
 
 }  // namespace k58204::lecon

@@ -79,13 +79,25 @@ struct RapportScript {
 
 struct Rapport {
     std::vector<RapportScript> scripts;
+    // The mistakes found while reading the scripts ("fichier:ligne: …"); when
+    // there are any, nothing ran.
+    std::vector<std::string> erreursScript;
     int32_t reussis() const;
     int32_t echoues() const;
 };
 
-// The report for a person; the last line is "N passed, N failed".
+// Reports shorten every text that comes from a script or a document to this
+// many bytes, then say how long it was: "début… (52428800 octets)".
+inline constexpr size_t TexteMaxRapport = 200;
+std::string abrege(const std::string& texte, size_t maximum = TexteMaxRapport);
+
+// The report for a person; the last line is "N passed, N failed". Under each
+// verdict, what it means for the learner (the verdict catalogue).
 void ecritTexte(std::ostream& os, const Rapport& rapport);
 nlohmann::json enJson(const Rapport& rapport);
 nlohmann::json enJson(const Verdict& verdict);
+struct Lecture;
+// Adds "code", "general", "message", "conseil" (when there is one) and "passed".
+void ajouteLecture(nlohmann::json& j, const Lecture& lecture);
 
 }  // namespace k58204::lecon

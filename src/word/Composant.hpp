@@ -1,4 +1,5 @@
 #pragma once
+#include <atomic>
 #include <cstdint>
 
 namespace k58204 {
@@ -6,6 +7,8 @@ namespace k58204 {
 // Word's measurement unit (Options.MeasurementUnit) as the most recent saving
 // of the learner's settings found it; 0 until then. Shared by the whole
 // component: written when the settings are saved, read by the page-setup check.
-inline int32_t glUniteMesure = 0;
+// Atomic because a host may run several modules at once on its threads (the
+// command-line host grades documents in parallel, each on its own machine).
+inline std::atomic<int32_t> glUniteMesure{0};
 
 }  // namespace k58204

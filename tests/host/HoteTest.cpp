@@ -24,7 +24,7 @@ RapportScript joue(const std::string& texte, OptionsHote options = {}) {
 
 std::string enTexte(const RapportScript& r) {
     std::ostringstream os;
-    ecritTexte(os, Rapport{{r}});
+    ecritTexte(os, Rapport{{r}, {}});
     return os.str();
 }
 

@@ -6,6 +6,7 @@
 
 #include <fstream>
 
+#include "host/AnalyseurVba.hpp"
 #include "host/LecteurScript.hpp"
 #include "word/Texte.hpp"
 
@@ -98,6 +99,98 @@ TEST(LecteurScript, LitUnFichierEtSignaleUnFichierAbsent) {
     EXPECT_EQ(litScript(chemin).etapes.at(1).position.fichier, chemin.string());
     std::filesystem::remove(chemin);
     EXPECT_THROW(litScript(chemin), ErreurScript);
+}
+
+}  // namespace
+}  // namespace k58204::lecon
+
+namespace k58204::lecon {
+namespace {
+
+// Deep nesting is a file:line error, at the documented depth, whatever nests.
+TEST(LecteurScript, ImbricationBornee) {
+    auto repete = [](const std::string& s, size_t n) {
+        std::string r;
+        for (size_t i = 0; i < n; ++i) r += s;
+        return r;
+    };
+    struct Cas {
+        std::string nom;
+        std::string ligne;
+        bool refuse;
+    };
+    const size_t m = ProfondeurMaxExpression;
+    for (const Cas& c : std::vector<Cas>{
+             // The expression itself is one level; each parenthesis adds one.
+             {"parenthèses à la limite", "verifie " + repete("(", m - 1) + "1" + repete(")", m - 1) + " = 1", false},
+             {"parenthèses au-delà", "verifie " + repete("(", m) + "1" + repete(")", m) + " = 1", true},
+             {"40000 parenthèses", "verifie " + repete("(", 40000) + "1" + repete(")", 40000) + " = 1", true},
+             {"signes moins à la limite", "verifie " + repete("-", m - 1) + "1 = 1", false},
+             {"40000 signes moins", "verifie " + repete("-", 40000) + "1 = 1", true},
+             {"Chr imbriqués", "verifie " + repete("Chr(", 40000) + "65" + repete(")", 40000) + " = \"A\"", true},
+             {"appels de membres imbriqués",
+              "ActiveDocument.Bookmarks(" + repete("Documents(", 40000) + "1" + repete(")", 40000) + ").Select", true},
+         }) {
+        SCOPED_TRACE(c.nom);
+        if (!c.refuse) {
+            EXPECT_NO_THROW(analyseScript(c.ligne + "\n", "t.lecon"));
+            continue;
+        }
+        try {
+            analyseScript("exercice 110\n" + c.ligne + "\n", "t.lecon");
+            ADD_FAILURE() << "accepted";
+        } catch (const ErreurScript& e) {
+            ASSERT_EQ(e.erreurs().size(), 1u);
+            EXPECT_EQ(e.erreurs()[0].rfind("t.lecon:2: ", 0), 0u) << e.erreurs()[0];
+            EXPECT_NE(e.erreurs()[0].find("trop imbriquée"), std::string::npos) << e.erreurs()[0];
+        }
+    }
+}
+
+// A million bad lines give a bounded list of errors, the last one saying
+// reading stopped; the limit itself is not reported as stopped.
+TEST(LecteurScript, NombreDErreursBorne) {
+    struct Cas {
+        size_t lignes;
+        size_t erreurs;
+    };
+    for (const Cas& c : std::vector<Cas>{{ErreursMaxScript, ErreursMaxScript},
+                                         {ErreursMaxScript + 1, ErreursMaxScript + 1},
+                                         {1000000, ErreursMaxScript + 1}}) {
+        std::string script;
+        for (size_t i = 0; i < c.lignes; ++i) script += "zzz\n";
+        try {
+            analyseScript(script, "t.lecon");
+            ADD_FAILURE();
+        } catch (const ErreurScript& e) {
+            EXPECT_EQ(e.erreurs().size(), c.erreurs) << c.lignes;
+            const bool arrete = e.erreurs().back().find("lecture du script arrêtée") != std::string::npos;
+            EXPECT_EQ(arrete, c.lignes > ErreursMaxScript) << c.lignes;
+            if (arrete) {
+                EXPECT_EQ(e.erreurs().back().rfind("t.lecon:" + std::to_string(ErreursMaxScript + 1) + ": ", 0), 0u);
+            }
+        }
+    }
+}
+
+TEST(LecteurScript, TailleBornee) {
+    const auto dossier = std::filesystem::temp_directory_path() / "k58204-taille-test";
+    std::filesystem::create_directories(dossier);
+    for (size_t taille : {TailleMaxScript, TailleMaxScript + 1}) {
+        const auto chemin = dossier / "s.lecon";
+        std::ofstream(chemin, std::ios::binary) << std::string(taille - 1, '#') << "\n";
+        if (taille <= TailleMaxScript) {
+            EXPECT_NO_THROW(litScript(chemin));
+        } else {
+            try {
+                litScript(chemin);
+                ADD_FAILURE();
+            } catch (const ErreurScript& e) {
+                EXPECT_NE(e.erreurs().at(0).find("plus que les"), std::string::npos) << e.erreurs()[0];
+            }
+        }
+    }
+    std::filesystem::remove_all(dossier);
 }
 
 }  // namespace

@@ -1,0 +1,49 @@
+#pragma once
+// The report of a class's documents graded as one exercise: one result per
+// document and a summary, as text for a person, JSON for a program (its
+// schema: schemas/notes.schema.json) or CSV for a spreadsheet. Nothing here
+// depends on how the documents were graded.
+#include <cstdint>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "host/Catalogue.hpp"
+#include "host/Rapport.hpp"
+
+namespace k58204::lecon {
+
+// The version of the JSON of notes; raised when a field changes meaning or goes.
+inline constexpr int VersionSchemaNotes = 1;
+
+struct ResultatDocument {
+    enum class Statut { Reussi, Echoue, NonNotable };
+    std::string chemin;
+    std::string empreinte;  // SHA-256 of the file, hexadecimal; empty when it could not be read
+    int32_t exercice = 0;
+    Statut statut = Statut::NonNotable;
+    std::optional<Verdict> verdict;  // when graded
+    Lecture lecture;                 // when graded
+    std::string note;                // what the verdict reflects (exercises judged on Word's state)
+    std::vector<std::string> avertissements;
+    std::string erreur;  // why it could not be graded
+};
+
+struct Bilan {
+    int32_t reussis = 0, echoues = 0, nonNotables = 0;
+};
+Bilan bilan(const std::vector<ResultatDocument>& resultats);
+
+// 0 when every document passed, 1 when one did not, 2 when none could be graded.
+int codeDeSortie(const std::vector<ResultatDocument>& resultats);
+
+// One block a document, then "N passed, N failed, N not gradable".
+void ecritTexte(std::ostream& os, const std::vector<ResultatDocument>& resultats);
+nlohmann::json enJson(const std::vector<ResultatDocument>& resultats, const std::string& version);
+// A header line, then one line a document (RFC 4180 quoting).
+void ecritCsv(std::ostream& os, const std::vector<ResultatDocument>& resultats);
+
+}  // namespace k58204::lecon
