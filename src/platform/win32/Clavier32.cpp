@@ -25,8 +25,9 @@ bool distribueMessages() {
     return true;
 }
 
+// Rounded up: a wait never ends before `fin`.
 DWORD millisecondesAvant(Horloge::time_point fin) {
-    const auto reste = std::chrono::duration_cast<std::chrono::milliseconds>(fin - Horloge::now()).count();
+    const auto reste = std::chrono::ceil<std::chrono::milliseconds>(fin - Horloge::now()).count();
     return reste > 0 ? static_cast<DWORD>(reste) : 0;
 }
 
