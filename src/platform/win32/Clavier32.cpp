@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include <cstdint>
+#include <algorithm>
 
 namespace k58204::platform::win32 {
 
@@ -11,7 +11,7 @@ namespace {
 using Horloge = std::chrono::steady_clock;
 
 // Dispatches this thread's waiting messages. A WM_QUIT is put back for the
-// host's own loop; false then, and the caller stops pumping.
+// host's own loop; false then, and the caller stops dispatching.
 bool distribueMessages() {
     MSG msg;
     while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -25,27 +25,24 @@ bool distribueMessages() {
     return true;
 }
 
+// Rounded up: a wait never ends before `fin`.
 DWORD millisecondesAvant(Horloge::time_point fin) {
-    const auto reste = std::chrono::duration_cast<std::chrono::milliseconds>(fin - Horloge::now()).count();
+    const auto reste = std::chrono::ceil<std::chrono::milliseconds>(fin - Horloge::now()).count();
     return reste > 0 ? static_cast<DWORD>(reste) : 0;
 }
 
-// Waits until `fini()` holds or `fin` comes, dispatching this thread's
-// messages; true when `fini()` held. After a WM_QUIT the wait goes on without
-// dispatching, in short sleeps.
-template <class Condition>
-bool attendsEnDistribuant(Horloge::time_point fin, Condition fini, DWORD pas = INFINITE) {
+// Waits until `fin`, dispatching this thread's messages as they come. After a
+// WM_QUIT (put back for the host) the wait goes on in short sleeps.
+void attendsEnDistribuant(Horloge::time_point fin) {
     bool distribue = true;
     for (;;) {
         if (distribue) distribue = distribueMessages();
-        if (fini()) return true;
         const DWORD reste = millisecondesAvant(fin);
-        if (reste == 0) return false;
-        const DWORD attente = reste < pas ? reste : pas;
+        if (reste == 0) return;
         if (distribue)
-            ::MsgWaitForMultipleObjectsEx(0, nullptr, attente, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+            ::MsgWaitForMultipleObjectsEx(0, nullptr, reste, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
         else
-            ::Sleep(attente < 10 ? attente : 10);
+            ::Sleep(std::min<DWORD>(reste, 10));
     }
 }
 
@@ -58,50 +55,39 @@ INPUT toucheEchap(bool relachee) {
     return in;
 }
 
-// Shares this thread's input state with another thread's for its lifetime.
-class EntreeAttachee {
-public:
-    EntreeAttachee(DWORD moi, DWORD autre) noexcept
-        : moi_(moi), autre_(autre), attachee_(moi != autre && ::AttachThreadInput(moi, autre, TRUE)) {}
-    ~EntreeAttachee() {
-        if (attachee_) ::AttachThreadInput(moi_, autre_, FALSE);
-    }
-    EntreeAttachee(const EntreeAttachee&) = delete;
-    EntreeAttachee& operator=(const EntreeAttachee&) = delete;
-
-private:
-    DWORD moi_, autre_;
-    bool attachee_;
-};
+// One WM_NULL round trip to the window's thread; false when the window is
+// gone, its thread hung, or the time is up.
+bool allerRetour(HWND cible, Horloge::time_point fin) {
+    DWORD_PTR resultat = 0;
+    const DWORD reste = millisecondesAvant(fin);
+    return reste > 0 && ::SendMessageTimeoutW(cible, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, reste, &resultat) != 0;
+}
 
 }  // namespace
 
 void Clavier32::EnvoieEchap() {
     const auto fin = Horloge::now() + DelaiEchap;
     const HWND cible = ::GetForegroundWindow();
-    const DWORD fil = cible ? ::GetWindowThreadProcessId(cible, nullptr) : 0;
-    const EntreeAttachee attache(::GetCurrentThreadId(), fil ? fil : ::GetCurrentThreadId());
-
-    const auto etat = [] { return static_cast<uint16_t>(::GetKeyState(VK_ESCAPE)); };
-    const uint16_t bascule = etat() & 1;
     INPUT touches[2] = {toucheEchap(false), toucheEchap(true)};
-    const UINT envoyees = ::SendInput(2, touches, sizeof(INPUT));
-    if (!cible || envoyees != 2) return;
+    if (::SendInput(2, touches, sizeof(INPUT)) != 2 || !cible) return;
 
-    // Both keystrokes taken by the window's thread (for a window of this
-    // thread, by the dispatching below) ...
-    attendsEnDistribuant(fin, [&] {
-        const uint16_t e = etat();
-        return (e & 1) != bascule && !(e & 0x8000);
-    }, 5);
-    // ... and their handlers finished: a sent message is handled only when
-    // that thread next looks for messages.
-    DWORD_PTR resultat = 0;
-    ::SendMessageTimeoutW(cible, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, millisecondesAvant(fin), &resultat);
+    // The keystrokes now wait in the queue of the window's thread, which
+    // takes sent messages before input: one WM_NULL may come back before the
+    // key is even taken. So round trips are repeated, with short pauses that
+    // let that thread reach its input (and dispatch this thread's own, for a
+    // window of this thread), until two in a row come back at once: the
+    // thread is idle, its queue drained and its handlers done. A window that
+    // is gone (Escape closed it) or a hung thread ends the wait.
+    constexpr auto immediat = std::chrono::milliseconds(10);
+    int rapides = 0;
+    while (rapides < 2) {
+        const auto debut = Horloge::now();
+        if (!allerRetour(cible, fin)) return;
+        rapides = Horloge::now() - debut < immediat ? rapides + 1 : 0;
+        attendsEnDistribuant(std::min(fin, Horloge::now() + immediat));
+    }
 }
 
-void Clavier32::Attends(std::chrono::milliseconds duree) {
-    attendsEnDistribuant(Horloge::now() + duree, [] { return false; });
-}
+void Clavier32::Attends(std::chrono::milliseconds duree) { attendsEnDistribuant(Horloge::now() + duree); }
 
 }  // namespace k58204::platform::win32

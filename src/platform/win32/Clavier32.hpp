@@ -2,12 +2,9 @@
 // The keyboard and timed waits on Windows.
 //
 // EnvoieEchap presses and releases Escape with SendInput, then waits until the
-// thread of the foreground window has taken both keystrokes from its queue and
-// handled them, for at most DelaiEchap. It follows the foreground thread's key
-// state (shared for the time of the wait with AttachThreadInput): the Escape
-// key's toggle bit flips when its key-down is taken, its down bit clears when
-// its key-up is taken; a sent WM_NULL then returns once the handlers are done.
-// Meanwhile this thread's own messages keep flowing.
+// thread of the foreground window is idle again (its queue drained, its
+// handlers done), for at most DelaiEchap, while this thread's own messages
+// keep flowing (see Clavier32.cpp).
 //
 // Attends waits while dispatching this thread's messages: the component runs
 // in the host's single-threaded apartment, whose calls and window messages

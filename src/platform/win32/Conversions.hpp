@@ -2,12 +2,12 @@
 // The conversions between the seam's types and Win32's, all in one place:
 // window handles, UTF-16 texts as wide strings, and the ANSI code page of the
 // A functions.
-// The seam's headers come before <windows.h>: they declare constants named
-// as user32's macros (SW_MAXIMIZE, WM_CLOSE ...), which would replace them.
-#include "platform/Fenetres.hpp"
-
+// platform/Fenetres.hpp is not included here: it declares constants named as
+// user32's macros (SW_MAXIMIZE, WM_CLOSE ...), so it must come before
+// <windows.h> wherever both are used. Its Hwnd is int32_t.
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -17,8 +17,8 @@ static_assert(sizeof(wchar_t) == sizeof(char16_t), "Windows' wide characters are
 
 // User handles keep 32 significant bits even on Win64, so Hwnd (int32_t) loses
 // nothing: truncated on the way out, sign-extended on the way in.
-inline HWND versHwnd(Hwnd h) noexcept { return reinterpret_cast<HWND>(static_cast<intptr_t>(h)); }
-inline Hwnd depuisHwnd(HWND h) noexcept { return static_cast<Hwnd>(reinterpret_cast<intptr_t>(h)); }
+inline HWND versHwnd(int32_t h) noexcept { return reinterpret_cast<HWND>(static_cast<intptr_t>(h)); }
+inline int32_t depuisHwnd(HWND h) noexcept { return static_cast<int32_t>(reinterpret_cast<intptr_t>(h)); }
 
 // A UTF-16 text as the wide API takes it (null-terminated by std::wstring).
 std::wstring versLarge(std::u16string_view s);

@@ -1,11 +1,11 @@
 #include "platform/win32/SystemeFichiers32.hpp"
-#include "platform/win32/Conversions.hpp"  // before <windows.h> (see there)
 
 #include <windows.h>
 #include <imagehlp.h>
 
 #include <string>
 
+#include "platform/win32/Conversions.hpp"
 #include "platform/win32/ErreursWin32.hpp"
 #include "platform/win32/Possession.hpp"
 #include "word/Erreur.hpp"

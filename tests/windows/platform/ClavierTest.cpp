@@ -1,0 +1,139 @@
+// Clavier32: the Escape keystroke reaching a window of this thread and of
+// another process, and the waits that keep messages flowing.
+#include "FenetreDeTest.hpp"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+
+#include "platform/win32/Clavier32.hpp"
+#include "platform/win32/Conversions.hpp"
+
+namespace k58204::platform::win32 {
+namespace {
+
+using namespace std::chrono_literals;
+using test::Comportement;
+
+constexpr wchar_t SwitchEnfant[] = L"--fenetre-echap";
+constexpr wchar_t ClasseEnfant[] = L"K58204EchapEnfant";
+
+// Named events the child sets when it has handled Escape's key-down and key-up.
+// They are read without waiting, so the test sees what was done when
+// EnvoieEchap returned (a sent message would itself wait for the child).
+std::wstring nomEvenement(const wchar_t* quoi, DWORD processus) {
+    return L"K58204-" + std::wstring(quoi) + L"-" + std::to_wstring(processus);
+}
+
+// The child process: a foreground window whose handler of Escape's key-down
+// is slow, so that a sender that does not wait returns before it is done.
+HANDLE echapBas, echapHaut;
+LRESULT CALLBACK procedureEnfant(HWND h, UINT m, WPARAM w, LPARAM l) {
+    switch (m) {
+        case WM_KEYDOWN:
+            if (w == VK_ESCAPE) {
+                ::Sleep(300);
+                ::SetEvent(echapBas);
+            }
+            return 0;
+        case WM_KEYUP:
+            if (w == VK_ESCAPE) ::SetEvent(echapHaut);
+            return 0;
+        case WM_DESTROY: ::PostQuitMessage(0); return 0;
+        default: return ::DefWindowProcW(h, m, w, l);
+    }
+}
+
+int fenetreEnfant() {
+    echapBas = ::CreateEventW(nullptr, TRUE, FALSE, nomEvenement(L"bas", ::GetCurrentProcessId()).c_str());
+    echapHaut = ::CreateEventW(nullptr, TRUE, FALSE, nomEvenement(L"haut", ::GetCurrentProcessId()).c_str());
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = procedureEnfant;
+    wc.hInstance = ::GetModuleHandleW(nullptr);
+    wc.lpszClassName = ClasseEnfant;
+    ::RegisterClassW(&wc);
+    HWND h = ::CreateWindowExW(0, ClasseEnfant, L"Échap", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100, nullptr,
+                               nullptr, wc.hInstance, nullptr);
+    ::SetForegroundWindow(h);
+    MSG msg;
+    while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageW(&msg);
+    }
+    return 0;
+}
+
+// gtest_main owns main(): the child is started by the same program with
+// SwitchEnfant, and runs before main, instead of the tests.
+const bool estEnfant = [] {
+    if (std::wstring(::GetCommandLineW()).find(SwitchEnfant) == std::wstring::npos) return false;
+    ::ExitProcess(static_cast<UINT>(fenetreEnfant()));
+}();
+
+// Seen under Wine 8 (null graphics driver): SendInput reaches the foreground
+// window of this thread once its messages are dispatched.
+TEST(Clavier32, EscapeReachesAWindowOfThisThread) {
+    Comportement c;
+    const Fenetre w = test::creeFenetre(L"K58204Echap", L"Échap", c);
+    ASSERT_TRUE(w);
+    ::ShowWindow(w.get(), SW_SHOWNORMAL);
+    ::SetForegroundWindow(w.get());
+    test::pompe();
+    if (::GetForegroundWindow() != w.get()) GTEST_SKIP() << "no foreground window on this desktop";
+    Clavier32().EnvoieEchap();
+    EXPECT_EQ(c.echapBas, 1);
+    EXPECT_EQ(c.echapHaut, 1);
+}
+
+// Seen under Wine 8: the child's key-down handler, 300 ms long, and its
+// key-up handler have both run when EnvoieEchap returns; without the wait
+// neither had. (A single WM_NULL round trip was enough here for another
+// process, not for a window of the sending thread.)
+TEST(Clavier32, EscapeIsHandledByAWindowOfAnotherProcessBeforeReturning) {
+    wchar_t programme[MAX_PATH];
+    ::GetModuleFileNameW(nullptr, programme, MAX_PATH);
+    std::wstring ligne = L"\"" + std::wstring(programme) + L"\" " + SwitchEnfant;
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    ASSERT_TRUE(::CreateProcessW(nullptr, ligne.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi));
+    const Poignee processus(pi.hProcess), fil(pi.hThread);
+    HWND h = nullptr;
+    for (int i = 0; i < 100 && !h; ++i, ::Sleep(50)) h = ::FindWindowW(ClasseEnfant, nullptr);
+    ASSERT_NE(h, nullptr);
+    ::SetForegroundWindow(h);
+    for (int i = 0; i < 100 && ::GetForegroundWindow() != h; ++i) ::Sleep(20);
+    ASSERT_EQ(::GetForegroundWindow(), h);
+    const Poignee bas(::OpenEventW(SYNCHRONIZE, FALSE, nomEvenement(L"bas", pi.dwProcessId).c_str()));
+    const Poignee haut(::OpenEventW(SYNCHRONIZE, FALSE, nomEvenement(L"haut", pi.dwProcessId).c_str()));
+    ASSERT_TRUE(bas && haut);
+
+    Clavier32().EnvoieEchap();
+    EXPECT_EQ(::WaitForSingleObject(bas.get(), 0), WAIT_OBJECT_0) << "key-down handled";
+    EXPECT_EQ(::WaitForSingleObject(haut.get(), 0), WAIT_OBJECT_0) << "key-up handled";
+
+    ::PostMessageW(h, WM_CLOSE, 0, 0);
+    EXPECT_EQ(::WaitForSingleObject(processus.get(), 5000), WAIT_OBJECT_0);
+}
+
+// A wait dispatches this thread's messages, and hands a WM_QUIT back.
+TEST(Clavier32, WaitKeepsMessagesFlowing) {
+    Comportement c;
+    const Fenetre w = test::creeFenetre(L"K58204Attente", L"attente", c);
+    ASSERT_TRUE(w);
+    ::PostMessageW(w.get(), WM_KEYDOWN, VK_ESCAPE, 0);
+    const auto debut = std::chrono::steady_clock::now();
+    Clavier32().Attends(30ms);
+    EXPECT_GE(std::chrono::steady_clock::now() - debut, 30ms);
+    EXPECT_EQ(c.echapBas, 1) << "posted message dispatched during the wait";
+
+    ::PostQuitMessage(7);
+    Clavier32().Attends(20ms);
+    MSG msg;
+    ASSERT_TRUE(::PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(msg.wParam, 7u);
+}
+
+}  // namespace
+}  // namespace k58204::platform::win32

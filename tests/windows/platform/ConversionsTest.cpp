@@ -1,0 +1,131 @@
+// The conversions at the Win32 edge: ANSI code page, Win32 error codes, lower
+// case, and the resource owner.
+#include "platform/win32/Conversions.hpp"
+
+#include <gtest/gtest.h>
+
+#include "platform/win32/ErreursWin32.hpp"
+#include "platform/win32/Possession.hpp"
+#include "word/Erreur.hpp"
+#include "word/Texte.hpp"
+
+namespace k58204::platform::win32 {
+namespace {
+
+// Seen under Wine 8: the prefix's ANSI code page is 1252 (Western European).
+TEST(Ansi, AccentedLettersKeepTheirOwnByteAndNothingIsBestFitted) {
+    if (::GetACP() != 1252) GTEST_SKIP() << "ANSI code page " << ::GetACP() << ", not 1252";
+    struct Cas {
+        std::u16string texte;
+        std::string ansi;
+        bool exact;
+    } cas[] = {
+        {u"", "", true},
+        {u"Réponses.doc", "R\xE9ponses.doc", true},
+        {u"Voyage à CANGO", "Voyage \xE0 CANGO", true},
+        {u"Talvor Modèles", "Talvor Mod\xE8les", true},
+        {u"Œuvre €", "\x8C"
+                     "uvre \x80",
+         true},
+        {u"Ωmega", "?mega", false},  // no look-alike "O"
+        {u"ő", "?", false},          // no look-alike "o"
+    };
+    for (const Cas& c : cas) {
+        EXPECT_EQ(versAnsi(c.texte), c.ansi) << versUtf8(c.texte);
+        EXPECT_EQ(representableEnAnsi(c.texte), c.exact) << versUtf8(c.texte);
+        if (c.exact) {
+            EXPECT_EQ(depuisAnsi(c.ansi), c.texte) << versUtf8(c.texte);
+        }
+    }
+}
+
+TEST(ErreursWin32, EachCodeHasItsVbNumber) {
+    struct Cas {
+        DWORD code;
+        int32_t numero;
+    } cas[] = {
+        {ERROR_FILE_NOT_FOUND, 53}, {ERROR_PATH_NOT_FOUND, 76}, {ERROR_INVALID_DRIVE, 76},
+        {ERROR_ACCESS_DENIED, 70},  {ERROR_SHARING_VIOLATION, 70}, {ERROR_ALREADY_EXISTS, 58},
+        {ERROR_FILE_EXISTS, 58},    {ERROR_INVALID_NAME, 52},      {ERROR_DIR_NOT_EMPTY, 75},
+        {ERROR_WRITE_PROTECT, 75},  {0, 75},
+    };
+    for (const Cas& c : cas) {
+        EXPECT_EQ(numeroVb(c.code), c.numero) << c.code;
+        try {
+            leveWin32(c.code);
+        } catch (const Erreur& e) {
+            EXPECT_EQ(e.numero(), c.numero);
+            EXPECT_EQ(e.source(), u"K58204");
+            EXPECT_FALSE(e.description().empty()) << c.code;
+        }
+    }
+}
+
+// Seen under Wine 8: CharLowerBuffW folds accented capitals.
+TEST(Minuscules, AccentedCapitalsAreFolded) {
+    struct Cas {
+        std::u16string entree, attendu;
+    } cas[] = {
+        {u"VOYAGE À CANGO.DOC", u"voyage à cango.doc"},
+        {u"ÀÂÄÇÉÈÊËÎÏÔÖÙÛÜŸ", u"àâäçéèêëîïôöùûüÿ"},
+        {u"ŒÆ", u"œæ"},
+        {u"Réponses.doc", u"réponses.doc"},
+        {u"déjà 123", u"déjà 123"},
+        {u"", u""},
+    };
+    for (const Cas& c : cas) EXPECT_EQ(LCase(c.entree), c.attendu) << versUtf8(c.entree);
+}
+
+// A fake resource: releasing it counts, and names which value was released.
+int liberations = 0;
+int dernierLibere = 0;
+using Jeton = Possede<int, [](int v) {
+    ++liberations;
+    dernierLibere = v;
+}>;
+using JetonMoinsUn = Possede<int, [](int v) { dernierLibere = v, ++liberations; }, -1>;
+
+TEST(Possede, ReleasesEachValueOnceOnEveryPath) {
+    liberations = 0;
+    {
+        Jeton a(7);
+        Jeton b(std::move(a));
+        EXPECT_FALSE(a.valide());
+        Jeton c(8);
+        c = std::move(b);  // 8 released, 7 moves in
+        EXPECT_EQ(liberations, 1);
+        EXPECT_EQ(dernierLibere, 8);
+        *c.put() = 9;  // 7 released before the address is handed out
+        EXPECT_EQ(dernierLibere, 7);
+        EXPECT_EQ(c.release(), 9);  // given up: never released
+        c.reset(10);
+        c = std::move(c);  // self-move keeps the value
+        EXPECT_EQ(c.get(), 10);
+    }
+    EXPECT_EQ(liberations, 3);
+    EXPECT_EQ(dernierLibere, 10);
+
+    liberations = 0;
+    { JetonMoinsUn invalide; JetonMoinsUn zero(0); }
+    EXPECT_EQ(liberations, 1) << "0 is a resource when -1 means none";
+    EXPECT_EQ(dernierLibere, 0);
+    EXPECT_EQ(sansInvalide(INVALID_HANDLE_VALUE), nullptr);
+}
+
+TEST(Possede, ReleasesRealHandles) {
+    HANDLE brut = nullptr;
+    {
+        Poignee p(::CreateEventW(nullptr, FALSE, FALSE, nullptr));
+        ASSERT_TRUE(p);
+        ASSERT_TRUE(::DuplicateHandle(::GetCurrentProcess(), p.get(), ::GetCurrentProcess(), &brut, 0, FALSE,
+                                      DUPLICATE_SAME_ACCESS));
+        Poignee copie(brut);
+    }
+    DWORD drapeaux = 0;
+    EXPECT_FALSE(::GetHandleInformation(brut, &drapeaux)) << "closed by its owner";
+    Bstr b(::SysAllocString(L"Réponses"));
+    EXPECT_EQ(::SysStringLen(b.get()), 8u);
+}
+
+}  // namespace
+}  // namespace k58204::platform::win32

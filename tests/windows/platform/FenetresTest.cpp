@@ -1,0 +1,138 @@
+// Fenetres32 on real user32 windows created by the test.
+#include "FenetreDeTest.hpp"
+
+#include <gtest/gtest.h>
+
+#include "platform/win32/Conversions.hpp"
+#include "platform/win32/Fenetres32.hpp"
+
+namespace k58204::platform::win32 {
+namespace {
+
+using test::Comportement;
+using test::creeFenetre;
+
+constexpr int32_t TailleVb = 255;
+
+class Fenetres32Test : public ::testing::Test {
+protected:
+    Fenetres32 f;
+    Comportement cWord, cDialogue, cAutre;
+};
+
+// Seen under Wine 8: FindWindowA compares class names and titles without
+// regard to case, accented letters included, and finds hidden windows.
+TEST_F(Fenetres32Test, FindWindowAMatchesClassAndAccentedTitleWithoutCase) {
+    const Fenetre word = creeFenetre(L"OpusApp", L"Voyage à CANGO.doc - Microsoft Word", cWord);
+    const Fenetre autre = creeFenetre(L"K58204Autre", L"Microsoft Word", cAutre);
+    ASSERT_TRUE(word && autre);
+    const Hwnd h = depuisHwnd(word.get());
+    struct Cas {
+        const char* nom;
+        Texte classe, titre;
+        Hwnd attendu;
+    } cas[] = {
+        {"class in capitals, any title", u"OPUSAPP", std::nullopt, h},
+        {"exact title with accent", u"OpusApp", u"Voyage à CANGO.doc - Microsoft Word", h},
+        {"title in other case", u"opusapp", u"VOYAGE À CANGO.DOC - MICROSOFT WORD", h},
+        {"title without accent is another title", u"OpusApp", u"Voyage a CANGO.doc - Microsoft Word", 0},
+        {"right title, wrong class", u"OpusApp", u"Microsoft Word", 0},
+        {"title alone", std::nullopt, u"voyage à cango.doc - microsoft word", h},
+        {"unknown class", u"K58204Absente", std::nullopt, 0},
+    };
+    for (const Cas& c : cas) EXPECT_EQ(f.FindWindowA(c.classe, c.titre), c.attendu) << c.nom;
+    EXPECT_EQ(f.IsWindowVisible(h), 0) << "created hidden, found all the same";
+}
+
+// Seen under Wine 8: GetWindowTextA and GetClassNameA copy at most size - 1
+// characters and give 0 for a handle that names no window.
+TEST_F(Fenetres32Test, TextsAreReadBackThroughTheAnsiCodePage) {
+    const Fenetre w = creeFenetre(L"OpusApp", L"Réponses.doc - Microsoft Word", cWord);
+    ASSERT_TRUE(w);
+    const Hwnd h = depuisHwnd(w.get());
+    std::u16string texte = u"a";
+    EXPECT_EQ(f.GetWindowTextA(h, texte, TailleVb), 29);
+    EXPECT_EQ(texte, u"Réponses.doc - Microsoft Word");
+    EXPECT_EQ(f.GetWindowTextA(h, texte, 5), 4);
+    EXPECT_EQ(texte, u"Répo");
+    EXPECT_EQ(f.GetWindowTextA(h, texte, 0), 0);
+    EXPECT_EQ(texte, u"");
+    EXPECT_EQ(f.GetClassNameA(h, texte, TailleVb), 7);
+    EXPECT_EQ(texte, u"OpusApp");
+    EXPECT_EQ(f.GetClassNameA(h, texte, 3), 2);
+    EXPECT_EQ(texte, u"Op");
+
+    const Hwnd detruite = depuisHwnd(creeFenetre(L"OpusApp", L"x", cAutre).get());  // destroyed at once
+    EXPECT_EQ(f.GetClassNameA(detruite, texte, TailleVb), 0);
+    EXPECT_EQ(f.GetWindowTextA(detruite, texte, TailleVb), 0);
+    EXPECT_EQ(f.GetClassNameA(0, texte, TailleVb), 0);
+}
+
+// Seen under Wine 8: a dialog box owned by Word's window, created after it,
+// lies just above it in z-order; GetParent gives a top-level window's owner.
+TEST_F(Fenetres32Test, OwnedDialogIsFoundAboveItsOwner) {
+    const Fenetre word = creeFenetre(L"OpusApp", L"Microsoft Word", cWord);
+    ASSERT_TRUE(word);
+    const Fenetre dialogue =
+        creeFenetre(L"bosa_sdm_Microsoft Word 11.0", L"Police", cDialogue, word.get(), WS_EX_DLGMODALFRAME,
+                    WS_POPUP | WS_CAPTION | WS_SYSMENU);
+    ASSERT_TRUE(dialogue);
+    const Hwnd hw = depuisHwnd(word.get()), hd = depuisHwnd(dialogue.get());
+    f.ShowWindow(hw, SW_SHOWNORMAL);
+    f.ShowWindow(hd, SW_SHOWNORMAL);
+    EXPECT_EQ(f.GetWindow(hw, 3), hd);  // GW_HWNDPREV
+    EXPECT_EQ(f.GetParent(hd), hw);
+    EXPECT_EQ(f.GetParent(hw), 0);
+    EXPECT_EQ(f.GetWindowLongA(hd, -20) & 1, 1);  // GWL_EXSTYLE, WS_EX_DLGMODALFRAME
+    EXPECT_EQ(f.GetWindowLongA(hw, -20) & 1, 0);
+    EXPECT_NE(f.IsWindowVisible(hd), 0);
+}
+
+// Seen under Wine 8 (null graphics driver): ShowWindow minimises and
+// maximises, and IsIconic follows.
+TEST_F(Fenetres32Test, MinimisedWindowIsIconicUntilMaximised) {
+    const Fenetre w = creeFenetre(L"OpusApp", L"Microsoft Word", cWord);
+    ASSERT_TRUE(w);
+    const Hwnd h = depuisHwnd(w.get());
+    f.ShowWindow(h, 2);  // SW_SHOWMINIMIZED
+    EXPECT_EQ(f.IsIconic(h), 1);
+    EXPECT_NE(f.IsWindowVisible(h), 0);
+    f.ShowWindow(h, 3);  // SW_MAXIMIZE
+    EXPECT_EQ(f.IsIconic(h), 0);
+    EXPECT_NE(::IsZoomed(w.get()), 0);
+    f.ShowWindow(h, SW_HIDE);
+    EXPECT_EQ(f.IsWindowVisible(h), 0);
+}
+
+// WM_CLOSE through SendMessageA: DefWindowProc destroys the window, a window
+// that refuses stays; children are found with FindWindowExA(parent, 0, ...).
+TEST_F(Fenetres32Test, CloseMessageAndChildren) {
+    Comportement cRefus{.refuseFermeture = true};
+    const Fenetre refus = creeFenetre(L"OpusApp", L"refuse", cRefus);
+    Fenetre ferme = creeFenetre(L"OpusApp", L"ferme", cAutre);
+    ASSERT_TRUE(refus && ferme);
+    const Hwnd hr = depuisHwnd(refus.get()), hf = depuisHwnd(ferme.get());
+    const Fenetre enfant(::CreateWindowExW(0, L"STATIC", L"enfant", WS_CHILD, 0, 0, 10, 10, refus.get(), nullptr,
+                                           ::GetModuleHandleW(nullptr), nullptr));
+    ASSERT_TRUE(enfant);
+    EXPECT_EQ(f.FindWindowExA(hr, 0, std::nullopt, std::nullopt), depuisHwnd(enfant.get()));
+    EXPECT_EQ(f.FindWindowExA(hf, 0, std::nullopt, std::nullopt), 0);
+
+    std::u16string nom;
+    f.SendMessageA(hr, 16, 0, 0);  // WM_CLOSE
+    f.SendMessageA(hf, 16, 0, 0);
+    EXPECT_NE(f.GetClassNameA(hr, nom, TailleVb), 0) << "refused WM_CLOSE: still there";
+    EXPECT_EQ(f.GetClassNameA(hf, nom, TailleVb), 0) << "closed";
+    ferme.release();  // already destroyed
+}
+
+TEST_F(Fenetres32Test, HandlesRoundTripThroughThirtyTwoBits) {
+    const Fenetre w = creeFenetre(L"OpusApp", L"x", cWord);
+    ASSERT_TRUE(w);
+    EXPECT_EQ(versHwnd(depuisHwnd(w.get())), w.get());
+    EXPECT_EQ(f.LockWindowUpdate(depuisHwnd(w.get())), 1);
+    EXPECT_EQ(f.LockWindowUpdate(0), 1);
+}
+
+}  // namespace
+}  // namespace k58204::platform::win32

@@ -1,0 +1,259 @@
+// SystemeFichiers32 on real files in a temporary folder with an accented name.
+#include "platform/win32/SystemeFichiers32.hpp"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+
+#include "platform/win32/Conversions.hpp"
+#include "word/Erreur.hpp"
+#include "word/Texte.hpp"
+
+namespace k58204::platform::win32 {
+namespace {
+
+int32_t numeroErreur(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const Erreur& e) {
+        EXPECT_EQ(e.source(), u"K58204");
+        return e.numero();
+    }
+    return 0;
+}
+
+// Removes a folder and everything in it, read-only and hidden entries included.
+void supprimeArbre(const std::wstring& dossier) {
+    WIN32_FIND_DATAW d;
+    HANDLE h = ::FindFirstFileW((dossier + L"\\*").c_str(), &d);
+    if (h != INVALID_HANDLE_VALUE) {
+        do {
+            const std::wstring nom = d.cFileName;
+            if (nom == L"." || nom == L"..") continue;
+            const std::wstring chemin = dossier + L"\\" + nom;
+            ::SetFileAttributesW(chemin.c_str(), FILE_ATTRIBUTE_NORMAL);
+            if (d.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                supprimeArbre(chemin);
+            else
+                ::DeleteFileW(chemin.c_str());
+        } while (::FindNextFileW(h, &d));
+        ::FindClose(h);
+    }
+    ::RemoveDirectoryW(dossier.c_str());
+}
+
+class SystemeFichiers32Test : public ::testing::Test {
+protected:
+    void SetUp() override {
+        wchar_t tmp[MAX_PATH];
+        ::GetTempPathW(MAX_PATH, tmp);
+        racine_ = depuisLarge(tmp) + u"K58204 Réponses " + depuisLarge(std::to_wstring(::GetCurrentProcessId()));
+        supprimeArbre(versLarge(racine_));
+        ASSERT_TRUE(::CreateDirectoryW(versLarge(racine_).c_str(), nullptr));
+        courantAvant_ = fs.CurDir();
+    }
+    void TearDown() override {
+        fs.ChDir(courantAvant_);
+        supprimeArbre(versLarge(racine_));
+    }
+    std::u16string chemin(std::u16string_view nom) const { return racine_ + u"\\" + std::u16string(nom); }
+    void cree(std::u16string_view nom, int32_t attributs = 0, std::string_view contenu = "x") {
+        fs.Ecrit(chemin(nom), contenu);
+        if (attributs) fs.SetAttr(chemin(nom), attributs);
+    }
+
+    SystemeFichiers32 fs;
+    std::u16string racine_, courantAvant_;
+};
+
+// Seen under Wine 8: a file always reads with the archive bit (32), whatever
+// SetAttr gave it; Windows keeps what SetAttr gave.
+TEST_F(SystemeFichiers32Test, AttributesSetAndReadBack) {
+    cree(u"Voyage à CANGO.doc");
+    const std::u16string f = chemin(u"Voyage à CANGO.doc");
+    EXPECT_EQ(fs.GetAttr(f), attr::Archive);
+    for (int32_t a : {attr::LectureSeule, attr::Cache, attr::Systeme, attr::Normal,
+                      attr::LectureSeule | attr::Cache | attr::Archive}) {
+        fs.SetAttr(f, a);
+        EXPECT_EQ(fs.GetAttr(f) & ~attr::Archive, a & ~attr::Archive) << a;
+    }
+    EXPECT_EQ(fs.GetAttr(racine_) & attr::Dossier, attr::Dossier);
+    EXPECT_EQ(numeroErreur([&] { fs.SetAttr(f, attr::Dossier); }), 5);
+    EXPECT_EQ(numeroErreur([&] { fs.SetAttr(chemin(u"absent.doc"), 0); }), 53);
+    EXPECT_EQ(numeroErreur([&] { fs.GetAttr(chemin(u"absent.doc")); }), 53);
+    EXPECT_EQ(numeroErreur([&] { fs.GetAttr(chemin(u"absent\\x.doc")); }), 76);
+}
+
+TEST_F(SystemeFichiers32Test, KillDeletesNormalFilesOnly) {
+    fs.MkDir(chemin(u"dossier"));
+    cree(u"normal.doc");
+    cree(u"lecture.doc", attr::LectureSeule);
+    cree(u"caché.doc", attr::Cache);
+    cree(u"système.doc", attr::Systeme);
+    struct Cas {
+        const char16_t* nom;
+        int32_t numero;
+    } cas[] = {
+        {u"normal.doc", 0},   {u"lecture.doc", 75}, {u"caché.doc", 53},     {u"système.doc", 53},
+        {u"dossier", 53},     {u"absent.doc", 53},  {u"absent\\x.doc", 76}, {u"*.doc", 52},
+    };
+    for (const Cas& c : cas) EXPECT_EQ(numeroErreur([&] { fs.Kill(chemin(c.nom)); }), c.numero) << versUtf8(c.nom);
+    EXPECT_FALSE(fs.Existe(chemin(u"normal.doc")));
+    EXPECT_TRUE(fs.Existe(chemin(u"lecture.doc")));
+}
+
+TEST_F(SystemeFichiers32Test, NameMovesAndRefusesAnExistingDestination) {
+    fs.MkDir(chemin(u"Talvor Modèles"));
+    cree(u"05820403.doc", attr::LectureSeule, "source");
+    cree(u"Réponses.doc");
+    struct Cas {
+        const char16_t *source, *destination;
+        int32_t numero;
+    } cas[] = {
+        {u"05820403.doc", u"Réponses.doc", 58},
+        {u"absent.doc", u"autre.doc", 53},
+        {u"absent\\x.doc", u"autre.doc", 53},
+        {u"05820403.doc", u"absent\\x.doc", 76},
+        {u"05820403.doc", u"Talvor Modèles\\Voyage à CANGO.doc", 0},
+    };
+    for (const Cas& c : cas)
+        EXPECT_EQ(numeroErreur([&] { fs.Name(chemin(c.source), chemin(c.destination)); }), c.numero)
+            << versUtf8(c.destination);
+    EXPECT_FALSE(fs.Existe(chemin(u"05820403.doc")));
+    EXPECT_EQ(fs.Lit(chemin(u"Talvor Modèles\\Voyage à CANGO.doc")), "source");
+}
+
+// Seen under Wine 8: FindFirstFileW gives "." and ".." first; the other
+// entries come in no promised order, so they are compared sorted.
+TEST_F(SystemeFichiers32Test, DirFiltersByMaskAndPattern) {
+    fs.MkDir(chemin(u"essai"));
+    const std::u16string essai = chemin(u"essai") + u"\\";
+    fs.Ecrit(essai + u"Application.doc", "a");
+    fs.Ecrit(essai + u"lecture.doc", "b");
+    fs.SetAttr(essai + u"lecture.doc", attr::LectureSeule);
+    fs.Ecrit(essai + u"caché.doc", "c");
+    fs.SetAttr(essai + u"caché.doc", attr::Cache);
+    fs.Ecrit(essai + u"système.doc", "d");
+    fs.SetAttr(essai + u"système.doc", attr::Systeme);
+    fs.Ecrit(essai + u"note.txt", "e");
+    fs.MkDir(essai + u"sous");
+    using Liste = std::vector<std::u16string>;
+    struct Cas {
+        const char16_t* motif;
+        int32_t masque;
+        Liste attendu;
+    } cas[] = {
+        {u"*.*", 0, {u"Application.doc", u"lecture.doc", u"note.txt"}},
+        {u"*.*", attr::Cache, {u"Application.doc", u"caché.doc", u"lecture.doc", u"note.txt"}},
+        {u"*.*", attr::Systeme, {u"Application.doc", u"lecture.doc", u"note.txt", u"système.doc"}},
+        {u"*.*", attr::Dossier, {u".", u"..", u"Application.doc", u"lecture.doc", u"note.txt", u"sous"}},
+        {u"*.*", 55,
+         {u".", u"..", u"Application.doc", u"caché.doc", u"lecture.doc", u"note.txt", u"sous", u"système.doc"}},
+        {u"*.doc", 0, {u"Application.doc", u"lecture.doc"}},
+        {u"", 0, {u"Application.doc", u"lecture.doc", u"note.txt"}},
+        {u"APPLICATION.DOC", 0, {u"Application.doc"}},
+        {u"caché.doc", 0, {}},
+        {u"absent.doc", 0, {}},
+    };
+    auto trie = [](Liste l) {
+        std::sort(l.begin(), l.end(), [](const auto& a, const auto& b) { return LCase(a) < LCase(b); });
+        return l;
+    };
+    for (const Cas& c : cas) {
+        const Liste obtenu = fs.Dir(essai + c.motif, c.masque);
+        EXPECT_EQ(trie(obtenu), trie(c.attendu)) << versUtf8(c.motif) << " mask " << c.masque;
+        if (c.masque & attr::Dossier) {
+            ASSERT_GE(obtenu.size(), 2u);
+            EXPECT_EQ(Liste(obtenu.begin(), obtenu.begin() + 2), (Liste{u".", u".."}));
+        }
+    }
+    EXPECT_TRUE(fs.Dir(chemin(u"absent\\*.*"), 55).empty());
+    EXPECT_TRUE(fs.Dir(chemin(u"absent\\"), 0).empty());
+}
+
+// Seen under Wine 8: the current folder of the process follows ChDir; a
+// folder that is current cannot be removed.
+TEST_F(SystemeFichiers32Test, CurrentFolderAndFolders) {
+    fs.MkDir(chemin(u"essai"));
+    cree(u"fichier.doc");
+    fs.ChDir(chemin(u"essai"));
+    EXPECT_EQ(LCase(fs.CurDir()), LCase(chemin(u"essai")));
+    EXPECT_EQ(numeroErreur([&] { fs.RmDir(chemin(u"essai")); }), 75) << "current folder";
+    fs.ChDir(racine_);
+    EXPECT_EQ(LCase(fs.CurDir()), LCase(racine_));
+    struct Cas {
+        const char* nom;
+        std::function<void()> action;
+        int32_t numero;
+    } cas[] = {
+        {"ChDir to a missing folder", [&] { fs.ChDir(chemin(u"absent")); }, 76},
+        {"ChDir to a file", [&] { fs.ChDir(chemin(u"fichier.doc")); }, 76},
+        {"MkDir of an existing folder", [&] { fs.MkDir(chemin(u"essai")); }, 75},
+        {"MkDir in a missing folder", [&] { fs.MkDir(chemin(u"absent\\x")); }, 76},
+        {"RmDir of a missing folder", [&] { fs.RmDir(chemin(u"absent")); }, 76},
+        {"RmDir of a folder not empty", [&] { fs.RmDir(racine_); }, 75},
+        {"RmDir of an empty folder", [&] { fs.RmDir(chemin(u"essai")); }, 0},
+    };
+    for (const Cas& c : cas) EXPECT_EQ(numeroErreur(c.action), c.numero) << c.nom;
+    EXPECT_FALSE(fs.Existe(chemin(u"essai")));
+    EXPECT_EQ(LCase(fs.CurDir()), LCase(racine_)) << "failed ChDir leaves it";
+}
+
+// The ANSI path goes through imagehlp; a path the code page cannot hold is
+// made with the wide API. Only what precedes the last backslash is a folder.
+TEST_F(SystemeFichiers32Test, MakeSureDirectoryPathExistsCreatesEveryMissingFolder) {
+    struct Cas {
+        const char16_t* chemin;
+        const char16_t* dossier;   // must exist afterwards
+        const char16_t* pasCree;   // must not
+    } cas[] = {
+        {u"Modèles\\Talvor Modèles\\", u"Modèles\\Talvor Modèles", nullptr},
+        {u"a\\b\\Réponses.doc", u"a\\b", u"a\\b\\Réponses.doc"},
+        {u"Ωmega\\Δ\\", u"Ωmega\\Δ", nullptr},
+        {u"Ωmega\\Δ\\ε\\x.doc", u"Ωmega\\Δ\\ε", u"Ωmega\\Δ\\ε\\x.doc"},
+    };
+    for (const Cas& c : cas) {
+        EXPECT_TRUE(fs.MakeSureDirectoryPathExists(chemin(c.chemin))) << versUtf8(c.chemin);
+        EXPECT_EQ(fs.GetAttr(chemin(c.dossier)) & attr::Dossier, attr::Dossier) << versUtf8(c.chemin);
+        if (c.pasCree) {
+            EXPECT_FALSE(fs.Existe(chemin(c.pasCree))) << versUtf8(c.chemin);
+        }
+    }
+    cree(u"fichier");
+    EXPECT_FALSE(fs.MakeSureDirectoryPathExists(chemin(u"fichier\\x\\")));
+    EXPECT_FALSE(fs.MakeSureDirectoryPathExists(chemin(u"fichier\\Ω\\")));  // the wide path fails too
+}
+
+TEST_F(SystemeFichiers32Test, WholeFileReadsAndWrites) {
+    const std::string octets("PK\0\x01\xFF<w:document/>", 18);
+    cree(u"Réponses.doc", 0, octets);
+    EXPECT_EQ(fs.Lit(chemin(u"Réponses.doc")), octets);
+    cree(u"Réponses.doc", 0, "court");  // a shorter file leaves nothing behind
+    EXPECT_EQ(fs.Lit(chemin(u"Réponses.doc")), "court");
+    cree(u"caché.doc", attr::Cache, "long contenu");
+    fs.Ecrit(chemin(u"caché.doc"), "neuf");
+    EXPECT_EQ(fs.Lit(chemin(u"caché.doc")), "neuf");
+    EXPECT_EQ(fs.GetAttr(chemin(u"caché.doc")) & attr::Cache, attr::Cache);
+    cree(u"vide.doc", 0, "");
+    EXPECT_EQ(fs.Lit(chemin(u"vide.doc")), "");
+    cree(u"lecture.doc", attr::LectureSeule);
+    struct Cas {
+        const char* nom;
+        std::function<void()> action;
+        int32_t numero;
+    } cas[] = {
+        {"read a missing file", [&] { fs.Lit(chemin(u"absent.doc")); }, 53},
+        {"read a folder", [&] { fs.Lit(racine_); }, 75},
+        {"write a read-only file", [&] { fs.Ecrit(chemin(u"lecture.doc"), "y"); }, 75},
+        {"write a folder", [&] { fs.Ecrit(racine_, "y"); }, 75},
+        {"write in a missing folder", [&] { fs.Ecrit(chemin(u"absent\\x.doc"), "y"); }, 76},
+    };
+    for (const Cas& c : cas) EXPECT_EQ(numeroErreur(c.action), c.numero) << c.nom;
+    EXPECT_EQ(fs.Lit(chemin(u"lecture.doc")), "x");
+}
+
+}  // namespace
+}  // namespace k58204::platform::win32
