@@ -16,11 +16,13 @@ struct DossiersTravail {
     std::u16string modeles;  // the template folder, ending with a backslash
 };
 
-// Closes (without saving) the open document bearing each destination name
-// (the one with the highest index), unloads and detaches templates of that
-// name, and deletes the destination files. `fichiers` null raises error 91,
-// as reading the records of no exercise does. Errors outside the deletions are
-// raised again with "Module" / "Nettoyage"; the remaining records are not processed.
+// For each destination file (destination folder + NomDest): closes, without
+// saving, the open document that is that file (by full path; a document of
+// the same name elsewhere is left alone), unloads and detaches templates of
+// that name, and deletes the file. `fichiers` null raises error 91, as reading
+// the records of no exercise does. A failing Word call does not stop the
+// deletions; it is raised again with "Module" / "Nettoyage" at the end, as is
+// a failure to read the records (which stops at once).
 void Nettoyage(const FichiersDeTravail* fichiers, const word::Application& application,
                const DossiersTravail& dossiers, platform::SystemeFichiers& fs);
 
