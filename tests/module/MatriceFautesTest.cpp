@@ -252,6 +252,21 @@ const Ligne casDebut[] = {
          sien.fait(u"Close", {0});  // the learner's own business: left unsaved
      },
      .code = u"A"},
+    // The host passes a handle that names no window, with its Word still
+    // running: that Word is kept (and, being the host's, left running).
+    {.nom = "PoigneeMorteWordVivant", .avant = wordDeLApprenant,
+     .demarre = [](LeconSimulee& l) {
+         l.init(101);
+         l.handle = 987654;
+         l.init(110);
+         EXPECT_EQ(l.handle, l.instance().fenetrePrincipale());
+     },
+     .code = u"A",
+     .fin = [](LeconSimulee& l) {
+         l.fermer();
+         l.quitter();
+         EXPECT_EQ(l.poste().nombreInstances(), 1);
+     }},
     // Word's title is not "name - Microsoft Word": the next start still finds
     // the window, and the one after ends the exercise instead of dropping it.
     {.nom = "LectureSeuleAuDemarrageSuivant",
