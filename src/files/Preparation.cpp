@@ -27,20 +27,11 @@ std::u16string cleChemin(const std::u16string& chemin) {
     return cle;
 }
 
-// Closes, without saving, the open document that is the file `chemin`,
-// scanning from the highest index; at most one document is closed. A
-// document of the same name from another folder is the learner's own and is
-// left as it is.
+// Closes, without saving, the open document that is the file `chemin`; at
+// most one document is closed. A document of the same name from another
+// folder is the learner's own and is left as it is.
 void fermeDocument(const word::Application& application, const std::u16string& chemin) {
-    word::Documents documents = application.Documents();
-    const std::u16string cible = cleChemin(chemin);
-    for (int32_t i = documents.Count(); i >= 1; --i) {
-        word::Document d = documents.Item(i);
-        if (cleChemin(d.FullName()) == cible) {
-            d.Close(false);
-            return;
-        }
-    }
+    if (std::optional<word::Document> d = DocumentDuFichier(application, chemin)) d->Close(false);
 }
 
 // Unloads the add-ins and detaches the documents whose template is nomDest
@@ -65,6 +56,16 @@ void supprime(platform::SystemeFichiers& fs, const std::u16string& chemin) {
 }
 
 }  // namespace
+
+std::optional<word::Document> DocumentDuFichier(const word::Application& application, const std::u16string& chemin) {
+    word::Documents documents = application.Documents();
+    const std::u16string cible = cleChemin(chemin);
+    for (int32_t i = documents.Count(); i >= 1; --i) {
+        word::Document d = documents.Item(i);
+        if (cleChemin(d.FullName()) == cible) return d;
+    }
+    return std::nullopt;
+}
 
 void Nettoyage(const FichiersDeTravail* fichiers, const word::Application& application,
                const DossiersTravail& dossiers, platform::SystemeFichiers& fs) {

@@ -3,6 +3,7 @@
 // each source document in the working folder; before the exercise it is moved
 // to the name the exercise uses; when the exercise ends, the document is
 // closed in Word without saving and deleted.
+#include <optional>
 #include <string>
 
 #include "files/FichiersDeTravail.hpp"
@@ -15,6 +16,10 @@ struct DossiersTravail {
     std::u16string travail;  // the working folder, ending with a backslash
     std::u16string modeles;  // the template folder, ending with a backslash
 };
+
+// The open document that is the file `chemin` (by full path, without regard
+// to case; the one with the highest index), or none.
+std::optional<word::Document> DocumentDuFichier(const word::Application& application, const std::u16string& chemin);
 
 // For each destination file (destination folder + NomDest): closes, without
 // saving, the open document that is that file (by full path; a document of

@@ -222,8 +222,15 @@ void Module::InitQuestion(int32_t ilQuestion, std::u16string isPathDossier, Obje
         });
         sansErreur([&] { AfficheWord(); });
         if (mlQuestion != 102 && mlQuestion != 103 && mlQuestion != 124) {
+            // The working file itself: a document of the learner's bearing the
+            // same name (Word's Item by name may give it) is not the one checked.
             sansErreur([&] {
-                moApplication.Documents().Item(moQuestion->FichiersDeTravail()->Item(1).NomDest).Activate();
+                const Fichier travail = moQuestion->FichiersDeTravail()->Item(1);
+                const std::u16string chemin = (travail.Modele ? msPathModele : msPathDossier) + travail.NomDest;
+                if (std::optional<word::Document> d = DocumentDuFichier(moApplication, chemin))
+                    d->Activate();
+                else
+                    moApplication.Documents().Item(travail.NomDest).Activate();
             });
         }
         if (mlQuestion > 103 && mlQuestion < 120)

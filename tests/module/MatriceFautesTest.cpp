@@ -245,6 +245,7 @@ const Ligne casDebut[] = {
          docs(l).fait(u"Open", {SiensVoyage});
          actif(l)[u"Content"].fait(u"InsertBefore", {u"Mes notes "});
          l.init(110);
+         EXPECT_EQ(LCase(actif(l).lit(u"FullName").CStr()), LCase(std::u16string(DossierCours) + Voyage));
          EXPECT_TRUE(ouvertDansUnWord(l, SiensVoyage));
          Auto sien = docs(l)(u"Item", {1});
          EXPECT_EQ(LCase(sien.lit(u"FullName").CStr()), LCase(SiensVoyage));
