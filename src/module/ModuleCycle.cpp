@@ -375,12 +375,7 @@ void Module::Quitter(ObjetPtr& ioApplication, int32_t& ioHandleLogiciel) {
         // Word is quit only when the component itself attached to or started it
         // and the host passes the same application back.
         if (!moApplication.estVide() && estLeMeme(moApplication.objet(), ioApplication) && mbQuitterWord) {
-            // A Word the learner has already closed is quit as well as can be.
-            try {
-                moApplication.Quit(word::wd::DoNotSaveChanges);
-            } catch (const Erreur& e) {
-                if (e.numero() != err::ServeurIndisponible) throw;
-            }
+            moApplication.Quit(word::wd::DoNotSaveChanges);
             plateforme_.fenetres.ShowWindow(mlHandleLogiciel, SW_SHOWMINIMIZED);
             ioHandleLogiciel = 0;
             ioApplication.reset();

@@ -57,6 +57,19 @@ void copieDeLApprenant(LeconSimulee& l) {
     l.fichiers().Name(Travaux + u"05820410.doc", SiensVoyage);
 }
 
+// Fermer, then Quitter on a Word the learner has closed: quitting it fails
+// with 462, reported as Quitter's.
+void fermerPuisQuitterWordFerme(LeconSimulee& l) {
+    l.fermer();
+    try {
+        l.quitter();
+        ADD_FAILURE() << "Quitter succeeded";
+    } catch (const Erreur& e) {
+        EXPECT_EQ(e.numero(), err::ServeurIndisponible);
+        EXPECT_NE(e.source().find(u"SERVICE Quitter"), std::u16string::npos);
+    }
+}
+
 Auto docs(LeconSimulee& l) { return l.appli()[u"Documents"]; }
 Auto actif(LeconSimulee& l) { return l.appli()[u"ActiveDocument"]; }
 
@@ -310,9 +323,9 @@ const Ligne casControle[] = {
     {.nom = "MenuOuvert", .faute = [](LeconSimulee& l) { l.instance().occupeJusquEchap(); }, .code = u"%AL",
      .generale = true,
      .fin = [](LeconSimulee& l) { l.init(111); l.fermer(); l.quitter(); }},
-    // Word closed by the learner: "AM"; the end still deletes the working file and quits quietly.
+    // Word closed by the learner: "AM"; the end still deletes the working file.
     {.nom = "WordFermeParLApprenant", .faute = [](LeconSimulee& l) { l.instance().fermeParApprenant(); }, .code = u"AM",
-     .generale = true},
+     .generale = true, .fin = fermerPuisQuitterWordFerme},
     {.nom = "DialogueEtSonDialogue", .faute = [](LeconSimulee& l) { l.instance().ouvreDialogue(u"Police", u"Couleurs"); },
      .code = u"%AL", .generale = true},
     {.nom = "Bulle", .faute = [](LeconSimulee& l) { l.instance().ouvreBulle(); }, .code = u"A"},
@@ -373,12 +386,10 @@ const Ligne casControle[] = {
 const Ligne casFin[] = {
     {.nom = "FermerDeuxFois", .code = u"A", .fin = [](LeconSimulee& l) { l.fermer(); l.fermer(); l.quitter(); }},
     {.nom = "QuitterSansFermer", .code = u"A", .fin = [](LeconSimulee& l) { l.quitter(); }},
-    // Word closed by the learner before Fermer: the working file is deleted all the same, Quitter reports nothing.
+    // Word closed by the learner before Fermer: the working file is deleted all the same.
     {.nom = "WordFermeAvantFermer", .fin = [](LeconSimulee& l) {
          l.instance().fermeParApprenant();
-         l.fermer();
-         EXPECT_NO_THROW(l.quitter());
-         EXPECT_EQ(l.application, nullptr);
+         fermerPuisQuitterWordFerme(l);
      }},
     {.nom = "WordFourniParLHote", .avant = wordDeLApprenant, .code = u"A",
      .fin = [](LeconSimulee& l) {
