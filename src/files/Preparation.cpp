@@ -1,5 +1,7 @@
 #include "files/Preparation.hpp"
 
+#include <optional>
+
 #include "word/GereErreur.hpp"
 #include "word/Texte.hpp"
 
@@ -12,18 +14,24 @@ const FichiersDeTravail& requis(const FichiersDeTravail* fichiers) {
     return *fichiers;
 }
 
-// Closes the open document named nomDest (without regard to case), scanning
-// from the highest index; at most one document is closed.
-void fermeDocument(const word::Application& application, const std::u16string& nomDest) {
-    word::Documents documents = application.Documents();
-    const std::u16string cible = LCase(nomDest);
-    for (int32_t i = documents.Count(); i >= 1; --i) {
-        word::Document d = documents.Item(i);
-        if (LCase(d.Name()) == cible) {
-            d.Close(false);
-            return;
-        }
+// A path as Windows compares it: without regard to case, either slash, a
+// doubled separator (a folder given with its final backslash, then joined)
+// counting once. A leading double backslash (a network share) is kept.
+std::u16string cleChemin(const std::u16string& chemin) {
+    std::u16string cle;
+    for (char16_t c : LCase(chemin)) {
+        if (c == u'/') c = u'\\';
+        if (c == u'\\' && cle.size() > 1 && cle.back() == u'\\') continue;
+        cle.push_back(c);
     }
+    return cle;
+}
+
+// Closes, without saving, the open document that is the file `chemin`; at
+// most one document is closed. A document of the same name from another
+// folder is the learner's own and is left as it is.
+void fermeDocument(const word::Application& application, const std::u16string& chemin) {
+    if (std::optional<word::Document> d = DocumentDuFichier(application, chemin)) d->Close(false);
 }
 
 // Unloads the add-ins and detaches the documents whose template is nomDest
@@ -49,21 +57,38 @@ void supprime(platform::SystemeFichiers& fs, const std::u16string& chemin) {
 
 }  // namespace
 
+std::optional<word::Document> DocumentDuFichier(const word::Application& application, const std::u16string& chemin) {
+    word::Documents documents = application.Documents();
+    const std::u16string cible = cleChemin(chemin);
+    for (int32_t i = documents.Count(); i >= 1; --i) {
+        word::Document d = documents.Item(i);
+        if (cleChemin(d.FullName()) == cible) return d;
+    }
+    return std::nullopt;
+}
+
 void Nettoyage(const FichiersDeTravail* fichiers, const word::Application& application,
                const DossiersTravail& dossiers, platform::SystemeFichiers& fs) {
     try {
         const FichiersDeTravail& f = requis(fichiers);
         const int32_t n = f.count();
+        // A failing Word call (Word gone or not answering) does not keep the
+        // files from being deleted: a file Word still holds open stays (the
+        // deletion is refused), one it no longer holds goes. The first such
+        // error is reported once every record has been dealt with.
+        std::optional<Erreur> erreurWord;
         for (int32_t i = 1; i <= n; ++i) {
             Fichier fichier = f.Item(i);
-            fermeDocument(application, fichier.NomDest);
-            if (fichier.Modele) {
-                detacheModele(application, fichier.NomDest);
-                supprime(fs, dossiers.modeles + fichier.NomDest);
-            } else {
-                supprime(fs, dossiers.travail + fichier.NomDest);
+            const std::u16string chemin = (fichier.Modele ? dossiers.modeles : dossiers.travail) + fichier.NomDest;
+            try {
+                fermeDocument(application, chemin);
+                if (fichier.Modele) detacheModele(application, fichier.NomDest);
+            } catch (const Erreur& e) {
+                if (!erreurWord) erreurWord = e;
             }
+            supprime(fs, chemin);
         }
+        if (erreurWord) throw *erreurWord;
     } catch (const Erreur& e) {
         GereErreur(u"Module", u"Nettoyage", e);
     }

@@ -3,6 +3,7 @@
 // each source document in the working folder; before the exercise it is moved
 // to the name the exercise uses; when the exercise ends, the document is
 // closed in Word without saving and deleted.
+#include <optional>
 #include <string>
 
 #include "files/FichiersDeTravail.hpp"
@@ -16,11 +17,17 @@ struct DossiersTravail {
     std::u16string modeles;  // the template folder, ending with a backslash
 };
 
-// Closes (without saving) the open document bearing each destination name
-// (the one with the highest index), unloads and detaches templates of that
-// name, and deletes the destination files. `fichiers` null raises error 91,
-// as reading the records of no exercise does. Errors outside the deletions are
-// raised again with "Module" / "Nettoyage"; the remaining records are not processed.
+// The open document that is the file `chemin` (by full path, without regard
+// to case; the one with the highest index), or none.
+std::optional<word::Document> DocumentDuFichier(const word::Application& application, const std::u16string& chemin);
+
+// For each destination file (destination folder + NomDest): closes, without
+// saving, the open document that is that file (by full path; a document of
+// the same name elsewhere is left alone), unloads and detaches templates of
+// that name, and deletes the file. `fichiers` null raises error 91, as reading
+// the records of no exercise does. A failing Word call does not stop the
+// deletions; it is raised again with "Module" / "Nettoyage" at the end, as is
+// a failure to read the records (which stops at once).
 void Nettoyage(const FichiersDeTravail* fichiers, const word::Application& application,
                const DossiersTravail& dossiers, platform::SystemeFichiers& fs);
 

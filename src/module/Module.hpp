@@ -40,6 +40,8 @@ public:
 
     // Most repetitions FermeFenetre makes on one window's children.
     static constexpr int MaxFermeturesEnfants = 64;
+    // Most Word main windows looked at when finding the one of our Word.
+    static constexpr int MaxFenetresWord = 64;
     // The pause after closing the assistant's balloon.
     static constexpr std::chrono::milliseconds PauseBulle{100};
 
@@ -66,6 +68,14 @@ private:
 
     // End of an exercise.
     void FermeQuestion();
+    // Ends the current exercise whose Word has gone: the learner's settings go
+    // to the Word now held, the working files are deleted.
+    void AbandonneQuestion();
+    // False only when the application's process has gone (a busy Word answers later).
+    static bool WordVivant(const ObjetPtr& application);
+    // True when the current exercise runs in the Word held before this start
+    // (wordPrecedent) and the settings saved before it are still to be put back.
+    bool reglagesDeLApprenantGardes(const ObjetPtr& wordPrecedent) const;
     bool ADesDocuments();
 
     platform::Plateforme plateforme_;
@@ -92,6 +102,10 @@ private:
     bool mbVerifGrammaire = false;
     bool mbParamApplication = false;
     bool mbVoletTaches = false;
+    // True while the saved settings are the learner's and not yet put back:
+    // a start that ends a running exercise keeps them rather than saving the
+    // exercise's own, and a second Fermer does not put them back again.
+    bool mbParamUserSauves = false;
 };
 
 }  // namespace k58204

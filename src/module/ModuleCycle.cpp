@@ -5,6 +5,7 @@
 #include "exercises/Questions.hpp"
 #include "files/EtatDocument.hpp"
 #include "files/Preparation.hpp"
+#include "word/Composant.hpp"
 #include "word/GereErreur.hpp"
 #include "module/Module.hpp"
 
@@ -32,6 +33,28 @@ private:
 
 bool Module::ADesDocuments() { return moApplication.Documents().Count() > 0; }
 
+bool Module::WordVivant(const ObjetPtr& application) {
+    if (!application) return false;
+    try {
+        (void)word::Application(application).Windows().Count();
+    } catch (const Erreur& e) {
+        return e.numero() != err::ServeurIndisponible;
+    }
+    return true;
+}
+
+bool Module::reglagesDeLApprenantGardes(const ObjetPtr& wordPrecedent) const {
+    return moQuestion && mbParamUserSauves && estLeMeme(wordPrecedent, moApplication.objet());
+}
+
+void Module::AbandonneQuestion() {
+    if (mbParamUserSauves) sansErreur([&] { RestaureParamUser(); });
+    mbParamUserSauves = false;
+    sansErreur([&] { Nettoyage(); });
+    sansErreur([&] { moQuestion->Fermer(); });
+    moQuestion.reset();
+}
+
 void Module::Nettoyage() {
     k58204::Nettoyage(moQuestion ? moQuestion->FichiersDeTravail().get() : nullptr, moApplication,
                       {msPathDossier, msPathModele}, plateforme_.fichiers);
@@ -53,11 +76,17 @@ void Module::InitQuestion(int32_t ilQuestion, std::u16string isPathDossier, Obje
                           int32_t& ioHandleLogiciel, std::optional<std::u16string> /*isPathModele: never used*/) {
     Fenetres& f = plateforme_.fenetres;
     LiberationVerrou verrou(f);
+    // File paths are the folder followed by a file name: a folder given
+    // without its final backslash would stage and delete files beside it.
+    if (!isPathDossier.empty() && isPathDossier.back() != u'\\' && isPathDossier.back() != u'/')
+        isPathDossier += u'\\';
+    const ObjetPtr wordPrecedent = moApplication.objet();
 
-    // A handle that no longer names a window: forget that Word.
+    // A handle that no longer names a window: forget that Word, unless the
+    // application still runs (its window was merely not found by its title).
     if (ioHandleLogiciel != -1) {
         std::u16string classe;
-        if (f.GetClassNameA(ioHandleLogiciel, classe, TailleTampon) == 0) {
+        if (f.GetClassNameA(ioHandleLogiciel, classe, TailleTampon) == 0 && !WordVivant(ioApplication)) {
             ioApplication.reset();
             moApplication = word::Application();
             ioHandleLogiciel = -1;
@@ -71,8 +100,14 @@ void Module::InitQuestion(int32_t ilQuestion, std::u16string isPathDossier, Obje
         mbQuitterWord = true;
         ioApplication = moApplication.objet();
         ioHandleLogiciel = mlHandleLogiciel;
-        moQuestion.reset();
-        SaveParamUser();
+        // An exercise of another Word (gone, or replaced) cannot be ended in
+        // it: its files are removed and the learner's settings go to this
+        // Word. One still running in this Word is ended below, as usual.
+        if (moQuestion && !estLeMeme(wordPrecedent, moApplication.objet())) AbandonneQuestion();
+        if (reglagesDeLApprenantGardes(wordPrecedent))
+            glUniteMesure = moApplication.Options().MeasurementUnit();
+        else
+            SaveParamUser();
         FermeDialogue(mlHandleLogiciel);
     } else {
         // The host passes its Word: until the probe, every error is ignored.
@@ -93,7 +128,11 @@ void Module::InitQuestion(int32_t ilQuestion, std::u16string isPathDossier, Obje
             }
         });
         ioHandleLogiciel = mlHandleLogiciel;
-        sansErreur([&] { SaveParamUser(); });
+        if (moQuestion && !estLeMeme(wordPrecedent, moApplication.objet())) AbandonneQuestion();
+        if (reglagesDeLApprenantGardes(wordPrecedent))
+            sansErreur([&] { glUniteMesure = moApplication.Options().MeasurementUnit(); });
+        else
+            sansErreur([&] { SaveParamUser(); });
         sansErreur([&] { FermeDialogue(mlHandleLogiciel); });
     }
 
@@ -121,8 +160,12 @@ void Module::InitQuestion(int32_t ilQuestion, std::u16string isPathDossier, Obje
         if (derniere) GereErreur(u"Module", u"InitQuestion", *derniere);
     }
 
-    // The previous exercise, if any, ends first (errors reach the host unchanged).
+    // The previous exercise, if any, ends first (errors reach the host
+    // unchanged). The settings it puts back are the learner's: they stay
+    // saved for the end of the new exercise.
+    const bool reglagesSauves = mbParamUserSauves;
     if (moQuestion) FermeQuestion();
+    mbParamUserSauves = reglagesSauves;
 
     try {
         mlQuestion = ilQuestion;
@@ -179,8 +222,15 @@ void Module::InitQuestion(int32_t ilQuestion, std::u16string isPathDossier, Obje
         });
         sansErreur([&] { AfficheWord(); });
         if (mlQuestion != 102 && mlQuestion != 103 && mlQuestion != 124) {
+            // The working file itself: a document of the learner's bearing the
+            // same name (Word's Item by name may give it) is not the one checked.
             sansErreur([&] {
-                moApplication.Documents().Item(moQuestion->FichiersDeTravail()->Item(1).NomDest).Activate();
+                const Fichier travail = moQuestion->FichiersDeTravail()->Item(1);
+                const std::u16string chemin = (travail.Modele ? msPathModele : msPathDossier) + travail.NomDest;
+                if (std::optional<word::Document> d = DocumentDuFichier(moApplication, chemin))
+                    d->Activate();
+                else
+                    moApplication.Documents().Item(travail.NomDest).Activate();
             });
         }
         if (mlQuestion > 103 && mlQuestion < 120)
@@ -307,7 +357,10 @@ void Module::FermeQuestion() {
         }
         for (const std::u16string& nom : aRouvrir) sansErreur([&] { moApplication.Documents().Open(nom); });
     }
-    sansErreur([&] { RestaureParamUser(); });
+    if (mbParamUserSauves) {
+        sansErreur([&] { RestaureParamUser(); });
+        mbParamUserSauves = false;
+    }
     sansErreur([&] { Nettoyage(); });
     sansErreur([&] {
         if (!moQuestion) leveErreurExecution(err::ObjetNonDefini);

@@ -11,6 +11,7 @@ using word::wd::DocumentsPath;
 using word::wd::UserTemplatesPath;
 
 void Module::SaveParamUser() {
+    mbParamUserSauves = false;  // until every value is read
     try {
         word::Options options = moApplication.Options();
         msDossierCourant = options.DefaultFilePath(CurrentFolderPath);
@@ -20,6 +21,7 @@ void Module::SaveParamUser() {
         mlRangStandard = moApplication.CommandBars().Item(u"Standard").RowIndex();
         mlRangFormatting = moApplication.CommandBars().Item(u"Formatting").RowIndex();
         mbInfobulles = moApplication.CommandBars().DisplayTooltips();
+        mbParamUserSauves = true;
     } catch (const Erreur& e) {
         GereErreur(u"Module", u"SaveParamUser", e);
     }

@@ -2,6 +2,7 @@
 // answers, and closing what the learner left open over it.
 #include "word/GereErreur.hpp"
 #include "module/Module.hpp"
+#include "word/Texte.hpp"
 
 namespace k58204 {
 
@@ -12,10 +13,43 @@ constexpr char16_t ClasseOpus[] = u"OPUSAPP";
 constexpr char16_t TitreWord[] = u"Microsoft Word";
 }  // namespace
 
+// Word's main window. Its title follows the active window: "Name - Microsoft
+// Word" as a rule, but "Name:2 - ..." with a second window, "Name (Lecture
+// seule) - ..." for a read-only document, a caption a macro set, or the name
+// without its extension when Windows hides extensions. The title by the rule
+// is tried first, then the active window's caption, then a title that starts
+// with the document's name, then any Word main window (as the check finds it):
+// a Word that runs is never taken for a closed one.
 Hwnd Module::FenetrePrincipale() {
     Fenetres& f = plateforme_.fenetres;
-    if (moApplication.Documents().Count() == 0) return f.FindWindowA(std::u16string(ClasseOpus), std::u16string(TitreWord));
-    return f.FindWindowA(std::u16string(ClasseOpus), moApplication.ActiveDocument().Name() + u" - " + TitreWord);
+    const std::u16string classe(ClasseOpus);
+    const std::u16string suffixe = std::u16string(u" - ") + TitreWord;
+    if (moApplication.Documents().Count() == 0) {
+        if (Hwnd h = f.FindWindowA(classe, std::u16string(TitreWord))) return h;
+        return f.FindWindowA(classe, std::nullopt);
+    }
+    const std::u16string nom = moApplication.ActiveDocument().Name();
+    if (Hwnd h = f.FindWindowA(classe, nom + suffixe)) return h;
+    std::optional<std::u16string> legende;
+    sansErreur([&] { legende = moApplication.ActiveWindow().Caption(); });
+    if (legende) {
+        if (Hwnd h = f.FindWindowA(classe, *legende + suffixe)) return h;
+    }
+    // The document's name without extension, then what Word may add after it.
+    const size_t point = nom.rfind(u'.');
+    const std::u16string racine = LCase(point == std::u16string::npos ? nom : nom.substr(0, point));
+    Hwnd premiere = 0;
+    Hwnd h = f.FindWindowExA(0, 0, classe, std::nullopt);
+    for (int n = 0; h != 0 && n < MaxFenetresWord; ++n, h = f.FindWindowExA(0, h, classe, std::nullopt)) {
+        if (premiere == 0) premiere = h;
+        std::u16string titre;
+        f.GetWindowTextA(h, titre, TailleTampon);
+        const std::u16string t = LCase(titre);
+        if (t.size() <= racine.size() || t.compare(0, racine.size(), racine) != 0) continue;
+        const char16_t suivant = t[racine.size()];
+        if (suivant == u'.' || suivant == u':' || suivant == u' ') return h;
+    }
+    return premiere;
 }
 
 void Module::GetApplication() {

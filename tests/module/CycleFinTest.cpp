@@ -3,6 +3,7 @@
 // when the component acquired it.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <functional>
 #include <vector>
 
@@ -81,6 +82,52 @@ TEST(Lecon, LesReglagesDeLApprenantReviennentApresChaqueExercice) {
         EXPECT_EQ(apres.rangFormatting, avant.rangFormatting);
         EXPECT_EQ(apres.infobulles, avant.infobulles);
     }
+}
+
+// Any sequence of starts, Fermer and Quitter puts the learner's own settings
+// back: a start that ends the running exercise itself must not take that
+// exercise's settings for the learner's. The learner's Word is the host's,
+// so it stays running after Quitter and can be read.
+TEST(Lecon, LesReglagesDeLApprenantSurviventAToutEnchainement) {
+    const char* sequences[] = {"I", "II", "IIF", "IFI", "IIQ", "IFF", "IIIFQ", "IFIIQ"};
+    const int32_t exercices[] = {110, 104, 121, 106};
+    for (const char* sequence : sequences) {
+        SCOPED_TRACE(sequence);
+        LeconSimulee l;
+        l.application = l.poste().demarreWord();
+        l.handle = l.instance().fenetrePrincipale();
+        l.fichiers().MkDir(u"C:\\Travaux");
+        l.appli().fait(u"ChangeFileOpenDirectory", {u"C:\\Travaux"});
+        l.appli()[u"Options"].ecrit(u"DefaultFilePath", u"C:\\Travaux", {0});
+        Auto barres = l.appli()[u"CommandBars"];
+        barres.ecrit(u"DisplayTooltips", false);
+        barres(u"Item", {u"Formatting"}).ecrit(u"RowIndex", barres(u"Item", {u"Standard"}).lit(u"RowIndex"));
+        const Reglages avant = lit(l);
+        int k = 0;
+        for (const char* p = sequence; *p; ++p) {
+            if (*p == 'I') l.init(exercices[k++ % 4]);
+            if (*p == 'F') l.fermer();
+            if (*p == 'Q') l.quitter();
+        }
+        if (sequence[std::strlen(sequence) - 1] == 'I') l.fermer();
+        const Reglages apres = lit(l);
+        EXPECT_EQ(LCase(apres.ouverture), LCase(avant.ouverture));
+        EXPECT_EQ(apres.documents, avant.documents);
+        EXPECT_EQ(apres.rangFormatting, avant.rangFormatting);
+        EXPECT_EQ(apres.infobulles, avant.infobulles);
+    }
+}
+
+// Between two exercises the learner changes a setting; a second Fermer does not undo it.
+TEST(Lecon, UnSecondFermerNeDefaitPasLesReglagesDeLApprenant) {
+    LeconSimulee l;
+    l.init(110);
+    l.fermer();
+    Auto barres = l.appli()[u"CommandBars"];
+    barres.ecrit(u"DisplayTooltips", !barres.lit(u"DisplayTooltips").CBool());
+    const bool choisi = barres.lit(u"DisplayTooltips").CBool();
+    l.fermer();
+    EXPECT_EQ(barres.lit(u"DisplayTooltips").CBool(), choisi);
 }
 
 TEST(Lecon, Exercice102GardeLaDispositionDesBarres) {

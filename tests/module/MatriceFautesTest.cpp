@@ -1,0 +1,417 @@
+// The module against what goes wrong on a learner's machine, driven as the
+// host drives it, one row per fault, grouped by the phase it strikes in
+// (start, check, end). After the end (Fermer, Quitter) every row checks that
+// no working file is left, neither on disk nor open in a Word, and that
+// nothing outside the working, "essai" and template folders changed. A file
+// that a running Word still holds open is listed by its row: Windows refuses
+// to delete it, so it stays.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <sstream>
+
+#include "module/support/LeconSimulee.hpp"
+#include "sim/fichiers/SystemeFichiersLinux.hpp"
+#include "word/Texte.hpp"
+
+using namespace k58204;
+using namespace k58204::test;
+
+namespace {
+
+constexpr char16_t Voyage[] = u"Voyage à CANGO.doc";
+constexpr char16_t Reponses[] = u"Réponses.doc";
+const std::u16string Travaux = u"C:\\Travaux\\";
+const std::u16string SiensVoyage = Travaux + Voyage;
+
+struct Ligne {
+    const char* nom;
+    int32_t numero = 110;
+    std::function<void(LeconSimulee&)> avant{};    // the machine before the start
+    std::function<void(LeconSimulee&)> demarre{};  // the start(s); InitQuestion(numero) when empty
+    const char16_t* erreurDebut = nullptr;       // procedure named by the start's error; none: it succeeds
+    std::function<void(LeconSimulee&)> faute{};    // what happens before the check
+    const char16_t* code = nullptr;              // CauseErreur after TestePoint; none: no check
+    bool generale = false;
+    std::function<void(LeconSimulee&)> fin{};      // the end; Fermer then Quitter when empty
+    std::vector<std::u16string> tenus{};           // working files a running Word still holds open
+    std::u16string dossier = DossierCours;       // where the host places the source
+    std::optional<std::u16string> argument{};      // the folder passed to InitQuestion, when not `dossier`
+};
+
+void PrintTo(const Ligne& c, std::ostream* os) { *os << c.nom; }
+
+// ------------------------------------------------------------------ machine
+
+void wordDeLApprenant(LeconSimulee& l) {
+    l.application = l.poste().demarreWord();
+    l.handle = l.instance().fenetrePrincipale();
+}
+
+// The learner's own copy of the course document, outside the working folder.
+void copieDeLApprenant(LeconSimulee& l) {
+    l.placeSource(110, Travaux);
+    l.fichiers().Name(Travaux + u"05820410.doc", SiensVoyage);
+}
+
+// Fermer, then Quitter on a Word the learner has closed: quitting it fails
+// with 462, reported as Quitter's.
+void fermerPuisQuitterWordFerme(LeconSimulee& l) {
+    l.fermer();
+    try {
+        l.quitter();
+        ADD_FAILURE() << "Quitter succeeded";
+    } catch (const Erreur& e) {
+        EXPECT_EQ(e.numero(), err::ServeurIndisponible);
+        EXPECT_NE(e.source().find(u"SERVICE Quitter"), std::u16string::npos);
+    }
+}
+
+Auto docs(LeconSimulee& l) { return l.appli()[u"Documents"]; }
+Auto actif(LeconSimulee& l) { return l.appli()[u"ActiveDocument"]; }
+
+// A document open in some running Word, by full path, without regard to case.
+bool ouvertDansUnWord(LeconSimulee& l, const std::u16string& chemin) {
+    for (const auto& instance : l.poste().instances()) {
+        if (instance->partie()) continue;
+        for (const auto& d : instance->documents())
+            if (LCase(d->nomComplet()) == LCase(chemin)) return true;
+    }
+    return false;
+}
+
+// Every file and folder of drive C:, with its content, except the working
+// folder and the template folder (which the module owns).
+std::map<std::string, std::string> instantane(LeconSimulee& l, const std::u16string& dossierTravail) {
+    namespace fs = std::filesystem;
+    const fs::path racine = l.poste().fichiersLinux().cheminLinux(u"C:\\");
+    const fs::path travail = l.poste().fichiersLinux().cheminLinux(dossierTravail);
+    const fs::path modeles = l.poste().fichiersLinux().cheminLinux(l.poste().profil().dossierModeles() + u"\\Talvor Modèles");
+    std::map<std::string, std::string> etat;
+    for (auto it = fs::recursive_directory_iterator(racine); it != fs::recursive_directory_iterator(); ++it) {
+        const fs::path p = it->path();
+        if (p == travail || p == modeles) {
+            it.disable_recursion_pending();
+            continue;
+        }
+        std::string contenu = "<dossier>";
+        if (it->is_regular_file()) {
+            std::ifstream f(p, std::ios::binary);
+            std::stringstream s;
+            s << f.rdbuf();
+            contenu = s.str();
+        }
+        etat[fs::relative(p, racine).string()] = contenu;
+    }
+    return etat;
+}
+
+// ------------------------------------------------------------------ the row
+
+class MatriceFautes : public ::testing::TestWithParam<Ligne> {};
+
+TEST_P(MatriceFautes, IssueSpecifiee) {
+    const Ligne& c = GetParam();
+    LeconSimulee l;
+    l.fichiers().MakeSureDirectoryPathExists(Travaux);
+    l.fichiers().MakeSureDirectoryPathExists(c.dossier);
+    if (c.avant) c.avant(l);
+    const auto dehors = instantane(l, c.dossier);
+
+    try {
+        if (c.demarre) {
+            c.demarre(l);
+        } else {
+            l.placeSource(c.numero, c.dossier);
+            l.module().InitQuestion(c.numero, c.argument.value_or(c.dossier), l.application, l.handle);
+        }
+        EXPECT_EQ(c.erreurDebut, nullptr) << "the start succeeded";
+    } catch (const Erreur& e) {
+        ASSERT_NE(c.erreurDebut, nullptr) << versUtf8(e.source());
+        EXPECT_NE(e.source().find(std::u16string(u"SERVICE ") + c.erreurDebut), std::u16string::npos)
+            << versUtf8(e.source());
+    }
+    if (c.faute) c.faute(l);
+    if (c.code) {
+        l.teste();
+        EXPECT_EQ(l.module().ErreurGenerale(), c.generale);
+        EXPECT_EQ(versUtf8(l.verdict()), versUtf8(c.code));
+    }
+    if (c.fin) {
+        c.fin(l);
+    } else {
+        l.fermer();
+        l.quitter();
+    }
+
+    for (const char16_t* nom : {Voyage, Reponses, u"Application.doc"}) {
+        const std::u16string chemin = c.dossier + nom;
+        const bool tenu = std::find(c.tenus.begin(), c.tenus.end(), nom) != c.tenus.end();
+        EXPECT_EQ(ouvertDansUnWord(l, chemin), tenu) << versUtf8(chemin);
+        if (!tenu) {
+            EXPECT_FALSE(l.fichiers().Existe(chemin)) << versUtf8(chemin);
+        }
+    }
+    EXPECT_EQ(instantane(l, c.dossier), dehors);
+}
+
+// ------------------------------------------------------------------ start
+
+const Ligne casDebut[] = {
+    {.nom = "WordOccupeUnMoment", .avant = [](LeconSimulee& l) { wordDeLApprenant(l); l.instance().occupe(10); },
+     .code = u"A"},
+    // Word never answers: the start fails before staging anything; the source stays where the host put it.
+    {.nom = "WordOccupePourDeBon", .avant = [](LeconSimulee& l) { wordDeLApprenant(l); l.instance().occupe(1 << 30); },
+     .erreurDebut = u"OleAccessible",
+     .faute = [](LeconSimulee& l) { EXPECT_TRUE(l.fichiers().Existe(std::u16string(DossierCours) + u"05820410.doc")); },
+     .fin = [](LeconSimulee& l) { l.fermer(); l.instance().occupe(0); l.quitter(); }},
+    {.nom = "MenuOuvertJusquAEchap", .avant = [](LeconSimulee& l) { wordDeLApprenant(l); l.instance().occupeJusquEchap(); },
+     .code = u"A"},
+    // The host's Word has gone and its handle is dead: a new Word is started.
+    {.nom = "WordDisparuPuisRevenu", .avant = [](LeconSimulee& l) { wordDeLApprenant(l); l.instance().disparait(); },
+     .code = u"A", .fin = [](LeconSimulee& l) { l.fermer(); l.quitter(); EXPECT_EQ(l.poste().nombreInstances(), 0); }},
+    {.nom = "DialogueEtSonDialogue",
+     .avant = [](LeconSimulee& l) { wordDeLApprenant(l); l.instance().ouvreDialogue(u"Police", u"Couleurs"); }, .code = u"A"},
+    {.nom = "Bulle", .avant = [](LeconSimulee& l) { wordDeLApprenant(l); l.instance().ouvreBulle(); }, .code = u"A",
+     .fin = [](LeconSimulee& l) {
+         l.fermer();
+         EXPECT_EQ(l.poste().fenetres().FindWindowA(std::u16string(u"MSOBALLOON"), std::nullopt), 0);
+         l.quitter();
+     }},
+    // A hidden Word is quit and replaced; the component quits the one it started.
+    {.nom = "FenetreCachee", .avant = [](LeconSimulee& l) { wordDeLApprenant(l); l.instance().cacheFenetre(); },
+     .code = u"A", .fin = [](LeconSimulee& l) { l.fermer(); l.quitter(); EXPECT_EQ(l.poste().nombreInstances(), 0); }},
+    {.nom = "FenetreReduite", .avant = [](LeconSimulee& l) { wordDeLApprenant(l); l.instance().minimiseFenetre(); },
+     .faute = [](LeconSimulee& l) { EXPECT_FALSE(l.poste().bureau().minimise(l.handle)); }, .code = u"A"},
+    {.nom = "SourceManquante",
+     .demarre = [](LeconSimulee& l) { l.module().InitQuestion(110, DossierCours, l.application, l.handle); },
+     .erreurDebut = u"Renomme"},
+    {.nom = "SourceEnLectureSeule",
+     .demarre = [](LeconSimulee& l) {
+         l.placeSource(110);
+         l.fichiers().SetAttr(std::u16string(DossierCours) + u"05820410.doc", platform::attr::LectureSeule);
+         l.module().InitQuestion(110, DossierCours, l.application, l.handle);
+         EXPECT_FALSE(actif(l).lit(u"ReadOnly").CBool());
+     },
+     .code = u"A"},
+    // A working document left over by an interrupted run, open with changes:
+    // closed without saving, deleted, and staged afresh.
+    {.nom = "DestinationTenueOuverte",
+     .avant = [](LeconSimulee& l) {
+         wordDeLApprenant(l);
+         l.placeSource(110);
+         l.fichiers().Name(std::u16string(DossierCours) + u"05820410.doc", std::u16string(DossierCours) + Voyage);
+         docs(l).fait(u"Open", {std::u16string(DossierCours) + Voyage});
+         actif(l)[u"Content"].fait(u"InsertBefore", {u"reste "});
+     },
+     .faute = [](LeconSimulee& l) { EXPECT_EQ(actif(l)[u"Content"].lit(u"Text").CStr().rfind(u"reste ", 0), std::u16string::npos); },
+     .code = u"A"},
+    {.nom = "Numero100", .numero = 100, .erreurDebut = u"Nettoyage"},
+    {.nom = "Numero125", .numero = 125, .erreurDebut = u"Nettoyage"},
+    // The folder is completed with its backslash: nothing is staged or deleted beside it.
+    {.nom = "DossierSansBarreFinale", .code = u"A", .argument = u"C:\\Cours\\K58204"},
+    {.nom = "DossierAccentue", .code = u"A", .dossier = u"C:\\Documents and Settings\\Élève\\Mes exercices à faire\\"},
+    {.nom = "DossierLong", .code = u"A",
+     .dossier = u"C:\\Cours\\" + std::u16string(150, u'x') + u"\\Leçon première\\"},
+    // Exercise 124 clears "essai": a read-only file goes, a subfolder stays, and so does the folder.
+    {.nom = "EssaiLectureSeuleEtSousDossier", .numero = 124,
+     .avant = [](LeconSimulee& l) {
+         const std::u16string essai = std::u16string(DossierCours) + u"essai\\";
+         l.fichiers().MakeSureDirectoryPathExists(essai + u"sous\\");
+         l.fichiers().Ecrit(essai + u"vieux.doc", "x");
+         l.fichiers().SetAttr(essai + u"vieux.doc", platform::attr::LectureSeule);
+     },
+     .faute = [](LeconSimulee& l) {
+         EXPECT_FALSE(l.fichiers().Existe(std::u16string(DossierCours) + u"essai\\vieux.doc"));
+         EXPECT_TRUE(l.fichiers().Existe(std::u16string(DossierCours) + u"essai\\sous"));
+     },
+     .code = u"A"},
+    // Chained starts without Fermer: each ends the one before.
+    {.nom = "EnchaineSansFermer",
+     .demarre = [](LeconSimulee& l) { l.init(101); l.init(104); l.init(124); l.init(110); }, .code = u"A"},
+    {.nom = "WordQuitteEntreDeuxExercices",
+     .demarre = [](LeconSimulee& l) {
+         l.init(101);
+         l.fermer();
+         l.instance().fermeParApprenant();
+         l.init(110);
+     },
+     .code = u"A"},
+    // Word closed during exercise 101, then the next start: 101's document is removed.
+    {.nom = "WordQuitteSansFermer",
+     .demarre = [](LeconSimulee& l) {
+         l.init(101);
+         l.instance().fermeParApprenant();
+         l.init(110);
+         EXPECT_FALSE(l.fichiers().Existe(std::u16string(DossierCours) + Reponses));
+     },
+     .code = u"A"},
+    // Between two exercises the learner edits a document of their own bearing
+    // the working name: the next start leaves it open with its changes.
+    {.nom = "HomonymeDeLApprenantEntreDeuxExercices", .avant = copieDeLApprenant,
+     .demarre = [](LeconSimulee& l) {
+         l.init(106);
+         l.fermer();
+         docs(l).fait(u"Open", {SiensVoyage});
+         actif(l)[u"Content"].fait(u"InsertBefore", {u"Mes notes "});
+         l.init(110);
+         EXPECT_EQ(LCase(actif(l).lit(u"FullName").CStr()), LCase(std::u16string(DossierCours) + Voyage));
+         EXPECT_TRUE(ouvertDansUnWord(l, SiensVoyage));
+         Auto sien = docs(l)(u"Item", {1});
+         EXPECT_EQ(LCase(sien.lit(u"FullName").CStr()), LCase(SiensVoyage));
+         EXPECT_EQ(sien[u"Content"].lit(u"Text").CStr().rfind(u"Mes notes ", 0), 0u);
+         sien.fait(u"Close", {0});  // the learner's own business: left unsaved
+     },
+     .code = u"A"},
+    // The host passes a handle that names no window, with its Word still
+    // running: that Word is kept (and, being the host's, left running).
+    {.nom = "PoigneeMorteWordVivant", .avant = wordDeLApprenant,
+     .demarre = [](LeconSimulee& l) {
+         l.init(101);
+         l.handle = 987654;
+         l.init(110);
+         EXPECT_EQ(l.handle, l.instance().fenetrePrincipale());
+     },
+     .code = u"A",
+     .fin = [](LeconSimulee& l) {
+         l.fermer();
+         l.quitter();
+         EXPECT_EQ(l.poste().nombreInstances(), 1);
+     }},
+    // Word's title is not "name - Microsoft Word": the next start still finds
+    // the window, and the one after ends the exercise instead of dropping it.
+    {.nom = "LectureSeuleAuDemarrageSuivant",
+     .demarre = [](LeconSimulee& l) {
+         l.init(110);
+         actif(l).fait(u"Close", {0});
+         docs(l).fait(u"Open", {std::u16string(DossierCours) + Voyage, nomme(u"ReadOnly", true)});
+         l.init(111);
+         EXPECT_EQ(l.handle, l.instance().fenetrePrincipale());
+         l.init(110);
+     },
+     .code = u"A"},
+    {.nom = "DeuxiemeFenetreAuDemarrageSuivant",
+     .demarre = [](LeconSimulee& l) {
+         l.init(110);
+         actif(l).fait(u"NewWindow");
+         l.init(111);
+         EXPECT_EQ(l.handle, l.instance().fenetrePrincipale());
+         l.init(110);
+     },
+     .code = u"A"},
+    {.nom = "ExtensionsMasquees",
+     .demarre = [](LeconSimulee& l) {
+         l.poste().bureau().masqueExtensions(true);
+         l.init(110);
+         l.init(111);
+         EXPECT_EQ(l.handle, l.instance().fenetrePrincipale());
+     },
+     .code = u"A"},
+};
+
+// ------------------------------------------------------------------ check
+
+const Ligne casControle[] = {
+    // Word never answers: "%AL". Fermer cannot close the document in it, so
+    // Word still holds the working file open: Windows keeps it.
+    {.nom = "WordOccupePourDeBon", .faute = [](LeconSimulee& l) { l.instance().occupe(1 << 30); }, .code = u"%AL",
+     .generale = true, .fin = [](LeconSimulee& l) { l.fermer(); }, .tenus = {Voyage}},
+    // A menu left open: "%AL"; the next start sends Escape and goes on.
+    {.nom = "MenuOuvert", .faute = [](LeconSimulee& l) { l.instance().occupeJusquEchap(); }, .code = u"%AL",
+     .generale = true,
+     .fin = [](LeconSimulee& l) { l.init(111); l.fermer(); l.quitter(); }},
+    // Word closed by the learner: "AM"; the end still deletes the working file.
+    {.nom = "WordFermeParLApprenant", .faute = [](LeconSimulee& l) { l.instance().fermeParApprenant(); }, .code = u"AM",
+     .generale = true, .fin = fermerPuisQuitterWordFerme},
+    {.nom = "DialogueEtSonDialogue", .faute = [](LeconSimulee& l) { l.instance().ouvreDialogue(u"Police", u"Couleurs"); },
+     .code = u"%AL", .generale = true},
+    {.nom = "Bulle", .faute = [](LeconSimulee& l) { l.instance().ouvreBulle(); }, .code = u"A"},
+    {.nom = "FenetreReduite", .faute = [](LeconSimulee& l) { l.instance().minimiseFenetre(); }, .code = u"A"},
+    {.nom = "DocumentFerme", .faute = [](LeconSimulee& l) { actif(l).fait(u"Close", {0}); }, .code = u"C", .generale = true},
+    // Renamed in the working folder: the renamed copy is the learner's and stays there.
+    {.nom = "DocumentRenomme",
+     .faute = [](LeconSimulee& l) { actif(l).fait(u"SaveAs", {std::u16string(DossierCours) + u"Mon voyage.doc"}); },
+     .code = u"C", .generale = true},
+    // Saved elsewhere under its name: still the working document by name; the copy elsewhere stays.
+    {.nom = "EnregistreAilleurs", .avant = [](LeconSimulee& l) { l.fichiers().Ecrit(SiensVoyage, "ancien"); },
+     .faute = [](LeconSimulee& l) {
+         l.fichiers().Kill(SiensVoyage);
+         actif(l).fait(u"SaveAs", {SiensVoyage});
+     },
+     .code = u"A",
+     .fin = [](LeconSimulee& l) {
+         l.fermer();
+         l.quitter();
+         // The learner's copy is theirs: put back what was there before, for the outside comparison.
+         l.fichiers().Kill(SiensVoyage);
+         l.fichiers().Ecrit(SiensVoyage, "ancien");
+     }},
+    {.nom = "OuvertEnLectureSeule",
+     .faute = [](LeconSimulee& l) {
+         actif(l).fait(u"Close", {0});
+         docs(l).fait(u"Open", {std::u16string(DossierCours) + Voyage, nomme(u"ReadOnly", true)});
+     },
+     .code = u"A"},
+    {.nom = "OuvertDeuxFois", .faute = [](LeconSimulee& l) { actif(l).fait(u"NewWindow"); }, .code = u"A"},
+    {.nom = "PasActif", .faute = [](LeconSimulee& l) { docs(l).fait(u"Add"); }, .code = u"A", .generale = true},
+    {.nom = "ParagrapheAjoute",
+     .faute = [](LeconSimulee& l) {
+         l.appli()[u"Selection"].fait(u"EndKey", {6});
+         l.appli()[u"Selection"].fait(u"TypeParagraph");
+     },
+     .code = u"B", .generale = true},
+    {.nom = "SignetSupprime", .faute = [](LeconSimulee& l) { actif(l)(u"Bookmarks", {u"e01"}).fait(u"Delete"); },
+     .code = u"D", .generale = true},
+    // The learner opens a document of their own with the working name: Fermer
+    // closes the working file and leaves theirs open.
+    {.nom = "HomonymeDeLApprenantOuvert", .avant = copieDeLApprenant,
+     .faute = [](LeconSimulee& l) {
+         docs(l).fait(u"Open", {SiensVoyage});
+         docs(l)(u"Item", {std::u16string(DossierCours) + Voyage}).fait(u"Activate");
+     },
+     .code = u"A",
+     .fin = [](LeconSimulee& l) {
+         l.fermer();
+         EXPECT_TRUE(ouvertDansUnWord(l, SiensVoyage));
+         EXPECT_FALSE(ouvertDansUnWord(l, std::u16string(DossierCours) + Voyage));
+         l.quitter();
+     }},
+};
+
+// ------------------------------------------------------------------ end
+
+const Ligne casFin[] = {
+    {.nom = "FermerDeuxFois", .code = u"A", .fin = [](LeconSimulee& l) { l.fermer(); l.fermer(); l.quitter(); }},
+    {.nom = "QuitterSansFermer", .code = u"A", .fin = [](LeconSimulee& l) { l.quitter(); }},
+    // Word closed by the learner before Fermer: the working file is deleted all the same.
+    {.nom = "WordFermeAvantFermer", .fin = [](LeconSimulee& l) {
+         l.instance().fermeParApprenant();
+         fermerPuisQuitterWordFerme(l);
+     }},
+    {.nom = "WordFourniParLHote", .avant = wordDeLApprenant, .code = u"A",
+     .fin = [](LeconSimulee& l) {
+         l.fermer();
+         l.quitter();
+         EXPECT_EQ(l.poste().nombreInstances(), 1);
+     }},
+    {.nom = "DialogueALaFin", .fin = [](LeconSimulee& l) {
+         sim::DialoguesOuverts d = l.instance().ouvreDialogue(u"Police", u"Couleurs");
+         l.fermer();
+         EXPECT_FALSE(l.poste().bureau().existe(d.dialogue));
+         l.quitter();
+     }},
+    {.nom = "DocumentModifieNonEnregistre",
+     .faute = [](LeconSimulee& l) { actif(l)[u"Content"].fait(u"InsertAfter", {u" fin"}); }},
+};
+
+INSTANTIATE_TEST_SUITE_P(Debut, MatriceFautes, ::testing::ValuesIn(casDebut),
+                         [](const auto& info) { return std::string(info.param.nom); });
+INSTANTIATE_TEST_SUITE_P(Controle, MatriceFautes, ::testing::ValuesIn(casControle),
+                         [](const auto& info) { return std::string(info.param.nom); });
+INSTANTIATE_TEST_SUITE_P(Fin, MatriceFautes, ::testing::ValuesIn(casFin),
+                         [](const auto& info) { return std::string(info.param.nom); });
+
+}  // namespace
