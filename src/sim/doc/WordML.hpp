@@ -22,6 +22,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "sim/doc/ModeleDocument.hpp"
 
@@ -45,6 +46,12 @@ private:
 
 // Parses UTF-8 XML bytes. Throws ErreurWordML, never anything else for bad input.
 ModeleDocument lireWordML(std::string_view octets);
+
+// The same, appending to `avertissements` one message (in French, like the
+// command-line host's) for each thing in the document that was dropped while
+// the document still loaded: a bookmark start without an end (naming the
+// bookmark), a bookmark end whose aml:id names no start.
+ModeleDocument lireWordML(std::string_view octets, std::vector<std::string>& avertissements);
 
 // Serialises to UTF-8 XML bytes.
 std::string ecrireWordML(const ModeleDocument& doc);

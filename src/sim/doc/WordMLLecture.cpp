@@ -1,6 +1,7 @@
 // Reading WordprocessingML 2003 into a ModeleDocument.
 #include <rapidxml/rapidxml.hpp>
 
+#include <algorithm>
 #include <charconv>
 #include <map>
 #include <vector>
@@ -83,8 +84,8 @@ bool profondeurRaisonnable(std::string_view x) {
 
 class Lecture {
 public:
-    Lecture(std::string_view original, const char* tampon, Prefixes p)
-        : original_(original), tampon_(tampon), p_(std::move(p)) {}
+    Lecture(std::string_view original, const char* tampon, Prefixes p, std::vector<std::string>* avertissements)
+        : original_(original), tampon_(tampon), p_(std::move(p)), avertissements_(avertissements) {}
 
     ModeleDocument lire(const Noeud* racine);
 
@@ -161,6 +162,10 @@ private:
     void contenuParagraphe(const Noeud* parent, int profondeur);
     void run(const Noeud* r);
     void annotation(const Noeud* a);
+    void signetsSansFin();
+    void avertir(std::string message) {
+        if (avertissements_) avertissements_->push_back(std::move(message));
+    }
 
     // A field being read: its instruction, whether its result has started.
     struct Champ {
@@ -175,7 +180,16 @@ private:
     Prefixes p_;
     ConstructeurDocument c_;
     std::vector<Champ> champs_;
-    std::map<std::string, std::pair<std::u16string, int32_t>> debutsSignets_;
+    std::vector<std::string>* avertissements_;
+    // Bookmark starts waiting for their end, by aml:id: name, position, and
+    // the order they were read in (to report the unmatched ones in order).
+    struct DebutSignet {
+        std::u16string nom;
+        int32_t position = 0;
+        size_t ordre = 0;
+    };
+    std::map<std::string, DebutSignet, std::less<>> debutsSignets_;
+    size_t debutsLus_ = 0;
     MiseEnPage derniereSection_;
 };
 
@@ -386,13 +400,33 @@ void Lecture::annotation(const Noeud* a) {
     }
     if (!type || !id) return;
     if (*type == "Word.Bookmark.Start" && nomSignet) {
-        debutsSignets_[std::string(*id)] = {u16(*nomSignet), c_.position()};
+        DebutSignet d{u16(*nomSignet), c_.position(), debutsLus_++};
+        auto [it, nouveau] = debutsSignets_.try_emplace(std::string(*id), d);
+        if (!nouveau) {
+            // The same aml:id opened twice: the earlier start has no end of its own.
+            avertir("signet « " + std::string(versUtf8(it->second.nom)) + " » ignoré : son début (aml:id " +
+                    std::string(*id) + ") n'a pas de fin");
+            it->second = std::move(d);
+        }
     } else if (*type == "Word.Bookmark.End") {
-        auto it = debutsSignets_.find(std::string(*id));
-        if (it == debutsSignets_.end()) return;
-        c_.ajouterSignet(it->second.first, it->second.second, c_.position());
+        auto it = debutsSignets_.find(*id);
+        if (it == debutsSignets_.end()) {
+            avertir("fin de signet ignorée : aucun début de signet n'a l'aml:id " + std::string(*id));
+            return;
+        }
+        c_.ajouterSignet(it->second.nom, it->second.position, c_.position());
         debutsSignets_.erase(it);
     }
+}
+
+void Lecture::signetsSansFin() {
+    std::vector<std::pair<const std::string*, const DebutSignet*>> restants;
+    for (const auto& [id, d] : debutsSignets_) restants.emplace_back(&id, &d);
+    std::sort(restants.begin(), restants.end(), [](const auto& a, const auto& b) { return a.second->ordre < b.second->ordre; });
+    for (const auto& [id, d] : restants)
+        avertir("signet « " + std::string(versUtf8(d->nom)) + " » ignoré : son début (aml:id " + *id +
+                ") n'a pas de fin");
+    debutsSignets_.clear();
 }
 
 void Lecture::run(const Noeud* r) {
@@ -500,6 +534,7 @@ ModeleDocument Lecture::lire(const Noeud* racine) {
     }
     for (auto* e = racine->first_node(); e; e = e->next_sibling())
         if (e->type() == rapidxml::node_element && est(e, p_.w, "body")) blocs(e, 0);
+    signetsSansFin();
     return c_.construire(derniereSection_);
 }
 
@@ -514,6 +549,11 @@ bool ressembleWordML(std::string_view octets) {
 }
 
 ModeleDocument lireWordML(std::string_view octets) {
+    std::vector<std::string> ignores;
+    return lireWordML(octets, ignores);
+}
+
+ModeleDocument lireWordML(std::string_view octets, std::vector<std::string>& avertissements) {
     if (octets.substr(0, 3) == "\xEF\xBB\xBF") octets.remove_prefix(3);
     if (octets.empty()) throw ErreurWordML(ErreurWordML::Cause::PasXml, "empty file");
     if (octets.find('\0') != std::string_view::npos)
@@ -547,7 +587,7 @@ ModeleDocument lireWordML(std::string_view octets) {
     if (!est(racine, p.w, "wordDocument") || (uriRacine && *uriRacine != NsW))
         throw ErreurWordML(ErreurWordML::Cause::PasWordML,
                            "root element is " + std::string(nom(racine)) + ", not w:wordDocument");
-    Lecture lecture(octets, tampon.data(), p);
+    Lecture lecture(octets, tampon.data(), p, &avertissements);
     return lecture.lire(racine);
 }
 
