@@ -8,6 +8,7 @@
 
 #include "sim/doc/ConstructeurDocument.hpp"
 #include "sim/doc/FFData.hpp"
+#include "sim/doc/NombresWordML.hpp"
 #include "sim/doc/WordML.hpp"
 #include "sim/doc/WordMLTables.hpp"
 #include "word/Texte.hpp"
@@ -109,12 +110,12 @@ private:
     std::optional<int32_t> entier(const Noeud* n, std::string_view local) const {
         auto v = texteAttribut(n, local);
         if (!v) return std::nullopt;
-        long long x = 0;
-        auto [fin, ec] = std::from_chars(v->data(), v->data() + v->size(), x);
-        if (ec != std::errc() || fin == v->data()) return std::nullopt;
-        if (x > 100000000) x = 100000000;  // no length in a document comes near this
-        if (x < -100000000) x = -100000000;
-        return static_cast<int32_t>(x);
+        return wordml::entier(*v);
+    }
+    std::optional<int32_t> twips(const Noeud* n, std::string_view local) const {
+        auto v = texteAttribut(n, local);
+        if (!v) return std::nullopt;
+        return wordml::twips(*v);
     }
     // On/off property: absent w:val = on.
     static std::optional<bool> surOff(std::string_view v) {
@@ -253,18 +254,18 @@ MiseEnPage Lecture::lireSectPr(const Noeud* s) const {
     for (auto* e = s->first_node(); e; e = e->next_sibling()) {
         if (e->type() != rapidxml::node_element) continue;
         if (est(e, p_.w, "pgSz")) {
-            if (auto v = entier(e, "w"); v && *v > 0) m.largeur = *v;
-            if (auto v = entier(e, "h"); v && *v > 0) m.hauteur = *v;
+            if (auto v = twips(e, "w"); v && *v > 0) m.largeur = *v;
+            if (auto v = twips(e, "h"); v && *v > 0) m.hauteur = *v;
             auto o = texteAttribut(e, "orient");
             m.orientation = o && *o == "landscape" ? 1 : 0;
         } else if (est(e, p_.w, "pgMar")) {
-            if (auto v = entier(e, "top")) m.margeHaut = *v;
-            if (auto v = entier(e, "bottom")) m.margeBas = *v;
-            if (auto v = entier(e, "left")) m.margeGauche = *v;
-            if (auto v = entier(e, "right")) m.margeDroite = *v;
-            if (auto v = entier(e, "header")) m.entete = *v;
-            if (auto v = entier(e, "footer")) m.pied = *v;
-            if (auto v = entier(e, "gutter")) m.reliure = *v;
+            if (auto v = twips(e, "top")) m.margeHaut = *v;
+            if (auto v = twips(e, "bottom")) m.margeBas = *v;
+            if (auto v = twips(e, "left")) m.margeGauche = *v;
+            if (auto v = twips(e, "right")) m.margeDroite = *v;
+            if (auto v = twips(e, "header")) m.entete = *v;
+            if (auto v = twips(e, "footer")) m.pied = *v;
+            if (auto v = twips(e, "gutter")) m.reliure = *v;
         }
     }
     return m;
@@ -280,21 +281,20 @@ FormatParagraphe Lecture::lirePPr(const Noeud* pPr, FormatCaractere* marque, std
         } else if (est(e, p_.w, "jc")) {
             if (auto v = texteAttribut(e, "val")) f.alignement = wordml::alignementDeNom(*v);
         } else if (est(e, p_.w, "ind")) {
-            if (auto v = entier(e, "left")) f.retraitGauche = v;
-            if (auto v = entier(e, "right")) f.retraitDroit = v;
-            if (auto v = entier(e, "first-line")) f.retraitPremiereLigne = v;
-            if (auto v = entier(e, "hanging")) f.retraitPremiereLigne = -*v;
+            if (auto v = twips(e, "left")) f.retraitGauche = v;
+            if (auto v = twips(e, "right")) f.retraitDroit = v;
+            if (auto v = twips(e, "first-line")) f.retraitPremiereLigne = v;
+            if (auto v = twips(e, "hanging")) f.retraitPremiereLigne = -*v;
         } else if (est(e, p_.w, "spacing")) {
-            if (auto v = entier(e, "before")) f.espaceAvant = v;
-            if (auto v = entier(e, "after")) f.espaceApres = v;
-            if (auto v = entier(e, "line"); v && *v > 0) {
-                Interligne il;
-                il.valeur = *v;
-                auto r = texteAttribut(e, "line-rule");
-                if (r && *r == "exact") il.regle = RegleLigne::Exacte;
-                else if (r && *r == "at-least") il.regle = RegleLigne::AuMoins;
-                f.interligne = il;
-            }
+            if (auto v = twips(e, "before")) f.espaceAvant = v;
+            if (auto v = twips(e, "after")) f.espaceApres = v;
+            // Exact and minimum line spacing are in twips, auto in 240ths of a line.
+            auto r = texteAttribut(e, "line-rule");
+            RegleLigne regle = r && *r == "exact"      ? RegleLigne::Exacte
+                               : r && *r == "at-least" ? RegleLigne::AuMoins
+                                                       : Interligne{}.regle;
+            auto v = regle == Interligne{}.regle ? entier(e, "line") : twips(e, "line");
+            if (v && *v > 0) f.interligne = Interligne{regle, *v};
         } else if (est(e, p_.w, "pBdr")) {
             static constexpr std::string_view Cotes[NombreCotes] = {"top", "left", "bottom", "right"};
             for (auto* b = e->first_node(); b; b = b->next_sibling()) {
@@ -365,7 +365,7 @@ void Lecture::lireDocPr(const Noeud* docPr) {
         } else if (est(e, p_.w, "zoom")) {
             if (auto v = entier(e, "percent"); v && *v >= 10 && *v <= 500) pr.zoom = *v;
         } else if (est(e, p_.w, "defaultTabStop")) {
-            if (auto v = entier(e, "val"); v && *v > 0) pr.tabulationParDefaut = *v;
+            if (auto v = twips(e, "val"); v && *v > 0) pr.tabulationParDefaut = *v;
         } else if (est(e, p_.w, "attachedTemplate")) {
             pr.modeleAttache = u16(texteAttribut(e, "val").value_or(""));
         } else if (est(e, p_.w, "documentProtection")) {
