@@ -5,13 +5,19 @@
 // Reading walks into wx:sect / wx:sub-section and takes: paragraphs and runs
 // (w:t, w:tab, w:br, w:sym), styles and document default fonts, w:pPr and
 // w:rPr, bookmarks (aml:annotation Word.Bookmark.Start/End), check-box form
-// fields (fldChar begin with its FFData record in w:fldData, the FORMCHECKBOX
-// instruction, fldChar end), w:docPr (protection, attached template, view,
+// fields (fldChar begin with its FFData record in w:fldData, or, when that
+// record is missing or unreadable, its XML description w:ffData/w:checkBox
+// with w:default, w:checked and w:size; the FORMCHECKBOX instruction; fldChar
+// end), w:docPr (protection, attached template, view,
 // zoom, default tab stop), o:DocumentProperties title/author, and sections
 // (w:sectPr in a paragraph's w:pPr and at the end of w:body). Unknown elements
 // are ignored; tables contribute their paragraphs in order.
 //
-// Writing produces the same structure, always with w:styles holding the
+// Lengths in twips written with decimals (as LibreOffice writes them) read as
+// the whole twips Word would store (sim/doc/NombresWordML.hpp).
+//
+// Writing produces the same structure (check boxes as the w:fldData record
+// only, as Word 2003 writes them), always with w:styles holding the
 // default paragraph style Normal, the mso-application processing instruction,
 // w:view print (whatever view the document was read with: other views open
 // LibreOffice in its web view), and every section's w:sectPr. A written

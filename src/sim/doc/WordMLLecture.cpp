@@ -163,6 +163,7 @@ private:
     void contenuParagraphe(const Noeud* parent, int profondeur);
     void run(const Noeud* r);
     void annotation(const Noeud* a);
+    std::optional<CaseACocher> lireFfData(const Noeud* ffData) const;
     void signetsSansFin();
     void avertir(std::string message) {
         if (avertissements_) avertissements_->push_back(std::move(message));
@@ -172,6 +173,7 @@ private:
     struct Champ {
         std::string instruction;
         std::string donnees;  // fldData, base64
+        std::optional<CaseACocher> ffData;  // a check box described by w:ffData
         bool resultat = false;
     };
     bool dansCode() const { return !champs_.empty() && !champs_.back().resultat; }
@@ -193,6 +195,29 @@ private:
     size_t debutsLus_ = 0;
     MiseEnPage derniereSection_;
 };
+
+std::optional<CaseACocher> Lecture::lireFfData(const Noeud* ffData) const {
+    CaseACocher c;
+    const Noeud* boite = nullptr;
+    for (auto* e = ffData->first_node(); e; e = e->next_sibling()) {
+        if (e->type() != rapidxml::node_element) continue;
+        if (est(e, p_.w, "name")) c.nom = u16(texteAttribut(e, "val").value_or(""));
+        else if (est(e, p_.w, "checkBox")) boite = e;
+    }
+    if (!boite) return std::nullopt;  // a text or drop-down field
+    std::optional<bool> coche;
+    for (auto* e = boite->first_node(); e; e = e->next_sibling()) {
+        if (e->type() != rapidxml::node_element) continue;
+        if (est(e, p_.w, "default")) c.parDefaut = bascule(e).value_or(false);
+        else if (est(e, p_.w, "checked")) coche = bascule(e);
+        else if (est(e, p_.w, "size")) {
+            if (auto v = entier(e, "val"); v && *v > 0 && *v <= 3276) c.demiPoints = *v;
+        }
+    }
+    // Without w:checked the box shows its default.
+    c.coche = coche.value_or(c.parDefaut);
+    return c;
+}
 
 std::string Lecture::contenu(const Noeud* n) const {
     std::string s;
@@ -439,8 +464,11 @@ void Lecture::run(const Noeud* r) {
             auto t = texteAttribut(e, "fldCharType").value_or("");
             if (t == "begin") {
                 Champ ch;
-                for (auto* d = e->first_node(); d; d = d->next_sibling())
-                    if (d->type() == rapidxml::node_element && est(d, p_.w, "fldData")) ch.donnees = contenu(d);
+                for (auto* d = e->first_node(); d; d = d->next_sibling()) {
+                    if (d->type() != rapidxml::node_element) continue;
+                    if (est(d, p_.w, "fldData")) ch.donnees = contenu(d);
+                    else if (est(d, p_.w, "ffData")) ch.ffData = lireFfData(d);
+                }
                 champs_.push_back(std::move(ch));
             } else if (t == "separate") {
                 if (!champs_.empty()) champs_.back().resultat = true;
@@ -448,7 +476,9 @@ void Lecture::run(const Noeud* r) {
                 Champ ch = std::move(champs_.back());
                 champs_.pop_back();
                 if (ch.instruction.find("FORMCHECKBOX") != std::string::npos) {
-                    CaseACocher cc;
+                    // The binary record Word writes first; the XML description when
+                    // there is no usable record; else an unchecked box.
+                    CaseACocher cc = ch.ffData.value_or(CaseACocher{});
                     if (auto octets = decodeBase64(ch.donnees))
                         if (auto lue = lireFFData(*octets)) cc = *lue;
                     c_.ajouterCase(cc, f);
