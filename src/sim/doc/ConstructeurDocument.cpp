@@ -54,13 +54,9 @@ void ConstructeurDocument::finirParagraphe(const FormatParagraphe& format, const
 
 void ConstructeurDocument::ajouterSignet(std::u16string_view nom, int32_t debut, int32_t fin) {
     if (!nomSignetAcceptable(nom) || debut < 0 || fin < debut) return;
-    for (auto& s : doc_.signets_) {
-        if (memeNomSignet(s.nom, nom)) {
-            s = {std::u16string(nom), {debut, fin}};
-            return;
-        }
-    }
-    doc_.signets_.push_back({std::u16string(nom), {debut, fin}});
+    auto [it, nouveau] = indexSignets_.try_emplace(cleNomSignet(nom), doc_.signets_.size());
+    if (nouveau) doc_.signets_.push_back({std::u16string(nom), {debut, fin}});
+    else doc_.signets_[it->second] = {std::u16string(nom), {debut, fin}};
 }
 
 ModeleDocument ConstructeurDocument::construire(const MiseEnPage& derniere) {
@@ -83,6 +79,7 @@ ModeleDocument ConstructeurDocument::construire(const MiseEnPage& derniere) {
     ModeleDocument d = std::move(doc_);
     doc_ = ModeleDocument{};
     texte_.clear();
+    indexSignets_.clear();
     return d;
 }
 

@@ -42,6 +42,7 @@ public:
         PasXml,        // not well-formed XML (truncated, binary, bad encoding)
         PasWordML,     // well-formed, but the root is not w:wordDocument
         Invalide,      // a WordprocessingML document whose content cannot be used
+        TropGrand,     // over TailleMaxWordML bytes, refused unread
     };
     ErreurWordML(Cause c, const std::string& detail) : std::runtime_error(detail), cause_(c) {}
     Cause cause() const noexcept { return cause_; }
@@ -49,6 +50,16 @@ public:
 private:
     Cause cause_;
 };
+
+// The largest document read: 16 MiB. A course document is some kilobytes, a
+// long report with pictures a few megabytes; reading takes about ten times
+// the document's size in memory, so a larger file is refused unread
+// (ErreurWordML::Cause::TropGrand) rather than let a hostile one exhaust it.
+inline constexpr size_t TailleMaxWordML = 16 * 1024 * 1024;
+// The deepest element nesting read (the root is level 1): deeper is refused
+// before parsing (ErreurWordML::Cause::PasXml), as the parser recurses once
+// per level. Word's own documents nest a few tens of levels.
+inline constexpr int ProfondeurMaxWordML = 512;
 
 // Parses UTF-8 XML bytes. Throws ErreurWordML, never anything else for bad input.
 ModeleDocument lireWordML(std::string_view octets);

@@ -9,6 +9,7 @@
 #include "sim/doc/ConstructeurDocument.hpp"
 #include "sim/doc/FFData.hpp"
 #include "sim/doc/NombresWordML.hpp"
+#include "sim/doc/ProfondeurXml.hpp"
 #include "sim/doc/WordML.hpp"
 #include "sim/doc/WordMLTables.hpp"
 #include "word/Texte.hpp"
@@ -24,8 +25,9 @@ constexpr std::string_view NsAml = "http://schemas.microsoft.com/aml/2001/core";
 constexpr std::string_view NsWx = "http://schemas.microsoft.com/office/word/2003/auxHint";
 constexpr std::string_view NsO = "urn:schemas-microsoft-com:office:office";
 
-// Nesting deeper than this is refused before parsing (the parser recurses).
-constexpr int ProfondeurMax = 512;
+// The reader recurses too: containers nested deeper than the parser allows
+// are not walked into.
+constexpr int ProfondeurMax = ProfondeurMaxWordML;
 
 std::string_view nom(const Noeud* n) { return {n->name(), n->name_size()}; }
 
@@ -63,24 +65,6 @@ bool est(const Noeud* n, const std::string& prefixe, std::string_view local) {
     if (prefixe.empty()) return x == local;
     return x.size() == prefixe.size() + 1 + local.size() && x.substr(0, prefixe.size()) == prefixe &&
            x[prefixe.size()] == ':' && x.substr(prefixe.size() + 1) == local;
-}
-
-// Rough scan of the element nesting depth, to refuse inputs that would make
-// the recursive parser overflow the stack.
-bool profondeurRaisonnable(std::string_view x) {
-    int profondeur = 0;
-    for (size_t i = 0; i + 1 < x.size(); ++i) {
-        if (x[i] == '<') {
-            char c = x[i + 1];
-            if (c == '/') --profondeur;
-            else if (c != '?' && c != '!') {
-                if (++profondeur > ProfondeurMax) return false;
-            }
-        } else if (x[i] == '/' && x[i + 1] == '>') {
-            --profondeur;
-        }
-    }
-    return true;
 }
 
 class Lecture {
@@ -584,12 +568,20 @@ ModeleDocument lireWordML(std::string_view octets) {
 }
 
 ModeleDocument lireWordML(std::string_view octets, std::vector<std::string>& avertissements) {
+    if (octets.size() > TailleMaxWordML)
+        throw ErreurWordML(ErreurWordML::Cause::TropGrand, std::to_string(octets.size()) + " bytes, over the " +
+                                                              std::to_string(TailleMaxWordML) + " a document may have");
     if (octets.substr(0, 3) == "\xEF\xBB\xBF") octets.remove_prefix(3);
     if (octets.empty()) throw ErreurWordML(ErreurWordML::Cause::PasXml, "empty file");
     if (octets.find('\0') != std::string_view::npos)
         throw ErreurWordML(ErreurWordML::Cause::PasXml, "binary content (NUL byte)");
-    if (!profondeurRaisonnable(octets))
-        throw ErreurWordML(ErreurWordML::Cause::PasXml, "elements nested too deeply");
+    switch (mesureProfondeurXml(octets, ProfondeurMaxWordML)) {
+        case ProfondeurXml::Acceptable: break;
+        case ProfondeurXml::TropProfonde:
+            throw ErreurWordML(ErreurWordML::Cause::PasXml,
+                               "elements nested more than " + std::to_string(ProfondeurMaxWordML) + " deep");
+        case ProfondeurXml::MalFormee: throw ErreurWordML(ErreurWordML::Cause::PasXml, "malformed XML markup");
+    }
 
     std::vector<char> tampon(octets.begin(), octets.end());
     tampon.push_back('\0');
