@@ -26,11 +26,14 @@ void ConstructeurDocument::ajouterRun(const FormatCaractere& format) {
 }
 
 void ConstructeurDocument::ajouterTexte(std::u16string_view texte, const FormatCaractere& format) {
-    if (texte.empty()) return;
+    // The form-field character stands only for a form field (ajouterCase):
+    // written as text, it is dropped.
+    if (texte.find_first_not_of(CaractereChamp) == std::u16string_view::npos) return;
     ajouterRun(format);
     // A line feed or carriage return written inside w:t is white space, not a
     // paragraph mark.
-    for (char16_t c : texte) texte_ += (c == MarqueParagraphe || c == u'\n') ? u' ' : c;
+    for (char16_t c : texte)
+        if (c != CaractereChamp) texte_ += (c == MarqueParagraphe || c == u'\n') ? u' ' : c;
 }
 
 void ConstructeurDocument::ajouterCase(CaseACocher c, const FormatCaractere& format) {

@@ -17,7 +17,8 @@ public:
     ConstructeurDocument();
 
     int32_t position() const { return static_cast<int32_t>(texte_.size()); }
-    // Appends characters (no paragraph mark) with their direct formatting.
+    // Appends characters (no paragraph mark) with their direct formatting;
+    // CaractereChamp is dropped, line feeds and carriage returns become spaces.
     void ajouterTexte(std::u16string_view texte, const FormatCaractere& format);
     // Appends a check box's character.
     void ajouterCase(CaseACocher c, const FormatCaractere& format);

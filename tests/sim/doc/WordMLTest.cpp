@@ -149,6 +149,8 @@ TEST(WordML, ToleranceAuxStructuresInconnuesOuAbimees) {
         {"<w:p><w:r><w:t>\xC3(\xFF</w:t></w:r></w:p>", u"\uFFFD(\uFFFD\r"},
         {"<w:p><w:r><w:t>a</w:t><w:br/><w:br w:type=\"page\"/><w:sym w:char=\"F0E8\"/><w:sym w:char=\"zz\"/></w:r></w:p>",
          u"a\x0B\x0C\uF0E8\r"},
+        // The form-field character comes only from a form field, not from text.
+        {"<w:p><w:r><w:t>a&#21;b\x15</w:t><w:t>\x15</w:t></w:r></w:p>", u"ab\r"},
     };
     for (const auto& [corps, texte] : cas) {
         ModeleDocument d = lireWordML(
