@@ -64,6 +64,13 @@ std::u16string depuisUtf8(std::string_view s) {
         }
         if (!ok) { out += u'\uFFFD'; ++i; continue; }
         i += n;
+        // Overlong forms, UTF-16 surrogates and code points past U+10FFFF are
+        // not UTF-8: one replacement character for the sequence.
+        static constexpr uint32_t Minimum[] = {0, 0, 0x80, 0x800, 0x10000};
+        if (c < Minimum[n] || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF) {
+            out += u'\uFFFD';
+            continue;
+        }
         if (c >= 0x10000) {
             c -= 0x10000;
             out += static_cast<char16_t>(0xD800 + (c >> 10));

@@ -26,11 +26,14 @@ void ConstructeurDocument::ajouterRun(const FormatCaractere& format) {
 }
 
 void ConstructeurDocument::ajouterTexte(std::u16string_view texte, const FormatCaractere& format) {
-    if (texte.empty()) return;
+    // The form-field character stands only for a form field (ajouterCase):
+    // written as text, it is dropped.
+    if (texte.find_first_not_of(CaractereChamp) == std::u16string_view::npos) return;
     ajouterRun(format);
     // A line feed or carriage return written inside w:t is white space, not a
     // paragraph mark.
-    for (char16_t c : texte) texte_ += (c == MarqueParagraphe || c == u'\n') ? u' ' : c;
+    for (char16_t c : texte)
+        if (c != CaractereChamp) texte_ += (c == MarqueParagraphe || c == u'\n') ? u' ' : c;
 }
 
 void ConstructeurDocument::ajouterCase(CaseACocher c, const FormatCaractere& format) {
@@ -54,13 +57,9 @@ void ConstructeurDocument::finirParagraphe(const FormatParagraphe& format, const
 
 void ConstructeurDocument::ajouterSignet(std::u16string_view nom, int32_t debut, int32_t fin) {
     if (!nomSignetAcceptable(nom) || debut < 0 || fin < debut) return;
-    for (auto& s : doc_.signets_) {
-        if (memeNomSignet(s.nom, nom)) {
-            s = {std::u16string(nom), {debut, fin}};
-            return;
-        }
-    }
-    doc_.signets_.push_back({std::u16string(nom), {debut, fin}});
+    auto [it, nouveau] = indexSignets_.try_emplace(cleNomSignet(nom), doc_.signets_.size());
+    if (nouveau) doc_.signets_.push_back({std::u16string(nom), {debut, fin}});
+    else doc_.signets_[it->second] = {std::u16string(nom), {debut, fin}};
 }
 
 ModeleDocument ConstructeurDocument::construire(const MiseEnPage& derniere) {
@@ -83,6 +82,7 @@ ModeleDocument ConstructeurDocument::construire(const MiseEnPage& derniere) {
     ModeleDocument d = std::move(doc_);
     doc_ = ModeleDocument{};
     texte_.clear();
+    indexSignets_.clear();
     return d;
 }
 

@@ -22,6 +22,12 @@ bool memeNomSignet(std::u16string_view a, std::u16string_view b) {
     return true;
 }
 
+std::u16string cleNomSignet(std::u16string_view nom) {
+    std::u16string cle(nom);
+    for (char16_t& c : cle) c = plie(c);
+    return cle;
+}
+
 bool avantNomSignet(std::u16string_view a, std::u16string_view b) {
     return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
                                         [](char16_t x, char16_t y) { return plie(x) < plie(y); });

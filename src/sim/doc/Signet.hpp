@@ -19,6 +19,9 @@ struct Signet {
 
 // Case-insensitive name comparison (ASCII and Latin-1 letters folded).
 bool memeNomSignet(std::u16string_view a, std::u16string_view b);
+// The name with its letters folded as memeNomSignet folds them: two names are
+// the same bookmark's exactly when their keys are equal (for indexing).
+std::u16string cleNomSignet(std::u16string_view nom);
 // Ordering used by Bookmarks(n): alphabetical, case-insensitive.
 bool avantNomSignet(std::u16string_view a, std::u16string_view b);
 // Word's rule for Bookmarks.Add: 1 to 40 characters, starts with a letter,

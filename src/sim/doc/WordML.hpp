@@ -5,13 +5,19 @@
 // Reading walks into wx:sect / wx:sub-section and takes: paragraphs and runs
 // (w:t, w:tab, w:br, w:sym), styles and document default fonts, w:pPr and
 // w:rPr, bookmarks (aml:annotation Word.Bookmark.Start/End), check-box form
-// fields (fldChar begin with its FFData record in w:fldData, the FORMCHECKBOX
-// instruction, fldChar end), w:docPr (protection, attached template, view,
+// fields (fldChar begin with its FFData record in w:fldData, or, when that
+// record is missing or unreadable, its XML description w:ffData/w:checkBox
+// with w:default, w:checked and w:size; the FORMCHECKBOX instruction; fldChar
+// end), w:docPr (protection, attached template, view,
 // zoom, default tab stop), o:DocumentProperties title/author, and sections
 // (w:sectPr in a paragraph's w:pPr and at the end of w:body). Unknown elements
 // are ignored; tables contribute their paragraphs in order.
 //
-// Writing produces the same structure, always with w:styles holding the
+// Lengths in twips written with decimals (as LibreOffice writes them) read as
+// the whole twips Word would store (sim/doc/NombresWordML.hpp).
+//
+// Writing produces the same structure (check boxes as the w:fldData record
+// only, as Word 2003 writes them), always with w:styles holding the
 // default paragraph style Normal, the mso-application processing instruction,
 // w:view print (whatever view the document was read with: other views open
 // LibreOffice in its web view), and every section's w:sectPr. A written
@@ -36,6 +42,7 @@ public:
         PasXml,        // not well-formed XML (truncated, binary, bad encoding)
         PasWordML,     // well-formed, but the root is not w:wordDocument
         Invalide,      // a WordprocessingML document whose content cannot be used
+        TropGrand,     // over TailleMaxWordML bytes, refused unread
     };
     ErreurWordML(Cause c, const std::string& detail) : std::runtime_error(detail), cause_(c) {}
     Cause cause() const noexcept { return cause_; }
@@ -43,6 +50,16 @@ public:
 private:
     Cause cause_;
 };
+
+// The largest document read: 16 MiB. A course document is some kilobytes, a
+// long report with pictures a few megabytes; reading takes about ten times
+// the document's size in memory, so a larger file is refused unread
+// (ErreurWordML::Cause::TropGrand) rather than let a hostile one exhaust it.
+inline constexpr size_t TailleMaxWordML = 16 * 1024 * 1024;
+// The deepest element nesting read (the root is level 1): deeper is refused
+// before parsing (ErreurWordML::Cause::PasXml), as the parser recurses once
+// per level. Word's own documents nest a few tens of levels.
+inline constexpr int ProfondeurMaxWordML = 512;
 
 // Parses UTF-8 XML bytes. Throws ErreurWordML, never anything else for bad input.
 ModeleDocument lireWordML(std::string_view octets);

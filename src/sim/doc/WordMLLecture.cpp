@@ -8,6 +8,8 @@
 
 #include "sim/doc/ConstructeurDocument.hpp"
 #include "sim/doc/FFData.hpp"
+#include "sim/doc/NombresWordML.hpp"
+#include "sim/doc/ProfondeurXml.hpp"
 #include "sim/doc/WordML.hpp"
 #include "sim/doc/WordMLTables.hpp"
 #include "word/Texte.hpp"
@@ -23,8 +25,9 @@ constexpr std::string_view NsAml = "http://schemas.microsoft.com/aml/2001/core";
 constexpr std::string_view NsWx = "http://schemas.microsoft.com/office/word/2003/auxHint";
 constexpr std::string_view NsO = "urn:schemas-microsoft-com:office:office";
 
-// Nesting deeper than this is refused before parsing (the parser recurses).
-constexpr int ProfondeurMax = 512;
+// The reader recurses too: containers nested deeper than the parser allows
+// are not walked into.
+constexpr int ProfondeurMax = ProfondeurMaxWordML;
 
 std::string_view nom(const Noeud* n) { return {n->name(), n->name_size()}; }
 
@@ -64,24 +67,6 @@ bool est(const Noeud* n, const std::string& prefixe, std::string_view local) {
            x[prefixe.size()] == ':' && x.substr(prefixe.size() + 1) == local;
 }
 
-// Rough scan of the element nesting depth, to refuse inputs that would make
-// the recursive parser overflow the stack.
-bool profondeurRaisonnable(std::string_view x) {
-    int profondeur = 0;
-    for (size_t i = 0; i + 1 < x.size(); ++i) {
-        if (x[i] == '<') {
-            char c = x[i + 1];
-            if (c == '/') --profondeur;
-            else if (c != '?' && c != '!') {
-                if (++profondeur > ProfondeurMax) return false;
-            }
-        } else if (x[i] == '/' && x[i + 1] == '>') {
-            --profondeur;
-        }
-    }
-    return true;
-}
-
 class Lecture {
 public:
     Lecture(std::string_view original, const char* tampon, Prefixes p, std::vector<std::string>* avertissements)
@@ -109,12 +94,12 @@ private:
     std::optional<int32_t> entier(const Noeud* n, std::string_view local) const {
         auto v = texteAttribut(n, local);
         if (!v) return std::nullopt;
-        long long x = 0;
-        auto [fin, ec] = std::from_chars(v->data(), v->data() + v->size(), x);
-        if (ec != std::errc() || fin == v->data()) return std::nullopt;
-        if (x > 100000000) x = 100000000;  // no length in a document comes near this
-        if (x < -100000000) x = -100000000;
-        return static_cast<int32_t>(x);
+        return wordml::entier(*v);
+    }
+    std::optional<int32_t> twips(const Noeud* n, std::string_view local) const {
+        auto v = texteAttribut(n, local);
+        if (!v) return std::nullopt;
+        return wordml::twips(*v);
     }
     // On/off property: absent w:val = on.
     static std::optional<bool> surOff(std::string_view v) {
@@ -164,6 +149,7 @@ private:
     void contenuParagraphe(const Noeud* parent, int profondeur);
     void run(const Noeud* r);
     void annotation(const Noeud* a);
+    std::optional<CaseACocher> lireFfData(const Noeud* ffData) const;
     void signetsSansFin();
     void avertir(std::string message) {
         if (avertissements_) avertissements_->push_back(std::move(message));
@@ -173,6 +159,7 @@ private:
     struct Champ {
         std::string instruction;
         std::string donnees;  // fldData, base64
+        std::optional<CaseACocher> ffData;  // a check box described by w:ffData
         bool resultat = false;
     };
     bool dansCode() const { return !champs_.empty() && !champs_.back().resultat; }
@@ -194,6 +181,29 @@ private:
     size_t debutsLus_ = 0;
     MiseEnPage derniereSection_;
 };
+
+std::optional<CaseACocher> Lecture::lireFfData(const Noeud* ffData) const {
+    CaseACocher c;
+    const Noeud* boite = nullptr;
+    for (auto* e = ffData->first_node(); e; e = e->next_sibling()) {
+        if (e->type() != rapidxml::node_element) continue;
+        if (est(e, p_.w, "name")) c.nom = u16(texteAttribut(e, "val").value_or(""));
+        else if (est(e, p_.w, "checkBox")) boite = e;
+    }
+    if (!boite) return std::nullopt;  // a text or drop-down field
+    std::optional<bool> coche;
+    for (auto* e = boite->first_node(); e; e = e->next_sibling()) {
+        if (e->type() != rapidxml::node_element) continue;
+        if (est(e, p_.w, "default")) c.parDefaut = bascule(e).value_or(false);
+        else if (est(e, p_.w, "checked")) coche = bascule(e);
+        else if (est(e, p_.w, "size")) {
+            if (auto v = entier(e, "val"); v && *v > 0 && *v <= 3276) c.demiPoints = *v;
+        }
+    }
+    // Without w:checked the box shows its default.
+    c.coche = coche.value_or(c.parDefaut);
+    return c;
+}
 
 std::string Lecture::contenu(const Noeud* n) const {
     std::string s;
@@ -268,18 +278,18 @@ MiseEnPage Lecture::lireSectPr(const Noeud* s) const {
     for (auto* e = s->first_node(); e; e = e->next_sibling()) {
         if (e->type() != rapidxml::node_element) continue;
         if (est(e, p_.w, "pgSz")) {
-            if (auto v = entier(e, "w"); v && *v > 0) m.largeur = *v;
-            if (auto v = entier(e, "h"); v && *v > 0) m.hauteur = *v;
+            if (auto v = twips(e, "w"); v && *v > 0) m.largeur = *v;
+            if (auto v = twips(e, "h"); v && *v > 0) m.hauteur = *v;
             auto o = texteAttribut(e, "orient");
             m.orientation = o && *o == "landscape" ? 1 : 0;
         } else if (est(e, p_.w, "pgMar")) {
-            if (auto v = entier(e, "top")) m.margeHaut = *v;
-            if (auto v = entier(e, "bottom")) m.margeBas = *v;
-            if (auto v = entier(e, "left")) m.margeGauche = *v;
-            if (auto v = entier(e, "right")) m.margeDroite = *v;
-            if (auto v = entier(e, "header")) m.entete = *v;
-            if (auto v = entier(e, "footer")) m.pied = *v;
-            if (auto v = entier(e, "gutter")) m.reliure = *v;
+            if (auto v = twips(e, "top")) m.margeHaut = *v;
+            if (auto v = twips(e, "bottom")) m.margeBas = *v;
+            if (auto v = twips(e, "left")) m.margeGauche = *v;
+            if (auto v = twips(e, "right")) m.margeDroite = *v;
+            if (auto v = twips(e, "header")) m.entete = *v;
+            if (auto v = twips(e, "footer")) m.pied = *v;
+            if (auto v = twips(e, "gutter")) m.reliure = *v;
         }
     }
     return m;
@@ -295,21 +305,20 @@ FormatParagraphe Lecture::lirePPr(const Noeud* pPr, FormatCaractere* marque, std
         } else if (est(e, p_.w, "jc")) {
             if (auto v = texteAttribut(e, "val")) f.alignement = wordml::alignementDeNom(*v);
         } else if (est(e, p_.w, "ind")) {
-            if (auto v = entier(e, "left")) f.retraitGauche = v;
-            if (auto v = entier(e, "right")) f.retraitDroit = v;
-            if (auto v = entier(e, "first-line")) f.retraitPremiereLigne = v;
-            if (auto v = entier(e, "hanging")) f.retraitPremiereLigne = -*v;
+            if (auto v = twips(e, "left")) f.retraitGauche = v;
+            if (auto v = twips(e, "right")) f.retraitDroit = v;
+            if (auto v = twips(e, "first-line")) f.retraitPremiereLigne = v;
+            if (auto v = twips(e, "hanging")) f.retraitPremiereLigne = -*v;
         } else if (est(e, p_.w, "spacing")) {
-            if (auto v = entier(e, "before")) f.espaceAvant = v;
-            if (auto v = entier(e, "after")) f.espaceApres = v;
-            if (auto v = entier(e, "line"); v && *v > 0) {
-                Interligne il;
-                il.valeur = *v;
-                auto r = texteAttribut(e, "line-rule");
-                if (r && *r == "exact") il.regle = RegleLigne::Exacte;
-                else if (r && *r == "at-least") il.regle = RegleLigne::AuMoins;
-                f.interligne = il;
-            }
+            if (auto v = twips(e, "before")) f.espaceAvant = v;
+            if (auto v = twips(e, "after")) f.espaceApres = v;
+            // Exact and minimum line spacing are in twips, auto in 240ths of a line.
+            auto r = texteAttribut(e, "line-rule");
+            RegleLigne regle = r && *r == "exact"      ? RegleLigne::Exacte
+                               : r && *r == "at-least" ? RegleLigne::AuMoins
+                                                       : Interligne{}.regle;
+            auto v = regle == Interligne{}.regle ? entier(e, "line") : twips(e, "line");
+            if (v && *v > 0) f.interligne = Interligne{regle, *v};
         } else if (est(e, p_.w, "pBdr")) {
             static constexpr std::string_view Cotes[NombreCotes] = {"top", "left", "bottom", "right"};
             for (auto* b = e->first_node(); b; b = b->next_sibling()) {
@@ -373,7 +382,7 @@ void Lecture::lireDocPr(const Noeud* docPr) {
         } else if (est(e, p_.w, "zoom")) {
             if (auto v = entier(e, "percent"); v && *v >= 10 && *v <= 500) pr.zoom = *v;
         } else if (est(e, p_.w, "defaultTabStop")) {
-            if (auto v = entier(e, "val"); v && *v > 0) pr.tabulationParDefaut = *v;
+            if (auto v = twips(e, "val"); v && *v > 0) pr.tabulationParDefaut = *v;
         } else if (est(e, p_.w, "attachedTemplate")) {
             pr.modeleAttache = u16(texteAttribut(e, "val").value_or(""));
         } else if (est(e, p_.w, "documentProtection")) {
@@ -447,8 +456,11 @@ void Lecture::run(const Noeud* r) {
             auto t = texteAttribut(e, "fldCharType").value_or("");
             if (t == "begin") {
                 Champ ch;
-                for (auto* d = e->first_node(); d; d = d->next_sibling())
-                    if (d->type() == rapidxml::node_element && est(d, p_.w, "fldData")) ch.donnees = contenu(d);
+                for (auto* d = e->first_node(); d; d = d->next_sibling()) {
+                    if (d->type() != rapidxml::node_element) continue;
+                    if (est(d, p_.w, "fldData")) ch.donnees = contenu(d);
+                    else if (est(d, p_.w, "ffData")) ch.ffData = lireFfData(d);
+                }
                 champs_.push_back(std::move(ch));
             } else if (t == "separate") {
                 if (!champs_.empty()) champs_.back().resultat = true;
@@ -456,7 +468,9 @@ void Lecture::run(const Noeud* r) {
                 Champ ch = std::move(champs_.back());
                 champs_.pop_back();
                 if (ch.instruction.find("FORMCHECKBOX") != std::string::npos) {
-                    CaseACocher cc;
+                    // The binary record Word writes first; the XML description when
+                    // there is no usable record; else an unchecked box.
+                    CaseACocher cc = ch.ffData.value_or(CaseACocher{});
                     if (auto octets = decodeBase64(ch.donnees))
                         if (auto lue = lireFFData(*octets)) cc = *lue;
                     c_.ajouterCase(cc, f);
@@ -567,12 +581,20 @@ ModeleDocument lireWordML(std::string_view octets) {
 }
 
 ModeleDocument lireWordML(std::string_view octets, std::vector<std::string>& avertissements) {
+    if (octets.size() > TailleMaxWordML)
+        throw ErreurWordML(ErreurWordML::Cause::TropGrand, std::to_string(octets.size()) + " bytes, over the " +
+                                                              std::to_string(TailleMaxWordML) + " a document may have");
     if (octets.substr(0, 3) == "\xEF\xBB\xBF") octets.remove_prefix(3);
     if (octets.empty()) throw ErreurWordML(ErreurWordML::Cause::PasXml, "empty file");
     if (octets.find('\0') != std::string_view::npos)
         throw ErreurWordML(ErreurWordML::Cause::PasXml, "binary content (NUL byte)");
-    if (!profondeurRaisonnable(octets))
-        throw ErreurWordML(ErreurWordML::Cause::PasXml, "elements nested too deeply");
+    switch (mesureProfondeurXml(octets, ProfondeurMaxWordML)) {
+        case ProfondeurXml::Acceptable: break;
+        case ProfondeurXml::TropProfonde:
+            throw ErreurWordML(ErreurWordML::Cause::PasXml,
+                               "elements nested more than " + std::to_string(ProfondeurMaxWordML) + " deep");
+        case ProfondeurXml::MalFormee: throw ErreurWordML(ErreurWordML::Cause::PasXml, "malformed XML markup");
+    }
 
     std::vector<char> tampon(octets.begin(), octets.end());
     tampon.push_back('\0');

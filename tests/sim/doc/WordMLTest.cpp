@@ -149,6 +149,11 @@ TEST(WordML, ToleranceAuxStructuresInconnuesOuAbimees) {
         {"<w:p><w:r><w:t>\xC3(\xFF</w:t></w:r></w:p>", u"\uFFFD(\uFFFD\r"},
         {"<w:p><w:r><w:t>a</w:t><w:br/><w:br w:type=\"page\"/><w:sym w:char=\"F0E8\"/><w:sym w:char=\"zz\"/></w:r></w:p>",
          u"a\x0B\x0C\uF0E8\r"},
+        // A UTF-16 surrogate, an overlong form, a code point past U+10FFFF: not UTF-8.
+        {"<w:p><w:r><w:t>\xED\xA4\xA4|\xC0\xAF|\xF4\x90\x80\x80|\xF0\x9F\x98\x80</w:t></w:r></w:p>",
+         u"\uFFFD|\uFFFD|\uFFFD|\U0001F600\r"},
+        // The form-field character comes only from a form field, not from text.
+        {"<w:p><w:r><w:t>a&#21;b\x15</w:t><w:t>\x15</w:t></w:r></w:p>", u"ab\r"},
     };
     for (const auto& [corps, texte] : cas) {
         ModeleDocument d = lireWordML(
