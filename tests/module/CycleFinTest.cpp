@@ -175,8 +175,7 @@ TEST(Lecon, UnDocumentAvecMotDePasseNEstPasRouvert) {
 }
 
 // What the end of an exercise cannot remove stays: a working document that
-// Word still holds open (Windows refuses to delete it), or one left when the
-// clean-up could not reach Word.
+// Word still holds open (Windows refuses to delete it). The rest goes.
 TEST(Lecon, CeQueLeModuleNAPuFermerResteSurLeDisque) {
     const std::u16string copie = u"C:\\Travaux\\Voyage à CANGO.doc";
     struct Cas {
@@ -186,18 +185,18 @@ TEST(Lecon, CeQueLeModuleNAPuFermerResteSurLeDisque) {
     } cas[] = {
         {"Word no longer answers", [](LeconSimulee& l) { l.instance().occupe(1000000); },
          {u"Voyage à CANGO.doc", u"ouvert: Voyage à CANGO.doc"}},
-        // The copy, opened last, is the one the clean-up closes.
+        // The working file is closed by its full path and deleted; the learner's
+        // copy of the same name elsewhere stays open.
         {"two open documents of the working name",
          [&](LeconSimulee& l) {
              l.fichiers().MkDir(u"C:\\Travaux");
              l.fichiers().Ecrit(copie, l.fichiers().Lit(std::u16string(DossierCours) + u"Voyage à CANGO.doc"));
              l.appli()[u"Documents"].fait(u"Open", {copie});
          },
-         {u"Voyage à CANGO.doc", u"ouvert: Voyage à CANGO.doc"}},
-        // Nothing holds the file, but the clean-up stops at its first call on
-        // the Word that has gone, before the deletion.
-        {"Word closed by the learner", [](LeconSimulee& l) { l.instance().fermeParApprenant(); },
-         {u"Voyage à CANGO.doc"}},
+         {u"ouvert: Voyage à CANGO.doc"}},
+        // Nothing holds the file once Word has gone: the clean-up deletes it
+        // although its calls on that Word fail.
+        {"Word closed by the learner", [](LeconSimulee& l) { l.instance().fermeParApprenant(); }, {}},
     };
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.quoi);
