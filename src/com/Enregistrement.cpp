@@ -65,14 +65,11 @@ bool interfacesHoteAutrui() {
 // registers the DLL's path without the resource number, which would make the
 // host's library resolve to the component's.
 HRESULT enregistreBibliotheque(const std::wstring& chemin) {
-    ITypeLib* lib = nullptr;
-    HRESULT hr = LoadTypeLibEx(chemin.c_str(), REGKIND_NONE, &lib);
-    if (FAILED(hr)) return hr;
+    Ptr<ITypeLib> lib;
+    if (const HRESULT hr = LoadTypeLibEx(chemin.c_str(), REGKIND_NONE, lib.put()); FAILED(hr)) return hr;
     std::wstring dossier = serveur::cheminDll();
     dossier.resize(dossier.find_last_of(L'\\') + 1);
-    hr = RegisterTypeLib(lib, const_cast<wchar_t*>(chemin.c_str()), dossier.data());
-    lib->Release();
-    return hr;
+    return RegisterTypeLib(lib.get(), const_cast<wchar_t*>(chemin.c_str()), dossier.data());
 }
 
 // Paths as the registry may hold them ("\\?\" prefix, any case), compared.
