@@ -78,6 +78,7 @@ void FormatCaractere::fusionner(const FormatCaractere& d) {
     if (d.demiPoints) demiPoints = d.demiPoints;
     if (d.surlignage) surlignage = d.surlignage;
     if (d.bordure) bordure = d.bordure;
+    if (d.langue) langue = d.langue;
     if (d.styleCaractere) styleCaractere = d.styleCaractere;
 }
 

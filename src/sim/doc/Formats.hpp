@@ -86,6 +86,9 @@ struct FormatCaractere {
     // The text's own border (w:bdr): one box around the run, the same on its
     // four sides; Bordure{} = explicitly none.
     std::optional<Bordure> bordure;
+    // Proofing language (w:lang val, as written: "FR", "fr-FR"), kept so that a
+    // saved document keeps the language it was opened with.
+    std::optional<std::u16string> langue;
     // Direct level only: the character style applied to the run (styleId).
     // Empty string = explicitly the default paragraph font.
     std::optional<std::u16string> styleCaractere;

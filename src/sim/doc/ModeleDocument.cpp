@@ -80,6 +80,7 @@ std::u16string cle(const FormatCaractere& f) {
     cleOpt(k, l);
     cleOpt(k, c);
     cleOpt(k, e);
+    cleOpt(k, f.langue);
     cleOpt(k, f.styleCaractere);
     return k;
 }

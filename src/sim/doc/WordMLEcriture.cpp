@@ -110,6 +110,7 @@ void Ecriture::rPr(const FormatCaractere& f) {
     }
     if (f.surlignage) valeur("w:highlight", wordml::nomDeSurlignage(*f.surlignage));
     if (f.bordure) bordure("w:bdr", *f.bordure);
+    if (f.langue) valeur("w:lang", *f.langue);
     x_ += "</w:rPr>";
 }
 

@@ -257,6 +257,8 @@ FormatCaractere Lecture::lireRPr(const Noeud* rPr) const {
             if (auto v = texteAttribut(e, "val")) f.styleCaractere = u16(*v);
         } else if (est(e, p_.w, "bdr")) {
             f.bordure = lireBordure(e);
+        } else if (est(e, p_.w, "lang")) {
+            if (auto v = texteAttribut(e, "val"); v && !v->empty()) f.langue = u16(*v);
         }
     }
     return f;

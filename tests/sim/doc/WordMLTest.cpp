@@ -69,11 +69,13 @@ ModeleDocument documentRiche() {
     d.styles().ajouter(avec<Style>([](Style& s) {
         s.id = u"Titre1", s.nom = u"heading 1", s.basePour = s.suivant = u"Normal";
         s.caracteres.gras = true, s.caracteres.demiPoints = 32, s.paragraphe.espaceApres = 120;
+        s.caracteres.langue = u"FR";
     }));
     d.styles().ajouter(avec<Style>([](Style& s) { s.id = s.nom = u"Accent", s.type = TypeStyle::Caractere; }));
     d.appliquerStyle(0, 0, u"Titre1");
     d.appliquerCaracteres(9, 20, avec<FormatCaractere>([](auto& f) {
         f.italique = true, f.couleur = 16711680, f.police = u"Arial", f.surlignage = 7;
+        f.langue = u"en-US";
     }));
     d.appliquerCaracteres(0, 2, avec<FormatCaractere>([](auto& f) { f.gras = false; }));
     d.appliquerStyle(22, 25, u"Accent");
@@ -109,6 +111,26 @@ TEST(WordML, AllerRetour) {
         EXPECT_TRUE(relu.memeContenu(d)) << xml;
         EXPECT_EQ(ecrireWordML(relu), xml);
     }
+}
+
+// Course documents carry their language in the Normal style; saving must keep it.
+TEST(WordML, LangueGardeeAuTraversDUnEnregistrement) {
+    std::string xml = Exemple;
+    const std::string normal = R"(<w:name w:val="Normal"/>)";
+    xml.replace(xml.find(normal), normal.size(), normal + R"(<w:rPr><w:sz w:val="24"/><w:lang w:val="FR"/></w:rPr>)");
+    const std::string run = "<w:r><w:t>Texte</w:t></w:r>";
+    xml.replace(xml.find(run), run.size(), R"(<w:r><w:rPr><w:lang w:val="en-GB"/></w:rPr><w:t>Texte</w:t></w:r>)");
+    ModeleDocument d = lireWordML(xml);
+    const Style* s = d.styles().parId(u"Normal");
+    ASSERT_NE(s, nullptr);
+    EXPECT_EQ(s->caracteres.langue, u"FR");
+
+    std::string ecrit = ecrireWordML(d);
+    EXPECT_NE(ecrit.find(R"(<w:lang w:val="FR"/>)"), std::string::npos) << ecrit;
+    EXPECT_NE(ecrit.find(R"(<w:lang w:val="en-GB"/>)"), std::string::npos) << ecrit;
+    ModeleDocument relu = lireWordML(ecrit);
+    EXPECT_TRUE(relu.memeContenu(d)) << ecrit;
+    EXPECT_EQ(relu.styles().parId(u"Normal")->caracteres.langue, u"FR");
 }
 
 TEST(WordML, MalFormeRefuseAvecSaCause) {
