@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 
 #include "AppelDispatch.hpp"
@@ -55,12 +56,21 @@ LRESULT commande(const std::wstring& texte) {
     return SendMessageW(controle, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&cds));
 }
 
+std::wstring statistiques() {
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    return std::wstring(temp) + L"SimWordStatistiques.txt";
+}
+
 class SimWordExe : public testing::Test {
 protected:
     static void SetUpTestSuite() { ASSERT_EQ(lance(L"/RegServer"), 0u); }
     static void TearDownTestSuite() { EXPECT_EQ(lance(L"/UnregServer"), 0u); }
     void SetUp() override {
         ASSERT_EQ(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), S_OK);
+        // COM starts simword.exe with this process's environment.
+        DeleteFileW(statistiques().c_str());
+        SetEnvironmentVariableW(L"K58204_SIMWORD_STATS", statistiques().c_str());
         CLSID clsid{};
         ASSERT_EQ(CLSIDFromProgID(L"Word.Application.11", &clsid), S_OK);
         ASSERT_TRUE(IsEqualGUID(clsid, ClsidWord));
@@ -172,9 +182,76 @@ TEST_F(SimWordExe, OccupeNRejetteExactementNAppels) {
     EXPECT_EQ(appelle(word_.get(), L"Visible", Lecture).hr, S_OK);
 }
 
+// Escape typed on the keyboard (SendInput), as the module sends it.
+void tapeEchap(HWND cible) {
+    SetForegroundWindow(cible);
+    INPUT touches[2] = {};
+    touches[0].type = touches[1].type = INPUT_KEYBOARD;
+    touches[0].ki.wVk = touches[1].ki.wVk = VK_ESCAPE;
+    touches[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, touches, sizeof(INPUT));
+    // The receiving thread has processed the key once it answers a message sent after it.
+    DWORD_PTR r = 0;
+    for (int i = 0; i < 20; ++i) {
+        SendMessageTimeoutW(cible, WM_NULL, 0, 0, SMTO_BLOCK, 2000, &r);
+        Sleep(10);
+    }
+}
+
+TEST_F(SimWordExe, UneVraieToucheEchapFermeLeDialogueEtFinitLOccupation) {
+    ASSERT_EQ(appelle(word_.get(), L"Visible", DISPATCH_PROPERTYPUT, {booleen(true)}).hr, S_OK);
+    HWND principale = FindWindowA("OPUSAPP", nullptr);
+    ASSERT_TRUE(principale);
+    ASSERT_EQ(commande(L"occupe"), 1);
+    EXPECT_EQ(appelle(word_.get(), L"Visible", Lecture).hr, RPC_E_CALL_REJECTED);
+    tapeEchap(principale);
+    EXPECT_EQ(appelle(word_.get(), L"Visible", Lecture).hr, S_OK);
+
+    ASSERT_EQ(commande(L"dialogue\tPolice"), 1);
+    HWND dialogue = FindWindowW(L"bosa_sdm_Microsoft Office Word 11.0", L"Police");
+    ASSERT_TRUE(dialogue);
+    tapeEchap(dialogue);
+    EXPECT_FALSE(IsWindow(dialogue));
+    EXPECT_EQ(appelle(word_.get(), L"Visible", Lecture).hr, S_OK);
+}
+
+TEST_F(SimWordExe, LeTypeDUnObjetTraverseLeProcessus) {
+    Ptr<IDispatch> docs = objet(appelle(word_.get(), L"Documents", Lecture));
+    Ptr<IDispatch> premier = objet(appelle(docs.get(), L"Add", DISPATCH_METHOD));
+    Ptr<IDispatch> second = objet(appelle(docs.get(), L"Add", DISPATCH_METHOD));
+    ASSERT_TRUE(premier && second);
+    auto guid = [](IDispatch* d) {
+        Ptr<ITypeInfo> info;
+        GUID g = GUID_NULL;
+        if (FAILED(d->GetTypeInfo(0, LOCALE_USER_DEFAULT, info.put())) || !info) return g;
+        TYPEATTR* a = nullptr;
+        if (SUCCEEDED(info->GetTypeAttr(&a)) && a) {
+            g = a->guid;
+            info->ReleaseTypeAttr(a);
+        }
+        return g;
+    };
+    const GUID g = guid(premier.get());
+    EXPECT_FALSE(IsEqualGUID(g, GUID_NULL));
+    EXPECT_TRUE(IsEqualGUID(g, guid(second.get())));
+    EXPECT_FALSE(IsEqualGUID(g, guid(docs.get())));
+}
+
 TEST_F(SimWordExe, QuitTermineLeProcessus) {
+    ASSERT_EQ(appelle(word_.get(), L"Visible", Lecture).hr, S_OK);
     ASSERT_EQ(appelle(word_.get(), L"Quit", DISPATCH_METHOD).hr, S_OK);
     EXPECT_EQ(WaitForSingleObject(processus_, 10000), WAIT_OBJECT_0);
+    // The counts of calls received, appended at the end.
+    std::string ligne(256, '\0');
+    FILE* f = _wfopen(statistiques().c_str(), L"r");
+    ASSERT_TRUE(f);
+    ASSERT_TRUE(std::fgets(ligne.data(), static_cast<int>(ligne.size()), f));
+    std::fclose(f);
+    long long noms = -1, appels = -1, types = -1;
+    ASSERT_EQ(std::sscanf(ligne.c_str(), "getidsofnames=%lld invoke=%lld gettypeinfo=%lld", &noms, &appels, &types), 3);
+    EXPECT_EQ(noms, 2);   // Visible, Quit
+    EXPECT_EQ(appels, 2);
+    EXPECT_EQ(types, 0);
     EXPECT_EQ(FindWindowA("OPUSAPP", nullptr), nullptr);
     Ptr<IUnknown> actif;
     EXPECT_TRUE(FAILED(GetActiveObject(ClsidWord, nullptr, actif.put())));
