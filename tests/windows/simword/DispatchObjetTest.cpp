@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 #include "AppelDispatch.hpp"
 #include "com/Conversions.hpp"
@@ -91,6 +92,22 @@ TEST_F(DispatchObjetSurWord, ArgumentsNommesPositionnelsEtParReference) {
     Reponse t = appelle(contenu.get(), L"Text", Lecture);
     ASSERT_EQ(t.hr, S_OK);
     EXPECT_STREQ(V_BSTR(t.valeur.get()), L"un deux trois\r");
+    // Several positional arguments keep their order: Open(FileName, ConfirmConversions, ReadOnly).
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring fichier = std::wstring(temp) + L"DispatchObjetOrdre.doc";
+    VARIANT nom = texte(fichier.c_str());
+    ASSERT_EQ(appelle(doc.get(), L"SaveAs", DISPATCH_METHOD, {nom}).hr, S_OK);
+    ASSERT_EQ(appelle(doc.get(), L"Close", DISPATCH_METHOD, {entier(0)}).hr, S_OK);
+    Ptr<IDispatch> docs = objet(appelle(app_.get(), L"Documents", Lecture));
+    Ptr<IDispatch> rouvert = objet(appelle(docs.get(), L"Open", DISPATCH_METHOD, {nom, booleen(false), booleen(true)}));
+    ASSERT_TRUE(rouvert);
+    Reponse seule = appelle(rouvert.get(), L"ReadOnly", Lecture);
+    ASSERT_EQ(seule.hr, S_OK);
+    EXPECT_NE(V_BOOL(seule.valeur.get()), VARIANT_FALSE);
+    ASSERT_EQ(appelle(rouvert.get(), L"Close", DISPATCH_METHOD, {entier(0)}).hr, S_OK);
+    DeleteFileW(fichier.c_str());
+    VariantClear(&nom);
     // An unknown argument name is refused before the member runs.
     Reponse faux = appelle(selection.get(), L"TypeText", DISPATCH_METHOD, {}, {{L"Texte", a}});
     EXPECT_TRUE(FAILED(faux.hr));
