@@ -1,0 +1,269 @@
+// simword.exe for real: registered in the prefix, started by COM, found in
+// the running-object table, its windows real user32 windows of another
+// process, its documents' files held, its control window, its end.
+#include <windows.h>
+#include <oleauto.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+#include "AppelDispatch.hpp"
+#include "com/Possession.hpp"
+
+using namespace k58204;
+using namespace k58204::simword::test;
+using com::Ptr;
+
+namespace {
+
+constexpr WORD Lecture = DISPATCH_PROPERTYGET | DISPATCH_METHOD;
+const CLSID ClsidWord = {0x000209FF, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+
+std::wstring cheminSimWord() {
+    std::wstring chemin = L"Z:";
+    for (char c : std::string(K58204_SIMWORD)) chemin += c == '/' ? L'\\' : static_cast<wchar_t>(c);
+    return chemin;
+}
+
+DWORD lance(const std::wstring& option) {
+    std::wstring ligne = L"\"" + cheminSimWord() + L"\" " + option;
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    if (!CreateProcessW(nullptr, ligne.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return ~0u;
+    WaitForSingleObject(pi.hProcess, 60000);
+    DWORD code = ~0u;
+    GetExitCodeProcess(pi.hProcess, &code);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    return code;
+}
+
+std::wstring valeur(const wchar_t* cle) {
+    wchar_t tampon[1024] = {};
+    LONG taille = sizeof tampon;
+    if (RegQueryValueW(HKEY_CLASSES_ROOT, cle, tampon, &taille) != ERROR_SUCCESS) return L"";
+    return tampon;
+}
+
+LRESULT commande(const std::wstring& texte) {
+    HWND controle = FindWindowW(L"K58204SimWord", nullptr);
+    if (!controle) return -1;
+    COPYDATASTRUCT cds{0x4B35, static_cast<DWORD>(texte.size() * sizeof(wchar_t)),
+                       const_cast<wchar_t*>(texte.data())};
+    return SendMessageW(controle, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&cds));
+}
+
+std::wstring statistiques() {
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    return std::wstring(temp) + L"SimWordStatistiques.txt";
+}
+
+class SimWordExe : public testing::Test {
+protected:
+    static void SetUpTestSuite() { ASSERT_EQ(lance(L"/RegServer"), 0u); }
+    static void TearDownTestSuite() { EXPECT_EQ(lance(L"/UnregServer"), 0u); }
+    void SetUp() override {
+        ASSERT_EQ(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), S_OK);
+        // COM starts simword.exe with this process's environment.
+        DeleteFileW(statistiques().c_str());
+        SetEnvironmentVariableW(L"K58204_SIMWORD_STATS", statistiques().c_str());
+        CLSID clsid{};
+        ASSERT_EQ(CLSIDFromProgID(L"Word.Application.11", &clsid), S_OK);
+        ASSERT_TRUE(IsEqualGUID(clsid, ClsidWord));
+        ASSERT_EQ(CoCreateInstance(clsid, nullptr, CLSCTX_LOCAL_SERVER, IID_IDispatch, word_.putVoid()), S_OK);
+        HWND controle = FindWindowW(L"K58204SimWord", nullptr);
+        ASSERT_TRUE(controle);
+        DWORD pid = 0;
+        GetWindowThreadProcessId(controle, &pid);
+        processus_ = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, pid);
+        ASSERT_TRUE(processus_);
+    }
+    void TearDown() override {
+        if (word_) appelle(word_.get(), L"Quit", DISPATCH_METHOD, {entier(0)});
+        word_.reset();
+        if (processus_) {
+            if (WaitForSingleObject(processus_, 10000) != WAIT_OBJECT_0) TerminateProcess(processus_, 1);
+            CloseHandle(processus_);
+        }
+        CoUninitialize();
+    }
+
+    Ptr<IDispatch> word_;
+    HANDLE processus_ = nullptr;
+};
+
+TEST(SimWordInscription, LaCleLocalServer32DesigneLExecutable) {
+    ASSERT_EQ(lance(L"/RegServer"), 0u);
+    EXPECT_EQ(valeur(L"CLSID\\{000209FF-0000-0000-C000-000000000046}\\LocalServer32"),
+              L"\"" + cheminSimWord() + L"\" /Automation");
+    EXPECT_EQ(valeur(L"Word.Application.11\\CLSID"), L"{000209FF-0000-0000-C000-000000000046}");
+    EXPECT_EQ(valeur(L"Word.Application\\CLSID"), L"{000209FF-0000-0000-C000-000000000046}");
+    ASSERT_EQ(lance(L"/UnregServer"), 0u);
+    EXPECT_EQ(valeur(L"Word.Application.11\\CLSID"), L"");
+    EXPECT_EQ(valeur(L"CLSID\\{000209FF-0000-0000-C000-000000000046}\\LocalServer32"), L"");
+}
+
+TEST_F(SimWordExe, GetActiveObjectTrouveLeWordCree) {
+    Ptr<IUnknown> actif;
+    ASSERT_EQ(GetActiveObject(ClsidWord, nullptr, actif.put()), S_OK);
+    EXPECT_EQ(actif.interroge<IUnknown>(IID_IUnknown).get(), word_.interroge<IUnknown>(IID_IUnknown).get());
+    // Started for automation: hidden, no document, main window titled "Microsoft Word".
+    HWND principale = FindWindowA("OPUSAPP", "Microsoft Word");
+    ASSERT_TRUE(principale);
+    EXPECT_FALSE(IsWindowVisible(principale));
+    Reponse visible = appelle(word_.get(), L"Visible", Lecture);
+    ASSERT_EQ(visible.hr, S_OK);
+    EXPECT_EQ(V_BOOL(visible.valeur.get()), VARIANT_FALSE);
+}
+
+TEST_F(SimWordExe, UnDocumentEnregistreDonneSonTitreEtResteTenu) {
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring fichier = std::wstring(temp) + L"SimWordEssai.doc";
+    DeleteFileW(fichier.c_str());
+    Ptr<IDispatch> docs = objet(appelle(word_.get(), L"Documents", Lecture));
+    Ptr<IDispatch> doc = objet(appelle(docs.get(), L"Add", DISPATCH_METHOD));
+    ASSERT_TRUE(doc);
+    ASSERT_EQ(appelle(word_.get(), L"Visible", DISPATCH_PROPERTYPUT, {booleen(true)}).hr, S_OK);
+    HWND principale = FindWindowA("OPUSAPP", "Document1 - Microsoft Word");
+    ASSERT_TRUE(principale);
+    EXPECT_TRUE(IsWindowVisible(principale));
+    VARIANT nom = texte(fichier.c_str());
+    ASSERT_EQ(appelle(doc.get(), L"SaveAs", DISPATCH_METHOD, {}, {{L"FileName", nom}}).hr, S_OK);
+    VariantClear(&nom);
+    EXPECT_EQ(FindWindowA("OPUSAPP", "Document1 - Microsoft Word"), nullptr);
+    EXPECT_EQ(FindWindowW(L"OpusApp", L"SimWordEssai.doc - Microsoft Word"), principale);
+    // Word holds the file: another process may read it, not delete it.
+    EXPECT_FALSE(DeleteFileW(fichier.c_str()));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_SHARING_VIOLATION));
+    HANDLE lecture = CreateFileW(fichier.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                 OPEN_EXISTING, 0, nullptr);
+    EXPECT_NE(lecture, INVALID_HANDLE_VALUE);
+    CloseHandle(lecture);
+    // Closed, it is let go.
+    ASSERT_EQ(appelle(doc.get(), L"Close", DISPATCH_METHOD, {entier(0)}).hr, S_OK);
+    EXPECT_TRUE(DeleteFileW(fichier.c_str()));
+}
+
+TEST_F(SimWordExe, UnDialogueOuvertRejetteLesAppelsJusquAWmClose) {
+    ASSERT_EQ(commande(L"dialogue\tPolice\tCouleurs"), 1);
+    HWND principale = FindWindowA("OPUSAPP", nullptr);
+    HWND dialogue = FindWindowW(L"bosa_sdm_Microsoft Office Word 11.0", L"Police");
+    HWND sous = FindWindowW(L"bosa_sdm_Microsoft Office Word 11.0", L"Couleurs");
+    ASSERT_TRUE(principale && dialogue && sous);
+    EXPECT_EQ(GetParent(dialogue), principale);
+    EXPECT_EQ(GetWindow(dialogue, GW_OWNER), principale);
+    EXPECT_EQ(GetWindow(sous, GW_OWNER), dialogue);
+    EXPECT_TRUE(GetWindowLongA(dialogue, GWL_EXSTYLE) & WS_EX_DLGMODALFRAME);
+    EXPECT_TRUE(GetWindowLongA(sous, GWL_EXSTYLE) & WS_EX_DLGMODALFRAME);
+    EXPECT_EQ(appelle(word_.get(), L"Visible", Lecture).hr, RPC_E_CALL_REJECTED);
+    // The topmost dialog box closed, the first one still keeps Word busy.
+    SendMessageW(sous, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(sous));
+    EXPECT_EQ(appelle(word_.get(), L"Visible", Lecture).hr, RPC_E_CALL_REJECTED);
+    SendMessageW(dialogue, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(dialogue));
+    EXPECT_EQ(appelle(word_.get(), L"Visible", Lecture).hr, S_OK);
+    // Commands the channel does not know.
+    for (const wchar_t* faux : {L"dialogue", L"occupe\t0", L"occupe\tx", L"inconnue", L""}) {
+        SCOPED_TRACE(testing::Message() << faux);
+        EXPECT_EQ(commande(faux), 0);
+    }
+}
+
+TEST_F(SimWordExe, OccupeNRejetteExactementNAppels) {
+    ASSERT_EQ(commande(L"occupe\t2"), 1);
+    EXPECT_EQ(appelle(word_.get(), L"Visible", Lecture).hr, RPC_E_CALL_REJECTED);
+    EXPECT_EQ(appelle(word_.get(), L"Visible", Lecture).hr, RPC_E_CALL_REJECTED);
+    EXPECT_EQ(appelle(word_.get(), L"Visible", Lecture).hr, S_OK);
+}
+
+// Escape typed on the keyboard (SendInput), as the module sends it.
+void tapeEchap(HWND cible) {
+    SetForegroundWindow(cible);
+    INPUT touches[2] = {};
+    touches[0].type = touches[1].type = INPUT_KEYBOARD;
+    touches[0].ki.wVk = touches[1].ki.wVk = VK_ESCAPE;
+    touches[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, touches, sizeof(INPUT));
+    // The receiving thread has processed the key once it answers a message sent after it.
+    DWORD_PTR r = 0;
+    for (int i = 0; i < 20; ++i) {
+        SendMessageTimeoutW(cible, WM_NULL, 0, 0, SMTO_BLOCK, 2000, &r);
+        Sleep(10);
+    }
+}
+
+TEST_F(SimWordExe, UneVraieToucheEchapFermeLeDialogueEtFinitLOccupation) {
+    ASSERT_EQ(appelle(word_.get(), L"Visible", DISPATCH_PROPERTYPUT, {booleen(true)}).hr, S_OK);
+    HWND principale = FindWindowA("OPUSAPP", nullptr);
+    ASSERT_TRUE(principale);
+    ASSERT_EQ(commande(L"occupe"), 1);
+    EXPECT_EQ(appelle(word_.get(), L"Visible", Lecture).hr, RPC_E_CALL_REJECTED);
+    tapeEchap(principale);
+    EXPECT_EQ(appelle(word_.get(), L"Visible", Lecture).hr, S_OK);
+
+    ASSERT_EQ(commande(L"dialogue\tPolice"), 1);
+    HWND dialogue = FindWindowW(L"bosa_sdm_Microsoft Office Word 11.0", L"Police");
+    ASSERT_TRUE(dialogue);
+    tapeEchap(dialogue);
+    EXPECT_FALSE(IsWindow(dialogue));
+    EXPECT_EQ(appelle(word_.get(), L"Visible", Lecture).hr, S_OK);
+}
+
+TEST_F(SimWordExe, LeTypeDUnObjetTraverseLeProcessus) {
+    Ptr<IDispatch> docs = objet(appelle(word_.get(), L"Documents", Lecture));
+    Ptr<IDispatch> premier = objet(appelle(docs.get(), L"Add", DISPATCH_METHOD));
+    Ptr<IDispatch> second = objet(appelle(docs.get(), L"Add", DISPATCH_METHOD));
+    ASSERT_TRUE(premier && second);
+    auto guid = [](IDispatch* d) {
+        Ptr<ITypeInfo> info;
+        GUID g = GUID_NULL;
+        if (FAILED(d->GetTypeInfo(0, LOCALE_USER_DEFAULT, info.put())) || !info) return g;
+        TYPEATTR* a = nullptr;
+        if (SUCCEEDED(info->GetTypeAttr(&a)) && a) {
+            g = a->guid;
+            info->ReleaseTypeAttr(a);
+        }
+        return g;
+    };
+    const GUID g = guid(premier.get());
+    EXPECT_FALSE(IsEqualGUID(g, GUID_NULL));
+    EXPECT_TRUE(IsEqualGUID(g, guid(second.get())));
+    EXPECT_FALSE(IsEqualGUID(g, guid(docs.get())));
+}
+
+TEST_F(SimWordExe, QuitTermineLeProcessus) {
+    ASSERT_EQ(appelle(word_.get(), L"Visible", Lecture).hr, S_OK);
+    ASSERT_EQ(appelle(word_.get(), L"Quit", DISPATCH_METHOD).hr, S_OK);
+    EXPECT_EQ(WaitForSingleObject(processus_, 10000), WAIT_OBJECT_0);
+    // The counts of calls received, appended at the end.
+    std::string ligne(256, '\0');
+    FILE* f = _wfopen(statistiques().c_str(), L"r");
+    ASSERT_TRUE(f);
+    ASSERT_TRUE(std::fgets(ligne.data(), static_cast<int>(ligne.size()), f));
+    std::fclose(f);
+    long long noms = -1, appels = -1, types = -1;
+    ASSERT_EQ(std::sscanf(ligne.c_str(), "getidsofnames=%lld invoke=%lld gettypeinfo=%lld", &noms, &appels, &types), 3);
+    EXPECT_EQ(noms, 2);   // Visible, Quit
+    EXPECT_EQ(appels, 2);
+    EXPECT_EQ(types, 0);
+    EXPECT_EQ(FindWindowA("OPUSAPP", nullptr), nullptr);
+    Ptr<IUnknown> actif;
+    EXPECT_TRUE(FAILED(GetActiveObject(ClsidWord, nullptr, actif.put())));
+    word_.reset();
+}
+
+TEST_F(SimWordExe, WmCloseSurLaFenetrePrincipaleQuitteWord) {
+    HWND principale = FindWindowA("OPUSAPP", nullptr);
+    ASSERT_TRUE(principale);
+    SendMessageW(principale, WM_CLOSE, 0, 0);
+    EXPECT_EQ(WaitForSingleObject(processus_, 10000), WAIT_OBJECT_0);
+    word_.reset();
+}
+
+}  // namespace
