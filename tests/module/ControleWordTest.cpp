@@ -26,47 +26,6 @@ TEST(ControleWord, FenetrePrincipaleTrouveeParSonTitreAvecOuSansDocument) {
     }
 }
 
-// Word's title is not always "name - Microsoft Word". With another Word of
-// the learner's in front, the next start still finds the main window of the
-// Word it works in, and hands it back.
-TEST(ControleWord, FenetrePrincipaleTrouveeQuelQueSoitSonTitre) {
-    const std::u16string voyage = std::u16string(DossierCours) + u"Voyage à CANGO.doc";
-    const std::pair<const char*, std::function<void(LeconSimulee&)>> cas[] = {
-        {"LectureSeule", [&](LeconSimulee& l) {
-             l.appli()[u"ActiveDocument"].fait(u"Close", {0});
-             l.appli()[u"Documents"].fait(u"Open", {voyage, nomme(u"ReadOnly", true)});
-         }},
-        {"DeuxiemeFenetre", [](LeconSimulee& l) { l.appli()[u"ActiveDocument"].fait(u"NewWindow"); }},
-        {"ExtensionsMasquees", [](LeconSimulee& l) { l.poste().bureau().masqueExtensions(true); }},
-        {"LegendeChangee", [](LeconSimulee& l) { l.appli()[u"ActiveWindow"].ecrit(u"Caption", u"Mon voyage"); }},
-    };
-    for (const auto& [nom, titre] : cas) {
-        SCOPED_TRACE(nom);
-        LeconSimulee l;
-        l.init(110);
-        const platform::Hwnd notre = l.instance().fenetrePrincipale();
-        ObjetPtr autre = l.poste().demarreWord();  // in front of ours
-        ASSERT_EQ(l.poste().bureau().premierPlan(), l.poste().instance(autre).fenetrePrincipale());
-        titre(l);
-        ASSERT_NE(l.poste().bureau().titre(notre), u"Voyage à CANGO.doc - Microsoft Word");
-        l.init(111);
-        EXPECT_EQ(l.handle, notre);
-    }
-}
-
-TEST(ControleWord, WordCacheEstQuitteEtRemplace) {
-    LeconSimulee l;
-    prendWord(l);
-    ObjetPtr cache = l.application;
-    l.handle = l.instance().fenetrePrincipale();
-    l.instance().cacheFenetre();
-    l.init(110);
-    EXPECT_FALSE(estLeMeme(l.application, cache));
-    EXPECT_EQ(l.poste().nombreInstances(), 1);
-    l.quitter();  // the component started the new one: it quits it
-    EXPECT_EQ(l.poste().nombreInstances(), 0);
-}
-
 TEST(ControleWord, WordDisparuPendantLaSondeEstRetrouve) {
     LeconSimulee l;
     ObjetPtr hote = l.poste().demarreWord();

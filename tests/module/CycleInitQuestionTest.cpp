@@ -40,46 +40,6 @@ TEST(InitQuestion, AttacheLeWordVisibleDeLApprenantSansToucherASesDocuments) {
     EXPECT_EQ(l.appli()[u"Documents"](u"Item", {1}).lit(u"Name").CStr(), u"Document1");
 }
 
-TEST(InitQuestion, PoigneeMorteOublieeEtWordAcquisAnouveau) {
-    LeconSimulee l;
-    l.init(106);
-    ObjetPtr premier = l.application;
-    l.fermer();
-    l.instance().fermeParApprenant();
-    l.handle = 987654;  // a window that no longer exists
-    l.init(110);
-    ASSERT_NE(l.application, nullptr);
-    EXPECT_FALSE(estLeMeme(l.application, premier));
-    EXPECT_EQ(l.handle, l.instance().fenetrePrincipale());
-    l.quitter();
-    EXPECT_EQ(l.poste().nombreInstances(), 0);  // the component started it: it quits it
-}
-
-TEST(InitQuestion, WordFourniParLHoteResteOuvertApresQuitter) {
-    LeconSimulee l;
-    ObjetPtr hote = l.poste().demarreWord();
-    l.application = hote;
-    l.handle = l.poste().instance(hote).fenetrePrincipale();
-    l.init(110);
-    EXPECT_TRUE(estLeMeme(l.application, hote));
-    l.quitter();
-    EXPECT_TRUE(estLeMeme(l.application, hote));
-    EXPECT_EQ(l.poste().nombreInstances(), 1);
-}
-
-TEST(InitQuestion, SourceManquanteEchoueDansRenommeSansPreparer) {
-    LeconSimulee l;
-    try {
-        l.module().InitQuestion(110, DossierCours, l.application, l.handle);
-        FAIL();
-    } catch (const Erreur& e) {
-        EXPECT_NE(e.source().find(u"SERVICE Renomme"), std::u16string::npos);
-    }
-    // Prepare did not run: the working document was never opened.
-    for (int32_t i = 1; i <= l.appli()[u"Documents"].lit(u"Count").CLng(); ++i)
-        EXPECT_NE(l.appli()[u"Documents"](u"Item", {i}).lit(u"Name").CStr(), Voyage);
-}
-
 TEST(InitQuestion, DocumentsEtDossiersEnPlace) {
     struct Cas {
         int32_t numero;
@@ -146,35 +106,6 @@ TEST(InitQuestion, Exercice123LaisseLaFenetreEtLesMarques) {
     l.handle = l.poste().instance(hote).fenetrePrincipale();
     l.init(123);
     EXPECT_TRUE(l.appli()[u"ActiveDocument"].lit(u"ShowSpellingErrors").CBool());
-}
-
-TEST(InitQuestion, WordOccupeJusquAEchapEstAttendu) {
-    LeconSimulee l;
-    ObjetPtr hote = l.poste().demarreWord();
-    l.application = hote;
-    l.handle = l.poste().instance(hote).fenetrePrincipale();
-    l.poste().instance(hote).occupeJusquEchap();
-    l.init(106);
-    EXPECT_FALSE(l.instance().occupe());
-    EXPECT_GE(l.poste().bureau().nombreEchap(), 1);
-}
-
-TEST(InitQuestion, WordQuiNeRepondJamaisEstSignaleEnQuelquesSecondes) {
-    LeconSimulee l;
-    ObjetPtr hote = l.poste().demarreWord();
-    l.application = hote;
-    l.handle = l.poste().instance(hote).fenetrePrincipale();
-    l.poste().instance(hote).occupe(1000000);
-    try {
-        l.init(106);
-        FAIL();
-    } catch (const Erreur& e) {
-        EXPECT_NE(e.source().find(u"SERVICE InitQuestion"), std::u16string::npos);
-        EXPECT_NE(e.source().find(u"SERVICE OleAccessible"), std::u16string::npos);
-    }
-    auto attente = l.poste().bureau().attenteTotale();
-    EXPECT_GT(attente.count(), 0);
-    EXPECT_LE(attente, std::chrono::milliseconds(6000));
 }
 
 }  // namespace

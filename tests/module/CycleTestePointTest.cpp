@@ -1,6 +1,6 @@
-// TestePoint on a simulated machine: the general codes for an environment
-// that cannot be checked, the working-document check, then the exercise's
-// own verdict.
+// TestePoint on a simulated machine: what the check leaves behind (dialogs,
+// the insertion point, the display) and the errors it raises. The general
+// codes themselves are rows of the fault matrix and lines of the lesson.
 #include <gtest/gtest.h>
 
 #include "module/support/LeconSimulee.hpp"
@@ -11,63 +11,6 @@ using namespace k58204;
 using namespace k58204::test;
 
 namespace {
-
-constexpr char16_t Voyage[] = u"Voyage à CANGO.doc";
-
-struct Cas {
-    const char* nom;
-    int32_t numero;
-    std::function<void(LeconSimulee&)> apprenant;
-    bool erreurGenerale;
-    std::u16string code;
-};
-
-void PrintTo(const Cas& c, std::ostream* os) { *os << c.nom; }
-
-class CodesDeTestePoint : public ::testing::TestWithParam<Cas> {};
-
-TEST_P(CodesDeTestePoint, Verdict) {
-    const Cas& c = GetParam();
-    LeconSimulee l;
-    l.init(c.numero);
-    c.apprenant(l);
-    l.teste();
-    EXPECT_EQ(l.module().ErreurGenerale(), c.erreurGenerale);
-    EXPECT_EQ(l.verdict(), c.code);
-}
-
-Auto voyage(LeconSimulee& l) { return l.appli()(u"Documents", {Voyage}); }
-void paragrapheEnFin(LeconSimulee& l) {
-    l.appli()[u"Selection"].fait(u"EndKey", {6});
-    l.appli()[u"Selection"].fait(u"TypeParagraph");
-}
-void grasItalique(LeconSimulee& l) {
-    Auto r = voyage(l)(u"Bookmarks", {u"s01"})[u"Range"];
-    r.ecrit(u"Bold", true);
-    r.ecrit(u"Italic", true);
-}
-
-// One row per way the environment or the working document can be unfit, then
-// the exercise's own verdicts. A name saved in capitals is still the working
-// document; exercise 120 records no paragraph count.
-const Cas casTestePoint[] = {
-    {"WordFermeParLApprenant", 110, [](LeconSimulee& l) { l.instance().fermeParApprenant(); }, true, u"AM"},
-    {"WordNeRepondPas", 110, [](LeconSimulee& l) { l.instance().occupe(1000000); }, true, u"%AL"},
-    {"DocumentFerme", 106, [](LeconSimulee& l) { voyage(l).fait(u"Close", {0}); }, true, u"C"},
-    {"AutreDocumentActif", 106, [](LeconSimulee& l) { l.appli()[u"Documents"].fait(u"Add"); }, true, u"A"},
-    {"NomEnAutreCasse", 110, [](LeconSimulee& l) { voyage(l).fait(u"SaveAs", {u"C:\\Cours\\K58204\\VOYAGE À CANGO.DOC"}); }, false, u"A"},
-    {"ParagrapheAjoute", 106, paragrapheEnFin, true, u"B"},
-    {"ParagrapheAjouteEn120", 120, paragrapheEnFin, false, u"A"},
-    {"SignetE01Supprime", 110, [](LeconSimulee& l) { voyage(l)(u"Bookmarks", {u"e01"}).fait(u"Delete"); }, true, u"D"},
-    {"TexteAvantS01Allonge", 104, [](LeconSimulee& l) { voyage(l)[u"Content"].fait(u"InsertBefore", {u"X"}); }, true, u"D"},
-    {"ProtectionRetiree", 101, [](LeconSimulee& l) { l.appli()[u"ActiveDocument"].fait(u"Unprotect"); }, true, u"D"},
-    {"S03SupprimeEn119", 119, [](LeconSimulee& l) { voyage(l)(u"Bookmarks", {u"s03"}).fait(u"Delete"); }, true, u"D"},
-    {"Exercice110Juste", 110, grasItalique, false, u""},
-    {"Exercice110RienFait", 110, [](LeconSimulee&) {}, false, u"A"},
-};
-
-INSTANTIATE_TEST_SUITE_P(Module, CodesDeTestePoint, ::testing::ValuesIn(casTestePoint),
-                         [](const auto& info) { return std::string(info.param.nom); });
 
 TEST(TestePoint, SansDocumentCesExercicesPassentLeControle) {
     for (int32_t n : {102, 103, 122, 123, 124}) {

@@ -160,16 +160,40 @@ TEST_P(MatriceFautes, IssueSpecifiee) {
 
 // ------------------------------------------------------------------ start
 
+// Word's title is not "name - Microsoft Word" and another Word of the
+// learner's is in front: the next start still finds the main window of the
+// Word it works in and hands it back, and the one after ends the exercise
+// instead of dropping it.
+Ligne titreChange(const char* nom, std::function<void(LeconSimulee&)> change) {
+    return {.nom = nom,
+            .demarre = [change](LeconSimulee& l) {
+                l.init(110);
+                const platform::Hwnd notre = l.instance().fenetrePrincipale();
+                ObjetPtr autre = l.poste().demarreWord();
+                ASSERT_EQ(l.poste().bureau().premierPlan(), l.poste().instance(autre).fenetrePrincipale());
+                change(l);
+                ASSERT_NE(l.poste().bureau().titre(notre), std::u16string(Voyage) + u" - Microsoft Word");
+                l.init(111);
+                EXPECT_EQ(l.handle, notre);
+                l.init(110);
+            },
+            .code = u"A"};
+}
+
 const Ligne casDebut[] = {
     {.nom = "WordOccupeUnMoment", .avant = [](LeconSimulee& l) { wordDeLApprenant(l); l.instance().occupe(10); },
      .code = u"A"},
     // Word never answers: the start fails before staging anything; the source stays where the host put it.
     {.nom = "WordOccupePourDeBon", .avant = [](LeconSimulee& l) { wordDeLApprenant(l); l.instance().occupe(1 << 30); },
      .erreurDebut = u"OleAccessible",
-     .faute = [](LeconSimulee& l) { EXPECT_TRUE(l.fichiers().Existe(std::u16string(DossierCours) + u"05820410.doc")); },
+     .faute = [](LeconSimulee& l) {
+         EXPECT_TRUE(l.fichiers().Existe(std::u16string(DossierCours) + u"05820410.doc"));
+         EXPECT_GT(l.poste().bureau().attenteTotale().count(), 0);
+         EXPECT_LE(l.poste().bureau().attenteTotale(), std::chrono::milliseconds(6000));
+     },
      .fin = [](LeconSimulee& l) { l.fermer(); l.instance().occupe(0); l.quitter(); }},
     {.nom = "MenuOuvertJusquAEchap", .avant = [](LeconSimulee& l) { wordDeLApprenant(l); l.instance().occupeJusquEchap(); },
-     .code = u"A"},
+     .faute = [](LeconSimulee& l) { EXPECT_GE(l.poste().bureau().nombreEchap(), 1); }, .code = u"A"},
     // The host's Word has gone and its handle is dead: a new Word is started.
     {.nom = "WordDisparuPuisRevenu", .avant = [](LeconSimulee& l) { wordDeLApprenant(l); l.instance().disparait(); },
      .code = u"A", .fin = [](LeconSimulee& l) { l.fermer(); l.quitter(); EXPECT_EQ(l.poste().nombreInstances(), 0); }},
@@ -186,9 +210,11 @@ const Ligne casDebut[] = {
      .code = u"A", .fin = [](LeconSimulee& l) { l.fermer(); l.quitter(); EXPECT_EQ(l.poste().nombreInstances(), 0); }},
     {.nom = "FenetreReduite", .avant = [](LeconSimulee& l) { wordDeLApprenant(l); l.instance().minimiseFenetre(); },
      .faute = [](LeconSimulee& l) { EXPECT_FALSE(l.poste().bureau().minimise(l.handle)); }, .code = u"A"},
+    // No source: nothing is prepared, the working document is never opened.
     {.nom = "SourceManquante",
      .demarre = [](LeconSimulee& l) { l.module().InitQuestion(110, DossierCours, l.application, l.handle); },
-     .erreurDebut = u"Renomme"},
+     .erreurDebut = u"Renomme",
+     .faute = [](LeconSimulee& l) { EXPECT_FALSE(ouvertDansUnWord(l, std::u16string(DossierCours) + Voyage)); }},
     {.nom = "SourceEnLectureSeule",
      .demarre = [](LeconSimulee& l) {
          l.placeSource(110);
@@ -237,9 +263,12 @@ const Ligne casDebut[] = {
          l.init(101);
          l.fermer();
          l.instance().fermeParApprenant();
+         l.handle = 987654;  // a window that no longer exists
          l.init(110);
+         EXPECT_EQ(l.handle, l.instance().fenetrePrincipale());
      },
-     .code = u"A"},
+     .code = u"A",
+     .fin = [](LeconSimulee& l) { l.fermer(); l.quitter(); EXPECT_EQ(l.poste().nombreInstances(), 0); }},
     // Word closed during exercise 101, then the next start: 101's document is removed.
     {.nom = "WordQuitteSansFermer",
      .demarre = [](LeconSimulee& l) {
@@ -281,35 +310,14 @@ const Ligne casDebut[] = {
          l.quitter();
          EXPECT_EQ(l.poste().nombreInstances(), 1);
      }},
-    // Word's title is not "name - Microsoft Word": the next start still finds
-    // the window, and the one after ends the exercise instead of dropping it.
-    {.nom = "LectureSeuleAuDemarrageSuivant",
-     .demarre = [](LeconSimulee& l) {
-         l.init(110);
-         actif(l).fait(u"Close", {0});
-         docs(l).fait(u"Open", {std::u16string(DossierCours) + Voyage, nomme(u"ReadOnly", true)});
-         l.init(111);
-         EXPECT_EQ(l.handle, l.instance().fenetrePrincipale());
-         l.init(110);
-     },
-     .code = u"A"},
-    {.nom = "DeuxiemeFenetreAuDemarrageSuivant",
-     .demarre = [](LeconSimulee& l) {
-         l.init(110);
-         actif(l).fait(u"NewWindow");
-         l.init(111);
-         EXPECT_EQ(l.handle, l.instance().fenetrePrincipale());
-         l.init(110);
-     },
-     .code = u"A"},
-    {.nom = "ExtensionsMasquees",
-     .demarre = [](LeconSimulee& l) {
-         l.poste().bureau().masqueExtensions(true);
-         l.init(110);
-         l.init(111);
-         EXPECT_EQ(l.handle, l.instance().fenetrePrincipale());
-     },
-     .code = u"A"},
+    titreChange("LectureSeule",
+                [](LeconSimulee& l) {
+                    actif(l).fait(u"Close", {0});
+                    docs(l).fait(u"Open", {std::u16string(DossierCours) + Voyage, nomme(u"ReadOnly", true)});
+                }),
+    titreChange("DeuxiemeFenetre", [](LeconSimulee& l) { actif(l).fait(u"NewWindow"); }),
+    titreChange("ExtensionsMasquees", [](LeconSimulee& l) { l.poste().bureau().masqueExtensions(true); }),
+    titreChange("LegendeChangee", [](LeconSimulee& l) { l.appli()[u"ActiveWindow"].ecrit(u"Caption", u"Mon voyage"); }),
 };
 
 // ------------------------------------------------------------------ check
@@ -356,6 +364,10 @@ const Ligne casControle[] = {
      },
      .code = u"A"},
     {.nom = "OuvertDeuxFois", .faute = [](LeconSimulee& l) { actif(l).fait(u"NewWindow"); }, .code = u"A"},
+    // A name saved in capitals is still the working document.
+    {.nom = "NomEnAutreCasse",
+     .faute = [](LeconSimulee& l) { actif(l).fait(u"SaveAs", {std::u16string(DossierCours) + u"VOYAGE À CANGO.DOC"}); },
+     .code = u"A"},
     {.nom = "PasActif", .faute = [](LeconSimulee& l) { docs(l).fait(u"Add"); }, .code = u"A", .generale = true},
     {.nom = "ParagrapheAjoute",
      .faute = [](LeconSimulee& l) {
@@ -363,6 +375,13 @@ const Ligne casControle[] = {
          l.appli()[u"Selection"].fait(u"TypeParagraph");
      },
      .code = u"B", .generale = true},
+    // Exercise 120 records no paragraph count.
+    {.nom = "ParagrapheAjouteEn120", .numero = 120,
+     .faute = [](LeconSimulee& l) {
+         l.appli()[u"Selection"].fait(u"EndKey", {6});
+         l.appli()[u"Selection"].fait(u"TypeParagraph");
+     },
+     .code = u"A"},
     {.nom = "SignetSupprime", .faute = [](LeconSimulee& l) { actif(l)(u"Bookmarks", {u"e01"}).fait(u"Delete"); },
      .code = u"D", .generale = true},
     // The learner opens a document of their own with the working name: Fermer
