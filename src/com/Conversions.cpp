@@ -3,6 +3,7 @@
 #include <utility>
 #include <new>
 
+#include "com/DispatchObjet.hpp"
 #include "com/Erreurs.hpp"
 #include "com/ObjetDispatch.hpp"
 #include "word/Erreur.hpp"
@@ -116,11 +117,15 @@ Ptr<IDispatch> dispatchDe(const ObjetPtr& o) {
     while (const auto* t = dynamic_cast<const ObjetTrace*>(courant)) courant = t->interne().get();
     if (!courant) return {};
     if (const auto* d = dynamic_cast<const ObjetDispatch*>(courant)) return Ptr<IDispatch>(d->dispatch());
-    leveErreurExecution(err::TypeIncompatible);
+    // An object of this process is served as IDispatch (simword.exe serves
+    // the simulated Word's objects so).
+    return DispatchObjet::pour(o);
 }
 
 ObjetPtr objetDe(IDispatch* d, const std::shared_ptr<CacheDispids>& cache) {
     if (!d) return {};
+    // One of this process's own objects comes back as itself.
+    if (ObjetPtr servi = DispatchObjet::objetServi(d)) return servi;
     return std::make_shared<ObjetDispatch>(Ptr<IDispatch>(d), cache);
 }
 

@@ -32,10 +32,11 @@ Variant depuisVariant(const VARIANT& v, const std::shared_ptr<CacheDispids>& cac
 void versVariant(const Variant& v, VARIANT* destination);
 
 // The object behind an automation object: Nothing gives null. An object that
-// does not come from COM raises error 13: it cannot be handed to another process.
+// does not come from COM is served by this process as a DispatchObjet.
 Ptr<IDispatch> dispatchDe(const ObjetPtr& o);
 
-// An automation object for d (Nothing for null).
+// An automation object for d (Nothing for null); an object this process serves
+// (DispatchObjet) comes back as the object it serves.
 ObjetPtr objetDe(IDispatch* d, const std::shared_ptr<CacheDispids>& cache);
 
 }  // namespace k58204::com

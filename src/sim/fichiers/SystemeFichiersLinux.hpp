@@ -45,12 +45,11 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/SystemeFichiers.hpp"
-#include "sim/fichiers/DetenteurFichiers.hpp"
+#include "sim/fichiers/FichiersWord.hpp"
 
 namespace k58204::sim {
 
-class SystemeFichiersLinux : public platform::SystemeFichiers {
+class SystemeFichiersLinux : public FichiersWord {
 public:
     // `racine` must exist; it is drive C:.
     explicit SystemeFichiersLinux(std::filesystem::path racine);
@@ -83,11 +82,11 @@ public:
 
     // Files a holder keeps open (checked at each Kill, Name and Ecrit for as
     // long as the holder lives).
-    void ajouteDetenteur(std::weak_ptr<const DetenteurFichiers> detenteur);
+    void ajouteDetenteur(std::weak_ptr<const DetenteurFichiers> detenteur) override;
     // Whether a holder other than `sauf` keeps the file open.
     bool tenu(std::u16string_view chemin, const DetenteurFichiers* sauf = nullptr) const;
     // Ecrit on behalf of a holder, which may overwrite the files it holds itself.
-    void ecritPour(std::u16string_view chemin, std::string_view octets, const DetenteurFichiers* auteur);
+    void ecritPour(std::u16string_view chemin, std::string_view octets, const DetenteurFichiers* auteur) override;
 
     // Windows path limits of the ANSI calls VB makes (terminating NUL included).
     static constexpr size_t LongueurMaxChemin = 260;

@@ -17,7 +17,7 @@ std::u16string ProfilWord::dossierModeles() const {
     return u"C:\\Documents and Settings\\" + utilisateur + u"\\Application Data\\Microsoft\\Modèles";
 }
 
-InstanceWord::InstanceWord(std::shared_ptr<Bureau> bureau, std::shared_ptr<SystemeFichiersLinux> fichiers,
+InstanceWord::InstanceWord(std::shared_ptr<Bureau> bureau, std::shared_ptr<FichiersWord> fichiers,
                            ProfilWord profil)
     : bureau_(std::move(bureau)), fichiers_(std::move(fichiers)), profil_(std::move(profil)) {
     dossierDocuments = profil_.dossierDocuments();
@@ -31,7 +31,7 @@ InstanceWord::InstanceWord(std::shared_ptr<Bureau> bureau, std::shared_ptr<Syste
 InstanceWord::~InstanceWord() = default;
 
 std::shared_ptr<InstanceWord> InstanceWord::cree(std::shared_ptr<Bureau> bureau,
-                                                 std::shared_ptr<SystemeFichiersLinux> fichiers, ProfilWord profil,
+                                                 std::shared_ptr<FichiersWord> fichiers, ProfilWord profil,
                                                  bool visible) {
     std::shared_ptr<InstanceWord> i(new InstanceWord(std::move(bureau), std::move(fichiers), std::move(profil)));
     i->ouvreFenetrePrincipale(visible);

@@ -44,7 +44,7 @@
 #include <vector>
 
 #include "platform/SystemeFichiers.hpp"
-#include "sim/fichiers/SystemeFichiersLinux.hpp"
+#include "sim/fichiers/FichiersWord.hpp"
 #include "sim/bureau/Bureau.hpp"
 #include "sim/core/DocumentOuvert.hpp"
 #include "sim/core/ObjetSim.hpp"
@@ -96,7 +96,7 @@ public:
     // A new instance with its main window (hidden unless `visible`), no
     // document; it holds the files of the documents it opens in `fichiers`.
     static std::shared_ptr<InstanceWord> cree(std::shared_ptr<Bureau> bureau,
-                                              std::shared_ptr<SystemeFichiersLinux> fichiers,
+                                              std::shared_ptr<FichiersWord> fichiers,
                                               ProfilWord profil, bool visible);
     ~InstanceWord() override;
 
@@ -223,7 +223,7 @@ public:
     void changeLegende(uint64_t id, std::u16string legende);
 
 private:
-    InstanceWord(std::shared_ptr<Bureau> bureau, std::shared_ptr<SystemeFichiersLinux> fichiers, ProfilWord profil);
+    InstanceWord(std::shared_ptr<Bureau> bureau, std::shared_ptr<FichiersWord> fichiers, ProfilWord profil);
     void ouvreFenetrePrincipale(bool visible);
     void retireDocument(const DocumentPtr& doc);
     void ecrit(const DocumentPtr& doc, const std::u16string& chemin);
@@ -234,7 +234,7 @@ private:
     void montreBarreApercu();
 
     std::shared_ptr<Bureau> bureau_;
-    std::shared_ptr<SystemeFichiersLinux> fichiers_;
+    std::shared_ptr<FichiersWord> fichiers_;
     ProfilWord profil_;
     Hwnd fenetre_ = 0;
     bool partie_ = false;

@@ -1,0 +1,85 @@
+#pragma once
+// Any object of the automation seam served as IDispatch, as an out-of-process
+// automation server serves its objects (simword.exe serves the simulated Word
+// this way):
+// - every member and argument name gets a dispatch id from one process-wide
+//   table (names compared without regard to case), so ids are the same for
+//   every object; DISPID_VALUE is the default member "";
+// - Invoke turns DISPPARAMS back into Arguments (positional ones reversed,
+//   named ones by the table, the value of a put last) and DISPATCH_PROPERTYPUT
+//   into Appel::Put, a flag set with DISPATCH_PROPERTYGET into Appel::Get, a
+//   bare DISPATCH_METHOD into Appel::Call;
+// - an Erreur leaves as DISP_E_EXCEPTION with EXCEPINFO (scode hresultVb of
+//   its number, source, description); the busy error (number
+//   RPC_E_CALL_REJECTED) is returned by Invoke itself, as a client without a
+//   message filter gets it from a server in a modal loop;
+// - one IDispatch per underlying object (Objet::identite) while any client
+//   holds it, so that IUnknown identity, and VB's Is, hold across processes;
+// - GetTypeInfo gives a small type description per implementation class whose
+//   GUID is derived from the class, so that a client caching ids per type
+//   shares them across objects of one class.
+#include <windows.h>
+#include <oaidl.h>
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "com/Possession.hpp"
+#include "word/Objet.hpp"
+
+namespace k58204::com {
+
+// Calls received by the objects served here, for the whole process.
+struct AppelsRecus {
+    std::atomic<int64_t> getIDsOfNames{0};
+    std::atomic<int64_t> invoke{0};
+    std::atomic<int64_t> getTypeInfo{0};
+};
+AppelsRecus& appelsRecus();
+
+// The process-wide dispatch id of a name (created on first use); "" is DISPID_VALUE.
+DISPID dispidDe(std::u16string_view nom);
+// The name of an id given by dispidDe; nullptr for an unknown id.
+const std::u16string* nomDe(DISPID id);
+
+// The GUID standing for an implementation class (same name, same GUID).
+GUID guidDeClasse(std::string_view nomClasse);
+
+class DispatchObjet final : public IDispatch {
+public:
+    // The IDispatch serving o (null for Nothing): the one already serving an
+    // object of the same identity, else a new one.
+    static Ptr<IDispatch> pour(const ObjetPtr& o);
+    // The seam object behind d when d is served by this process; else null.
+    static ObjetPtr objetServi(IDispatch* d);
+    // Runs after every Invoke that reached an object, successful or not (the
+    // server brings its windows and files in line with the model there).
+    static void apresChaqueAppel(std::function<void()> f);
+
+    DispatchObjet(const DispatchObjet&) = delete;
+    DispatchObjet& operator=(const DispatchObjet&) = delete;
+
+    // ---- IUnknown
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** objet) override;
+    ULONG STDMETHODCALLTYPE AddRef() override;
+    ULONG STDMETHODCALLTYPE Release() override;
+    // ---- IDispatch
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override;
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT rang, LCID, ITypeInfo** info) override;
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* noms, UINT n, LCID, DISPID* ids) override;
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID membre, REFIID iid, LCID, WORD drapeaux, DISPPARAMS* appel,
+                                     VARIANT* resultat, EXCEPINFO* exception, UINT* argErreur) override;
+
+private:
+    explicit DispatchObjet(ObjetPtr o);
+    ~DispatchObjet();
+
+    ObjetPtr objet_;
+    const void* identite_;
+    std::atomic<ULONG> references_{1};
+};
+
+}  // namespace k58204::com
