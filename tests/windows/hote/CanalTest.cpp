@@ -1,13 +1,14 @@
 // The control channel as k58204.exe speaks it: a window of the channel's
 // class, on this thread, takes the place of simword.exe's.
-#include <gtest/gtest.h>
+// Before <windows.h>: wingdi's GetObject macro would rename Word's server's member.
+#include "host/windows/MachineCom.hpp"
 
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <string>
 
 #include "host/windows/CanalSimWord.hpp"
-#include "host/windows/MachineCom.hpp"
 
 namespace kw = k58204::lecon::windows;
 namespace etape = k58204::lecon::etape;
