@@ -14,10 +14,11 @@
 #include <CLI/CLI.hpp>
 
 #include "host/Catalogue.hpp"
+#include "host/CommandeLecon.hpp"
 #include "host/Cours.hpp"
+#include "host/Destination.hpp"
 #include "host/DossierTemporaire.hpp"
 #include "host/Hote.hpp"
-#include "host/LecteurScript.hpp"
 #include "host/Notation.hpp"
 #include "host/NotationClasse.hpp"
 #include "host/Version.hpp"
@@ -25,14 +26,6 @@
 namespace k58204::lecon {
 
 namespace {
-
-struct ArgumentsLecon {
-    std::vector<std::string> scripts;
-    std::string cours;
-    std::string racine;
-    bool trace = false;
-    std::string json;
-};
 
 struct ArgumentsNoter {
     std::string exercice;
@@ -48,50 +41,6 @@ struct ArgumentsExercices {
     bool json = false;
 };
 
-// An output named on the command line: "-" is standard output; a file is
-// opened (and so checked) before anything runs.
-class Destination {
-public:
-    // Empty when the file cannot be written.
-    static std::optional<Destination> ouvre(const std::string& chemin, std::ostream& sortie) {
-        Destination d;
-        d.chemin_ = chemin;
-        if (chemin == "-") {
-            d.flux_ = &sortie;
-            return d;
-        }
-        std::error_code ec;
-        if (std::filesystem::is_directory(chemin, ec)) return std::nullopt;
-        d.fichier_ = std::make_unique<std::ofstream>(chemin, std::ios::binary | std::ios::trunc);
-        if (!*d.fichier_) return std::nullopt;
-        d.flux_ = d.fichier_.get();
-        return d;
-    }
-    bool standard() const { return chemin_ == "-"; }
-    std::ostream& flux() { return *flux_; }
-    // False when writing failed.
-    bool termine() {
-        flux_->flush();
-        return static_cast<bool>(*flux_);
-    }
-
-private:
-    std::string chemin_;
-    std::unique_ptr<std::ofstream> fichier_;
-    std::ostream* flux_ = nullptr;
-};
-
-std::optional<Destination> destination(const std::string& chemin, const char* quoi, std::ostream& sortie,
-                                       std::ostream& erreurs) {
-    auto d = Destination::ouvre(chemin, sortie);
-    if (!d) erreurs << chemin << " : impossible d'écrire le rapport " << quoi << " à cet endroit\n";
-    return d;
-}
-
-std::string enJsonTexte(const nlohmann::json& j) {
-    return j.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
-}
-
 // Exercise numbers are decimal whatever their leading zeros ("0110" is 110).
 std::optional<int32_t> numeroExercice(const std::string& texte) {
     if (texte.empty() || texte.size() > 9) return std::nullopt;
@@ -105,86 +54,51 @@ Cours coursDe(const std::string& option) {
     return Cours(option.empty() ? dossierCoursParDefaut() : std::filesystem::path(option));
 }
 
-// The drive C: of each script: a folder of the root named after the script
-// (its rank first, so that two scripts of the same name do not meet).
-std::filesystem::path racineDuScript(const std::filesystem::path& racine, size_t rang, const std::string& fichier) {
-    std::string rangTexte = std::to_string(rang + 1);
-    if (rangTexte.size() < 2) rangTexte.insert(0, "0");
-    return racine / (rangTexte + "-" + std::filesystem::path(fichier).stem().string());
-}
+// The simulated machines of a run: the drive C: of each script is a folder
+// of the root named after the script (its rank first, so that two scripts of
+// the same name do not meet); a temporary root unless --racine names one.
+class SalleSimulee final : public Salle {
+public:
+    explicit SalleSimulee(std::string racine) : racineDonnee_(std::move(racine)) {}
 
-int lecon(const ArgumentsLecon& a, std::ostream& sortie, std::ostream& erreurs) {
-    std::optional<Destination> json;
-    if (!a.json.empty() && !(json = destination(a.json, "JSON", sortie, erreurs))) return SortieUsage;
-
-    const Cours cours = coursDe(a.cours);
-    std::vector<std::filesystem::path> chemins(a.scripts.begin(), a.scripts.end());
-    if (chemins.empty()) chemins = cours.lecons();
-    if (chemins.empty()) {
-        erreurs << "aucun script de leçon (*.lecon) dans " << cours.dossier().string() << "\n";
-        return SortieUsage;
-    }
-
-    // Every script is read before anything runs.
-    Rapport rapport;
-    std::vector<Script> scripts;
-    for (const auto& chemin : chemins) {
+    bool prepare(std::ostream& erreurs) override {
         try {
-            scripts.push_back(litScript(chemin));
-        } catch (const ErreurScript& e) {
-            rapport.erreursScript.insert(rapport.erreursScript.end(), e.erreurs().begin(), e.erreurs().end());
+            if (racineDonnee_.empty()) {
+                temporaire_.emplace("k58204-lecon");
+                racine_ = temporaire_->chemin();
+            } else {
+                racine_ = racineDonnee_;
+                std::filesystem::create_directories(racine_);
+            }
+        } catch (const std::exception& e) {
+            erreurs << e.what() << "\n";
+            return false;
         }
-    }
-    if (!rapport.erreursScript.empty()) {
-        for (const std::string& f : rapport.erreursScript) erreurs << abrege(f) << "\n";
-        if (json) {
-            json->flux() << enJsonTexte(enJson(rapport));
-            json->termine();
-        }
-        return SortieUsage;
-    }
-
-    std::optional<DossierTemporaire> temporaire;
-    std::filesystem::path racine;
-    try {
-        if (a.racine.empty()) {
-            temporaire.emplace("k58204-lecon");
-            racine = temporaire->chemin();
-        } else {
-            racine = a.racine;
-            std::filesystem::create_directories(racine);
-        }
-    } catch (const std::exception& e) {
-        erreurs << e.what() << "\n";
-        return SortieUsage;
+        return true;
     }
 
-    const Hote hote(cours, OptionsHote{a.trace});
-    for (size_t i = 0; i < scripts.size(); ++i) {
-        const std::filesystem::path c = racineDuScript(racine, i, scripts[i].fichier);
+    RapportScript joue(size_t rang, const Script& script, const Hote& hote) override {
+        std::string rangTexte = std::to_string(rang + 1);
+        if (rangTexte.size() < 2) rangTexte.insert(0, "0");
+        const std::filesystem::path c = racine_ / (rangTexte + "-" + std::filesystem::path(script.fichier).stem().string());
         try {
             std::filesystem::remove_all(c);
             std::filesystem::create_directories(c);
-            rapport.scripts.push_back(hote.joue(scripts[i], c));
+            return hote.joue(script, c);
         } catch (const std::exception& e) {
             RapportScript r;
-            r.fichier = scripts[i].fichier;
-            r.evenements.push_back(evenement::Echec{scripts[i].fichier, "", std::string("poste simulé : ") + e.what()});
+            r.fichier = script.fichier;
+            r.evenements.push_back(evenement::Echec{script.fichier, "", std::string("poste simulé : ") + e.what()});
             r.echoues = 1;
-            rapport.scripts.push_back(std::move(r));
+            return r;
         }
     }
 
-    if (!json || !json->standard()) ecritTexte(sortie, rapport);
-    if (json) {
-        json->flux() << enJsonTexte(enJson(rapport));
-        if (!json->termine()) {
-            erreurs << a.json << " : impossible d'écrire le rapport JSON\n";
-            return SortieUsage;
-        }
-    }
-    return rapport.echoues() == 0 ? SortieReussie : SortieEchec;
-}
+private:
+    std::string racineDonnee_;
+    std::optional<DossierTemporaire> temporaire_;
+    std::filesystem::path racine_;
+};
 
 // "[#######.............] 7/20" on one line of the terminal, redrawn.
 void progression(std::ostream& os, size_t faits, size_t total) {
@@ -303,11 +217,8 @@ int principal(int argc, const char* const* argv, std::ostream& sortie, std::ostr
 
     ArgumentsLecon l;
     CLI::App* cmdLecon = app.add_subcommand("lecon", "run lesson scripts (by default the course's whole lesson)");
-    cmdLecon->add_option("scripts", l.scripts, "*.lecon scripts (by default the course's, in name order)");
-    cmdLecon->add_option("--cours", l.cours, "course folder (source documents and lesson scripts)");
+    ajouteOptionsLecon(*cmdLecon, l, true);
     cmdLecon->add_option("--racine", l.racine, "folder that holds drive C: of each script (kept after the run)");
-    cmdLecon->add_flag("--trace", l.trace, "print the automation calls the module makes during each host step");
-    cmdLecon->add_option("--json", l.json, "also write the report as JSON to this file (- for standard output)");
     cmdLecon->footer("\nExamples:\n  k58204 lecon\n  k58204 lecon mon-essai.lecon --racine /tmp/essai --json rapport.json\n");
 
     ArgumentsNoter n;
@@ -342,7 +253,10 @@ int principal(int argc, const char* const* argv, std::ostream& sortie, std::ostr
         app.exit(e, sortie, erreurs);
         return SortieUsage;
     }
-    if (cmdLecon->parsed()) return lecon(l, sortie, erreurs);
+    if (cmdLecon->parsed()) {
+        SalleSimulee salle(l.racine);
+        return lecon(l, salle, sortie, erreurs);
+    }
     if (cmdNoter->parsed()) return noter(n, sortie, erreurs);
     if (cmdExercices->parsed()) return exercices(x, sortie, erreurs);
     if (sujet.empty()) {

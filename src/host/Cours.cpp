@@ -8,6 +8,10 @@
 
 #include "word/Texte.hpp"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #ifndef K58204_COURS_SOURCES
 #define K58204_COURS_SOURCES "cours"
 #endif
@@ -50,14 +54,44 @@ std::vector<std::filesystem::path> Cours::lecons() const {
     return scripts;
 }
 
+namespace {
+
+// The running program's file.
+std::filesystem::path executable() {
+#ifdef _WIN32
+    std::wstring chemin(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD n = GetModuleFileNameW(nullptr, chemin.data(), static_cast<DWORD>(chemin.size()));
+        if (n == 0) return {};
+        if (n < chemin.size()) return std::filesystem::path(chemin.substr(0, n));
+        chemin.resize(chemin.size() * 2);
+    }
+#else
+    std::error_code ec;
+    return std::filesystem::read_symlink("/proc/self/exe", ec);
+#endif
+}
+
+// The source tree's course. Built on Linux for Windows, its path is a Linux
+// one, which Wine shows on drive Z:.
+std::filesystem::path coursDesSources() {
+    std::string chemin = K58204_COURS_SOURCES;
+#ifdef _WIN32
+    if (!chemin.empty() && chemin.front() == '/') chemin.insert(0, "Z:");
+#endif
+    return chemin;
+}
+
+}  // namespace
+
 std::filesystem::path dossierCoursParDefaut() {
     std::error_code ec;
-    const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (!ec) {
-        std::filesystem::path voisin = executable.parent_path() / "cours";
+    const std::filesystem::path exe = executable();
+    if (!exe.empty()) {
+        std::filesystem::path voisin = exe.parent_path() / "cours";
         if (std::filesystem::is_directory(voisin, ec)) return voisin;
     }
-    return K58204_COURS_SOURCES;
+    return coursDesSources();
 }
 
 std::string litFichier(const std::filesystem::path& chemin) {

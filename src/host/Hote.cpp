@@ -8,10 +8,8 @@
 
 #include "host/Evaluateur.hpp"
 #include "host/LectureVerdict.hpp"
+#include "host/Machine.hpp"
 #include "host/OperationsVba.hpp"
-#include "host/ServeurTrace.hpp"
-#include "module/Module.hpp"
-#include "sim/Poste.hpp"
 #include "word/Erreur.hpp"
 #include "word/ObjetTrace.hpp"
 #include "word/Texte.hpp"
@@ -44,21 +42,8 @@ struct Arret {
 // One script played on its own machine.
 class Partie {
 public:
-    Partie(const Cours& cours, const std::filesystem::path& racine, bool trace, RapportScript& rapport)
-        : cours_(cours), poste_(racine), rapport_(rapport) {
-        if (trace) {
-            journal_ = std::make_shared<Journal>();
-            serveurTrace_ = std::make_unique<ServeurTrace>(poste_.serveur(), journal_);
-        }
-        platform::Plateforme p{poste_.fenetres(), poste_.clavier(),
-                               serveurTrace_ ? static_cast<platform::ServeurWord&>(*serveurTrace_) : poste_.serveur(),
-                               poste_.fichiers()};
-        module_ = std::make_unique<Module>(p);
-    }
-    // The journal's entries hold the traced objects, which hold the journal.
-    ~Partie() {
-        if (journal_) journal_->vide();
-    }
+    Partie(const Cours& cours, Machine& machine, RapportScript& rapport)
+        : cours_(cours), machine_(machine), journal_(machine.journal()), module_(machine.module()), rapport_(rapport) {}
     Partie(const Partie&) = delete;
     Partie& operator=(const Partie&) = delete;
 
@@ -91,7 +76,7 @@ private:
         std::visit(Surcharge{
                        [&](const etape::Exercice& x) { exercice(e, x); },
                        [&](const etape::Teste&) { teste(e); },
-                       [&](const etape::Fermer&) { etapeHote(e, [&] { module_->Fermer(); }); },
+                       [&](const etape::Fermer&) { etapeHote(e, [&] { module_.Fermer(); }); },
                        [&](const etape::Quitter&) { quitter(e); },
                        [&](const etape::Attendu& x) { attendu(e, x); },
                        [&](const etape::AttenduErreur& x) { attenduErreur(e, x); },
@@ -105,7 +90,7 @@ private:
     void exercice(const Etape& e, const etape::Exercice& x) {
         const std::u16string dossier = x.dossier.value_or(DossierTravailParDefaut);
         try {
-            cours_.place(x.numero, dossier, poste_.fichiers());
+            cours_.place(x.numero, dossier, machine_.fichiers());
         } catch (const Erreur& err) {
             throw Arret{"le document source n'a pas pu être placé dans " + versUtf8(dossier) + " : " + decrit(err)};
         } catch (const std::exception& err) {
@@ -113,17 +98,17 @@ private:
         }
         exercice_ = x.numero;
         aQuitter_ = true;
-        etapeHote(e, [&] { module_->InitQuestion(x.numero, dossier, application_, handle_); });
+        etapeHote(e, [&] { module_.InitQuestion(x.numero, dossier, application_, handle_); });
     }
 
     void teste(const Etape& e) {
-        if (etapeHote(e, [&] { module_->TestePoint(); }))
-            rapport_.evenements.push_back(evenement::Teste{texte(e.position), exercice_, litVerdict(*module_)});
+        if (etapeHote(e, [&] { module_.TestePoint(); }))
+            rapport_.evenements.push_back(evenement::Teste{texte(e.position), exercice_, litVerdict(module_)});
     }
 
     void quitter(const Etape& e) {
         aQuitter_ = false;
-        etapeHote(e, [&] { module_->Quitter(application_, handle_); });
+        etapeHote(e, [&] { module_.Quitter(application_, handle_); });
     }
 
     // Runs a call of the module; an error it raises waits for the next line.
@@ -153,7 +138,7 @@ private:
         journal_->vide();
     }
 
-    void attendu(const Etape& e, const etape::Attendu& x) { controle(e, ecart(x, litVerdict(*module_))); }
+    void attendu(const Etape& e, const etape::Attendu& x) { controle(e, ecart(x, litVerdict(module_))); }
 
     void attenduErreur(const Etape& e, const etape::AttenduErreur& x) {
         if (!enAttente_) {
@@ -168,7 +153,7 @@ private:
     void verifie(const Etape& e, const etape::Verifie& x) {
         std::optional<std::string> raison;
         try {
-            Evaluateur ev(racineApprenant(), poste_.fichiers());
+            Evaluateur ev(racineApprenant(), machine_.fichiers());
             Variant lu = ev.valeur(*x.expression);
             if (!egalVba(lu, x.attendu)) raison = "lu " + versUtf8(representation(lu));
         } catch (const Erreur& err) {
@@ -179,7 +164,7 @@ private:
 
     void apprenant(const Etape&, const etape::Vba& x) {
         try {
-            Evaluateur ev(racineApprenant(), poste_.fichiers());
+            Evaluateur ev(racineApprenant(), machine_.fichiers());
             ev.execute(x.instruction);
         } catch (const Erreur& err) {
             enAttente_ = err;
@@ -189,42 +174,18 @@ private:
     }
 
     void bureau(const etape::Bureau& x) {
-        using A = etape::Bureau::Action;
-        sim::InstanceWord* word = instance();
-        if (!word) throw Arret{"aucun Word en marche sur le poste"};
-        switch (x.action) {
-            case A::Dialogue: word->ouvreDialogue(x.titre); break;
-            case A::Bulle: word->ouvreBulle(); break;
-            case A::Occupe:
-                if (x.appels)
-                    word->occupe(*x.appels);
-                else
-                    word->occupeJusquEchap();
-                break;
-            case A::FermeWord: word->fermeParApprenant(); break;
-            case A::CacheWord: word->cacheFenetre(); break;
-            case A::ReduitWord: word->minimiseFenetre(); break;
+        try {
+            machine_.bureau(x, application_);
+        } catch (const BureauImpossible& b) {
+            throw Arret{b.raison};
         }
     }
 
     // --------------------------------------------------------------- helpers
-    // The Word the host holds, else the one running on the machine.
-    sim::InstanceWord* instance() {
-        if (application_) {
-            try {
-                sim::InstanceWord& w = poste_.instance(sansTrace(application_));
-                if (!w.partie()) return &w;
-            } catch (const std::invalid_argument&) {
-            }
-        }
-        return poste_.instanceCourante();
-    }
-
-    // The learner works on the Word the host holds (not traced: only the
-    // module's calls are), or on the one running when the host holds none.
+    // The learner works on the Word the host holds, or on the one running
+    // when the host holds none; with no Word, on Nothing.
     ObjetPtr racineApprenant() {
-        if (application_) return sansTrace(application_);
-        if (sim::InstanceWord* w = poste_.instanceCourante()) return w->application();
+        if (ObjetPtr racine = machine_.racineApprenant(application_)) return racine;
         return std::make_shared<AucunWord>();
     }
 
@@ -255,7 +216,7 @@ private:
         courante_ = nullptr;
         if (journal_) journal_->vide();
         try {
-            module_->Quitter(application_, handle_);
+            module_.Quitter(application_, handle_);
         } catch (const Erreur& err) {
             if (signale) throw Arret{decrit(err)};
         } catch (const std::exception& err) {
@@ -269,10 +230,9 @@ private:
     }
 
     const Cours& cours_;
-    sim::Poste poste_;
-    std::shared_ptr<Journal> journal_;
-    std::unique_ptr<ServeurTrace> serveurTrace_;
-    std::unique_ptr<Module> module_;
+    Machine& machine_;
+    Journal* journal_;
+    AbstractModule& module_;
     RapportScript& rapport_;
 
     ObjetPtr application_;  // what InitQuestion handed back
@@ -285,10 +245,10 @@ private:
 
 }  // namespace
 
-RapportScript Hote::joue(const Script& script, const std::filesystem::path& racine) const {
+RapportScript Hote::joue(const Script& script, Machine& machine) const {
     RapportScript rapport;
     rapport.fichier = script.fichier;
-    Partie partie(cours_, racine, options_.trace, rapport);
+    Partie partie(cours_, machine, rapport);
     partie.joue(script);
     return rapport;
 }

@@ -1,6 +1,6 @@
 #pragma once
-// The training host played from a lesson script: one simulated machine and
-// one Module per script. Host steps drive the module (exercice stages the
+// The training host played from a lesson script: one machine (Machine.hpp:
+// the simulated one, or Windows through COM) and one Module per script. Host steps drive the module (exercice stages the
 // course's source document, then InitQuestion; teste, fermer, quitter) and
 // check its verdict; learner steps run VBA on the Word the host holds;
 // desktop steps inject what a learner does outside automation.
@@ -19,6 +19,8 @@
 
 namespace k58204::lecon {
 
+class Machine;
+
 struct OptionsHote {
     // Record the automation calls the module makes during each host step.
     bool trace = false;
@@ -28,8 +30,12 @@ class Hote {
 public:
     explicit Hote(const Cours& cours, OptionsHote options = {}) : cours_(cours), options_(options) {}
 
+    // Plays the script on `machine`, fresh for it.
+    RapportScript joue(const Script& script, Machine& machine) const;
+
     // Plays the script on a fresh simulated machine whose drive C: is
-    // `racine` (it must exist and should be empty).
+    // `racine` (it must exist and should be empty). Builds with the
+    // simulator only (MachineSimulee.cpp).
     RapportScript joue(const Script& script, const std::filesystem::path& racine) const;
 
 private:

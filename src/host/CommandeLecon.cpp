@@ -1,0 +1,79 @@
+#include "host/CommandeLecon.hpp"
+
+#include <exception>
+#include <filesystem>
+#include <optional>
+
+#include "host/Commandes.hpp"
+#include "host/Cours.hpp"
+#include "host/Destination.hpp"
+#include "host/LecteurScript.hpp"
+
+namespace k58204::lecon {
+
+void ajouteOptionsLecon(CLI::App& commande, ArgumentsLecon& a, bool trace) {
+    commande.add_option("scripts", a.scripts, "*.lecon scripts (by default the course's, in name order)");
+    commande.add_option("--cours", a.cours, "course folder (source documents and lesson scripts)");
+    if (trace)
+        commande.add_flag("--trace", a.trace, "print the automation calls the module makes during each host step");
+    commande.add_option("--json", a.json, "also write the report as JSON to this file (- for standard output)");
+}
+
+int lecon(const ArgumentsLecon& a, Salle& salle, std::ostream& sortie, std::ostream& erreurs) {
+    std::optional<Destination> json;
+    if (!a.json.empty() && !(json = destination(a.json, "JSON", sortie, erreurs))) return SortieUsage;
+
+    const Cours cours(a.cours.empty() ? dossierCoursParDefaut() : std::filesystem::path(a.cours));
+    std::vector<std::filesystem::path> chemins(a.scripts.begin(), a.scripts.end());
+    if (chemins.empty()) chemins = cours.lecons();
+    if (chemins.empty()) {
+        erreurs << "aucun script de leçon (*.lecon) dans " << cours.dossier().string() << "\n";
+        return SortieUsage;
+    }
+
+    // Every script is read before anything runs.
+    Rapport rapport;
+    std::vector<Script> scripts;
+    for (const auto& chemin : chemins) {
+        try {
+            scripts.push_back(litScript(chemin));
+        } catch (const ErreurScript& e) {
+            rapport.erreursScript.insert(rapport.erreursScript.end(), e.erreurs().begin(), e.erreurs().end());
+        }
+    }
+    if (!rapport.erreursScript.empty()) {
+        for (const std::string& f : rapport.erreursScript) erreurs << abrege(f) << "\n";
+        if (json) {
+            json->flux() << enJsonTexte(enJson(rapport));
+            json->termine();
+        }
+        return SortieUsage;
+    }
+
+    if (!salle.prepare(erreurs)) return SortieUsage;
+
+    const Hote hote(cours, OptionsHote{a.trace});
+    for (size_t i = 0; i < scripts.size(); ++i) {
+        try {
+            rapport.scripts.push_back(salle.joue(i, scripts[i], hote));
+        } catch (const std::exception& e) {
+            RapportScript r;
+            r.fichier = scripts[i].fichier;
+            r.evenements.push_back(evenement::Echec{scripts[i].fichier, "", std::string("poste : ") + e.what()});
+            r.echoues = 1;
+            rapport.scripts.push_back(std::move(r));
+        }
+    }
+
+    if (!json || !json->standard()) ecritTexte(sortie, rapport);
+    if (json) {
+        json->flux() << enJsonTexte(enJson(rapport));
+        if (!json->termine()) {
+            erreurs << a.json << " : impossible d'écrire le rapport JSON\n";
+            return SortieUsage;
+        }
+    }
+    return rapport.echoues() == 0 ? SortieReussie : SortieEchec;
+}
+
+}  // namespace k58204::lecon

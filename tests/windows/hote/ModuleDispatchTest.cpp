@@ -1,0 +1,66 @@
+// The module as k58204.exe drives it: the registered K58204.dll created by
+// ProgID and called by name. No Word is registered in the test prefix, so
+// InitQuestion fails as it does on a machine without Word.
+#include <gtest/gtest.h>
+
+#include "windows/com/Outils.hpp"
+#include "com/Possession.hpp"
+#include "host/windows/ModuleDispatch.hpp"
+#include "word/Erreur.hpp"
+
+namespace kw = k58204::lecon::windows;
+using k58204::Erreur;
+using k58204::ObjetPtr;
+
+namespace {
+
+class ModuleParNom : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(SUCCEEDED(com_.resultat()));
+        CLSID word{};
+        if (SUCCEEDED(CLSIDFromProgID(L"Word.Application", &word))) GTEST_SKIP() << "a Word is registered here";
+    }
+    void TearDown() override { k58204::com::test::regsvr32(true); }
+    k58204::com::InitialisationCom com_;
+};
+
+int32_t numeroLeve(auto&& appel) {
+    try {
+        appel();
+    } catch (const Erreur& e) {
+        return e.numero();
+    }
+    return 0;
+}
+
+TEST_F(ModuleParNom, NonInscritLaCreationEchoueAvec429) {
+    k58204::com::test::regsvr32(true);
+    EXPECT_EQ(numeroLeve([] { kw::ModuleDispatch m(nullptr); }), 429);
+}
+
+TEST_F(ModuleParNom, SansWordInitQuestionLeve429EtLaisseLesVariablesDeLHote) {
+    ASSERT_EQ(k58204::com::test::regsvr32(false), 0u);
+    kw::ModuleDispatch module(std::make_shared<k58204::com::CacheDispids>());
+    ObjetPtr application;
+    int32_t handle = -1;
+    try {
+        module.InitQuestion(110, u"C:\\Cours\\K58204\\", application, handle, std::nullopt);
+        ADD_FAILURE() << "InitQuestion returned without Word";
+    } catch (const Erreur& e) {
+        EXPECT_EQ(e.numero(), 429);
+        EXPECT_NE(e.source().find(u"K58204"), std::u16string::npos);
+        EXPECT_FALSE(e.description().empty());
+    }
+    EXPECT_EQ(application, nullptr);
+    EXPECT_EQ(handle, -1);
+
+    // ErreurGenerale stays readable by name; the other properties answer or
+    // raise the module's error as an Erreur, never anything else.
+    EXPECT_NO_THROW(module.ErreurGenerale());
+    EXPECT_GE(numeroLeve([&] { module.CauseErreur(); }), 0);
+    EXPECT_GE(numeroLeve([&] { module.BravoNuance(); }), 0);
+    EXPECT_GE(numeroLeve([&] { module.Complement(); }), 0);
+}
+
+}  // namespace
