@@ -265,7 +265,13 @@ const std::u16string* nomDe(DISPID id) {
 }
 
 GUID guidDeClasse(std::string_view nomClasse) {
-    const uint64_t a = fnv(nomClasse, 0x4B35), b = fnv(nomClasse, 0x58204);
+    // The dispatch ids of this process are handed out as names are first
+    // seen, so they hold for this process only: the GUID carries a value of
+    // the process too. A client that cached ids for a type of a server that
+    // has since been restarted sees a new type and asks for the ids again.
+    static const uint64_t processus =
+        (static_cast<uint64_t>(GetCurrentProcessId()) << 32) ^ static_cast<uint64_t>(GetTickCount64());
+    const uint64_t a = fnv(nomClasse, 0x4B35 ^ processus), b = fnv(nomClasse, 0x58204 ^ processus);
     GUID g;
     g.Data1 = static_cast<uint32_t>(a >> 32);
     g.Data2 = static_cast<uint16_t>(a >> 16);

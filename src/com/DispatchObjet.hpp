@@ -45,7 +45,8 @@ DISPID dispidDe(std::u16string_view nom);
 // The name of an id given by dispidDe; nullptr for an unknown id.
 const std::u16string* nomDe(DISPID id);
 
-// The GUID standing for an implementation class (same name, same GUID).
+// The GUID standing for an implementation class in this process (same name,
+// same GUID; another process gives other GUIDs, its dispatch ids being its own).
 GUID guidDeClasse(std::string_view nomClasse);
 
 class DispatchObjet final : public IDispatch {
