@@ -1,5 +1,5 @@
 // Selection: typing, deleting, cut/copy/paste and their effect on bookmarks;
-// GoTo, HomeKey/EndKey, MoveLeft/MoveRight.
+// a bookmark's Range, HomeKey by line.
 #include <optional>
 
 #include "Outils.hpp"
@@ -82,22 +82,7 @@ TEST_F(TexteTest, HomeKeyEtEndKeyParLigne) {
     d->selection = {150, 160};
     sel->call(u"HomeKey", {5, 1});
     EXPECT_EQ(d->selection, (Etendue{ligne.debut, 150})) << "extended to the start of the line";
-    d->selection = {3, 3};
-    sel->call(u"EndKey");
-    EXPECT_EQ(d->selection, (Etendue{5, 5})) << "before the paragraph mark";
     EXPECT_EQ(numeroErreur([&] { sel->call(u"HomeKey", {4}); }), 4120);
-}
-
-TEST_F(TexteTest, DeplacementsAuClavier) {
-    auto d = ouvre(u"un deux trois");
-    ObjetPtr sel = creeSelection(d);
-    EXPECT_EQ(sel->call(u"MoveRight", {2}).CLng(), 1);
-    EXPECT_EQ(sel->call(u"MoveRight", {1, 4, 1}).CLng(), 4);
-    EXPECT_EQ(u8(sel->get(u"Text").CStr()), "deux");
-    EXPECT_EQ(sel->call(u"MoveLeft").CLng(), 1) << "collapsing counts as one";
-    EXPECT_EQ(sel->call(u"MoveLeft", {1, 10}).CLng(), 3);
-    EXPECT_EQ(u8(sel->get(u"Text").CStr()), "u") << "an insertion point shows the next character";
-    EXPECT_EQ(sel->call(u"MoveRight", {1, 100}).CLng(), 13) << "stops before the final mark";
 }
 
 }  // namespace

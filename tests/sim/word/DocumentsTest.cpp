@@ -97,49 +97,6 @@ TEST_F(DocumentsTest, ErreursDOuverture) {
     EXPECT_EQ(documents()->get(u"Count").CLng(), 0);
 }
 
-TEST_F(DocumentsTest, OuvertureRelativeApresChangeFileOpenDirectory) {
-    ObjetPtr options = app->get(u"Options").objet();
-    app->call(u"ChangeFileOpenDirectory", {u"C:\\Cours\\K58204\\"});
-    EXPECT_EQ(texte(options, u"DefaultFilePath", {14}), u"C:\\Cours\\K58204");
-    EXPECT_EQ(texte(ouvre(u"..\\K58204\\Réponses.doc"), u"FullName"), u"C:\\Cours\\K58204\\Réponses.doc");
-    EXPECT_EQ(numeroErreur([&] { app->call(u"ChangeFileOpenDirectory", {u"C:\\Absent"}); }), CheminInvalide);
-    options->put(u"DefaultFilePath", u"C:\\Cours", {14});
-    EXPECT_EQ(texte(ouvre(u"K58204\\Voyage à CANGO.doc"), u"Name"), u"Voyage à CANGO.doc");
-}
-
-TEST_F(DocumentsTest, LegendesDesFenetres) {
-    ObjetPtr d = ouvre(Voyage);
-    ObjetPtr seconde = d->call(u"NewWindow").objet();
-    EXPECT_EQ(texte(seconde, u"Caption"), u"Voyage à CANGO.doc:2");
-    seconde->call(u"Close");
-    EXPECT_EQ(legende(), u"Voyage à CANGO.doc");  // one window left: no number
-    d->call(u"Close");
-    // A read-only file opens read-only, and Word says so in the caption; or when asked to.
-    poste.fichiers().SetAttr(Voyage, platform::attr::LectureSeule);
-    d = ouvre(Voyage);
-    EXPECT_EQ(legende(), u"Voyage à CANGO.doc (Lecture seule)");
-    d->put(u"Saved", false);
-    EXPECT_EQ(numeroErreur([&] { d->call(u"Save"); }), NonDisponible);
-    documents()->call(u"Open", {u"C:\\Cours\\K58204\\Réponses.doc", nomme(u"ReadOnly", true)});
-    EXPECT_EQ(legende(), u"Réponses.doc (Lecture seule)");
-}
-
-TEST_F(DocumentsTest, InviteAEnregistrerALaFermeture) {
-    ObjetPtr d = ouvre(Voyage);
-    ajoute()->get(u"Content").objet()->call(u"InsertAfter", {u"Texte"});
-    d->get(u"Content").objet()->call(u"InsertAfter", {u" Fin"});
-    // Cancel stops at the first changed document; "save" saves the one with a
-    // folder and puts the new one in Mes documents.
-    word().reponseInvite(sim::ReponseInvite::Annuler);
-    EXPECT_EQ(numeroErreur([&] { documents()->call(u"Close"); }), EchecCommande);
-    EXPECT_EQ(documents()->get(u"Count").CLng(), 2);
-    word().reponseInvite(sim::ReponseInvite::Enregistrer);
-    documents()->call(u"Close");
-    EXPECT_EQ(documents()->get(u"Count").CLng(), 0);
-    EXPECT_EQ(sim::lireWordML(poste.fichiers().Lit(Voyage)).texte(), u"Voyage au pays des autruches. Fin\r");
-    EXPECT_TRUE(poste.fichiers().Existe(poste.profil().dossierDocuments() + u"\\Document1.doc"));
-}
-
 // Word holds the file of each open document: Windows refuses to delete or
 // rename it (70) until the document is closed or Word's process ends.
 TEST_F(DocumentsTest, LeFichierDUnDocumentOuvertEstTenuJusquASaFermeture) {
