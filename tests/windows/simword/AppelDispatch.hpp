@@ -16,7 +16,7 @@ struct Reponse {
     HRESULT hr = S_OK;
     com::VariantCom valeur;
     SCODE scode = 0;  // EXCEPINFO's, for DISP_E_EXCEPTION
-    std::wstring source, description;
+    std::wstring description;
 };
 
 // `positionnels` in call order; `nommes` as (name, value). The VARIANTs are
