@@ -4,9 +4,10 @@
 // empty drive C:, what a script leaves at the top of drive C: (the folders the
 // host staged the course's documents in, what the learner saved beside them)
 // is removed once it is over, so that the next script starts from the same
-// drive.
+// drive. A working document found there is reported as a failure first.
 #include <filesystem>
 #include <set>
+#include <vector>
 
 #include "host/CommandeLecon.hpp"
 
@@ -21,7 +22,8 @@ public:
 
 private:
     std::set<std::filesystem::path> entrees() const;
-    void range();
+    // Removes what the script added; returns the working documents it left.
+    std::vector<std::filesystem::path> range();
 
     std::filesystem::path lecteur_;
     std::set<std::filesystem::path> avant_;  // the drive's entries before the run
