@@ -1,7 +1,9 @@
 #include "host/windows/SalleCom.hpp"
 
 #include <system_error>
+#include <variant>
 
+#include "host/Cours.hpp"
 #include "host/LectureVerdict.hpp"
 #include "host/windows/CanalSimWord.hpp"
 #include "host/windows/MachineCom.hpp"
@@ -32,13 +34,18 @@ bool SalleCom::prepare(std::ostream& erreurs) {
 
 namespace {
 
-// The names under which exercises use their documents: what the module must
-// have removed once a script has quit.
-bool estFichierDeTravail(const std::filesystem::path& p) {
-    const std::wstring nom = p.filename().wstring();
-    if (_wcsicmp(nom.c_str(), L"Réponses.doc") == 0 || _wcsicmp(nom.c_str(), L"Voyage à CANGO.doc") == 0) return true;
-    return _wcsicmp(nom.c_str(), L"Application.doc") == 0 &&
-           _wcsicmp(p.parent_path().filename().wstring().c_str(), L"essai") == 0;
+// The working documents an exercise may leave in its working folder: what
+// the module must have removed once a script has quit.
+std::vector<std::filesystem::path> fichiersDeTravail(const Script& script) {
+    std::set<std::u16string> dossiers;
+    for (const Etape& e : script.etapes)
+        if (const auto* x = std::get_if<etape::Exercice>(&e.contenu))
+            dossiers.insert(x->dossier.value_or(DossierTravailParDefaut));
+    std::vector<std::filesystem::path> fichiers;
+    for (const std::u16string& d : dossiers)
+        for (const char16_t* nom : {u"Réponses.doc", u"Voyage à CANGO.doc", u"essai\\Application.doc"})
+            fichiers.emplace_back(d + nom);
+    return fichiers;
 }
 
 // The simulated Word that quit goes on ending for a moment, holding its open
@@ -49,15 +56,16 @@ void attendFinDeWord() {
 
 }  // namespace
 
-std::vector<std::filesystem::path> SalleCom::range() {
+std::vector<std::filesystem::path> SalleCom::range(const Script& script) {
     attendFinDeWord();
     std::vector<std::filesystem::path> laisses;
+    for (const std::filesystem::path& f : fichiersDeTravail(script)) {
+        std::error_code ec;
+        if (std::filesystem::exists(f, ec)) laisses.push_back(f);
+    }
     for (const std::filesystem::path& p : entrees()) {
         if (avant_.count(p)) continue;
         std::error_code ec;
-        for (auto it = std::filesystem::recursive_directory_iterator(p, ec);
-             !ec && it != std::filesystem::recursive_directory_iterator(); it.increment(ec))
-            if (it->is_regular_file() && estFichierDeTravail(it->path())) laisses.push_back(it->path());
         std::filesystem::remove_all(p, ec);
     }
     return laisses;
@@ -76,7 +84,7 @@ RapportScript SalleCom::joue(size_t, const Script& script, const Hote& hote) {
     }
     // A working document left on the drive is a failure of the run, reported
     // as such before the drive is tidied for the next script.
-    for (const std::filesystem::path& p : range()) {
+    for (const std::filesystem::path& p : range(script)) {
         r.evenements.push_back(evenement::Echec{script.fichier, "", "fichier de travail laissé sur le disque : " +
                                                                         versUtf8(p.u16string())});
         ++r.echoues;

@@ -22,8 +22,9 @@ public:
 
 private:
     std::set<std::filesystem::path> entrees() const;
-    // Removes what the script added; returns the working documents it left.
-    std::vector<std::filesystem::path> range();
+    // Removes what the script added; returns the working documents it left
+    // in the working folders of its exercises.
+    std::vector<std::filesystem::path> range(const Script& script);
 
     std::filesystem::path lecteur_;
     std::set<std::filesystem::path> avant_;  // the drive's entries before the run
