@@ -63,10 +63,17 @@ std::vector<std::filesystem::path> SalleCom::range(const Script& script) {
         std::error_code ec;
         if (std::filesystem::exists(f, ec)) laisses.push_back(f);
     }
-    for (const std::filesystem::path& p : entrees()) {
-        if (avant_.count(p)) continue;
-        std::error_code ec;
-        std::filesystem::remove_all(p, ec);
+    // A file the ending Word still holds cannot go yet: tried again a while.
+    for (int essai = 0; essai < 50; ++essai) {
+        bool reste = false;
+        for (const std::filesystem::path& p : entrees()) {
+            if (avant_.count(p)) continue;
+            std::error_code ec;
+            std::filesystem::remove_all(p, ec);
+            reste = reste || std::filesystem::exists(p, ec);
+        }
+        if (!reste) break;
+        Sleep(100);
     }
     return laisses;
 }
