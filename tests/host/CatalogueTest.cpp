@@ -90,7 +90,6 @@ TEST(Catalogue, LectureDuVerdict) {
              {"code général inconnu", 110, verdict(true, u"ZZ"), false, true, "code « ZZ »", false},
              {"code inconnu de l'exercice", 110, verdict(false, u"F"), false, false, "code « F »", false},
              {"remarque de 115", 115, verdict(false, u"A", false, {u" à Gauche"}), false, false, "laissé : à Gauche.", true},
-             {"remarque Centré", 115, verdict(false, u"B", false, {u" Centré"}), false, false, "laissé : Centré.", true},
              {"remarque sans nom", 115, verdict(false, u"B", false, {u" à "}), false, false, "second paragraphe", false},
              {"verdict illisible", 110, illisible, false, false, "pas pu être lu", false},
              {"propriété absente", 110, sansCause, false, false, "pas pu être lu", false},

@@ -20,117 +20,86 @@ struct Banc {
     Evaluateur evaluateur{std::make_shared<FauxObjet>("Application", monde), fichiers};
 };
 
-struct CasInstruction {
-    const char* instruction;
-    std::vector<std::string> appels;
-};
-
-class Instructions : public testing::TestWithParam<CasInstruction> {};
-
-TEST_P(Instructions, ProduisentCesAppels) {
-    Banc b;
-    b.monde->valeurs["Application.ActiveDocument.Name"] = Variant(u"Voyage.doc");
-    b.evaluateur.execute(analyseInstruction(depuisUtf8(GetParam().instruction)));
-    EXPECT_EQ(b.monde->journal, GetParam().appels);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Lecon, Instructions,
-    testing::Values(
-        CasInstruction{"ActiveDocument.Bookmarks(\"s01\").Range.Bold = True",
-                       {"Application Get ActiveDocument()", "Application.ActiveDocument Get Bookmarks(\"s01\")",
-                        "Application.ActiveDocument.Bookmarks Get Range()",
-                        "Application.ActiveDocument.Bookmarks.Range Put Bold(True)"}},
-        CasInstruction{"Selection.GoTo What:=wdGoToBookmark, Name:=\"s02\"",
-                       {"Application Get Selection()", "Application.Selection Call GoTo(What:=-1, Name:=\"s02\")"}},
-        // A statement without parentheses or arguments is a call; so is VBA's call with a parenthesised argument.
-        CasInstruction{"ActiveDocument.Close", {"Application Get ActiveDocument()", "Application.ActiveDocument Call Close()"}},
-        CasInstruction{"Selection.TypeText (\"x\")", {"Application Get Selection()", "Application.Selection Call TypeText(\"x\")"}},
-        CasInstruction{"Selection.TypeText(\"a\" & vbTab & Chr(146) & 3)",
-                       {"Application Get Selection()", "Application.Selection Call TypeText(\"a\t’3\")"}},
-        // A put with an argument: the value comes last.
-        CasInstruction{"Options.DefaultFilePath(0) = \"C:\\Docs\"",
-                       {"Application Get Options()", "Application.Options Put DefaultFilePath(0, \"C:\\Docs\")"}},
-        CasInstruction{"CommandBars(\"Standard\").Position = msoBarBottom",
-                       {"Application Get CommandBars(\"Standard\")", "Application.CommandBars Put Position(3)"}},
-        CasInstruction{"Selection.ParagraphFormat.LeftIndent = -28.35",
-                       {"Application Get Selection()", "Application.Selection Get ParagraphFormat()",
-                        "Application.Selection.ParagraphFormat Put LeftIndent(-28.35#)"}},
-        // Arguments read on Word are read after the object they are passed to.
-        CasInstruction{"Selection.InsertAfter ActiveDocument.Name",
-                       {"Application Get Selection()", "Application Get ActiveDocument()",
-                        "Application.ActiveDocument Get Name()", "Application.Selection Call InsertAfter(\"Voyage.doc\")"}},
-        CasInstruction{"ChangeFileOpenDirectory \"C:\\Cours\\\"", {"Application Call ChangeFileOpenDirectory(\"C:\\Cours\\\")"}},
-        CasInstruction{"Visible = False", {"Application Put Visible(False)"}}));
-
-TEST(Evaluateur, KillVaAuSystemeDeFichiers) {
-    Banc b;
-    b.evaluateur.execute(analyseInstruction(u"kill(\"C:\\Cours\\x.doc\")"));
-    EXPECT_EQ(b.fichiers.journal, std::vector<std::string>{"Kill C:\\Cours\\x.doc"});
-    EXPECT_TRUE(b.monde->journal.empty());
-}
-
-TEST(Evaluateur, UneLectureRendLaValeurEtUnObjetSeLitParSonMembreParDefaut) {
-    Banc b;
-    b.monde->valeurs["Application.Documents.Count"] = Variant(int32_t{0});
-    b.monde->valeurs["Application.ActiveDocument.Bookmarks."] = Variant(u"texte");
-    EXPECT_EQ(b.evaluateur.valeur(*analyseExpression(u"Documents.Count")), Variant(int32_t{0}));
-    EXPECT_EQ(b.evaluateur.valeur(*analyseExpression(u"ActiveDocument.Bookmarks(\"s01\")")), Variant(u"texte"));
-    EXPECT_EQ(b.monde->journal.back(), "Application.ActiveDocument.Bookmarks Get ()");
-}
-
-TEST(Evaluateur, UnMembreLuSurUneValeurDemandeUnObjet) {
-    Banc b;
-    b.monde->valeurs["Application.ActiveDocument.Name"] = Variant(u"x.doc");
-    try {
-        b.evaluateur.execute(analyseInstruction(u"ActiveDocument.Name.Delete"));
-        FAIL() << "424 attendue";
-    } catch (const Erreur& e) {
-        EXPECT_EQ(e.numero(), err::ObjetRequis);
+// The member, kind and arguments of each call, in order, where the course's
+// lesson would not tell a wrong order or kind from a right one.
+TEST(Evaluateur, InstructionsProduisentCesAppels) {
+    for (const auto& [instruction, appels] : std::vector<std::pair<const char*, std::vector<std::string>>>{
+             {"Selection.GoTo What:=wdGoToBookmark, Name:=\"s02\"",
+              {"Application Get Selection()", "Application.Selection Call GoTo(What:=-1, Name:=\"s02\")"}},
+             // Without parentheses or arguments, a call; so is VBA's call with one parenthesised argument.
+             {"ActiveDocument.Close", {"Application Get ActiveDocument()", "Application.ActiveDocument Call Close()"}},
+             {"Selection.TypeText (\"x\")", {"Application Get Selection()", "Application.Selection Call TypeText(\"x\")"}},
+             // A put with an argument: the value comes last.
+             {"Options.DefaultFilePath(0) = \"C:\\Docs\"",
+              {"Application Get Options()", "Application.Options Put DefaultFilePath(0, \"C:\\Docs\")"}},
+             {"Selection.ParagraphFormat.LeftIndent = -28.35",
+              {"Application Get Selection()", "Application.Selection Get ParagraphFormat()",
+               "Application.Selection.ParagraphFormat Put LeftIndent(-28.35#)"}},
+             // Arguments read on Word are read after the object they are passed to.
+             {"Selection.InsertAfter ActiveDocument.Name",
+              {"Application Get Selection()", "Application Get ActiveDocument()", "Application.ActiveDocument Get Name()",
+               "Application.Selection Call InsertAfter(\"Voyage.doc\")"}},
+             {"Visible = False", {"Application Put Visible(False)"}},
+         }) {
+        Banc b;
+        b.monde->valeurs["Application.ActiveDocument.Name"] = Variant(u"Voyage.doc");
+        b.evaluateur.execute(analyseInstruction(depuisUtf8(instruction)));
+        EXPECT_EQ(b.monde->journal, appels) << instruction;
     }
 }
 
-TEST(Evaluateur, LaRacineChangeAvecWord) {
+// Kill goes to the file system; a read gives the value, an object read gives
+// its default member; a member read on a value asks for an object (424); the
+// root changes with Word.
+TEST(Evaluateur, FichiersLecturesEtRacine) {
     Banc b;
+    b.monde->valeurs["Application.Documents.Count"] = Variant(int32_t{0});
+    b.monde->valeurs["Application.ActiveDocument.Bookmarks."] = Variant(u"texte");
+    b.monde->valeurs["Application.ActiveDocument.Name"] = Variant(u"x.doc");
+    b.evaluateur.execute(analyseInstruction(u"kill(\"C:\\Cours\\x.doc\")"));
+    EXPECT_EQ(b.fichiers.journal, std::vector<std::string>{"Kill C:\\Cours\\x.doc"});
+    EXPECT_TRUE(b.monde->journal.empty());
+    EXPECT_EQ(b.evaluateur.valeur(*analyseExpression(u"Documents.Count")), Variant(int32_t{0}));
+    EXPECT_EQ(b.evaluateur.valeur(*analyseExpression(u"ActiveDocument.Bookmarks(\"s01\")")), Variant(u"texte"));
+    EXPECT_EQ(b.monde->journal.back(), "Application.ActiveDocument.Bookmarks Get ()");
+    try {
+        b.evaluateur.execute(analyseInstruction(u"ActiveDocument.Name.Delete"));
+        ADD_FAILURE() << "424 attendue";
+    } catch (const Erreur& e) {
+        EXPECT_EQ(e.numero(), err::ObjetRequis);
+    }
     auto autre = std::make_shared<MondeFaux>();
     b.evaluateur.application(std::make_shared<FauxObjet>("Word2", autre));
     b.evaluateur.execute(analyseInstruction(u"Quit"));
-    EXPECT_TRUE(b.monde->journal.empty());
     EXPECT_EQ(autre->journal, std::vector<std::string>{"Word2 Call Quit()"});
 }
 
-struct CasEgalite {
-    Variant obtenu, attendu;
-    bool egal;
-};
-
-class Egalites : public testing::TestWithParam<CasEgalite> {};
-
-TEST_P(Egalites, CommeVba) {
-    EXPECT_EQ(egalVba(GetParam().obtenu, GetParam().attendu), GetParam().egal)
-        << versUtf8(representation(GetParam().obtenu)) << " = " << versUtf8(representation(GetParam().attendu));
+TEST(OperationsVba, EgalitesCommeVba) {
+    struct Cas {
+        Variant obtenu, attendu;
+        bool egal;
+    };
+    for (const Cas& c : std::vector<Cas>{
+             {int32_t{3}, 3.0, true}, {int32_t{3}, int32_t{4}, false},
+             // A Single read on Word equals the decimal written in the script.
+             {28.35f, 28.35, true}, {141.75f, 141.75, true}, {28.35f, 28.4, false},
+             // Word's Bold is a Long: True is -1, mixed is 9999999.
+             {int32_t{-1}, true, true}, {int32_t{9999999}, true, false}, {true, false, false},
+             {u"Abc", u"abc", false}, {u"3", int32_t{3}, true}, {u"abc", int32_t{0}, false},
+             {Variant(), u"", true}, {Variant(), int32_t{0}, true}, {Variant(), u"x", false},
+             {u"", int32_t{0}, false}, {Variant(ObjetPtr()), int32_t{0}, false}}) {
+        EXPECT_EQ(egalVba(c.obtenu, c.attendu), c.egal)
+            << versUtf8(representation(c.obtenu)) << " = " << versUtf8(representation(c.attendu));
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lecon, Egalites,
-    testing::Values(CasEgalite{int32_t{3}, 3.0, true}, CasEgalite{int32_t{3}, int32_t{4}, false},
-                    // A Single read on Word equals the decimal written in the script.
-                    CasEgalite{28.35f, 28.35, true}, CasEgalite{141.75f, 141.75, true}, CasEgalite{28.35f, 28.4, false},
-                    // Word's Bold is a Long: True is -1, mixed is 9999999.
-                    CasEgalite{int32_t{-1}, true, true}, CasEgalite{int32_t{0}, false, true},
-                    CasEgalite{int32_t{9999999}, true, false}, CasEgalite{true, false, false},
-                    CasEgalite{u"Abc", u"abc", false}, CasEgalite{u"3", int32_t{3}, true}, CasEgalite{u"abc", int32_t{0}, false},
-                    CasEgalite{Variant(), u"", true}, CasEgalite{Variant(), int32_t{0}, true}, CasEgalite{Variant(), u"x", false},
-                    CasEgalite{u"", int32_t{0}, false}, CasEgalite{Variant(ObjetPtr()), int32_t{0}, false}));
-
-TEST(OperationsVba, ChrSuitLaPageDeCodeWindowsEtRefuseLeReste) {
+// Chr follows the Windows code page and refuses the rest; negation keeps
+// VBA's type, Long's smallest value becoming a Double and back.
+TEST(OperationsVba, ChrEtOppose) {
     EXPECT_EQ(chr(int32_t{146}), Variant(u"’"));
     EXPECT_EQ(chr(int32_t{128}), Variant(u"€"));
     EXPECT_EQ(chrW(int32_t{-1}), Variant(u"\uFFFF"));
     for (int32_t n : {-1, 256}) EXPECT_THROW(chr(n), Erreur) << n;
-}
-
-TEST(OperationsVba, OpposeGardeLeTypeDeVba) {
     EXPECT_EQ(oppose(int32_t{5}), Variant(int32_t{-5}));
     EXPECT_EQ(oppose(true), Variant(int32_t{1}));
     EXPECT_EQ(oppose(int32_t{-2147483647 - 1}), Variant(2147483648.0));

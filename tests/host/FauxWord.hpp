@@ -2,13 +2,13 @@
 // Recording fakes for the lesson language's tests: an Objet that writes every
 // call it receives to a journal and answers property gets with a child
 // object (or a value set for its path), and a file system that records
-// MkDir, Kill and Dir (which finds nothing).
+// MkDir and Kill (where nothing else exists).
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "platform/SystemeFichiers.hpp"
+#include "support/PlateformeVide.hpp"
 #include "word/Erreur.hpp"
 #include "word/Objet.hpp"
 #include "word/Texte.hpp"
@@ -49,27 +49,12 @@ private:
     std::shared_ptr<MondeFaux> monde_;
 };
 
-class FauxFichiers : public platform::SystemeFichiers {
+class FauxFichiers : public k58204::test::FichiersAbsents {
 public:
     std::vector<std::string> journal;
 
     void MkDir(std::u16string_view c) override { journal.push_back("MkDir " + versUtf8(c)); }
     void Kill(std::u16string_view c) override { journal.push_back("Kill " + versUtf8(c)); }
-    std::vector<std::u16string> Dir(std::u16string_view motif, int32_t attributs) override {
-        journal.push_back("Dir " + versUtf8(motif) + " " + std::to_string(attributs));
-        return {};
-    }
-    // Not used by the lesson language.
-    void SetAttr(std::u16string_view, int32_t) override { leveErreurExecution(err::AppelIncorrect); }
-    int32_t GetAttr(std::u16string_view) override { leveErreurExecution(err::AppelIncorrect); }
-    void Name(std::u16string_view, std::u16string_view) override { leveErreurExecution(err::AppelIncorrect); }
-    void ChDir(std::u16string_view) override { leveErreurExecution(err::AppelIncorrect); }
-    std::u16string CurDir() override { leveErreurExecution(err::AppelIncorrect); }
-    void RmDir(std::u16string_view) override { leveErreurExecution(err::AppelIncorrect); }
-    bool MakeSureDirectoryPathExists(std::u16string_view) override { leveErreurExecution(err::AppelIncorrect); }
-    bool Existe(std::u16string_view) override { leveErreurExecution(err::AppelIncorrect); }
-    std::string Lit(std::u16string_view) override { leveErreurExecution(err::AppelIncorrect); }
-    void Ecrit(std::u16string_view, std::string_view) override { leveErreurExecution(err::AppelIncorrect); }
 };
 
 }  // namespace k58204::lecon::test

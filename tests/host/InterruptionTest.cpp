@@ -32,19 +32,15 @@ TEST(Interruption, DossiersTemporairesSupprimes) {
     const auto temp = espace.chemin() / "tmp";
     std::filesystem::create_directory(temp);
     const std::string script = (espace.chemin() / "longue.lecon").string();
-    {
-        std::ofstream f(script);
-        for (int i = 0; i < 400; ++i) f << "exercice 110\nteste\n";
-    }
+    std::ofstream(script) << [] {
+        std::string s;
+        for (int i = 0; i < 400; ++i) s += "exercice 110\nteste\n";
+        return s;
+    }();
     const auto classe = espace.chemin() / "classe";
     std::filesystem::create_directory(classe);
     const std::filesystem::path source = std::filesystem::path(K58204_COURS_DIR) / "05820410.doc";
-    for (int i = 0; i < 200; ++i) {
-        std::string nom = "copie";
-        nom += std::to_string(i);
-        nom += ".doc";
-        std::filesystem::copy_file(source, classe / nom);
-    }
+    for (int i = 0; i < 200; ++i) std::filesystem::copy_file(source, classe / ("copie" + std::to_string(i) + ".doc"));
     struct Cas {
         std::vector<std::string> args;
         std::string prefixe;
@@ -58,8 +54,7 @@ TEST(Interruption, DossiersTemporairesSupprimes) {
         std::vector<char*> argv;
         for (std::string& a : args) argv.push_back(a.data());
         argv.push_back(nullptr);
-        std::string tmpdir = "TMPDIR=";
-        tmpdir += temp.string();
+        std::string tmpdir = "TMPDIR=" + temp.string();
         std::vector<char*> env{tmpdir.data()};
         for (char** e = environ; *e; ++e)
             if (std::string(*e).rfind("TMPDIR=", 0) != 0) env.push_back(*e);

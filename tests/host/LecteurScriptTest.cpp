@@ -36,51 +36,42 @@ TEST(LecteurScript, LitLesEtapes) {
     EXPECT_EQ(std::get<etape::Exercice>(s.etapes[4].contenu).dossier, u"C:\\Autre\\");
 }
 
-struct CasErreur {
-    const char* script;
-    const char* message;  // "t.lecon:N: …" fragment
-};
-
-class ErreursScript : public testing::TestWithParam<CasErreur> {};
-
-TEST_P(ErreursScript, DonnentFichierLigneEtRaison) {
-    try {
-        analyseScript(GetParam().script, "t.lecon");
-        FAIL() << "accepté : " << GetParam().script;
-    } catch (const ErreurScript& e) {
-        ASSERT_EQ(e.erreurs().size(), 1u) << e.what();
-        EXPECT_NE(e.erreurs()[0].find(GetParam().message), std::string::npos) << e.what();
+// One mistake a script: its file, line and reason.
+TEST(LecteurScript, ErreursAvecFichierLigneEtRaison) {
+    for (const auto& [script, message] : std::vector<std::pair<const char*, const char*>>{
+             // The steps.
+             {"exercice 101\n\nexercise 102\n", "t.lecon:3: étape inconnue « exercise »"},
+             {"exercice 1.5\n", "t.lecon:1: exercice : numéro d'exercice attendu, trouvé « 1.5 »"},
+             {"attendu\n", "attendu : rien à vérifier"},
+             {"attendu Complement=(\"a\" \"b\")\n", "« , » ou « ) » attendu dans Complement"},
+             {"attendu BravoNuance=True BravoNuance=False\n", "BravoNuance est donné deux fois"},
+             {"teste\nattendu erreur 5941\n", "t.lecon:2: attendu erreur : fragment"},
+             {"attendu erreur \"Word\"\n", "t.lecon:1: « attendu erreur » doit suivre"},
+             {"teste\nverifie Documents.Count = 0\nattendu erreur \"x\"\n", "t.lecon:3: « attendu erreur » doit suivre"},
+             {"verifie Documents.Count = ActiveDocument.Name\n", "la valeur attendue doit être une constante"},
+             {"! sonne\n", "étape de bureau inconnue « sonne »"},
+             {"Selection.TypeText \"\xC3\x28\"\n", "t.lecon:1: texte qui n'est pas de l'UTF-8 valide"},
+             // The VBA statements.
+             {"Selection.TypeText \"abc\n", "t.lecon:1: chaîne non terminée"},
+             {"  verifie Selection.Text = 1.2.3\n", "t.lecon:1: nombre mal écrit « 1.2.3 » (colonne 28)"},
+             {"Selection.HomeKey wdLigne\n", "t.lecon:1: constante inconnue « wdLigne »"},
+             {"wdLine.Select\n", "n'est pas un membre de Word"},
+             {"ActiveDocument.Bookmarks(\"s01\".Range.Bold = True\n", "parenthèses déséquilibrées : « ( » jamais fermée"},
+             {"ActiveDocument.Bookmarks(\"s01\")).Select\n", "parenthèses déséquilibrées : « ) » sans « ( »"},
+             {"Selection.TypeText “x”\n", "caractère inattendu « “ »"},
+             {"Selection.GoTo What:=wdGoToBookmark, \"s02\"\n", "argument positionnel"},
+             {"Selection.TypeText(\"a\") \"b\"\n", "après un appel entre parenthèses"},
+             {"Selection.Text = 1 2\n", "« 2 » (colonne 20) inattendu"},
+         }) {
+        try {
+            analyseScript(script, "t.lecon");
+            ADD_FAILURE() << "accepté : " << script;
+        } catch (const ErreurScript& e) {
+            ASSERT_EQ(e.erreurs().size(), 1u) << e.what();
+            EXPECT_NE(e.erreurs()[0].find(message), std::string::npos) << e.what();
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Lecon, ErreursScript,
-    testing::Values(
-        // The steps.
-        CasErreur{"exercice 101\n\nexercise 102\n", "t.lecon:3: étape inconnue « exercise »"},
-        CasErreur{"exercice 1.5\n", "t.lecon:1: exercice : numéro d'exercice attendu, trouvé « 1.5 »"},
-        CasErreur{"attendu\n", "attendu : rien à vérifier"},
-        CasErreur{"attendu ErreurGenerale=Vrai\n", "ErreurGenerale vaut True ou False"},
-        CasErreur{"attendu Complement=(\"a\" \"b\")\n", "« , » ou « ) » attendu dans Complement"},
-        CasErreur{"attendu Bravo=True\n", "propriété inconnue « Bravo »"},
-        CasErreur{"attendu BravoNuance=True BravoNuance=False\n", "BravoNuance est donné deux fois"},
-        CasErreur{"teste\nattendu erreur 5941\n", "t.lecon:2: attendu erreur : fragment"},
-        CasErreur{"attendu erreur \"Word\"\n", "t.lecon:1: « attendu erreur » doit suivre"},
-        CasErreur{"teste\nverifie Documents.Count = 0\nattendu erreur \"x\"\n", "t.lecon:3: « attendu erreur » doit suivre"},
-        CasErreur{"verifie Documents.Count = ActiveDocument.Name\n", "la valeur attendue doit être une constante"},
-        CasErreur{"! sonne\n", "étape de bureau inconnue « sonne »"},
-        CasErreur{"Selection.TypeText \"\xC3\x28\"\n", "t.lecon:1: texte qui n'est pas de l'UTF-8 valide"},
-        // The VBA statements.
-        CasErreur{"Selection.TypeText \"abc\n", "t.lecon:1: chaîne non terminée"},
-        CasErreur{"  verifie Selection.Text = 1.2.3\n", "t.lecon:1: nombre mal écrit « 1.2.3 » (colonne 28)"},
-        CasErreur{"Selection.HomeKey wdLigne\n", "t.lecon:1: constante inconnue « wdLigne »"},
-        CasErreur{"wdLine.Select\n", "n'est pas un membre de Word"},
-        CasErreur{"ActiveDocument.Bookmarks(\"s01\".Range.Bold = True\n", "parenthèses déséquilibrées : « ( » jamais fermée"},
-        CasErreur{"ActiveDocument.Bookmarks(\"s01\")).Select\n", "parenthèses déséquilibrées : « ) » sans « ( »"},
-        CasErreur{"Selection.TypeText “x”\n", "caractère inattendu « “ »"},
-        CasErreur{"Selection.GoTo What:=wdGoToBookmark, \"s02\"\n", "argument positionnel"},
-        CasErreur{"Selection.TypeText(\"a\") \"b\"\n", "après un appel entre parenthèses"},
-        CasErreur{"Selection.Text = 1 2\n", "« 2 » (colonne 20) inattendu"}));
 
 TEST(LecteurScript, RapporteToutesLesErreursAvantDeRienExecuter) {
     try {
@@ -93,25 +84,11 @@ TEST(LecteurScript, RapporteToutesLesErreursAvantDeRienExecuter) {
     }
 }
 
-TEST(LecteurScript, LitUnFichierEtSignaleUnFichierAbsent) {
-    auto chemin = std::filesystem::temp_directory_path() / "k58204-lecteur-test.lecon";
-    std::ofstream(chemin) << "exercice 105\nteste\n";
-    EXPECT_EQ(litScript(chemin).etapes.at(1).position.fichier, chemin.string());
-    std::filesystem::remove(chemin);
-    EXPECT_THROW(litScript(chemin), ErreurScript);
-}
-
-}  // namespace
-}  // namespace k58204::lecon
-
-namespace k58204::lecon {
-namespace {
-
 // Deep nesting is a file:line error, at the documented depth, whatever nests.
 TEST(LecteurScript, ImbricationBornee) {
     auto repete = [](const std::string& s, size_t n) {
         std::string r;
-        for (size_t i = 0; i < n; ++i) r += s;
+        while (n--) r += s;
         return r;
     };
     struct Cas {
@@ -173,24 +150,21 @@ TEST(LecteurScript, NombreDErreursBorne) {
     }
 }
 
-TEST(LecteurScript, TailleBornee) {
-    const auto dossier = std::filesystem::temp_directory_path() / "k58204-taille-test";
-    std::filesystem::create_directories(dossier);
-    for (size_t taille : {TailleMaxScript, TailleMaxScript + 1}) {
-        const auto chemin = dossier / "s.lecon";
-        std::ofstream(chemin, std::ios::binary) << std::string(taille - 1, '#') << "\n";
-        if (taille <= TailleMaxScript) {
-            EXPECT_NO_THROW(litScript(chemin));
-        } else {
-            try {
-                litScript(chemin);
-                ADD_FAILURE();
-            } catch (const ErreurScript& e) {
-                EXPECT_NE(e.erreurs().at(0).find("plus que les"), std::string::npos) << e.erreurs()[0];
-            }
-        }
+// A file is read up to the size limit, not one byte more; an absent one is a
+// script error.
+TEST(LecteurScript, FichierDeTailleBornee) {
+    const auto chemin = std::filesystem::temp_directory_path() / "k58204-taille-test.lecon";
+    std::ofstream(chemin, std::ios::binary) << std::string(TailleMaxScript - 7, '#') << "\nteste\n";  // at the limit
+    EXPECT_EQ(litScript(chemin).etapes.at(0).position.fichier, chemin.string());
+    std::ofstream(chemin, std::ios::binary) << std::string(TailleMaxScript, '#') << "\n";
+    try {
+        litScript(chemin);
+        ADD_FAILURE();
+    } catch (const ErreurScript& e) {
+        EXPECT_NE(e.erreurs().at(0).find("plus que les"), std::string::npos) << e.erreurs()[0];
     }
-    std::filesystem::remove_all(dossier);
+    std::filesystem::remove(chemin);
+    EXPECT_THROW(litScript(chemin), ErreurScript);
 }
 
 }  // namespace

@@ -15,59 +15,38 @@ const Cours& cours() {
     return c;
 }
 
-struct Cas {
-    std::string nom;
-    int32_t exercice;
-    std::string actions;  // the learner's steps, one a line
-};
-std::ostream& operator<<(std::ostream& os, const Cas& c) { return os << c.nom; }
-
-class NoterUnDocument : public ::testing::TestWithParam<Cas> {};
-
-TEST_P(NoterUnDocument, MemeVerdictQueLaLecon) {
-    const Cas& c = GetParam();
-    DossierTemporaire racine("k58204-noter-test");
-    const std::string script = "exercice " + std::to_string(c.exercice) + "\n" + c.actions +
-                               "teste\nMkDir \"C:\\Copies\"\n"
-                               "ActiveDocument.SaveAs FileName:=\"C:\\Copies\\copie.doc\"\n";
-    RapportScript r = Hote(cours()).joue(analyseScript(script, "t.lecon"), racine.chemin());
-    ASSERT_EQ(r.echoues, 0);
-    const auto* teste = std::get_if<evenement::Teste>(&r.evenements.at(0));
-    ASSERT_NE(teste, nullptr);
-
-    DossierTemporaire autre("k58204-noter-test");
-    Notation n = note(cours(), c.exercice, racine.chemin() / "Copies" / "copie.doc", autre.chemin());
-    EXPECT_EQ(texte(n.verdict), texte(teste->verdict));
-    EXPECT_TRUE(teste->verdict.erreurs.empty());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Documents, NoterUnDocument,
-    ::testing::Values(
-        Cas{"FormulaireFaux", 101, "ActiveDocument.FormFields(2).CheckBox.Value = True\n"},
-        // One paragraph too many: the count recorded from the original catches it.
-        Cas{"ParagrapheEnTrop", 106, "Selection.EndKey Unit:=wdStory\nSelection.TypeText Text:=\"extrait n°10\"\nSelection.TypeParagraph\n"},
-        Cas{"NomALaPlace", 112, "ActiveDocument.Bookmarks(\"s01\").Select\nSelection.TypeText Text:=\"Jean-Pierre\"\n"},
-        Cas{"CentreAvecRemarque", 115, "ActiveDocument.Bookmarks(\"s01\").Range.ParagraphFormat.Alignment = wdAlignParagraphCenter\n"
-            "ActiveDocument.Bookmarks(\"s02\").Range.ParagraphFormat.Alignment = wdAlignParagraphJustify\n"},
-        Cas{"PassageDeplace", 119, "Selection.SetRange ActiveDocument.Bookmarks(\"s01\").Start, ActiveDocument.Bookmarks(\"s02\").Start\n"
-            "Selection.Cut\nActiveDocument.Bookmarks(\"s03\").Select\nSelection.Collapse Direction:=wdCollapseStart\nSelection.Paste\n"},
-        Cas{"MiseEnPage", 121, "ActiveDocument.ClosePrintPreview\nActiveDocument.PageSetup.Orientation = wdOrientLandscape\n"
-            "ActiveDocument.PageSetup.TopMargin = 141.75\n"}),
-    [](const ::testing::TestParamInfo<Cas>& i) { return i.param.nom; });
-
-TEST(Notation, ExercicesSansDocumentOuHorsDuCours) {
-    DossierTemporaire racine("k58204-noter-test");
-    const auto document = std::filesystem::path(K58204_COURS_DIR) / "05820406.doc";
-    for (int32_t n : {100, 102, 123, 124, 125}) {
-        EXPECT_THROW(note(cours(), n, document, racine.chemin()), ErreurNotation) << n;
+// A document saved by the lesson after its check gets the lesson's verdict.
+TEST(Notation, MemeVerdictQueLaLecon) {
+    for (const auto& [exercice, actions] : std::vector<std::pair<int32_t, std::string>>{
+             {101, "ActiveDocument.FormFields(2).CheckBox.Value = True\n"},
+             // One paragraph too many: the count recorded from the original catches it.
+             {106, "Selection.EndKey Unit:=wdStory\nSelection.TypeText Text:=\"extrait n°10\"\nSelection.TypeParagraph\n"},
+             {115, "ActiveDocument.Bookmarks(\"s01\").Range.ParagraphFormat.Alignment = wdAlignParagraphCenter\n"
+                   "ActiveDocument.Bookmarks(\"s02\").Range.ParagraphFormat.Alignment = wdAlignParagraphJustify\n"},
+             {119, "Selection.SetRange ActiveDocument.Bookmarks(\"s01\").Start, ActiveDocument.Bookmarks(\"s02\").Start\n"
+                   "Selection.Cut\nActiveDocument.Bookmarks(\"s03\").Select\nSelection.Collapse Direction:=wdCollapseStart\n"
+                   "Selection.Paste\n"},
+             {121, "ActiveDocument.ClosePrintPreview\nActiveDocument.PageSetup.Orientation = wdOrientLandscape\n"
+                   "ActiveDocument.PageSetup.TopMargin = 141.75\n"},
+         }) {
+        SCOPED_TRACE(exercice);
+        DossierTemporaire racine("k58204-noter-test"), autre("k58204-noter-test");
+        const std::string script = "exercice " + std::to_string(exercice) + "\n" + actions +
+                                   "teste\nMkDir \"C:\\Copies\"\nActiveDocument.SaveAs FileName:=\"C:\\Copies\\copie.doc\"\n";
+        RapportScript r = Hote(cours()).joue(analyseScript(script, "t.lecon"), racine.chemin());
+        ASSERT_EQ(r.echoues, 0);
+        const auto* teste = std::get_if<evenement::Teste>(&r.evenements.at(0));
+        ASSERT_NE(teste, nullptr);
+        EXPECT_TRUE(teste->verdict.erreurs.empty());
+        const Notation n = note(cours(), exercice, racine.chemin() / "Copies" / "copie.doc", autre.chemin());
+        EXPECT_EQ(texte(n.verdict), texte(teste->verdict));
     }
-    EXPECT_THROW(note(cours(), 106, racine.chemin() / "absent.doc", racine.chemin()), ErreurNotation);
 }
 
-// A course document graded as itself: the untouched exercise. Exercises
-// judged on Word's state say so.
-TEST(Notation, DocumentDuCoursEtNotes) {
+// A course document graded as itself: the untouched exercise; exercises
+// judged on Word's state say so. Exercises without a working document, or
+// out of the course, and absent files are not graded.
+TEST(Notation, DocumentDuCoursEtRefus) {
     struct Attendu {
         int32_t exercice;
         std::u16string code;
@@ -84,6 +63,10 @@ TEST(Notation, DocumentDuCoursEtNotes) {
         EXPECT_EQ(!n.note.empty(), a.note);
         EXPECT_EQ(n.reussi(), a.code.empty());
     }
+    DossierTemporaire racine("k58204-noter-test");
+    const auto document = std::filesystem::path(K58204_COURS_DIR) / "05820406.doc";
+    for (int32_t n : {100, 102, 123, 124, 125}) EXPECT_THROW(note(cours(), n, document, racine.chemin()), ErreurNotation) << n;
+    EXPECT_THROW(note(cours(), 106, racine.chemin() / "absent.doc", racine.chemin()), ErreurNotation);
 }
 
 }  // namespace

@@ -12,40 +12,24 @@
 namespace k58204::lecon::test {
 
 inline bool deType(const nlohmann::json& v, const std::string& type) {
-    if (type == "object") return v.is_object();
-    if (type == "array") return v.is_array();
-    if (type == "string") return v.is_string();
-    if (type == "integer") return v.is_number_integer();
-    if (type == "number") return v.is_number();
-    if (type == "boolean") return v.is_boolean();
-    if (type == "null") return v.is_null();
-    return false;
+    return type == v.type_name() || (type == "integer" && v.is_number_integer()) ||
+           (type == "number" && v.is_number());
 }
 
 inline void valide(const nlohmann::json& v, const nlohmann::json& schema, const std::string& ou,
                    std::vector<std::string>& fautes) {
     if (schema.contains("type")) {
-        bool bon = false;
         const nlohmann::json& t = schema["type"];
-        if (t.is_array()) {
-            for (const auto& un : t) bon = bon || deType(v, un.get<std::string>());
-        } else {
-            bon = deType(v, t.get<std::string>());
-        }
-        if (!bon) {
-            fautes.push_back(ou + ": type " + std::string(v.type_name()) + ", attendu " + t.dump());
-            return;
-        }
+        bool bon = false;
+        for (const auto& un : t.is_array() ? t : nlohmann::json::array({t})) bon = bon || deType(v, un.get<std::string>());
+        if (!bon) return fautes.push_back(ou + ": type " + std::string(v.type_name()) + ", attendu " + t.dump());
     }
-    if (schema.contains("enum")) {
-        bool trouve = false;
-        for (const auto& e : schema["enum"]) trouve = trouve || e == v;
-        if (!trouve) fautes.push_back(ou + ": " + v.dump() + " hors de " + schema["enum"].dump());
-    }
-    if (v.is_number()) {
-        if (schema.contains("minimum") && v.get<double>() < schema["minimum"].get<double>()) fautes.push_back(ou + ": trop petit");
-        if (schema.contains("maximum") && v.get<double>() > schema["maximum"].get<double>()) fautes.push_back(ou + ": trop grand");
-    }
+    if (schema.contains("enum") && std::find(schema["enum"].begin(), schema["enum"].end(), v) == schema["enum"].end())
+        fautes.push_back(ou + ": " + v.dump() + " hors de " + schema["enum"].dump());
+    if (v.is_number() && schema.contains("minimum") && v.get<double>() < schema["minimum"].get<double>())
+        fautes.push_back(ou + ": trop petit");
+    if (v.is_number() && schema.contains("maximum") && v.get<double>() > schema["maximum"].get<double>())
+        fautes.push_back(ou + ": trop grand");
     if (v.is_string() && schema.contains("pattern") &&
         !std::regex_search(v.get<std::string>(), std::regex(schema["pattern"].get<std::string>())))
         fautes.push_back(ou + ": " + v.dump() + " ne suit pas " + schema["pattern"].get<std::string>());
