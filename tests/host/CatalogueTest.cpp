@@ -74,9 +74,8 @@ TEST(Catalogue, LectureDuVerdict) {
         std::string message;  // a fragment of it
         bool avecRemarque;    // "Alignement laissé"
     };
-    Verdict illisible = verdict(false, u"");
+    Verdict illisible = verdict(false, u""), sansCause = verdict(false, u"");
     illisible.erreurs.push_back("CauseErreur : erreur 91");
-    Verdict sansCause = verdict(false, u"");
     sansCause.causeErreur.reset();
     for (const Cas& c : std::vector<Cas>{
              {"sans code", 110, verdict(false, u""), true, false, "réussi", false},

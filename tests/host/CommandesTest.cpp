@@ -72,10 +72,7 @@ TEST_F(Commandes, CodesDeSortieEtMessages) {
              {{"lecon", juste, faux}, SortieEchec, "1 passed, 1 failed"},
              {{"lecon", juste, mal}, SortieUsage, "mal.lecon:2: "},  // read before anything runs
              {{"lecon", "--cours", vide}, SortieUsage, ""},         // no script in the course
-             {{"lecon", "--inconnue"}, SortieUsage, ""},
              {{}, SortieUsage, ""},
-             {{"lecon", "--json", json}, SortieUsage, json + " : impossible d'écrire"},
-             {{"noter", "102", juste}, SortieUsage, ""},
              {{"noter", "110", binaire}, SortieUsage,
               binaire + " : document Word binaire : ouvrez-le dans Word 2003 et enregistrez-le au format Document XML"},
              {{"noter", "110", zip}, SortieUsage, zip + " : document Word 2007 ou plus récent (.docx)"},
@@ -92,7 +89,6 @@ TEST_F(Commandes, CodesDeSortieEtMessages) {
              {{"noter", "110", source, "--csv", vide}, SortieUsage, vide + " : impossible d'écrire"},
              {{"exercices", "0115"}, SortieReussie, "115  Justifier les deux paragraphes indiqués"},
              {{"exercices", "125"}, SortieUsage, "inconnu"},
-             {{"help", "noter"}, SortieReussie, "--jobs"},
              {{"help", "rien"}, SortieUsage, "inconnue"},
              {{"--version"}, SortieReussie, "k58204 "},
          }) {

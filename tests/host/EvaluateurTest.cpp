@@ -80,9 +80,9 @@ TEST(OperationsVba, EgalitesCommeVba) {
         bool egal;
     };
     for (const Cas& c : std::vector<Cas>{
-             {int32_t{3}, 3.0, true}, {int32_t{3}, int32_t{4}, false},
+             {int32_t{3}, 3.0, true},
              // A Single read on Word equals the decimal written in the script.
-             {28.35f, 28.35, true}, {141.75f, 141.75, true}, {28.35f, 28.4, false},
+             {28.35f, 28.35, true}, {28.35f, 28.4, false},
              // Word's Bold is a Long: True is -1, mixed is 9999999.
              {int32_t{-1}, true, true}, {int32_t{9999999}, true, false}, {true, false, false},
              {u"Abc", u"abc", false}, {u"3", int32_t{3}, true}, {u"abc", int32_t{0}, false},

@@ -49,8 +49,8 @@ TEST(Interruption, DossiersTemporairesSupprimes) {
     for (const Cas& c : std::vector<Cas>{{{"lecon", script}, "k58204-lecon-", SIGINT},
                                          {{"noter", "110", classe.string(), "-j", "2"}, "k58204-noter-", SIGTERM}}) {
         SCOPED_TRACE(c.prefixe);
-        std::vector<std::string> args{K58204_EXE};
-        args.insert(args.end(), c.args.begin(), c.args.end());
+        std::vector<std::string> args = c.args;
+        args.insert(args.begin(), K58204_EXE);
         std::vector<char*> argv;
         for (std::string& a : args) argv.push_back(a.data());
         argv.push_back(nullptr);
