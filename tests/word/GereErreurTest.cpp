@@ -17,15 +17,9 @@ Erreur attrape(const std::function<void()>& f) {
     return Erreur(0, u"", u"");
 }
 
-TEST(GereErreur, ContexteAvecSautDeLigneAvantRetourChariot) {
-    Erreur courante(5941, u"Microsoft Word", u"Le membre de la collection requis n'existe pas.");
-    Erreur e = attrape([&] { GereErreur(u"Module", u"ChangeDir", u"X", courante); });
-    EXPECT_EQ(e.source(), std::u16string(u"DLL K58204 - CLASSE Module") + u"\n\r" + u" - SERVICE ChangeDir - OBJET X");
-    EXPECT_EQ(e.numero(), 5941);
-    EXPECT_EQ(e.description(), courante.description());
-}
-
-TEST(GereErreur, LesContextesImbriquesRestentALInterieur) {
+// The context goes before the source, "\n\r" between; nested contexts stay
+// inside; number and description are kept.
+TEST(GereErreur, ContextesImbriques) {
     Erreur e = attrape([] {
         try {
             try {
@@ -41,19 +35,15 @@ TEST(GereErreur, LesContextesImbriquesRestentALInterieur) {
     EXPECT_EQ(e.source(), u"DLL K58204 - CLASSE Module\n\r - SERVICE InitQuestion - OBJET " + interne);
     EXPECT_EQ(e.numero(), err::IndiceHorsLimites);
     EXPECT_EQ(e.description(), erreurExecution(err::IndiceHorsLimites).description());
+    e = attrape([] { GereErreur(u"Module", u"ChangeDir", u"X", Erreur(5941, u"Microsoft Word", u"absent")); });
+    EXPECT_EQ(e.source(), u"DLL K58204 - CLASSE Module\n\r - SERVICE ChangeDir - OBJET X");
 }
 
+// Only spaces go: tabs, carriage returns and no-break spaces stay.
 TEST(SupprimeBlancs, NeRetireQueLesEspaces) {
-    struct Cas {
-        std::u16string entree, sortie;
-    } cas[] = {
-        {u" a b  c ", u"abc"},
-        {u"abc", u"abc"},
-        {u"", u""},
-        {u"a\tb\r c\u00A0d", u"a\tb\rc\u00A0d"},
-        {u".\r \r", u".\r\r"},
-    };
-    for (const auto& c : cas) EXPECT_EQ(SupprimeBlancs(c.entree), c.sortie);
+    for (const auto& [entree, sortie] : std::vector<std::pair<std::u16string, std::u16string>>{
+             {u" a b  c ", u"abc"}, {u"", u""}, {u"a\tb\r c\u00A0d", u"a\tb\rc\u00A0d"}, {u".\r \r", u".\r\r"}})
+        EXPECT_EQ(SupprimeBlancs(entree), sortie);
 }
 
 }  // namespace
