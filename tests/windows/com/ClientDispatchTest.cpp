@@ -46,10 +46,14 @@ TEST_F(ClientDispatch, UnMembreEstChercheUneFoisParTypeQuandLeCacheEstActif) {
     }
 }
 
-TEST_F(ClientDispatch, ArgumentsNommesDansNImporteQuelOrdre) {
+// Named arguments in any order; unknown names and members as VB reports
+// them; the server's error with its number, source and description; identity
+// is the COM object's.
+TEST_F(ClientDispatch, ObjetsDuComposant) {
     auto fichiers = std::make_shared<FichiersDeTravail>();
+    auto cache = std::make_shared<CacheDispids>();
     Ptr<IDispatch> d = creeFichiersDeTravailCom(fichiers);
-    ObjetPtr o = objetDe(d.get(), std::make_shared<CacheDispids>());
+    ObjetPtr o = objetDe(d.get(), cache), meme = objetDe(d.get(), cache);
     o->call(u"add", {nomme(u"biModele", true), nomme(u"siNomDest", u"Réponses.doc"), nomme(u"siNomSource", u"05820401.doc")});
     o->call(u"add", {u"x.doc", nomme(u"biModele", false), nomme(u"siNomDest", u"y.doc")});
     ASSERT_EQ(fichiers->count(), 2);
@@ -57,28 +61,19 @@ TEST_F(ClientDispatch, ArgumentsNommesDansNImporteQuelOrdre) {
     EXPECT_EQ(fichiers->Item(2), (Fichier{u"x.doc", u"y.doc", false}));
     EXPECT_EQ(numeroErreur([&] { o->call(u"add", {nomme(u"inconnu", 1)}); }), err::ArgumentNommeIntrouvable);
     EXPECT_EQ(numeroErreur([&] { o->call(u"absent"); }), err::MembreInconnu);
-}
+    EXPECT_TRUE(estLeMeme(o, meme));
+    EXPECT_EQ(dispatchDe(o).get(), d.get());
 
-TEST_F(ClientDispatch, LErreurDuServeurArriveAvecSonNumeroSaSourceEtSaDescription) {
-    ObjetPtr o = complement(std::make_shared<k58204::ComplementInfo>(), std::make_shared<CacheDispids>());
+    ObjetPtr c = complement(std::make_shared<k58204::ComplementInfo>(), cache);
+    EXPECT_FALSE(estLeMeme(o, c));
     try {
-        o->call(u"item", {5});
-        FAIL() << "no error raised";
+        c->call(u"item", {5});
+        ADD_FAILURE() << "no error raised";
     } catch (const Erreur& e) {
         EXPECT_EQ(e.numero(), err::IndiceHorsLimites);
         EXPECT_EQ(e.source(), u"K58204");
         EXPECT_EQ(e.description(), u"L'indice n'appartient pas à la sélection");
     }
-}
-
-TEST_F(ClientDispatch, LIdentiteEstCelleDeLObjetCom) {
-    auto cache = std::make_shared<CacheDispids>();
-    Ptr<::ComplementInfo> c = creeComplementInfoCom(std::make_shared<k58204::ComplementInfo>());
-    ObjetPtr a = objetDe(c.get(), cache), b = objetDe(c.get(), cache);
-    ObjetPtr autre = complement(std::make_shared<k58204::ComplementInfo>(), cache);
-    EXPECT_TRUE(estLeMeme(a, b));
-    EXPECT_FALSE(estLeMeme(a, autre));
-    EXPECT_EQ(dispatchDe(a).get(), static_cast<IDispatch*>(c.get()));
 }
 
 // An IDispatch without type information that records the last Invoke and
@@ -159,16 +154,14 @@ TEST_F(ClientDispatch, LesAppelsPartentCommeVbLesEnvoie) {
     EXPECT_EQ(faux.references, 1u);  // every reference taken was given back
 }
 
-struct CasEchec {
-    HRESULT hr;
-    SCODE scode;
-    WORD wCode;
-    int32_t numero;
-    std::u16string source;
-};
-
 TEST_F(ClientDispatch, ChaqueEchecDevientLErreurQueVbDonnerait) {
-    const CasEchec cas[] = {
+    struct Cas {
+        HRESULT hr;
+        SCODE scode;
+        WORD wCode;
+        int32_t numero;
+        std::u16string source;
+    } cas[] = {
         // Word busy in a modal loop: the HRESULT itself, as VB shows it.
         {RPC_E_CALL_REJECTED, 0, 0, static_cast<int32_t>(0x80010001), u""},
         {RPC_E_SERVERCALL_RETRYLATER, 0, 0, static_cast<int32_t>(0x80010001), u""},
@@ -185,7 +178,7 @@ TEST_F(ClientDispatch, ChaqueEchecDevientLErreurQueVbDonnerait) {
         {DISP_E_EXCEPTION, 0, 4248, 4248, u"Microsoft Word"},
         {DISP_E_EXCEPTION, static_cast<SCODE>(0x80004005), 0, static_cast<int32_t>(0x80004005), u"Microsoft Word"},
     };
-    for (const CasEchec& c : cas) {
+    for (const Cas& c : cas) {
         SCOPED_TRACE(testing::Message() << std::hex << c.hr << " " << c.scode);
         FauxDispatch faux;
         faux.echec = c.hr;
@@ -198,10 +191,7 @@ TEST_F(ClientDispatch, ChaqueEchecDevientLErreurQueVbDonnerait) {
         } catch (const Erreur& e) {
             EXPECT_EQ(e.numero(), c.numero);
             EXPECT_EQ(e.source(), c.source);
-            EXPECT_FALSE(e.description().empty());
-            if (c.hr == DISP_E_EXCEPTION) {
-                EXPECT_EQ(e.description(), u"Le signet n'existe pas.");
-            }
+            EXPECT_TRUE(c.hr == DISP_E_EXCEPTION ? e.description() == u"Le signet n'existe pas." : !e.description().empty());
         }
     }
 }
@@ -220,7 +210,6 @@ TEST(ConversionsCom, ChaqueVariantArriveDansLeTypeQueVbLuiDonne) {
     };
     VariantCom interieur = variant(VT_I2, [](VARIANT* v) { V_I2(v) = -1; });
     std::vector<Cas> cas;
-    cas.push_back({variant(VT_I2, [](VARIANT* v) { V_I2(v) = -1; }), Variant(-1)});
     cas.push_back({variant(VT_UI4, [](VARIANT* v) { V_UI4(v) = 3000000000u; }), Variant(3000000000.0)});
     cas.push_back({variant(VT_UI4, [](VARIANT* v) { V_UI4(v) = 2147483647u; }), Variant(2147483647)});
     cas.push_back({variant(VT_BOOL, [](VARIANT* v) { V_BOOL(v) = VARIANT_TRUE; }), Variant(true)});
@@ -232,9 +221,8 @@ TEST(ConversionsCom, ChaqueVariantArriveDansLeTypeQueVbLuiDonne) {
     cas.push_back({variant(VT_DISPATCH, [](VARIANT* v) { V_DISPATCH(v) = nullptr; }), Variant(ObjetPtr{})});
     cas.push_back({variant(VT_BYREF | VT_VARIANT, [&](VARIANT* v) { V_VARIANTREF(v) = interieur.get(); }), Variant(-1)});
     for (size_t i = 0; i < cas.size(); ++i) {
-        SCOPED_TRACE(i);
         const Variant lu = depuisVariant(*cas[i].v.get(), cache);
-        EXPECT_EQ(lu, cas[i].attendu);
+        EXPECT_EQ(lu, cas[i].attendu) << i;
         VariantCom retour;
         versVariant(lu, retour.get());
         EXPECT_EQ(depuisVariant(*retour.get(), cache), lu);  // and back again
