@@ -44,10 +44,6 @@ std::vector<Membre> membres(ITypeInfo* info) {
     for (UINT i = 0; i < a->cFuncs; ++i) {
         FUNCDESC* f = nullptr;
         info->GetFuncDesc(i, &f);
-        if ((f->memid & 0xFFFE0000) == 0x60000000) {  // IUnknown's and IDispatch's own members
-            info->ReleaseFuncDesc(f);
-            continue;
-        }
         BSTR noms[16] = {};
         UINT n = 0;
         info->GetNames(f->memid, noms, 16, &n);
@@ -57,7 +53,7 @@ std::vector<Membre> membres(ITypeInfo* info) {
             SysFreeString(noms[k]);
         }
         for (SHORT k = 0; k < f->cParams; ++k) m.drapeaux.push_back(f->lprgelemdescParam[k].paramdesc.wParamFlags);
-        liste.push_back(std::move(m));
+        if ((f->memid & 0xFFFE0000) != 0x60000000) liste.push_back(std::move(m));  // not IUnknown's or IDispatch's own
         info->ReleaseFuncDesc(f);
     }
     info->ReleaseTypeAttr(a);
@@ -125,13 +121,12 @@ TEST(BibliothequeComposant, DecritSesClassesEtLeurInterfaceParDefaut) {
                             });
     Ptr<ITypeInfo> fichier;
     ASSERT_EQ(lib->GetTypeInfoOfGuid(GUID_Fichier, fichier.put()), S_OK);
-    for (MEMBERID k = 0; k < 3; ++k) {
+    UINT k = 0;
+    for (const auto& [champ, type] : {std::pair{L"NomSource", VT_BSTR}, {L"NomDest", VT_BSTR}, {L"Modele", VT_BOOL}}) {
         VARDESC* v = nullptr;
-        ASSERT_EQ(fichier->GetVarDesc(k, &v), S_OK);
-        const wchar_t* attendus[] = {L"NomSource", L"NomDest", L"Modele"};
-        const VARTYPE types[] = {VT_BSTR, VT_BSTR, VT_BOOL};
-        EXPECT_EQ(nom(fichier.get(), v->memid), attendus[k]);
-        EXPECT_EQ(v->elemdescVar.tdesc.vt, types[k]);
+        ASSERT_EQ(fichier->GetVarDesc(k++, &v), S_OK);
+        EXPECT_EQ(nom(fichier.get(), v->memid), champ);
+        EXPECT_EQ(v->elemdescVar.tdesc.vt, type);
         fichier->ReleaseVarDesc(v);
     }
 }

@@ -34,10 +34,11 @@ bool cleExiste(const std::wstring& chemin) {
     return true;
 }
 
-std::wstring valeurCle(const std::wstring& chemin) {
+std::wstring valeurCle(const std::wstring& chemin, const wchar_t* nom) {
     wchar_t tampon[1024];
-    LONG taille = sizeof tampon;
-    if (RegQueryValueW(HKEY_CLASSES_ROOT, chemin.c_str(), tampon, &taille) != ERROR_SUCCESS) return {};
+    DWORD taille = sizeof tampon;
+    if (RegGetValueW(HKEY_CLASSES_ROOT, chemin.c_str(), nom, RRF_RT_REG_SZ, nullptr, tampon, &taille) != ERROR_SUCCESS)
+        return {};
     return tampon;
 }
 

@@ -19,8 +19,8 @@ DWORD regsvr32(bool desinscrire);
 
 // True when HKCR\chemin exists.
 bool cleExiste(const std::wstring& chemin);
-// The default value of HKCR\chemin ("" when absent).
-std::wstring valeurCle(const std::wstring& chemin);
+// The value `nom` (the default value when null) of HKCR\chemin, "" when absent.
+std::wstring valeurCle(const std::wstring& chemin, const wchar_t* nom = nullptr);
 
 std::wstring texteGuid(REFGUID g);
 

@@ -36,59 +36,35 @@ LRESULT CALLBACK procedure(HWND h, UINT m, WPARAM w, LPARAM l) {
     return DefWindowProcW(h, m, w, l);
 }
 
-class Canal : public ::testing::Test {
-protected:
-    void SetUp() override {
-        WNDCLASSW c{};
-        c.lpfnWndProc = procedure;
-        c.hInstance = GetModuleHandleW(nullptr);
-        c.lpszClassName = kw::ClasseCanal;
-        RegisterClassW(&c);
-        fenetre_ = CreateWindowExW(0, kw::ClasseCanal, kw::ClasseCanal, WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
+// Each desktop step arrives as its command, without terminator; closing
+// Word is not a command (the host ends the process). A refusal, or no
+// channel at all, is a failure.
+TEST(Canal, CommandesDeBureauEtRefus) {
+    WNDCLASSW c{};
+    c.lpfnWndProc = procedure;
+    c.hInstance = GetModuleHandleW(nullptr);
+    c.lpszClassName = kw::ClasseCanal;
+    RegisterClassW(&c);
+    HWND fenetre = CreateWindowExW(0, kw::ClasseCanal, kw::ClasseCanal, WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
                                    c.hInstance, nullptr);
-        ASSERT_NE(fenetre_, nullptr);
+    ASSERT_NE(fenetre, nullptr);
+    for (const auto& [bureau, texte] : std::vector<std::pair<etape::Bureau, std::u16string>>{
+             {{A::Dialogue, u"Paragraphe à puces", std::nullopt}, u"dialogue\tParagraphe à puces"},
+             {{A::Occupe, u"", std::nullopt}, u"occupe"},
+             {{A::Occupe, u"", 12}, u"occupe\t12"},
+             {{A::CacheWord, u"", std::nullopt}, u"cache-word"}}) {
         recu = {};
-        reponse = 1;
-    }
-    void TearDown() override {
-        if (fenetre_) DestroyWindow(fenetre_);
-    }
-    HWND fenetre_ = nullptr;
-};
-
-struct CasCommande {
-    etape::Bureau bureau;
-    std::u16string texte;
-};
-
-TEST_F(Canal, ChaqueEtapeDeBureauArriveCommeSaCommandeSansTerminateur) {
-    const CasCommande cas[] = {
-        {{A::Dialogue, u"Police", std::nullopt}, u"dialogue\tPolice"},
-        {{A::Dialogue, u"Paragraphe à puces", std::nullopt}, u"dialogue\tParagraphe à puces"},
-        {{A::Bulle, u"", std::nullopt}, u"bulle"},
-        {{A::Occupe, u"", std::nullopt}, u"occupe"},
-        {{A::Occupe, u"", 1}, u"occupe\t1"},
-        {{A::Occupe, u"", 12}, u"occupe\t12"},
-        {{A::CacheWord, u"", std::nullopt}, u"cache-word"},
-        {{A::ReduitWord, u"", std::nullopt}, u"reduit-word"},
-    };
-    for (const CasCommande& c : cas) {
-        recu = {};
-        EXPECT_TRUE(kw::envoieCommande(kw::commandeBureau(c.bureau)));
+        EXPECT_TRUE(kw::envoieCommande(kw::commandeBureau(bureau)));
         EXPECT_EQ(recu.messages, 1);
         EXPECT_EQ(recu.marque, kw::MarqueCanal);
-        EXPECT_TRUE(recu.texte == c.texte) << std::string(recu.texte.begin(), recu.texte.end());
+        EXPECT_TRUE(recu.texte == texte) << std::string(recu.texte.begin(), recu.texte.end());
     }
-    // Closing Word is not a command: the host ends the process.
     EXPECT_TRUE(kw::commandeBureau({A::FermeWord, u"", std::nullopt}).empty());
-}
 
-TEST_F(Canal, UnRefusDuServeurOuAucunServeurEstUnEchec) {
+    recu = {};
     reponse = 0;
     EXPECT_FALSE(kw::envoieCommande(u"bulle"));
-    EXPECT_EQ(recu.messages, 1);
-    DestroyWindow(fenetre_);
-    fenetre_ = nullptr;
+    DestroyWindow(fenetre);
     EXPECT_FALSE(kw::envoieCommande(u"bulle"));
     EXPECT_FALSE(kw::termineSimWord());
     EXPECT_EQ(recu.messages, 1);

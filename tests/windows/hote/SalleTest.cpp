@@ -27,34 +27,26 @@ TEST(SalleCom, CeQueLeScriptAjouteEnHautDuLecteurDisparaitApresLui) {
     k58204::com::InitialisationCom com;
     const fs::path lecteur = fs::temp_directory_path() / "k58204-salle-test";
     fs::remove_all(lecteur);
-    ecrit(lecteur / "Windows" / "system.ini");
-    ecrit(lecteur / "garde.txt");
+    for (const char* f : {"Windows/system.ini", "garde.txt"}) ecrit(lecteur / f);
 
     kl::windows::SalleCom salle(lecteur);
     std::ostringstream erreurs;
     ASSERT_TRUE(salle.prepare(erreurs));
     // What a script leaves: folders and files at the top, and a file inside a folder that was there.
-    ecrit(lecteur / "Cours" / "K58204" / "05820410.doc");
-    ecrit(lecteur / "copie.doc");
-    ecrit(lecteur / "Windows" / "laisse.tmp");
+    for (const char* f : {"Cours/K58204/05820410.doc", "copie.doc", "Windows/laisse.tmp"}) ecrit(lecteur / f);
 
-    const kl::Cours cours(lecteur);
-    const kl::Hote hote(cours);
-    const kl::RapportScript r = salle.joue(0, kl::Script{"vide.lecon", {}}, hote);
-    EXPECT_EQ(r.fichier, "vide.lecon");
+    EXPECT_EQ(salle.joue(0, kl::Script{"vide.lecon", {}}, kl::Hote(kl::Cours(lecteur))).fichier, "vide.lecon");
 
-    EXPECT_FALSE(fs::exists(lecteur / "Cours"));
-    EXPECT_FALSE(fs::exists(lecteur / "copie.doc"));
-    EXPECT_TRUE(fs::exists(lecteur / "garde.txt"));
-    EXPECT_TRUE(fs::exists(lecteur / "Windows" / "system.ini"));
-    EXPECT_TRUE(fs::exists(lecteur / "Windows" / "laisse.tmp"));
+    for (const auto& [chemin, reste] : {std::pair{fs::path("Cours"), false}, {"copie.doc", false}, {"garde.txt", true},
+                                        {"Windows/system.ini", true}, {"Windows/laisse.tmp", true}})
+        EXPECT_EQ(fs::exists(lecteur / chemin), reste) << chemin;
     fs::remove_all(lecteur);
 }
 
-TEST(SalleCom, UnLecteurAbsentArreteLaSeanceAvantLePremierScript) {
-    kl::windows::SalleCom salle(fs::temp_directory_path() / "k58204-aucun-lecteur");
+// An absent drive stops the session before the first script.
+TEST(SalleCom, LecteurAbsent) {
     std::ostringstream erreurs;
-    EXPECT_FALSE(salle.prepare(erreurs));
+    EXPECT_FALSE(kl::windows::SalleCom(fs::temp_directory_path() / "k58204-aucun-lecteur").prepare(erreurs));
     EXPECT_NE(erreurs.str().find("lecteur introuvable"), std::string::npos);
 }
 
