@@ -47,21 +47,17 @@ TEST(Notation, MemeVerdictQueLaLecon) {
 // judged on Word's state say so. Exercises without a working document, or
 // out of the course, and absent files are not graded.
 TEST(Notation, DocumentDuCoursEtRefus) {
-    struct Attendu {
-        int32_t exercice;
-        std::u16string code;
-        bool note;
-    };
-    for (const Attendu& a : std::vector<Attendu>{{106, u"A", false}, {109, u"", true}, {120, u"A", true}}) {
-        SCOPED_TRACE(a.exercice);
+    for (const auto& [exercice, code, noteDonnee] :
+         std::vector<std::tuple<int32_t, std::u16string, bool>>{{106, u"A", false}, {109, u"", true}, {120, u"A", true}}) {
+        SCOPED_TRACE(exercice);
         DossierTemporaire racine("k58204-noter-test");
-        const auto source = cours().source(a.exercice);
+        const auto source = cours().source(exercice);
         ASSERT_TRUE(source.has_value());
-        Notation n = note(cours(), a.exercice, *source, racine.chemin());
+        Notation n = note(cours(), exercice, *source, racine.chemin());
         EXPECT_EQ(n.verdict.erreurGenerale, false);
-        EXPECT_EQ(n.verdict.causeErreur, a.code);
-        EXPECT_EQ(!n.note.empty(), a.note);
-        EXPECT_EQ(n.reussi(), a.code.empty());
+        EXPECT_EQ(n.verdict.causeErreur, code);
+        EXPECT_EQ(!n.note.empty(), noteDonnee);
+        EXPECT_EQ(n.reussi(), code.empty());
     }
     DossierTemporaire racine("k58204-noter-test");
     const auto document = std::filesystem::path(K58204_COURS_DIR) / "05820406.doc";

@@ -10,22 +10,16 @@ namespace k58204::lecon {
 namespace {
 
 TEST(Rapport, TextesLongsAbreges) {
-    struct Cas {
-        std::string texte;
-        bool abrege;
-    };
     const std::string max(TexteMaxRapport, 'x');
+    EXPECT_EQ(abrege(max), max);
+    EXPECT_EQ(abrege(""), "");
     // "é" (2 bytes) straddling the limit must not be cut in half.
-    for (const Cas& c : std::vector<Cas>{{max, false}, {max + "y", true}, {max.substr(1) + "éy", true}, {"", false}}) {
-        const std::string r = abrege(c.texte);
-        if (!c.abrege) {
-            EXPECT_EQ(r, c.texte);
-            continue;
-        }
-        EXPECT_NE(r.find("… (" + std::to_string(c.texte.size()) + " octets)"), std::string::npos) << r;
+    for (const std::string& texte : {max + "y", max.substr(1) + "éy"}) {
+        const std::string r = abrege(texte);
+        EXPECT_NE(r.find("… (" + std::to_string(texte.size()) + " octets)"), std::string::npos) << r;
         const std::string debut = r.substr(0, r.find("…"));
         EXPECT_LE(debut.size(), TexteMaxRapport);
-        EXPECT_EQ(c.texte.compare(0, debut.size(), debut), 0);
+        EXPECT_EQ(texte.compare(0, debut.size(), debut), 0);
         EXPECT_NE(static_cast<unsigned char>(debut.back()), 0xC3) << "cut inside é";
     }
 }
