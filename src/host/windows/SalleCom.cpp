@@ -1,16 +1,18 @@
 #include "host/windows/SalleCom.hpp"
 
+#include <algorithm>
 #include <system_error>
 #include <variant>
 
 #include "host/Cours.hpp"
 #include "host/LectureVerdict.hpp"
-#include "host/windows/CanalSimWord.hpp"
 #include "host/windows/MachineCom.hpp"
+#include "platform/win32/Possession.hpp"
 #include "word/Texte.hpp"
 
 // After the seam's headers, whose names Windows defines as macros.
 #include <windows.h>
+#include <tlhelp32.h>
 #include "word/Erreur.hpp"
 
 namespace k58204::lecon::windows {
@@ -49,9 +51,24 @@ std::vector<std::filesystem::path> fichiersDeTravail(const Script& script) {
 }
 
 // The simulated Word that quit goes on ending for a moment, holding its open
-// documents' files: waited for, at most a few seconds, before tidying.
+// documents' files until its process is gone: its processes are waited for,
+// at most 20 s (a loaded machine may take seconds), before tidying.
 void attendFinDeWord() {
-    for (int i = 0; i < 100 && FindWindowW(ClasseCanal, nullptr); ++i) Sleep(50);
+    using platform::win32::Poignee;
+    std::vector<Poignee> processus;
+    std::vector<HANDLE> attente;
+    const Poignee liste(platform::win32::sansInvalide(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0)));
+    PROCESSENTRY32W p{};
+    p.dwSize = sizeof p;
+    for (BOOL ok = liste && Process32FirstW(liste.get(), &p); ok; ok = Process32NextW(liste.get(), &p))
+        if (_wcsicmp(p.szExeFile, L"simword.exe") == 0)
+            if (HANDLE h = OpenProcess(SYNCHRONIZE, FALSE, p.th32ProcessID)) {
+                processus.emplace_back(h);
+                attente.push_back(h);
+            }
+    if (!attente.empty())
+        WaitForMultipleObjects(static_cast<DWORD>(std::min<size_t>(attente.size(), MAXIMUM_WAIT_OBJECTS)),
+                               attente.data(), TRUE, 20000);
 }
 
 }  // namespace
