@@ -5,29 +5,17 @@
 #include "com/Conversions.hpp"
 #include "com/Erreurs.hpp"
 #include "com/ObjetDispatch.hpp"
+#include "com/ValeursCom.hpp"
 #include "word/Erreur.hpp"
 
 namespace k58204::lecon::windows {
 
+using com::entier;
+using com::parReference;
+
 namespace {
 
 constexpr WORD Lecture = DISPATCH_PROPERTYGET | DISPATCH_METHOD;
-
-VARIANT parReference(VARIANT* variable) {
-    VARIANT v;
-    VariantInit(&v);
-    V_VT(&v) = VT_BYREF | VT_VARIANT;
-    V_VARIANTREF(&v) = variable;
-    return v;
-}
-
-VARIANT entier(int32_t n) {
-    VARIANT v;
-    VariantInit(&v);
-    V_VT(&v) = VT_I4;
-    V_I4(&v) = n;
-    return v;
-}
 
 // The by-reference pair of InitQuestion and Quitter: what the host holds
 // goes in, what the module leaves comes back.

@@ -71,29 +71,4 @@ ResultatAppel appelle(IDispatch* d, const wchar_t* membre, WORD drapeaux, std::v
     return r;
 }
 
-VARIANT parReference(VARIANT* variable) {
-    VARIANT v;
-    VariantInit(&v);
-    V_VT(&v) = VT_BYREF | VT_VARIANT;
-    V_VARIANTREF(&v) = variable;
-    return v;
-}
-
-VARIANT entier(LONG n) {
-    VARIANT v;
-    VariantInit(&v);
-    V_VT(&v) = VT_I4;
-    V_I4(&v) = n;
-    return v;
-}
-
-// The caller keeps the BSTR alive for the call; tests free it with the VARIANT.
-VARIANT texte(const wchar_t* s) {
-    VARIANT v;
-    VariantInit(&v);
-    V_VT(&v) = VT_BSTR;
-    V_BSTR(&v) = SysAllocString(s);
-    return v;
-}
-
 }  // namespace k58204::com::test

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "com/Possession.hpp"
+#include "com/ValeursCom.hpp"
 
 namespace k58204::com::test {
 
@@ -38,8 +39,8 @@ struct ResultatAppel {
 };
 ResultatAppel appelle(IDispatch* d, const wchar_t* membre, WORD drapeaux, std::vector<VARIANT> arguments = {});
 
-VARIANT parReference(VARIANT* variable);
-VARIANT entier(LONG n);
-VARIANT texte(const wchar_t* s);
+using com::entier;
+using com::parReference;
+using com::texte;
 
 }  // namespace k58204::com::test

@@ -47,28 +47,4 @@ com::Ptr<IDispatch> objet(const Reponse& a) {
     return com::Ptr<IDispatch>(V_DISPATCH(a.valeur.get()));
 }
 
-VARIANT texte(const wchar_t* s) {
-    VARIANT v;
-    VariantInit(&v);
-    V_VT(&v) = VT_BSTR;
-    V_BSTR(&v) = SysAllocString(s);
-    return v;
-}
-
-VARIANT entier(LONG n) {
-    VARIANT v;
-    VariantInit(&v);
-    V_VT(&v) = VT_I4;
-    V_I4(&v) = n;
-    return v;
-}
-
-VARIANT booleen(bool b) {
-    VARIANT v;
-    VariantInit(&v);
-    V_VT(&v) = VT_BOOL;
-    V_BOOL(&v) = b ? VARIANT_TRUE : VARIANT_FALSE;
-    return v;
-}
-
 }  // namespace k58204::simword::test

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "com/Possession.hpp"
+#include "com/ValeursCom.hpp"
 
 namespace k58204::simword::test {
 
@@ -27,8 +28,8 @@ Reponse appelle(IDispatch* d, const wchar_t* membre, WORD drapeaux, std::vector<
 // The IDispatch a successful call returned (empty otherwise).
 com::Ptr<IDispatch> objet(const Reponse& a);
 
-VARIANT texte(const wchar_t* s);  // a BSTR the caller frees (VariantClear)
-VARIANT entier(LONG n);
-VARIANT booleen(bool b);
+using com::booleen;
+using com::entier;
+using com::texte;
 
 }  // namespace k58204::simword::test
