@@ -50,7 +50,11 @@ template <class T> void cleOpt(std::u16string& k, const std::optional<T>& v) {
     }
     k += u'\x02';
     if constexpr (std::is_same_v<T, std::u16string>) {
-        k += static_cast<char16_t>(v->size());
+        // The length in two units: a length cut to 16 bits would let two
+        // different texts give the same key.
+        const auto n = static_cast<uint32_t>(v->size());
+        k += static_cast<char16_t>(n >> 16);
+        k += static_cast<char16_t>(n & 0xFFFF);
         k += *v;
     } else if constexpr (std::is_same_v<T, bool>) {
         k += *v ? u'1' : u'0';
