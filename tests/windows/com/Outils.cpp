@@ -1,5 +1,7 @@
 #include "Outils.hpp"
 
+#include "windows/support/Processus.hpp"
+
 #include <algorithm>
 
 namespace k58204::com::test {
@@ -15,16 +17,7 @@ DWORD regsvr32(bool desinscrire) {
     std::wstring ligne = L"regsvr32.exe /s ";
     if (desinscrire) ligne += L"/u ";
     ligne += L"\"" + cheminDll() + L"\"";
-    STARTUPINFOW si{};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi{};
-    if (!CreateProcessW(nullptr, ligne.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return ~0u;
-    WaitForSingleObject(pi.hProcess, 60000);
-    DWORD code = ~0u;
-    GetExitCodeProcess(pi.hProcess, &code);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
-    return code;
+    return k58204::test::executeEtAttend(ligne);
 }
 
 bool cleExiste(const std::wstring& chemin) {

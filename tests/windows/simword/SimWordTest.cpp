@@ -11,6 +11,7 @@
 
 #include "AppelDispatch.hpp"
 #include "com/Possession.hpp"
+#include "windows/support/Processus.hpp"
 
 using namespace k58204;
 using namespace k58204::simword::test;
@@ -28,17 +29,7 @@ std::wstring cheminSimWord() {
 }
 
 DWORD lance(const std::wstring& option) {
-    std::wstring ligne = L"\"" + cheminSimWord() + L"\" " + option;
-    STARTUPINFOW si{};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi{};
-    if (!CreateProcessW(nullptr, ligne.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return ~0u;
-    WaitForSingleObject(pi.hProcess, 60000);
-    DWORD code = ~0u;
-    GetExitCodeProcess(pi.hProcess, &code);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
-    return code;
+    return k58204::test::executeEtAttend(L"\"" + cheminSimWord() + L"\" " + option);
 }
 
 std::wstring valeur(const wchar_t* cle) {
