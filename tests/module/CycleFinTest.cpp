@@ -59,6 +59,28 @@ Reglages lit(LeconSimulee& l) {
             barres(u"Item", {u"Formatting"}).lit(u"RowIndex").CLng(), barres.lit(u"DisplayTooltips").CBool()};
 }
 
+// The learner's Word as the host holds it, with the learner's own settings.
+void wordDeLApprenant(LeconSimulee& l) {
+    l.application = l.poste().demarreWord();
+    l.handle = l.instance().fenetrePrincipale();
+    l.fichiers().MkDir(u"C:\\Travaux");
+    l.appli().fait(u"ChangeFileOpenDirectory", {u"C:\\Travaux"});
+    l.appli()[u"Options"].ecrit(u"DefaultFilePath", u"C:\\Travaux", {0});
+    Auto barres = l.appli()[u"CommandBars"];
+    barres.ecrit(u"DisplayTooltips", false);
+    barres(u"Item", {u"Formatting"}).ecrit(u"RowIndex", barres(u"Item", {u"Standard"}).lit(u"RowIndex"));
+}
+
+void attendReglages(LeconSimulee& l, const Reglages& avant) {
+    const Reglages apres = lit(l);
+    EXPECT_EQ(apres.ouverture, avant.ouverture);
+    EXPECT_EQ(apres.documents, avant.documents);
+    EXPECT_EQ(apres.modeles, avant.modeles);
+    EXPECT_EQ(apres.rangStandard, avant.rangStandard);
+    EXPECT_EQ(apres.rangFormatting, avant.rangFormatting);
+    EXPECT_EQ(apres.infobulles, avant.infobulles);
+}
+
 // Any sequence of starts (I), checks (T), Fermer (F) and Quitter (Q) puts the
 // learner's own settings back: a start that ends the running exercise itself
 // must not take that exercise's settings for the learner's. The learner's
@@ -72,14 +94,7 @@ TEST(Lecon, LesReglagesDeLApprenantSurviventAToutEnchainement) {
     for (const auto& [sequence, exercices] : cas) {
         SCOPED_TRACE(sequence + std::string(" ") + std::to_string(exercices[0]));
         LeconSimulee l;
-        l.application = l.poste().demarreWord();
-        l.handle = l.instance().fenetrePrincipale();
-        l.fichiers().MkDir(u"C:\\Travaux");
-        l.appli().fait(u"ChangeFileOpenDirectory", {u"C:\\Travaux"});
-        l.appli()[u"Options"].ecrit(u"DefaultFilePath", u"C:\\Travaux", {0});
-        Auto barres = l.appli()[u"CommandBars"];
-        barres.ecrit(u"DisplayTooltips", false);
-        barres(u"Item", {u"Formatting"}).ecrit(u"RowIndex", barres(u"Item", {u"Standard"}).lit(u"RowIndex"));
+        wordDeLApprenant(l);
         const Reglages avant = lit(l);
         size_t k = 0;
         for (const char* p = sequence; *p; ++p) {
@@ -89,13 +104,57 @@ TEST(Lecon, LesReglagesDeLApprenantSurviventAToutEnchainement) {
             if (*p == 'Q') l.quitter();
         }
         if (sequence[std::strlen(sequence) - 1] == 'I') l.fermer();
-        const Reglages apres = lit(l);
-        EXPECT_EQ(apres.ouverture, avant.ouverture);
-        EXPECT_EQ(apres.documents, avant.documents);
-        EXPECT_EQ(apres.modeles, avant.modeles);
-        EXPECT_EQ(apres.rangStandard, avant.rangStandard);
-        EXPECT_EQ(apres.rangFormatting, avant.rangFormatting);
-        EXPECT_EQ(apres.infobulles, avant.infobulles);
+        attendReglages(l, avant);
+    }
+}
+
+// Whatever the desktop when an exercise starts (Word refusing calls for a
+// while included) and however the exercise ends, the learner's settings are
+// back afterwards. A hidden Word is quit and replaced by the component: the
+// learner's settings are then those the new Word starts with.
+TEST(Lecon, LesReglagesReviennentQuelQueSoitLeBureauAuDebutEtLaFin) {
+    using Etape = std::function<void(LeconSimulee&)>;
+    const std::pair<const char*, Etape> etats[] = {
+        {"rien", [](LeconSimulee&) {}},
+        {"dialogue", [](LeconSimulee& l) { l.instance().ouvreDialogue(u"Options"); }},
+        {"dialogueImbrique", [](LeconSimulee& l) { l.instance().ouvreDialogue(u"Police", u"Couleurs"); }},
+        {"bulle", [](LeconSimulee& l) { l.instance().ouvreBulle(); }},
+        {"occupe", [](LeconSimulee& l) { l.instance().occupe(10); }},
+        {"cache", [](LeconSimulee& l) { l.instance().cacheFenetre(); }},
+        {"reduit", [](LeconSimulee& l) { l.instance().minimiseFenetre(); }},
+    };
+    const std::pair<const char*, Etape> fins[] = {
+        {"Fermer", [](LeconSimulee& l) { l.fermer(); }},
+        {"Quitter", [](LeconSimulee& l) { l.quitter(); }},
+        {"EnchaineSansFermer", [](LeconSimulee& l) { l.init(110); l.fermer(); }},
+        {"WordQuitteParLApprenant",
+         [](LeconSimulee& l) {
+             l.instance().fermeParApprenant();
+             l.init(110);
+             l.fermer();
+         }},
+    };
+    Reglages neuf;
+    {
+        LeconSimulee autre;
+        autre.application = autre.poste().demarreWord();
+        neuf = lit(autre);
+    }
+    for (const auto& [etat, prepareBureau] : etats) {
+        for (const auto& [fin, termine] : fins) {
+            SCOPED_TRACE(std::string(etat) + " " + fin);
+            const bool remplace = std::strcmp(etat, "cache") == 0;
+            // The Word the component started in place of a hidden one goes with Quitter.
+            if (remplace && std::strcmp(fin, "Quitter") == 0) continue;
+            LeconSimulee l;
+            wordDeLApprenant(l);
+            const Reglages avant = remplace ? neuf : lit(l);
+            prepareBureau(l);
+            l.init(106);
+            l.teste();
+            termine(l);
+            attendReglages(l, avant);
+        }
     }
 }
 
