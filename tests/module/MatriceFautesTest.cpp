@@ -440,6 +440,12 @@ const Ligne casControle[] = {
      .faute = [](LeconSimulee& l) { docs(l)(u"Item", {SiensVoyage}).fait(u"Activate"); }, .code = u"A",
      .generale = true},
     {.nom = "HomonymeAvantIntact", .numero = 104, .avant = homonymeOuvertAvant, .code = u"A"},
+    {.nom = "HomonymeAvantEnregistreSurLeFichierDeTravail", .numero = 104, .avant = homonymeOuvertAvant,
+     .faute = [](LeconSimulee& l) {
+         fermeTravail(l);
+         docs(l)(u"Item", {SiensVoyage}).fait(u"SaveAs", {std::u16string(DossierCours) + Voyage});
+     },
+     .code = u"C", .generale = true},
     {.nom = "HomonymeAvantEn122", .numero = 122, .avant = homonymeOuvertAvant, .faute = fermeTravail, .code = u""},
     {.nom = "HomonymeAvantEn103", .numero = 103, .avant = homonymeOuvertAvant, .code = u"A"},
     {.nom = "HomonymeAvantEn103Ouvert", .numero = 103, .avant = homonymeOuvertAvant,
