@@ -35,16 +35,8 @@ INSTANTIATE_TEST_SUITE_P(
     Apprenant, Question0103,
     ::testing::Values(Scenario{"NomEnAutreCasse", ouvre({u"c:\\cours\\k58204\\VOYAGE À cango.DOC"}), u""},
                       Scenario{"CopieRenommeeDuDossierDeTravail", ouvre({CopieRenommee}), u"B"},
-                      Scenario{"MauvaiseCopieSeule", ouvre({CopieParent}), u"B"},
                       Scenario{"MauvaiseCopiePuisBonneActive", ouvre({CopieParent, Original}), u""},
-                      Scenario{"BonneCopiePuisMauvaiseActive", ouvre({Original, CopieParent}), u"C"},
-                      // Saved into the folder above under its name: opened from the wrong folder.
-                      Scenario{"OuvertPuisEnregistreAuDessus",
-                               [](ExerciceSimule& e) {
-                                   ouvre({Original})(e);
-                                   document(e.appli()).fait(u"SaveAs", {std::u16string(CopieParent)});
-                               },
-                               u"B"}),
+                      Scenario{"BonneCopiePuisMauvaiseActive", ouvre({Original, CopieParent}), u"C"}),
     nomScenario);
 
 // Word proposes the folder above the working folder.

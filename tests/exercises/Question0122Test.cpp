@@ -35,8 +35,6 @@ INSTANTIATE_TEST_SUITE_P(
                      e.appli()[u"Documents"].fait(u"Open", {std::u16string(u"C:\\Voyage à CANGO.doc")});
                  },
                  u""},
-        Scenario{"FermePuisRouvertDeSonDossier",
-                 [](Auto app) { ferme(app); app[u"Documents"].fait(u"Open", {Travail}); }, u"A"},
         // The file renamed and reopened is another file: not the working document.
         Scenario{"RouvertSansExtension",
                  [](ExerciceSimule& e) {

@@ -23,8 +23,6 @@ INSTANTIATE_TEST_SUITE_P(
                  [](Auto app) { nouveau(app); app[u"Documents"](u"Item", {1}).fait(u"Activate"); }, u"B"},
         // A document open at Prepare, whatever its window's caption.
         Scenario{"LegendeEnAutreCasse", [](Auto app) { app[u"ActiveWindow"].ecrit(u"Caption", u"DOCUMENT1"); }, u"B"},
-        Scenario{"NouveauLegendeCommeDocument1",
-                 [](Auto app) { nouveau(app); app[u"ActiveWindow"].ecrit(u"Caption", u"Document1"); }, u""},
         // A template whose window was renamed is still a template.
         Scenario{"NouveauModeleRenomme",
                  [](Auto app) { nouveauModele(app); app[u"ActiveWindow"].ecrit(u"Caption", u"Lettre"); }, u"C"},

@@ -80,6 +80,9 @@ void homonymeOuvertAvant(LeconSimulee& l) {
     copieDeLApprenant(l);
     docs(l).fait(u"Open", {SiensVoyage});
 }
+// Word's toolbars refusing to give their rows while armed.
+const auto barresIlisibles = std::make_shared<bool>(false);
+
 void fermeTravail(LeconSimulee& l) { docs(l)(u"Item", {std::u16string(DossierCours) + Voyage}).fait(u"Close", {0}); }
 
 // A document open in some running Word, by full path, without regard to case.
@@ -267,21 +270,15 @@ const Ligne casDebut[] = {
     // The settings cannot be read even once Word answers: the start fails
     // saying so, before anything that would need restoring is changed.
     {.nom = "ReglagesIlisibles",
-     .demarre = [](LeconSimulee& l) {
+     .avant = [](LeconSimulee& l) {
          wordDeLApprenant(l);
          l.appli()[u"CommandBars"].ecrit(u"DisplayTooltips", false);
-         auto arme = std::make_shared<bool>(true);
-         l.application = piege(l.application, u"RowIndex", sim::erreurWord(sim::wderr::MembreInexistant), arme);
-         l.placeSource(110);
-         try {
-             l.module().InitQuestion(110, DossierCours, l.application, l.handle);
-         } catch (const Erreur&) {
-             *arme = false;
-             throw;
-         }
+         *barresIlisibles = true;
+         l.application = piege(l.application, u"RowIndex", sim::erreurWord(sim::wderr::MembreInexistant), barresIlisibles);
      },
      .erreurDebut = u"SaveParamUser",
      .faute = [](LeconSimulee& l) {
+         *barresIlisibles = false;
          EXPECT_FALSE(l.appli()[u"CommandBars"].lit(u"DisplayTooltips").CBool());
          EXPECT_TRUE(l.fichiers().Existe(std::u16string(DossierCours) + u"05820410.doc"));
      }},
@@ -448,20 +445,12 @@ const Ligne casControle[] = {
      .code = u"C", .generale = true},
     {.nom = "HomonymeAvantEn122", .numero = 122, .avant = homonymeOuvertAvant, .faute = fermeTravail, .code = u""},
     {.nom = "HomonymeAvantEn103", .numero = 103, .avant = homonymeOuvertAvant, .code = u"A"},
-    {.nom = "HomonymeAvantEn103Ouvert", .numero = 103, .avant = homonymeOuvertAvant,
-     .faute = [](LeconSimulee& l) { docs(l).fait(u"Open", {std::u16string(DossierCours) + Voyage}); }, .code = u""},
     {.nom = "HomonymeOuvertPuisTravailFerme", .avant = copieDeLApprenant,
      .faute = [](LeconSimulee& l) {
          docs(l).fait(u"Open", {SiensVoyage});
          fermeTravail(l);
      },
      .code = u"C", .generale = true},
-    {.nom = "FermePuisRouvert",
-     .faute = [](LeconSimulee& l) {
-         fermeTravail(l);
-         docs(l).fait(u"Open", {std::u16string(DossierCours) + Voyage});
-     },
-     .code = u"A"},
     // The learner opens a document of their own with the working name: Fermer
     // closes the working file and leaves theirs open.
     {.nom = "HomonymeDeLApprenantOuvert", .avant = copieDeLApprenant,
