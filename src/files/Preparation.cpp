@@ -4,7 +4,6 @@
 
 #include "files/DocumentDeTravail.hpp"
 #include "word/GereErreur.hpp"
-#include "word/Texte.hpp"
 
 namespace k58204 {
 
