@@ -23,6 +23,7 @@ int32_t motSuivant(const ModeleDocument& m, int32_t pos) {
 std::optional<Variant> ObjetPlage::membreCommun(std::u16string_view nom, Appel appel, const ArgumentsSim& args) {
     if (auto r = positions(nom, appel, args)) return r;
     if (auto r = insertions(nom, appel, args)) return r;
+    if (auto r = deplacements(nom, appel, args)) return r;
     return miseEnForme(nom, appel, args);
 }
 
