@@ -21,7 +21,6 @@ int32_t finDePhrase(std::u16string_view t, int32_t i) {
         if (c(k) == u'\r') return k + 1;
         if (!terminateur(c(k))) continue;
         int32_t j = k + 1;
-        while (j < n && terminateur(c(j))) ++j;
         // Closing marks and spaces; after a space only a closing mark that
         // cannot open anything (French "« Oui. »").
         bool espaceVu = false;

@@ -53,6 +53,7 @@ TEST_F(DeplacementsTest, Move) {
         {{0, 0}, u"Move", {Car, 3}, {3, 3}, 3},
         {{0, 0}, u"Move", {Car, -1}, {0, 0}, 0},           // the document's start
         {{29, 29}, u"Move", {}, {29, 29}, 0},              // before the final mark: the end
+        {{30, 30}, u"Move", {}, {29, 29}, 0},              // a Range after the final mark
         {{26, 26}, u"Move", {Car, 100}, {29, 29}, 3},      // past the end
         {{1, 1}, u"Move", {Mot, 1}, {3, 3}, 1},            // from inside a word
         {{1, 1}, u"Move", {Mot, -1}, {0, 0}, -1},
@@ -109,6 +110,7 @@ TEST_F(DeplacementsTest, TouchesFlechees) {
         {{5, 5}, u"MoveUp", {Par, 1}, {0, 0}, 1, true},
         {{0, 0}, u"MoveUp", {Par, 1}, {0, 0}, 0, true},
         {{0, 0}, u"MoveDown", {Par, 5}, {29, 29}, 4, true},
+        {{5, 5}, u"MoveDown", {Ligne, 1}, {11, 11}, 1, true},  // to an empty paragraph: before its mark
         {{0, 0}, u"MoveDown", {Par, 5, Etendre}, {0, 30}, 4, true},
     });
     verifie(largeur(), {
@@ -126,7 +128,7 @@ TEST_F(DeplacementsTest, TouchesFlechees) {
 TEST_F(DeplacementsTest, StartOfEndOfExpand) {
     verifie(T, {
         {{6, 6}, u"StartOf", {}, {5, 5}, -1},
-        {{5, 5}, u"StartOf", {Mot}, {5, 5}, 0},  // already at the start
+        {{5, 9}, u"StartOf", {Mot}, {5, 9}, 0},  // already at the start: not even collapsed
         {{14, 20}, u"StartOf", {Par, Etendre}, {12, 20}, -2},
         {{14, 20}, u"StartOf", {Doc}, {0, 0}, -14},
         {{6, 6}, u"EndOf", {}, {9, 9}, 3},
@@ -160,7 +162,7 @@ TEST_F(DeplacementsTest, ParCaracteres) {
         {{0, 0}, u"MoveWhile", {u" "}, {0, 0}, 0},
         {{10, 10}, u"MoveWhile", {u"\r"}, {12, 12}, 2},             // through an empty paragraph
         {{29, 29}, u"MoveWhile", {u"\r"}, {29, 29}, 0},             // not past the final mark
-        {{24, 24}, u"MoveWhile", {u"tar", -10}, {22, 22}, -2},
+        {{24, 24}, u"MoveWhile", {u"tor", -2}, {22, 22}, -2},       // no further than Count
         {{12, 12}, u"MoveEndUntil", {u"."}, {12, 24}, 13},
         {{12, 26}, u"MoveEndUntil", {u".", Arriere}, {12, 25}, -2},
         {{26, 29}, u"MoveEndWhile", {u"\r"}, {26, 30}, 1},
