@@ -123,7 +123,7 @@ Resultat agrandit(const ModeleDocument& m, Etendue e, Unite u) {
 
 Resultat parCaracteres(const ModeleDocument& m, Etendue e, std::u16string_view jeu, int32_t nombre, Recherche r,
                        Bout b) {
-    if (nombre == 0 || jeu.empty()) return {e, 0};
+    if (nombre == 0) return {e, 0};
     const bool avant = nombre > 0;
     const auto limite = static_cast<int64_t>(std::abs(static_cast<int64_t>(nombre)));
     const std::u16string& t = m.texte();

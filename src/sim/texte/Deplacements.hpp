@@ -31,7 +31,7 @@
 //   and Word returns the characters moved plus one; backward, just after it
 //   and the characters moved minus one (negative). While: the span passes
 //   the characters of the set and the count moved is returned. No character
-//   found (or an empty set): nothing changes, 0. The set is case-sensitive.
+//   found (an empty set finds none): nothing changes, 0. The set is case-sensitive.
 #include <cstdint>
 #include <string_view>
 
