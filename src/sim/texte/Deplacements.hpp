@@ -32,10 +32,12 @@
 //   and the characters moved minus one (negative). While: the span passes
 //   the characters of the set and the count moved is returned. No character
 //   found (an empty set finds none): nothing changes, 0. The set is case-sensitive.
+#include <algorithm>
 #include <cstdint>
 #include <string_view>
 
 #include "sim/doc/ModeleDocument.hpp"
+#include "word/Enumerations.hpp"
 
 namespace k58204::sim::deplacement {
 
@@ -51,6 +53,10 @@ Etendue uniteA(const ModeleDocument& m, Unite u, int32_t pos);
 // The first boundary after p (the story's length at most), the last before p (0 at least).
 int32_t limiteSuivante(const ModeleDocument& m, Unite u, int32_t p);
 int32_t limitePrecedente(const ModeleDocument& m, Unite u, int32_t p);
+
+// A Count as the moves take it: within wdBackward..wdForward, which reach
+// any position of a story, so that no count overflows when negated.
+inline int32_t nombreBorne(int32_t n) { return std::clamp(n, word::wd::Backward, word::wd::Forward); }
 
 struct Resultat {
     Etendue etendue;

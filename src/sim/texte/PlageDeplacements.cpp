@@ -18,7 +18,7 @@ std::optional<Variant> ObjetPlage::deplacements(std::u16string_view nom, Appel a
     const Etendue e = etendue();
     if (estNom(nom, u"Move") || estNom(nom, u"MoveStart") || estNom(nom, u"MoveEnd")) {
         const Unite u = parUnite(word::wd::Character);
-        const int32_t nombre = entierOptionnel(args, 1, u"Count", 1);
+        const int32_t nombre = nombreBorne(entierOptionnel(args, 1, u"Count", 1));
         if (estNom(nom, u"Move")) return applique(deplace(m, e, u, nombre));
         if (estNom(nom, u"MoveStart")) return applique(deplaceDebut(m, e, u, nombre), true);
         return applique(deplaceFin(m, e, u, nombre));
@@ -43,7 +43,7 @@ std::optional<Variant> ObjetPlage::deplacements(std::u16string_view nom, Appel a
     for (const Forme& f : formes) {
         if (!estNom(nom, f.nom)) continue;
         const std::u16string jeu = args.requis(0, u"Cset").CStr();
-        const int32_t nombre = entierOptionnel(args, 1, u"Count", word::wd::Forward);
+        const int32_t nombre = nombreBorne(entierOptionnel(args, 1, u"Count", word::wd::Forward));
         return applique(parCaracteres(m, e, jeu, nombre, f.recherche, f.bout), f.bout == Bout::Debut);
     }
     return std::nullopt;

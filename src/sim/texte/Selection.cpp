@@ -170,7 +170,7 @@ private:
         if (valeur != word::wd::Character && valeur != word::wd::Word && valeur != word::wd::Sentence)
             leveErreurWord(wderr::ParametreIncorrect);
         const Unite u = unite(valeur, false);
-        int32_t nombre = entierOptionnel(args, 1, u"Count", 1);
+        int32_t nombre = nombreBorne(entierOptionnel(args, 1, u"Count", 1));
         const bool etendre = entierOptionnel(args, 2, u"Extend", word::wd::Move) != word::wd::Move;
         if (!droite) nombre = -nombre;
         if (!etendre) {
@@ -194,7 +194,7 @@ private:
         const int32_t valeur = entierOptionnel(args, 0, u"Unit", word::wd::Line);
         if (valeur != word::wd::Line && valeur != word::wd::Paragraph) leveErreurWord(wderr::ParametreIncorrect);
         const Unite u = unite(valeur, true);
-        int32_t nombre = entierOptionnel(args, 1, u"Count", 1);
+        int32_t nombre = nombreBorne(entierOptionnel(args, 1, u"Count", 1));
         const bool etendre = entierOptionnel(args, 2, u"Extend", word::wd::Move) != word::wd::Move;
         if (nombre < 0) {
             bas = !bas;

@@ -51,6 +51,7 @@ TEST_F(DeplacementsTest, Move) {
         {{29, 29}, u"Move", {}, {29, 29}, 0},              // before the final mark: the end
         {{30, 30}, u"Move", {}, {29, 29}, 0},              // a Range after the final mark
         {{26, 26}, u"Move", {Car, 100}, {29, 29}, 3},      // past the end
+        {{5, 5}, u"Move", {Car, INT32_MIN}, {0, 0}, -5},
         {{1, 1}, u"Move", {Mot, 1}, {3, 3}, 1},            // from inside a word
         {{0, 0}, u"Move", {Mot, 6}, {12, 12}, 6},          // an empty paragraph is a word
         {{0, 3}, u"Move", {Car, 1}, {3, 3}, 1},            // collapsing counts as a unit
