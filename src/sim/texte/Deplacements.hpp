@@ -9,7 +9,9 @@
 // a section, the whole story. Its boundaries are the positions where a unit
 // starts, and the story's end. Moving by one unit goes to the next (or
 // previous) boundary, so a position in the middle of a unit reaches that
-// unit's end (or start) in one unit, as Word counts it.
+// unit's end (or start) in one unit, as Word counts it. Move of a span that
+// is not collapsed collapses it to its end (Count > 0) or start (Count < 0),
+// on to that unit's boundary: that is its first unit, as Word counts it too.
 //
 // Choices where Word's behaviour is not documented (kept consistent here):
 // - A collapsed span never stands after the final paragraph mark: a move that
@@ -18,8 +20,6 @@
 //   the story's last unit); its start never passes before that mark.
 // - Move, MoveStart and MoveEnd return the units moved with Count's sign
 //   (negative backward); 0 when Count is 0 or nothing could move.
-// - Move of a span that is not collapsed: collapsing it to its end (Count > 0)
-//   or start (Count < 0), on to that unit's boundary, is the first unit.
 // - StartOf and EndOf return the characters the start (end) moved, negative
 //   backward; when the start (end) is already at a unit's boundary nothing
 //   changes, wdMove included. The unit EndOf looks at is the one holding the
