@@ -55,7 +55,7 @@ function(k58204_paquet_msi cible fichier version)
   endif()
   set(PROJECT_VERSION ${version})
   # wixl takes the files' sources relative to the folder it runs in: the
-  # DLL's, where the install note is copied.
+  # DLL's (and its assembly manifest's), where the install note is copied.
   set(dossier ${PROJECT_BINARY_DIR}/src/com)
   set(K58204_MSI_DLL K58204.dll)
   set(K58204_MSI_NOTE INSTALLATION.txt)
@@ -67,7 +67,7 @@ function(k58204_paquet_msi cible fichier version)
     COMMAND ${CMAKE_COMMAND} -E copy_if_different ${note} ${dossier}/INSTALLATION.txt
     COMMAND ${K58204_WIXL} -a ${K58204_MSI_ARCH} -o ${fichier} ${source}
     WORKING_DIRECTORY ${dossier}
-    DEPENDS K58204 ${source} ${note}
+    DEPENDS K58204 ${source} ${note} ${dossier}/K58204.manifest
     COMMENT "wixl ${fichier}"
     VERBATIM)
   add_custom_target(${cible} ALL DEPENDS ${fichier})

@@ -1,7 +1,5 @@
 // The Windows Installer package under Wine's msiexec, as an administrator
-// deploys it: a silent install registers the class for a scripting client, a
-// silent uninstall leaves no file and no registry key of the component, and a
-// newer package replaces an older one.
+// deploys it.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <msi.h>
@@ -74,15 +72,26 @@ std::vector<Attendu> clesDuPaquet() {
     };
 }
 
-void verifieInstalle(const std::wstring& version) {
-    EXPECT_EQ(versionsInstallees(), std::vector<std::wstring>{version});
+#endif
+
+// Installed over an older version, silently: one product left, the class
+// registered for the new DLL and created by a scripting client; removed: nothing left.
+TEST(PaquetMsi, RemplaceLAncienSertUnClientPuisSeRetireSansReste) {
+#ifndef K58204_MSI
+    GTEST_SKIP() << "no Windows Installer package (wixl missing)";
+#else
+    ASSERT_EQ(msiexec(L"/i", K58204_MSI_ANCIEN), 0u);
+    EXPECT_EQ(versionsInstallees(), std::vector<std::wstring>{L"" K58204_VERSION_ANCIENNE});
+    ASSERT_EQ(msiexec(L"/i", K58204_MSI), 0u);
+    EXPECT_EQ(versionsInstallees(), std::vector<std::wstring>{L"" K58204_VERSION});
     for (const Attendu& a : clesDuPaquet())
         EXPECT_EQ(valeurCle(a.cle, a.nom), a.valeur) << std::string(a.cle.begin(), a.cle.end());
     EXPECT_TRUE(std::filesystem::exists(dossierInstallation() + L"K58204.dll"));
-}
+    // Every member called by name, as a script calls them.
+    EXPECT_EQ(k58204::test::executeEtAttend(L"cscript.exe //nologo \"" + cheminWindows(K58204_CLIENT_VBS) + L"\""),
+              0u);
 
-// Nothing of the component left: no product, no file, no key.
-void verifieRienNeReste() {
+    ASSERT_EQ(msiexec(L"/x", K58204_MSI), 0u);
     EXPECT_TRUE(versionsInstallees().empty());
     EXPECT_FALSE(std::filesystem::exists(dossierInstallation()));
     for (const std::wstring& cle :
@@ -90,33 +99,6 @@ void verifieRienNeReste() {
           L"TypeLib\\" + texteGuid(kc::LIBID_K58204), L"Interface\\" + texteGuid(kc::IID__Module),
           L"Interface\\" + texteGuid(kc::IID__FichiersDeTravail), L"Interface\\" + texteGuid(kc::IID__ComplementInfo)})
         EXPECT_FALSE(cleExiste(cle)) << std::string(cle.begin(), cle.end());
-}
-#endif
-
-TEST(PaquetMsi, InstalleSansQuestionUnClientLeCreeDesinstalleSansReste) {
-#ifndef K58204_MSI
-    GTEST_SKIP() << "no Windows Installer package (wixl missing)";
-#else
-    ASSERT_EQ(msiexec(L"/i", K58204_MSI), 0u);
-    verifieInstalle(L"" K58204_VERSION);
-    // The scripting client of the registered class, every member called by name.
-    EXPECT_EQ(k58204::test::executeEtAttend(L"cscript.exe //nologo \"" + cheminWindows(K58204_CLIENT_VBS) + L"\""),
-              0u);
-    ASSERT_EQ(msiexec(L"/x", K58204_MSI), 0u);
-    verifieRienNeReste();
-#endif
-}
-
-TEST(PaquetMsi, UnPaquetPlusRecentRemplaceLAncien) {
-#ifndef K58204_MSI
-    GTEST_SKIP() << "no Windows Installer package (wixl missing)";
-#else
-    ASSERT_EQ(msiexec(L"/i", K58204_MSI_ANCIEN), 0u);
-    EXPECT_EQ(versionsInstallees(), std::vector<std::wstring>{L"" K58204_VERSION_ANCIENNE});
-    ASSERT_EQ(msiexec(L"/i", K58204_MSI), 0u);
-    verifieInstalle(L"" K58204_VERSION);
-    ASSERT_EQ(msiexec(L"/x", K58204_MSI), 0u);
-    verifieRienNeReste();
 #endif
 }
 
