@@ -2,7 +2,7 @@
 # (Debian's wixl package).
 #   k58204_paquet_msi(CIBLE FICHIER VERSION): the target CIBLE (part of all)
 #   builds FICHIER, the package of this build's K58204.dll at product version
-#   VERSION, from src/com/K58204.wxs.in.
+#   VERSION, from src/com/serveur/K58204.wxs.in.
 find_program(K58204_WIXL wixl)
 
 if(CMAKE_SIZEOF_VOID_P EQUAL 8)
@@ -59,9 +59,9 @@ function(k58204_paquet_msi cible fichier version)
   set(dossier ${PROJECT_BINARY_DIR}/src/com)
   set(K58204_MSI_DLL K58204.dll)
   set(K58204_MSI_NOTE INSTALLATION.txt)
-  set(note ${PROJECT_SOURCE_DIR}/src/com/INSTALLATION.txt)
+  set(note ${PROJECT_SOURCE_DIR}/src/com/serveur/INSTALLATION.txt)
   set(source ${dossier}/${cible}.wxs)
-  configure_file(${PROJECT_SOURCE_DIR}/src/com/K58204.wxs.in ${source} @ONLY)
+  configure_file(${PROJECT_SOURCE_DIR}/src/com/serveur/K58204.wxs.in ${source} @ONLY)
   add_custom_command(
     OUTPUT ${fichier}
     COMMAND ${CMAKE_COMMAND} -E copy_if_different ${note} ${dossier}/INSTALLATION.txt

@@ -8,7 +8,7 @@
 
 #include <cstdio>
 
-#include "com/Identifiants.hpp"
+#include "com/serveur/Identifiants.hpp"
 
 namespace {
 

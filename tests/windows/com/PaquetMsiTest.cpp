@@ -7,7 +7,7 @@
 #include <filesystem>
 
 #include "Outils.hpp"
-#include "com/Identifiants.hpp"
+#include "com/serveur/Identifiants.hpp"
 #include "windows/support/Processus.hpp"
 
 namespace kc = k58204::com;

@@ -9,8 +9,8 @@
 #include <sstream>
 
 #include "Outils.hpp"
-#include "com/Identifiants.hpp"
-#include "com/TraceSupport.hpp"
+#include "com/serveur/Identifiants.hpp"
+#include "com/serveur/TraceSupport.hpp"
 #include "k70935.h"
 
 namespace kc = k58204::com;

@@ -1,4 +1,4 @@
-#include "com/TraceSupport.hpp"
+#include "com/serveur/TraceSupport.hpp"
 
 #include <windows.h>
 // wingdi's GetObject macro would rename the server's member.
