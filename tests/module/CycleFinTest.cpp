@@ -58,7 +58,7 @@ Reglages lit(LeconSimulee& l) {
 }
 
 // The learner's Word as the host holds it, with the learner's own settings.
-void wordDeLApprenant(LeconSimulee& l) {
+void wordAvecSesReglages(LeconSimulee& l) {
     l.application = l.poste().demarreWord();
     l.handle = l.instance().fenetrePrincipale();
     l.fichiers().MkDir(u"C:\\Travaux");
@@ -104,7 +104,7 @@ TEST(Lecon, LesReglagesReviennentQuelsQueSoientLeBureauAuDebutEtLaFin) {
             const bool remplace = std::strcmp(etat, "cache") == 0;
             if (remplace && std::strchr(sequence, 'Q')) continue;
             LeconSimulee l;
-            wordDeLApprenant(l);
+            wordAvecSesReglages(l);
             const Reglages avant = remplace ? neuf : lit(l);
             prepareBureau(l.instance());
             size_t k = 0;
