@@ -36,11 +36,18 @@ Variant enDouble(const VARIANT& v) {
 
 }  // namespace
 
+bool referencesSuivables(const VARIANT& v) {
+    if (!(V_VT(&v) & VT_BYREF)) return true;
+    if (!V_BYREF(&v)) return false;
+    if (V_VT(&v) != (VT_BYREF | VT_VARIANT)) return true;
+    const VARIANT& cible = *V_VARIANTREF(&v);
+    if (!(V_VT(&cible) & VT_BYREF)) return true;
+    return V_VT(&cible) != (VT_BYREF | VT_VARIANT) && V_BYREF(&cible);
+}
+
 Variant depuisVariant(const VARIANT& v, const std::shared_ptr<CacheDispids>& cache) {
-    if (V_VT(&v) == (VT_BYREF | VT_VARIANT)) {
-        if (!V_VARIANTREF(&v)) leveErreurExecution(err::TypeIncompatible);
-        return depuisVariant(*V_VARIANTREF(&v), cache);
-    }
+    if (!referencesSuivables(v)) leveErreurExecution(err::TypeIncompatible);
+    if (V_VT(&v) == (VT_BYREF | VT_VARIANT)) return depuisVariant(*V_VARIANTREF(&v), cache);
     if (V_VT(&v) & VT_BYREF) {
         VariantCom valeur;
         verifie(VariantCopyInd(valeur.get(), const_cast<VARIANT*>(&v)));

@@ -20,11 +20,19 @@ Bstr bstr(std::u16string_view s);
 // The text of a BSTR; a null BSTR is "".
 std::u16string texte(BSTR b);
 
+// True when every pointer a by-reference VARIANT carries can be followed: no
+// null reference, and at most one level of VT_BYREF | VT_VARIANT, whose target
+// holds a value or a non-null reference of another type (oleaut32 itself
+// follows one level of VT_VARIANT only). A value that is not by reference is
+// always followable.
+bool referencesSuivables(const VARIANT& v);
+
 // The Variant a VARIANT holds, by reference or not. Numbers keep their kind
 // (every integer type as Long when it fits, else Double; currency, dates and
 // decimals as Double), an object arrives as an ObjetDispatch using `cache`, a
 // null object as Nothing, an omitted argument (VT_ERROR DISP_E_PARAMNOTFOUND)
-// and Null as Empty. Arrays and other types raise error 13.
+// and Null as Empty. Arrays, other types and references that cannot be
+// followed (referencesSuivables) raise error 13.
 Variant depuisVariant(const VARIANT& v, const std::shared_ptr<CacheDispids>& cache);
 
 // Writes v into `destination`, which must hold nothing (VT_EMPTY). Objects go
