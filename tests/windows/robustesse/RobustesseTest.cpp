@@ -24,12 +24,12 @@
 #include "Generateur.hpp"
 #include "Surveillance.hpp"
 #include "Vtables.hpp"
-#include "com/ComplementInfoCom.hpp"
-#include "com/DispatchObjet.hpp"
-#include "com/FichiersDeTravailCom.hpp"
-#include "com/Identifiants.hpp"
-#include "com/Serveur.hpp"
-#include "com/ValeursCom.hpp"
+#include "com/serveur/ComplementInfoCom.hpp"
+#include "com/simword/DispatchObjet.hpp"
+#include "com/serveur/FichiersDeTravailCom.hpp"
+#include "com/serveur/Identifiants.hpp"
+#include "com/serveur/Serveur.hpp"
+#include "com/commun/ValeursCom.hpp"
 #include "k70935.h"
 
 namespace kc = k58204::com;

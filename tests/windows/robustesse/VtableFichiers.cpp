@@ -2,8 +2,8 @@
 // a ComplementInfo, so their headers do not meet in one source.
 #include "Vtables.hpp"
 
-#include "com/Identifiants.hpp"
-#include "com/Possession.hpp"
+#include "com/serveur/Identifiants.hpp"
+#include "com/commun/Possession.hpp"
 #include "k58204.h"
 
 namespace k58204::com::test {

@@ -1,7 +1,7 @@
 #include "Vtables.hpp"
 
-#include "com/Identifiants.hpp"
-#include "com/Possession.hpp"
+#include "com/serveur/Identifiants.hpp"
+#include "com/commun/Possession.hpp"
 #include "k70935.h"
 
 namespace k58204::com::test {

@@ -1,8 +1,8 @@
-#include "com/ControleAppel.hpp"
+#include "com/serveur/ControleAppel.hpp"
 
 #include <vector>
 
-#include "com/Conversions.hpp"
+#include "com/commun/ReferencesVariant.hpp"
 
 namespace k58204::com {
 

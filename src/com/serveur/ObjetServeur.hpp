@@ -3,8 +3,9 @@
 // interfaces an object answers for, IDispatch from the type library (names,
 // dispatch ids, argument coercion and EXCEPINFO left to ITypeInfo once the
 // call's pointers and counts are checked: ControleAppel), by-reference
-// arguments of scripting clients (ParReference), and ISupportErrorInfo. A class derives from ObjetServeur<I> with I its dual
-// interface and writes only I's typed members.
+// arguments of scripting clients (ParReference), and ISupportErrorInfo. A
+// class derives from ObjetServeur<I> with I its dual interface and writes
+// only I's typed members.
 #include <windows.h>
 #include <oaidl.h>
 
@@ -12,9 +13,9 @@
 #include <initializer_list>
 #include <vector>
 
-#include "com/ParReference.hpp"
-#include "com/Possession.hpp"
-#include "com/Serveur.hpp"
+#include "com/serveur/ParReference.hpp"
+#include "com/commun/Possession.hpp"
+#include "com/serveur/Serveur.hpp"
 
 namespace k58204::com {
 

@@ -1,6 +1,6 @@
-#include "com/ParReference.hpp"
+#include "com/serveur/ParReference.hpp"
 
-#include "com/ControleAppel.hpp"
+#include "com/serveur/ControleAppel.hpp"
 
 namespace k58204::com {
 
