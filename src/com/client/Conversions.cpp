@@ -4,6 +4,7 @@
 #include <new>
 
 #include "com/commun/Erreurs.hpp"
+#include "com/commun/ReferencesVariant.hpp"
 #include "com/client/ObjetDispatch.hpp"
 #include "word/Erreur.hpp"
 #include "word/ObjetTrace.hpp"
@@ -32,10 +33,8 @@ Variant enDouble(const VARIANT& v) {
 }  // namespace
 
 Variant depuisVariant(const VARIANT& v, const std::shared_ptr<CacheDispids>& cache) {
-    if (V_VT(&v) == (VT_BYREF | VT_VARIANT)) {
-        if (!V_VARIANTREF(&v)) leveErreurExecution(err::TypeIncompatible);
-        return depuisVariant(*V_VARIANTREF(&v), cache);
-    }
+    if (!referencesSuivables(v)) leveErreurExecution(err::TypeIncompatible);
+    if (V_VT(&v) == (VT_BYREF | VT_VARIANT)) return depuisVariant(*V_VARIANTREF(&v), cache);
     if (V_VT(&v) & VT_BYREF) {
         VariantCom valeur;
         verifie(VariantCopyInd(valeur.get(), const_cast<VARIANT*>(&v)));

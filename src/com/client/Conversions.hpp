@@ -21,7 +21,8 @@ class CacheDispids;
 // (every integer type as Long when it fits, else Double; currency, dates and
 // decimals as Double), an object arrives as an ObjetDispatch using `cache`, a
 // null object as Nothing, an omitted argument (VT_ERROR DISP_E_PARAMNOTFOUND)
-// and Null as Empty. Arrays and other types raise error 13.
+// and Null as Empty. Arrays, other types and references that cannot be
+// followed (commun/ReferencesVariant.hpp) raise error 13.
 Variant depuisVariant(const VARIANT& v, const std::shared_ptr<CacheDispids>& cache);
 
 // Writes v into `destination`, which must hold nothing (VT_EMPTY). Objects go

@@ -1,10 +1,11 @@
 #pragma once
 // The COM side shared by the component's objects: reference counting, the
 // interfaces an object answers for, IDispatch from the type library (names,
-// dispatch ids, argument coercion and EXCEPINFO left to ITypeInfo), by-
-// reference arguments of scripting clients (ParReference), and
-// ISupportErrorInfo. A class derives from ObjetServeur<I> with I its dual
-// interface and writes only I's typed members.
+// dispatch ids, argument coercion and EXCEPINFO left to ITypeInfo once the
+// call's pointers and counts are checked: ControleAppel), by-reference
+// arguments of scripting clients (ParReference), and ISupportErrorInfo. A
+// class derives from ObjetServeur<I> with I its dual interface and writes
+// only I's typed members.
 #include <windows.h>
 #include <oaidl.h>
 
@@ -59,6 +60,13 @@ public:
     }
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* noms, UINT n, LCID, DISPID* ids) override {
         if (!IsEqualGUID(iid, IID_NULL)) return DISP_E_UNKNOWNINTERFACE;
+        // The type information follows every pointer it is given.
+        if (!noms || !ids || n == 0) return E_INVALIDARG;
+        for (UINT i = 0; i < n; ++i) {
+            if (noms[i]) continue;
+            for (UINT j = 0; j < n; ++j) ids[j] = DISPID_UNKNOWN;
+            return DISP_E_UNKNOWNNAME;
+        }
         Ptr<ITypeInfo> info;
         if (const HRESULT hr = serveur::infoType(iidDispatch_, info.put()); FAILED(hr)) return hr;
         return info->GetIDsOfNames(noms, n, ids);

@@ -1,5 +1,7 @@
 #include "com/serveur/ParReference.hpp"
 
+#include "com/serveur/ControleAppel.hpp"
+
 namespace k58204::com {
 
 namespace {
@@ -42,6 +44,7 @@ public:
     DescriptionFonction(const DescriptionFonction&) = delete;
     DescriptionFonction& operator=(const DescriptionFonction&) = delete;
     const FUNCDESC* operator->() const { return f_; }
+    const FUNCDESC* get() const { return f_; }
     explicit operator bool() const { return f_ != nullptr; }
 
 private:
@@ -68,8 +71,12 @@ HRESULT convertit(const VARIANT& source, VARTYPE type, VARIANT* temporaire) {
 HRESULT ParReference::prepare(ITypeInfo* info, DISPID membre, WORD drapeaux, const DISPPARAMS& appel,
                               UINT* argErreur) {
     parametres_ = appel;
+    if (const HRESULT hr = controleForme(appel); FAILED(hr)) return hr;
     DescriptionFonction f(info, membre, drapeaux);
-    if (!f || appel.cArgs == 0) return S_OK;
+    // An unknown member, or one not callable so, is left to Invoke to refuse.
+    if (!f) return S_OK;
+    if (const HRESULT hr = controleArguments(*f.get(), appel, argErreur); FAILED(hr)) return hr;
+    if (appel.cArgs == 0) return S_OK;
 
     arguments_.assign(appel.rgvarg, appel.rgvarg + appel.cArgs);
     conversions_ = std::vector<Conversion>(appel.cArgs);

@@ -24,10 +24,10 @@ public:
     ParReference(const ParReference&) = delete;
     ParReference& operator=(const ParReference&) = delete;
 
-    // Prepares the call of `membre` (flags as given to Invoke). Returns
-    // DISP_E_TYPEMISMATCH with *argErreur set when an argument cannot be
-    // converted; S_OK otherwise (also when the member is unknown: Invoke then
-    // answers for it).
+    // Prepares the call of `membre` (flags as given to Invoke). Returns the
+    // refusals of controleForme and controleArguments, DISP_E_TYPEMISMATCH
+    // with *argErreur set when an argument cannot be converted; S_OK otherwise
+    // (also when the member is unknown: Invoke then answers for it).
     HRESULT prepare(ITypeInfo* info, DISPID membre, WORD drapeaux, const DISPPARAMS& appel, UINT* argErreur);
     // The arguments to pass on (the caller's, with the converted ones replaced).
     DISPPARAMS* parametres() { return &parametres_; }

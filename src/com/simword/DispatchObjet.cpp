@@ -13,6 +13,7 @@
 #include <string>
 #include <typeinfo>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "com/client/CacheDispids.hpp"
@@ -24,10 +25,6 @@
 namespace k58204::com {
 
 namespace {
-
-// {6B3E4F7A-2C1D-4E58-9A04-58204D15E0B1}: asked by objetServi to recognise
-// an object of this process behind an IDispatch (never marshalled).
-const IID IID_DispatchObjet = {0x6b3e4f7a, 0x2c1d, 0x4e58, {0x9a, 0x04, 0x58, 0x20, 0x4d, 0x15, 0xe0, 0xb1}};
 
 char16_t minuscule(char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 32) : c; }
 
@@ -54,6 +51,19 @@ TableNoms& tableNoms() {
 std::map<const void*, DispatchObjet*>& servis() {
     static std::map<const void*, DispatchObjet*> s;
     return s;
+}
+
+// Every live DispatchObjet, by address: objetServi recognises the process's
+// own objects by it, never by asking the object (a caller's object may answer
+// anything to QueryInterface).
+struct Vivants {
+    std::mutex verrou;
+    std::unordered_set<const IDispatch*> adresses;
+};
+
+Vivants& vivants() {
+    static Vivants v;
+    return v;
 }
 
 std::function<void()>& apres() {
@@ -292,29 +302,32 @@ Ptr<IDispatch> DispatchObjet::pour(const ObjetPtr& o) {
 
 ObjetPtr DispatchObjet::objetServi(IDispatch* d) {
     if (!d) return {};
-    DispatchObjet* o = nullptr;
-    if (FAILED(d->QueryInterface(IID_DispatchObjet, reinterpret_cast<void**>(&o))) || !o) return {};
-    ObjetPtr r = o->objet_;
-    o->Release();
-    return r;
+    Vivants& v = vivants();
+    std::lock_guard<std::mutex> garde(v.verrou);
+    if (!v.adresses.contains(d)) return {};
+    return static_cast<DispatchObjet*>(d)->objet_;
 }
 
 void DispatchObjet::apresChaqueAppel(std::function<void()> f) { apres() = std::move(f); }
 
 DispatchObjet::DispatchObjet(ObjetPtr o) : objet_(std::move(o)), identite_(objet_->identite()) {
     servis()[identite_] = this;
+    Vivants& v = vivants();
+    std::lock_guard<std::mutex> garde(v.verrou);
+    v.adresses.insert(this);
 }
 
 DispatchObjet::~DispatchObjet() {
     if (auto it = servis().find(identite_); it != servis().end() && it->second == this) servis().erase(it);
+    Vivants& v = vivants();
+    std::lock_guard<std::mutex> garde(v.verrou);
+    v.adresses.erase(this);
 }
 
 HRESULT DispatchObjet::QueryInterface(REFIID iid, void** objet) {
     if (!objet) return E_POINTER;
     *objet = nullptr;
-    if (IsEqualGUID(iid, IID_DispatchObjet)) {
-        *objet = this;
-    } else if (IsEqualGUID(iid, IID_IUnknown) || IsEqualGUID(iid, IID_IDispatch)) {
+    if (IsEqualGUID(iid, IID_IUnknown) || IsEqualGUID(iid, IID_IDispatch)) {
         *objet = static_cast<IDispatch*>(this);
     } else {
         return E_NOINTERFACE;

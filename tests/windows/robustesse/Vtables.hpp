@@ -1,0 +1,47 @@
+#pragma once
+// Calls made through the component's objects' vtables, as an early-bound
+// client makes them, with hostile values (Generateur): a null out-pointer is
+// refused, every other call is survived. One tally for the random runs.
+#include <windows.h>
+#include <oaidl.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "Generateur.hpp"
+#include "Surveillance.hpp"
+
+namespace k58204::com::test {
+
+// The calls of one run, those that had to be refused, and the wrong
+// successes among them (the first ones named).
+struct Bilan {
+    uint64_t appels = 0, refusAttendus = 0, faussesReussites = 0;
+    std::vector<std::string> premieres;
+    void compte(HRESULT hr, const std::string& refus, const std::string& appel) {
+        ++appels;
+        if (refus.empty()) return;
+        ++refusAttendus;
+        if (FAILED(hr)) return;
+        if (++faussesReussites <= 20) premieres.push_back(appel + " succeeded; refused for: " + refus);
+    }
+};
+
+// Through the vtables: null out-pointers refused, every other call survived.
+template <class F>
+void parVtable(Bilan& b, const std::string& appel, const std::string& refus, F&& f) {
+    HRESULT hr;
+    {
+        surveillance::Appel s(appel);
+        hr = f();
+    }
+    b.compte(hr, refus, appel);
+}
+
+// `d` is the object's IDispatch; `rang` names the call for the report.
+void vtableModule(IDispatch* d, Generateur& g, Bilan& b, const std::string& rang);
+void vtableComplement(IDispatch* d, Generateur& g, Bilan& b, const std::string& rang);
+void vtableFichiers(IDispatch* d, Generateur& g, Bilan& b, const std::string& rang);
+
+}  // namespace k58204::com::test
