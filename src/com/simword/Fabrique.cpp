@@ -1,6 +1,6 @@
 #include "com/simword/Fabrique.hpp"
 
-#include "com/DispatchObjet.hpp"
+#include "com/simword/DispatchObjet.hpp"
 
 namespace k58204::simword {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "com/DispatchObjet.hpp"
-#include "com/Possession.hpp"
+#include "com/simword/DispatchObjet.hpp"
+#include "com/commun/Possession.hpp"
 
 namespace k58204::simword {
 

@@ -22,8 +22,8 @@
 #include <string>
 #include <vector>
 
-#include "com/DispatchObjet.hpp"
-#include "com/Possession.hpp"
+#include "com/simword/DispatchObjet.hpp"
+#include "com/commun/Possession.hpp"
 
 using namespace k58204;
 

@@ -6,12 +6,12 @@
 // machine's own (SystemeFichiers32); desktop steps go to the simulated Word's
 // server through its control channel (CanalSimWord).
 // Word's server first: wingdi's GetObject macro would rename its member.
-#include "com/ServeurCom.hpp"
+#include "com/client/ServeurCom.hpp"
 
 #include <memory>
 #include <set>
 
-#include "com/CacheDispids.hpp"
+#include "com/client/CacheDispids.hpp"
 #include "host/Machine.hpp"
 #include "host/windows/ModuleDispatch.hpp"
 #include "platform/win32/SystemeFichiers32.hpp"

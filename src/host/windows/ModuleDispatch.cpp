@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "com/Conversions.hpp"
-#include "com/Erreurs.hpp"
-#include "com/ObjetDispatch.hpp"
-#include "com/ValeursCom.hpp"
+#include "com/client/Conversions.hpp"
+#include "com/commun/Erreurs.hpp"
+#include "com/client/ObjetDispatch.hpp"
+#include "com/commun/ValeursCom.hpp"
 #include "word/Erreur.hpp"
 
 namespace k58204::lecon::windows {

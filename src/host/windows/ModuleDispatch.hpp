@@ -11,8 +11,8 @@
 #include <memory>
 #include <vector>
 
-#include "com/CacheDispids.hpp"
-#include "com/Possession.hpp"
+#include "com/client/CacheDispids.hpp"
+#include "com/commun/Possession.hpp"
 #include "module/AbstractModule.hpp"
 
 namespace k58204::lecon::windows {

@@ -15,7 +15,7 @@
 
 #include <CLI/CLI.hpp>
 
-#include "com/Possession.hpp"
+#include "com/commun/Possession.hpp"
 #include "host/CommandeLecon.hpp"
 #include "host/Commandes.hpp"
 #include "host/windows/SalleCom.hpp"

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "Outils.hpp"
-#include "com/Identifiants.hpp"
+#include "com/serveur/Identifiants.hpp"
 
 using namespace k58204::com;
 using namespace k58204::com::test;

@@ -6,12 +6,12 @@
 
 #include <memory>
 
-#include "com/CacheDispids.hpp"
-#include "com/ComplementInfoCom.hpp"
-#include "com/Conversions.hpp"
-#include "com/Erreurs.hpp"
-#include "com/FichiersDeTravailCom.hpp"
-#include "com/ObjetDispatch.hpp"
+#include "com/client/CacheDispids.hpp"
+#include "com/serveur/ComplementInfoCom.hpp"
+#include "com/client/Conversions.hpp"
+#include "com/commun/Erreurs.hpp"
+#include "com/serveur/FichiersDeTravailCom.hpp"
+#include "com/client/ObjetDispatch.hpp"
 #include "support/NumeroErreur.hpp"
 
 using namespace k58204;

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "Outils.hpp"
-#include "com/Identifiants.hpp"
+#include "com/serveur/Identifiants.hpp"
 #include "k70935.h"
 
 namespace kc = k58204::com;

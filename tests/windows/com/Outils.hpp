@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "com/Possession.hpp"
-#include "com/ValeursCom.hpp"
+#include "com/commun/Possession.hpp"
+#include "com/commun/ValeursCom.hpp"
 
 namespace k58204::com::test {
 

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "windows/com/Outils.hpp"
-#include "com/Possession.hpp"
+#include "com/commun/Possession.hpp"
 #include "host/windows/ModuleDispatch.hpp"
 #include "support/NumeroErreur.hpp"
 #include "word/Erreur.hpp"

@@ -8,7 +8,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "com/Possession.hpp"
+#include "com/commun/Possession.hpp"
 #include "host/Cours.hpp"
 #include "host/Hote.hpp"
 #include "host/windows/SalleCom.hpp"

@@ -8,8 +8,8 @@
 #include <utility>
 #include <vector>
 
-#include "com/Possession.hpp"
-#include "com/ValeursCom.hpp"
+#include "com/commun/Possession.hpp"
+#include "com/commun/ValeursCom.hpp"
 
 namespace k58204::simword::test {
 

@@ -11,8 +11,8 @@
 #include <string>
 
 #include "AppelDispatch.hpp"
-#include "com/Conversions.hpp"
-#include "com/DispatchObjet.hpp"
+#include "com/client/Conversions.hpp"
+#include "com/simword/DispatchObjet.hpp"
 
 using namespace k58204;
 using namespace k58204::simword;

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "AppelDispatch.hpp"
-#include "com/Possession.hpp"
+#include "com/commun/Possession.hpp"
 #include "windows/support/Processus.hpp"
 
 using namespace k58204;

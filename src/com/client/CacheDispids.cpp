@@ -1,4 +1,4 @@
-#include "com/CacheDispids.hpp"
+#include "com/client/CacheDispids.hpp"
 
 #include <cstdlib>
 #include <cstring>

@@ -8,9 +8,9 @@
 
 #include <string>
 
-#include "com/Identifiants.hpp"
-#include "com/Possession.hpp"
-#include "com/Serveur.hpp"
+#include "com/serveur/Identifiants.hpp"
+#include "com/commun/Possession.hpp"
+#include "com/serveur/Serveur.hpp"
 #include "platform/win32/Possession.hpp"
 
 namespace k58204::com {

@@ -1,9 +1,9 @@
-#include "com/ObjetDispatch.hpp"
+#include "com/client/ObjetDispatch.hpp"
 
 #include <vector>
 
-#include "com/Conversions.hpp"
-#include "com/Erreurs.hpp"
+#include "com/client/Conversions.hpp"
+#include "com/commun/Erreurs.hpp"
 #include "word/Erreur.hpp"
 
 namespace k58204::com {

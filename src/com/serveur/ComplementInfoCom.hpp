@@ -5,7 +5,7 @@
 // outside: Module hands it out through its Complement property.
 #include <memory>
 
-#include "com/Possession.hpp"
+#include "com/commun/Possession.hpp"
 #include "files/ComplementInfo.hpp"
 #include "k70935.h"
 

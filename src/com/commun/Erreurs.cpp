@@ -1,9 +1,9 @@
-#include "com/Erreurs.hpp"
+#include "com/commun/Erreurs.hpp"
 
 #include <string>
 
-#include "com/Conversions.hpp"
-#include "com/Possession.hpp"
+#include "com/commun/Chaines.hpp"
+#include "com/commun/Possession.hpp"
 
 namespace k58204::com {
 

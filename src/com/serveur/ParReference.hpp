@@ -14,7 +14,7 @@
 
 #include <vector>
 
-#include "com/Possession.hpp"
+#include "com/commun/Possession.hpp"
 
 namespace k58204::com {
 

@@ -12,9 +12,9 @@
 #include <initializer_list>
 #include <vector>
 
-#include "com/ParReference.hpp"
-#include "com/Possession.hpp"
-#include "com/Serveur.hpp"
+#include "com/serveur/ParReference.hpp"
+#include "com/commun/Possession.hpp"
+#include "com/serveur/Serveur.hpp"
 
 namespace k58204::com {
 

@@ -27,7 +27,7 @@
 #include <string>
 #include <string_view>
 
-#include "com/Possession.hpp"
+#include "com/commun/Possession.hpp"
 #include "word/Objet.hpp"
 
 namespace k58204::com {

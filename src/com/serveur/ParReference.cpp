@@ -1,4 +1,4 @@
-#include "com/ParReference.hpp"
+#include "com/serveur/ParReference.hpp"
 
 namespace k58204::com {
 

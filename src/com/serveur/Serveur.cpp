@@ -1,10 +1,10 @@
-#include "com/Serveur.hpp"
+#include "com/serveur/Serveur.hpp"
 
 #include <atomic>
 #include <mutex>
 #include <utility>
 
-#include "com/Identifiants.hpp"
+#include "com/serveur/Identifiants.hpp"
 
 namespace k58204::com::serveur {
 

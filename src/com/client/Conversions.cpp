@@ -1,25 +1,20 @@
-#include "com/Conversions.hpp"
+#include "com/client/Conversions.hpp"
 
 #include <utility>
 #include <new>
 
-#include "com/DispatchObjet.hpp"
-#include "com/Erreurs.hpp"
-#include "com/ObjetDispatch.hpp"
+#include "com/commun/Erreurs.hpp"
+#include "com/client/ObjetDispatch.hpp"
 #include "word/Erreur.hpp"
 #include "word/ObjetTrace.hpp"
 
 namespace k58204::com {
 
-Bstr bstr(std::u16string_view s) {
-    BSTR b = SysAllocStringLen(reinterpret_cast<const OLECHAR*>(s.data()), static_cast<UINT>(s.size()));
-    if (!b) throw std::bad_alloc();
-    return Bstr(b);
-}
-
-std::u16string texte(BSTR b) { return b ? std::u16string(reinterpret_cast<const char16_t*>(b), SysStringLen(b)) : u""; }
-
 namespace {
+
+// How this process serves its own objects, when it does (constant-initialised,
+// so that a static initialiser elsewhere may set it).
+ObjetsLocaux objetsLocaux{nullptr, nullptr};
 
 template <class T>
 Variant entier(T n) {
@@ -117,15 +112,20 @@ Ptr<IDispatch> dispatchDe(const ObjetPtr& o) {
     while (const auto* t = dynamic_cast<const ObjetTrace*>(courant)) courant = t->interne().get();
     if (!courant) return {};
     if (const auto* d = dynamic_cast<const ObjetDispatch*>(courant)) return Ptr<IDispatch>(d->dispatch());
-    // An object of this process is served as IDispatch (simword.exe serves
-    // the simulated Word's objects so).
-    return DispatchObjet::pour(o);
+    // An object of this process is served as IDispatch by the process's own
+    // service (simword.exe serves the simulated Word's objects so); a process
+    // without one has nothing to hand over.
+    if (!objetsLocaux.servir) leveErreurExecution(err::TypeIncompatible);
+    return objetsLocaux.servir(o);
 }
+
+void serviceObjetsLocaux(ObjetsLocaux service) { objetsLocaux = service; }
 
 ObjetPtr objetDe(IDispatch* d, const std::shared_ptr<CacheDispids>& cache) {
     if (!d) return {};
     // One of this process's own objects comes back as itself.
-    if (ObjetPtr servi = DispatchObjet::objetServi(d)) return servi;
+    if (objetsLocaux.retrouver)
+        if (ObjetPtr servi = objetsLocaux.retrouver(d)) return servi;
     return std::make_shared<ObjetDispatch>(Ptr<IDispatch>(d), cache);
 }
 

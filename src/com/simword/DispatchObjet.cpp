@@ -1,4 +1,4 @@
-#include "com/DispatchObjet.hpp"
+#include "com/simword/DispatchObjet.hpp"
 
 #include <cxxabi.h>
 
@@ -15,9 +15,9 @@
 #include <unordered_map>
 #include <vector>
 
-#include "com/CacheDispids.hpp"
-#include "com/Conversions.hpp"
-#include "com/Erreurs.hpp"
+#include "com/client/CacheDispids.hpp"
+#include "com/client/Conversions.hpp"
+#include "com/commun/Erreurs.hpp"
 #include "word/Erreur.hpp"
 #include "word/Texte.hpp"
 
@@ -423,4 +423,13 @@ HRESULT DispatchObjet::Invoke(DISPID membre, REFIID iid, LCID, WORD drapeaux, DI
     return hr;
 }
 
+}  // namespace k58204::com
+
+namespace k58204::com {
+namespace {
+
+// Wherever DispatchObjet is linked in, the process's own objects reach COM through it.
+[[maybe_unused]] const bool serviceInstalle = (serviceObjetsLocaux({&DispatchObjet::pour, &DispatchObjet::objetServi}), true);
+
+}  // namespace
 }  // namespace k58204::com

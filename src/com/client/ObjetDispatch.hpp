@@ -5,8 +5,8 @@
 // property put named DISPID_PROPERTYPUT), and a failure becomes an Erreur.
 #include <memory>
 
-#include "com/CacheDispids.hpp"
-#include "com/Possession.hpp"
+#include "com/client/CacheDispids.hpp"
+#include "com/commun/Possession.hpp"
 #include "word/Objet.hpp"
 
 namespace k58204::com {

@@ -8,17 +8,14 @@
 #include <string>
 #include <string_view>
 
-#include "com/Possession.hpp"
+#include "com/commun/Chaines.hpp"
+#include "com/commun/Possession.hpp"
 #include "word/Variant.hpp"
 
 namespace k58204::com {
 
 class CacheDispids;
 
-// A new BSTR holding s (UTF-16 as it is). Throws std::bad_alloc when none can be made.
-Bstr bstr(std::u16string_view s);
-// The text of a BSTR; a null BSTR is "".
-std::u16string texte(BSTR b);
 
 // The Variant a VARIANT holds, by reference or not. Numbers keep their kind
 // (every integer type as Long when it fits, else Double; currency, dates and
@@ -31,12 +28,21 @@ Variant depuisVariant(const VARIANT& v, const std::shared_ptr<CacheDispids>& cac
 // as their IDispatch (see dispatchDe).
 void versVariant(const Variant& v, VARIANT* destination);
 
+// How a process serving seam objects of its own (simword.exe) hands them to COM
+// and recognises them when they come back; installed once, before any call.
+struct ObjetsLocaux {
+    Ptr<IDispatch> (*servir)(const ObjetPtr&);
+    ObjetPtr (*retrouver)(IDispatch*);
+};
+void serviceObjetsLocaux(ObjetsLocaux service);
+
 // The object behind an automation object: Nothing gives null. An object that
-// does not come from COM is served by this process as a DispatchObjet.
+// does not come from COM goes through the process's ObjetsLocaux service
+// (error 13 in a process without one).
 Ptr<IDispatch> dispatchDe(const ObjetPtr& o);
 
 // An automation object for d (Nothing for null); an object this process serves
-// (DispatchObjet) comes back as the object it serves.
+// comes back as the object it serves.
 ObjetPtr objetDe(IDispatch* d, const std::shared_ptr<CacheDispids>& cache);
 
 }  // namespace k58204::com

@@ -1,9 +1,9 @@
-#include "com/FichiersDeTravailCom.hpp"
+#include "com/serveur/FichiersDeTravailCom.hpp"
 
-#include "com/Conversions.hpp"
-#include "com/Erreurs.hpp"
-#include "com/Identifiants.hpp"
-#include "com/ObjetServeur.hpp"
+#include "com/client/Conversions.hpp"
+#include "com/commun/Erreurs.hpp"
+#include "com/serveur/Identifiants.hpp"
+#include "com/serveur/ObjetServeur.hpp"
 #include "k58204.h"
 
 namespace k58204::com {

@@ -1,9 +1,9 @@
-#include "com/ComplementInfoCom.hpp"
+#include "com/serveur/ComplementInfoCom.hpp"
 
-#include "com/Conversions.hpp"
-#include "com/Erreurs.hpp"
-#include "com/Identifiants.hpp"
-#include "com/ObjetServeur.hpp"
+#include "com/client/Conversions.hpp"
+#include "com/commun/Erreurs.hpp"
+#include "com/serveur/Identifiants.hpp"
+#include "com/serveur/ObjetServeur.hpp"
 
 namespace k58204::com {
 

@@ -5,9 +5,9 @@
 
 #include <new>
 
-#include "com/Identifiants.hpp"
-#include "com/ModuleCom.hpp"
-#include "com/Serveur.hpp"
+#include "com/serveur/Identifiants.hpp"
+#include "com/serveur/ModuleCom.hpp"
+#include "com/serveur/Serveur.hpp"
 
 namespace k58204::com {
 

@@ -5,17 +5,17 @@
 #include "platform/win32/Fenetres32.hpp"
 #include "platform/win32/SystemeFichiers32.hpp"
 
-#include "com/ModuleCom.hpp"
+#include "com/serveur/ModuleCom.hpp"
 
 #include <memory>
 #include <optional>
 
-#include "com/ComplementInfoCom.hpp"
-#include "com/Conversions.hpp"
-#include "com/Erreurs.hpp"
-#include "com/Identifiants.hpp"
-#include "com/ObjetServeur.hpp"
-#include "com/ServeurCom.hpp"
+#include "com/serveur/ComplementInfoCom.hpp"
+#include "com/client/Conversions.hpp"
+#include "com/commun/Erreurs.hpp"
+#include "com/serveur/Identifiants.hpp"
+#include "com/serveur/ObjetServeur.hpp"
+#include "com/client/ServeurCom.hpp"
 
 namespace k58204::com {
 

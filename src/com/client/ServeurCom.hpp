@@ -8,7 +8,7 @@
 
 #include <memory>
 
-#include "com/CacheDispids.hpp"
+#include "com/client/CacheDispids.hpp"
 
 #ifdef GetObject
 #undef GetObject

@@ -5,7 +5,7 @@
 // caller that reaches one through COM.
 #include <memory>
 
-#include "com/Possession.hpp"
+#include "com/commun/Possession.hpp"
 #include "files/FichiersDeTravail.hpp"
 
 namespace k58204::com {

@@ -15,7 +15,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "com/Possession.hpp"
+#include "com/commun/Possession.hpp"
 
 namespace k58204::com {
 

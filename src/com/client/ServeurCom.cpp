@@ -1,7 +1,7 @@
-#include "com/ServeurCom.hpp"
+#include "com/client/ServeurCom.hpp"
 
-#include "com/Conversions.hpp"
-#include "com/Possession.hpp"
+#include "com/client/Conversions.hpp"
+#include "com/commun/Possession.hpp"
 #include "word/Erreur.hpp"
 
 namespace k58204::com {
