@@ -14,6 +14,7 @@
 #include <sstream>
 
 #include "module/support/LeconSimulee.hpp"
+#include "sim/core/ErreursWord.hpp"
 #include "sim/fichiers/SystemeFichiersLinux.hpp"
 #include "word/Texte.hpp"
 
@@ -22,10 +23,10 @@ using namespace k58204::test;
 
 namespace {
 
-constexpr char16_t Voyage[] = u"Voyage à CANGO.doc";
+constexpr char16_t NomVoyage[] = u"Voyage à CANGO.doc";
 constexpr char16_t Reponses[] = u"Réponses.doc";
 const std::u16string Travaux = u"C:\\Travaux\\";
-const std::u16string SiensVoyage = Travaux + Voyage;
+const std::u16string SiensVoyage = Travaux + NomVoyage;
 
 struct Ligne {
     const char* nom;
@@ -72,6 +73,17 @@ void fermerPuisQuitterWordFerme(LeconSimulee& l) {
 
 Auto docs(LeconSimulee& l) { return l.appli()[u"Documents"]; }
 Auto actif(LeconSimulee& l) { return l.appli()[u"ActiveDocument"]; }
+
+// The learner's copy of the working document open in their Word before the start.
+void homonymeOuvertAvant(LeconSimulee& l) {
+    wordDeLApprenant(l);
+    copieDeLApprenant(l);
+    docs(l).fait(u"Open", {SiensVoyage});
+}
+// Word's toolbars refusing to give their rows while armed.
+const auto barresIlisibles = std::make_shared<bool>(false);
+
+void fermeTravail(LeconSimulee& l) { docs(l)(u"Item", {std::u16string(DossierCours) + Voyage}).fait(u"Close", {0}); }
 
 // A document open in some running Word, by full path, without regard to case.
 bool ouvertDansUnWord(LeconSimulee& l, const std::u16string& chemin) {
@@ -147,7 +159,7 @@ TEST_P(MatriceFautes, IssueSpecifiee) {
         l.quitter();
     }
 
-    for (const char16_t* nom : {Voyage, Reponses, u"Application.doc"}) {
+    for (const char16_t* nom : {NomVoyage, Reponses, u"Application.doc"}) {
         const std::u16string chemin = c.dossier + nom;
         const bool tenu = std::find(c.tenus.begin(), c.tenus.end(), nom) != c.tenus.end();
         EXPECT_EQ(ouvertDansUnWord(l, chemin), tenu) << versUtf8(chemin);
@@ -172,7 +184,7 @@ Ligne titreChange(const char* nom, std::function<void(LeconSimulee&)> change) {
                 ObjetPtr autre = l.poste().demarreWord();
                 ASSERT_EQ(l.poste().bureau().premierPlan(), l.poste().instance(autre).fenetrePrincipale());
                 change(l);
-                ASSERT_NE(l.poste().bureau().titre(notre), std::u16string(Voyage) + u" - Microsoft Word");
+                ASSERT_NE(l.poste().bureau().titre(notre), std::u16string(NomVoyage) + u" - Microsoft Word");
                 l.init(111);
                 EXPECT_EQ(l.handle, notre);
                 l.init(110);
@@ -214,7 +226,7 @@ const Ligne casDebut[] = {
     {.nom = "SourceManquante",
      .demarre = [](LeconSimulee& l) { l.module().InitQuestion(110, DossierCours, l.application, l.handle); },
      .erreurDebut = u"Renomme",
-     .faute = [](LeconSimulee& l) { EXPECT_FALSE(ouvertDansUnWord(l, std::u16string(DossierCours) + Voyage)); }},
+     .faute = [](LeconSimulee& l) { EXPECT_FALSE(ouvertDansUnWord(l, std::u16string(DossierCours) + NomVoyage)); }},
     {.nom = "SourceEnLectureSeule",
      .demarre = [](LeconSimulee& l) {
          l.placeSource(110);
@@ -229,8 +241,8 @@ const Ligne casDebut[] = {
      .avant = [](LeconSimulee& l) {
          wordDeLApprenant(l);
          l.placeSource(110);
-         l.fichiers().Name(std::u16string(DossierCours) + u"05820410.doc", std::u16string(DossierCours) + Voyage);
-         docs(l).fait(u"Open", {std::u16string(DossierCours) + Voyage});
+         l.fichiers().Name(std::u16string(DossierCours) + u"05820410.doc", std::u16string(DossierCours) + NomVoyage);
+         docs(l).fait(u"Open", {std::u16string(DossierCours) + NomVoyage});
          actif(l)[u"Content"].fait(u"InsertBefore", {u"reste "});
      },
      .faute = [](LeconSimulee& l) { EXPECT_EQ(actif(l)[u"Content"].lit(u"Text").CStr().rfind(u"reste ", 0), std::u16string::npos); },
@@ -255,6 +267,38 @@ const Ligne casDebut[] = {
          EXPECT_TRUE(l.fichiers().Existe(std::u16string(DossierCours) + u"essai\\sous"));
      },
      .code = u"A"},
+    // The settings cannot be read even once Word answers: the start fails
+    // saying so, before anything that would need restoring is changed.
+    {.nom = "ReglagesIlisibles",
+     .avant = [](LeconSimulee& l) {
+         wordDeLApprenant(l);
+         l.appli()[u"CommandBars"].ecrit(u"DisplayTooltips", false);
+         *barresIlisibles = true;
+         l.application = piege(l.application, u"RowIndex", sim::erreurWord(sim::wderr::MembreInexistant), barresIlisibles);
+     },
+     .erreurDebut = u"SaveParamUser",
+     .faute = [](LeconSimulee& l) {
+         *barresIlisibles = false;
+         EXPECT_FALSE(l.appli()[u"CommandBars"].lit(u"DisplayTooltips").CBool());
+         EXPECT_TRUE(l.fichiers().Existe(std::u16string(DossierCours) + u"05820410.doc"));
+     }},
+    // A document of "essai" and one of the same name elsewhere, open: only the
+    // one of "essai" is closed and deleted, with its folder.
+    {.nom = "EssaiEtHomonymeOuverts", .numero = 124,
+     .avant = [](LeconSimulee& l) {
+         wordDeLApprenant(l);
+         const std::u16string essai = std::u16string(DossierCours) + u"essai\\";
+         l.fichiers().MakeSureDirectoryPathExists(essai);
+         docs(l).fait(u"Add");
+         actif(l).fait(u"SaveAs", {Travaux + u"Application.doc"});
+         docs(l).fait(u"Add");
+         actif(l).fait(u"SaveAs", {essai + u"Application.doc"});
+     },
+     .faute = [](LeconSimulee& l) {
+         EXPECT_FALSE(l.fichiers().Existe(std::u16string(DossierCours) + u"essai"));
+         EXPECT_TRUE(ouvertDansUnWord(l, Travaux + u"Application.doc"));
+     },
+     .code = u"B"},
     // Chained starts without Fermer: each ends the one before.
     {.nom = "EnchaineSansFermer",
      .demarre = [](LeconSimulee& l) { l.init(101); l.init(104); l.init(124); l.init(110); }, .code = u"A"},
@@ -287,7 +331,7 @@ const Ligne casDebut[] = {
          docs(l).fait(u"Open", {SiensVoyage});
          actif(l)[u"Content"].fait(u"InsertBefore", {u"Mes notes "});
          l.init(110);
-         EXPECT_EQ(LCase(actif(l).lit(u"FullName").CStr()), LCase(std::u16string(DossierCours) + Voyage));
+         EXPECT_EQ(LCase(actif(l).lit(u"FullName").CStr()), LCase(std::u16string(DossierCours) + NomVoyage));
          EXPECT_TRUE(ouvertDansUnWord(l, SiensVoyage));
          Auto sien = docs(l)(u"Item", {1});
          EXPECT_EQ(LCase(sien.lit(u"FullName").CStr()), LCase(SiensVoyage));
@@ -313,7 +357,7 @@ const Ligne casDebut[] = {
     titreChange("LectureSeule",
                 [](LeconSimulee& l) {
                     actif(l).fait(u"Close", {0});
-                    docs(l).fait(u"Open", {std::u16string(DossierCours) + Voyage, nomme(u"ReadOnly", true)});
+                    docs(l).fait(u"Open", {std::u16string(DossierCours) + NomVoyage, nomme(u"ReadOnly", true)});
                 }),
     titreChange("DeuxiemeFenetre", [](LeconSimulee& l) { actif(l).fait(u"NewWindow"); }),
     titreChange("ExtensionsMasquees", [](LeconSimulee& l) { l.poste().bureau().masqueExtensions(true); }),
@@ -326,7 +370,7 @@ const Ligne casControle[] = {
     // Word never answers: "%AL". Fermer cannot close the document in it, so
     // Word still holds the working file open: Windows keeps it.
     {.nom = "WordOccupePourDeBon", .faute = [](LeconSimulee& l) { l.instance().occupe(1 << 30); }, .code = u"%AL",
-     .generale = true, .fin = [](LeconSimulee& l) { l.fermer(); }, .tenus = {Voyage}},
+     .generale = true, .fin = [](LeconSimulee& l) { l.fermer(); }, .tenus = {NomVoyage}},
     // A menu left open: "%AL"; the next start sends Escape and goes on.
     {.nom = "MenuOuvert", .faute = [](LeconSimulee& l) { l.instance().occupeJusquEchap(); }, .code = u"%AL",
      .generale = true,
@@ -343,7 +387,7 @@ const Ligne casControle[] = {
     {.nom = "DocumentRenomme",
      .faute = [](LeconSimulee& l) { actif(l).fait(u"SaveAs", {std::u16string(DossierCours) + u"Mon voyage.doc"}); },
      .code = u"C", .generale = true},
-    // Saved elsewhere under its name: still the working document by name; the copy elsewhere stays.
+    // Saved elsewhere under its name: still the working document; the copy elsewhere stays.
     {.nom = "EnregistreAilleurs", .avant = [](LeconSimulee& l) { l.fichiers().Ecrit(SiensVoyage, "ancien"); },
      .faute = [](LeconSimulee& l) {
          l.fichiers().Kill(SiensVoyage);
@@ -360,7 +404,7 @@ const Ligne casControle[] = {
     {.nom = "OuvertEnLectureSeule",
      .faute = [](LeconSimulee& l) {
          actif(l).fait(u"Close", {0});
-         docs(l).fait(u"Open", {std::u16string(DossierCours) + Voyage, nomme(u"ReadOnly", true)});
+         docs(l).fait(u"Open", {std::u16string(DossierCours) + NomVoyage, nomme(u"ReadOnly", true)});
      },
      .code = u"A"},
     {.nom = "OuvertDeuxFois", .faute = [](LeconSimulee& l) { actif(l).fait(u"NewWindow"); }, .code = u"A"},
@@ -384,18 +428,41 @@ const Ligne casControle[] = {
      .code = u"A"},
     {.nom = "SignetSupprime", .faute = [](LeconSimulee& l) { actif(l)(u"Bookmarks", {u"e01"}).fait(u"Delete"); },
      .code = u"D", .generale = true},
+    // The working document is the working file, or the document saved into
+    // another folder under its name; a document of the same name the learner
+    // had open before the start, or opened since, is never judged.
+    {.nom = "HomonymeAvantEtTravailFerme", .numero = 104, .avant = homonymeOuvertAvant, .faute = fermeTravail,
+     .code = u"C", .generale = true},
+    {.nom = "HomonymeAvantActif", .numero = 104, .avant = homonymeOuvertAvant,
+     .faute = [](LeconSimulee& l) { docs(l)(u"Item", {SiensVoyage}).fait(u"Activate"); }, .code = u"A",
+     .generale = true},
+    {.nom = "HomonymeAvantIntact", .numero = 104, .avant = homonymeOuvertAvant, .code = u"A"},
+    {.nom = "HomonymeAvantEnregistreSurLeFichierDeTravail", .numero = 104, .avant = homonymeOuvertAvant,
+     .faute = [](LeconSimulee& l) {
+         fermeTravail(l);
+         docs(l)(u"Item", {SiensVoyage}).fait(u"SaveAs", {std::u16string(DossierCours) + Voyage});
+     },
+     .code = u"C", .generale = true},
+    {.nom = "HomonymeAvantEn122", .numero = 122, .avant = homonymeOuvertAvant, .faute = fermeTravail, .code = u""},
+    {.nom = "HomonymeAvantEn103", .numero = 103, .avant = homonymeOuvertAvant, .code = u"A"},
+    {.nom = "HomonymeOuvertPuisTravailFerme", .avant = copieDeLApprenant,
+     .faute = [](LeconSimulee& l) {
+         docs(l).fait(u"Open", {SiensVoyage});
+         fermeTravail(l);
+     },
+     .code = u"C", .generale = true},
     // The learner opens a document of their own with the working name: Fermer
     // closes the working file and leaves theirs open.
     {.nom = "HomonymeDeLApprenantOuvert", .avant = copieDeLApprenant,
      .faute = [](LeconSimulee& l) {
          docs(l).fait(u"Open", {SiensVoyage});
-         docs(l)(u"Item", {std::u16string(DossierCours) + Voyage}).fait(u"Activate");
+         docs(l)(u"Item", {std::u16string(DossierCours) + NomVoyage}).fait(u"Activate");
      },
      .code = u"A",
      .fin = [](LeconSimulee& l) {
          l.fermer();
          EXPECT_TRUE(ouvertDansUnWord(l, SiensVoyage));
-         EXPECT_FALSE(ouvertDansUnWord(l, std::u16string(DossierCours) + Voyage));
+         EXPECT_FALSE(ouvertDansUnWord(l, std::u16string(DossierCours) + NomVoyage));
          l.quitter();
      }},
 };
