@@ -246,15 +246,15 @@ TEST_F(SystemeFichiers32Test, WholeFileReadsAndWrites) {
 TEST_F(SystemeFichiers32Test, AnswersTheSameErrorsAsTheSimulatedDrive) {
     const std::u16string b = racine_ + u"\\";
     Poignee tenu;
-    test::prepareEtat(fs, b, [&](const std::u16string& p) {
+    k58204::test::prepareEtat(fs, b, [&](const std::u16string& p) {
         tenu.reset(sansInvalide(::CreateFileW(versLarge(p).c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ,
                                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)));
         ASSERT_TRUE(tenu);
     });
-    for (const test::CasFichier& c : test::CasFichiers) {
-        SCOPED_TRACE(versUtf8(test::cheminCas(c, b).substr(b.size(), 40)) + " / call " + std::to_string(int(c.appel)));
-        EXPECT_EQ(test::joue(fs, c, b), c.numero);
-        test::defait(fs, c, b);
+    for (const k58204::test::CasFichier& c : k58204::test::CasFichiers) {
+        SCOPED_TRACE(versUtf8(k58204::test::cheminCas(c, b).substr(b.size(), 40)) + " / call " + std::to_string(int(c.appel)));
+        EXPECT_EQ(k58204::test::joue(fs, c, b), c.numero);
+        k58204::test::defait(fs, c, b);
     }
 }
 
