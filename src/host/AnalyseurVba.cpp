@@ -1,5 +1,7 @@
 #include "host/AnalyseurVba.hpp"
 
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "host/Constantes.hpp"
@@ -51,6 +53,18 @@ private:
     size_t& profondeur_;
 };
 
+// VBA's file statements, which a lesson script runs on the machine's files.
+std::optional<Instruction::Genre> instructionFichiers(std::u16string_view nom) {
+    using IG = Instruction::Genre;
+    static constexpr std::pair<const char16_t*, IG> instructions[] = {
+        {u"MkDir", IG::MkDir}, {u"Kill", IG::Kill},         {u"RmDir", IG::RmDir},       {u"ChDir", IG::ChDir},
+        {u"ChDrive", IG::ChDrive}, {u"Name", IG::Name}, {u"FileCopy", IG::FileCopy}, {u"SetAttr", IG::SetAttr},
+    };
+    for (const auto& [n, genre] : instructions)
+        if (memeNom(nom, n)) return genre;
+    return std::nullopt;
+}
+
 class Analyseur {
 public:
     Analyseur(std::u16string_view texte, size_t decalage) : jetons_(decoupe(texte, decalage)) {}
@@ -59,11 +73,20 @@ public:
         Instruction i;
         const Jeton& premier = courant();
         if (premier.genre == G::Identificateur && suivant().genre != G::Point && suivant().genre != G::Egal) {
-            bool mkdir = memeNom(premier.texte, u"MkDir"), kill = memeNom(premier.texte, u"Kill");
-            if (mkdir || kill) {
+            if (auto genre = instructionFichiers(premier.texte)) {
                 avance();
-                i.genre = mkdir ? Instruction::Genre::MkDir : Instruction::Genre::Kill;
+                i.genre = *genre;
                 i.valeur = expression();
+                using IG = Instruction::Genre;
+                if (i.genre == IG::Name) {
+                    if (courant().genre != G::Identificateur || !memeNom(courant().texte, u"As"))
+                        refuse("« As » attendu après le nom d'origine, trouvé " + cite(courant()));
+                    avance();
+                    i.second = expression();
+                } else if (i.genre == IG::FileCopy || i.genre == IG::SetAttr) {
+                    attends(G::Virgule, "« , »");
+                    i.second = expression();
+                }
                 attendsFin();
                 return i;
             }
@@ -252,6 +275,10 @@ private:
         if (appel && memeNom(j.texte, u"Chr")) return fonction(Expression::Genre::Chr, 1, 1);
         if (appel && memeNom(j.texte, u"ChrW")) return fonction(Expression::Genre::ChrW, 1, 1);
         if (appel && memeNom(j.texte, u"Dir")) return fonction(Expression::Genre::Dir, 1, 2);
+        if (appel && memeNom(j.texte, u"FileLen")) return fonction(Expression::Genre::FileLen, 1, 1);
+        if (appel && memeNom(j.texte, u"GetAttr")) return fonction(Expression::Genre::GetAttr, 1, 1);
+        if (appel && memeNom(j.texte, u"FileDateTime")) return fonction(Expression::Genre::FileDateTime, 1, 1);
+        if (appel && memeNom(j.texte, u"CurDir")) return fonction(Expression::Genre::CurDir, 0, 1);
         auto e = std::make_shared<Expression>();
         e->genre = Expression::Genre::Chemin;
         e->chemin = chaine(false);

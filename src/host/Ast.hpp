@@ -38,6 +38,10 @@ struct Expression {
         Chr,            // Chr(operandes[0]): a character of the Windows code page
         ChrW,           // ChrW(operandes[0]): a UTF-16 unit
         Dir,            // Dir(path[, attributes]) on the file system
+        FileLen,        // FileLen(path), GetAttr(path), FileDateTime(path) (a Date
+        GetAttr,        // as its serial number, a Double), CurDir([drive]):
+        FileDateTime,   // the file system too
+        CurDir,
     };
     Genre genre = Genre::Litteral;
     Variant valeur;
@@ -53,10 +57,17 @@ struct Instruction {
         Affectation,  // the last link of cible is put: its arguments, then valeur
         MkDir,        // valeur: the folder to create
         Kill,         // valeur: the file to delete
+        RmDir,        // valeur: the folder to remove
+        ChDir,        // valeur: the new current folder
+        ChDrive,      // valeur: the new current drive
+        Name,         // Name valeur As second
+        FileCopy,     // FileCopy valeur, second
+        SetAttr,      // SetAttr valeur, second
     };
     Genre genre = Genre::Appel;
     Chemin cible;
     ExpressionPtr valeur;
+    ExpressionPtr second;
 };
 
 // A "verifie EXPRESSION = VALUE" line: what is read, and the value expected.

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "host/CheminsUtf8.hpp"
 #include "host/Commandes.hpp"
 #include "host/Cours.hpp"
 #include "host/Destination.hpp"
@@ -59,8 +60,9 @@ int lecon(const ArgumentsLecon& a, Salle& salle, std::ostream& sortie, std::ostr
         return SortieUsage;
     }
 
-    const Cours cours(a.cours.empty() ? dossierCoursParDefaut() : std::filesystem::path(a.cours));
-    std::vector<std::filesystem::path> chemins(a.scripts.begin(), a.scripts.end());
+    const Cours cours(a.cours.empty() ? dossierCoursParDefaut() : cheminUtf8(a.cours));
+    std::vector<std::filesystem::path> chemins;
+    for (const std::string& s : a.scripts) chemins.push_back(cheminUtf8(s));
     if (chemins.empty()) chemins = cours.lecons();
     if (chemins.empty()) {
         erreurs << "aucun script de leçon (*.lecon) dans " << cours.dossier().string() << "\n";

@@ -5,7 +5,9 @@
 //     passed with it (Bookmarks("s01") is a get of Bookmarks with "s01");
 //   - a statement calls (Appel::Call) its last member with its arguments;
 //   - an assignment puts (Appel::Put) its last member, the value last;
-//   - MkDir, Kill and Dir go to the file system.
+//   - the file statements (MkDir, Kill, RmDir, ChDir, ChDrive, Name ... As,
+//     FileCopy, SetAttr) and functions (Dir, FileLen, GetAttr, FileDateTime,
+//     CurDir) go to the machine's file system, with its VB errors.
 // Errors of Word or of the file system come out as Erreur, unchanged.
 #include <optional>
 
@@ -14,6 +16,9 @@
 #include "word/Objet.hpp"
 
 namespace k58204::lecon {
+
+// VB's "device unavailable": a drive the machine does not have.
+inline constexpr int32_t PeripheriqueIndisponible = 68;
 
 class Evaluateur {
 public:
@@ -34,6 +39,7 @@ private:
     // Property gets along the first n links of a chain, from Application.
     Variant parcours(const Chemin& chemin, size_t n);
     Arguments arguments(const ArgumentsVba& args);
+    void chDrive(const std::u16string& lecteur);
 
     ObjetPtr application_;
     platform::SystemeFichiers& fichiers_;

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <optional>
+#include <set>
 #include <stdexcept>
 
 #include "host/Evaluateur.hpp"
@@ -34,6 +35,12 @@ bool estControle(const ContenuEtape& c) {
 
 constexpr char FinDuScript[] = "quitter (fin du script)";
 
+// The call Word rejects while it is busy (RPC_E_CALL_REJECTED).
+constexpr int32_t AppelRejete = static_cast<int32_t>(0x80010001u);
+
+// The working documents an exercise may leave in its working folder.
+constexpr const char16_t* FichiersDeTravail[] = {u"Réponses.doc", u"Voyage à CANGO.doc", u"essai\\Application.doc"};
+
 // What stops a script: the step's own failure, already described.
 struct Arret {
     std::string raison;
@@ -59,24 +66,76 @@ public:
             if (enAttente_) arreteSurErreur();
             termine(true);
         } catch (const Arret& a) {
-            echec(a.raison);
-            // The failing step itself has run unless an earlier step's error stopped the script.
-            if (suivante < etapes.size() && courante_ == &etapes[suivante]) ++suivante;
-            for (size_t k = suivante; k < etapes.size(); ++k)
-                if (estControle(etapes[k].contenu)) ++rapport_.nonJoues;
-            rapport_.echoues += rapport_.nonJoues;
-            termine(false);
+            arrete(a, etapes, suivante);
         }
+        fin();
     }
 
 private:
+    // A stopped script: the failure, the check lines not reached, and the
+    // host's quit, only to tidy up.
+    void arrete(const Arret& a, const std::vector<Etape>& etapes, size_t suivante) {
+        echec(a.raison);
+        // The failing step itself has run unless an earlier step's error stopped the script.
+        if (suivante < etapes.size() && courante_ == &etapes[suivante]) ++suivante;
+        for (size_t k = suivante; k < etapes.size(); ++k)
+            if (estControle(etapes[k].contenu)) ++rapport_.nonJoues;
+        rapport_.echoues += rapport_.nonJoues;
+        termine(false);
+    }
+
+    // After the last line and the host's quit, on every machine alike: a
+    // working document left on the disk is a failure when the module was
+    // asked to end the exercise (fermer or quitter returned) and Word was not
+    // stuck, since then the module had to remove it. Then every Word the
+    // script's machine started is ended, a stuck one too.
+    void fin() {
+        courante_ = nullptr;
+        const bool bloque = wordBloque();
+        if (finDemandee_ && !bloque)
+            for (const std::u16string& d : dossiers_)
+                for (const char16_t* nom : FichiersDeTravail) {
+                    const std::u16string chemin = d + nom;
+                    if (!fichierPresent(chemin)) continue;
+                    rapport_.evenements.push_back(evenement::Echec{
+                        rapport_.fichier + ":fin", "fin du script",
+                        "fichier de travail laissé sur le disque : " + versUtf8(chemin)});
+                    rapport_.echoues += 1;
+                }
+        machine_.termineWords(bloque);
+    }
+
+    // A file (not a folder) at this path.
+    bool fichierPresent(const std::u16string& chemin) {
+        try {
+            return (machine_.fichiers().GetAttr(chemin) & platform::attr::Dossier) == 0;
+        } catch (const Erreur&) {
+            return false;
+        }
+    }
+
+    // Whether the Word the learner works on rejects calls (busy for good, a
+    // modal dialog box left open).
+    bool wordBloque() {
+        ObjetPtr word = machine_.racineApprenant(application_);
+        if (!word) return false;
+        try {
+            word->invoke(u"Name", Appel::Get, {});
+            return false;
+        } catch (const Erreur& e) {
+            return e.numero() == AppelRejete;
+        }
+    }
+
     // --------------------------------------------------------------- steps
     void joue(const Etape& e) {
         courante_ = &e;
         std::visit(Surcharge{
                        [&](const etape::Exercice& x) { exercice(e, x); },
                        [&](const etape::Teste&) { teste(e); },
-                       [&](const etape::Fermer&) { etapeHote(e, [&] { module_.Fermer(); }); },
+                       [&](const etape::Fermer&) {
+                           if (etapeHote(e, [&] { module_.Fermer(); })) finDemandee_ = true;
+                       },
                        [&](const etape::Quitter&) { quitter(e); },
                        [&](const etape::Attendu& x) { attendu(e, x); },
                        [&](const etape::AttenduErreur& x) { attenduErreur(e, x); },
@@ -98,6 +157,8 @@ private:
         }
         exercice_ = x.numero;
         aQuitter_ = true;
+        finDemandee_ = false;
+        dossiers_.insert(dossier);
         etapeHote(e, [&] { module_.InitQuestion(x.numero, dossier, application_, handle_); });
     }
 
@@ -108,7 +169,7 @@ private:
 
     void quitter(const Etape& e) {
         aQuitter_ = false;
-        etapeHote(e, [&] { module_.Quitter(application_, handle_); });
+        if (etapeHote(e, [&] { module_.Quitter(application_, handle_); })) finDemandee_ = true;
     }
 
     // Runs a call of the module; an error it raises waits for the next line.
@@ -217,6 +278,7 @@ private:
         if (journal_) journal_->vide();
         try {
             module_.Quitter(application_, handle_);
+            finDemandee_ = true;
         } catch (const Erreur& err) {
             if (signale) throw Arret{decrit(err)};
         } catch (const std::exception& err) {
@@ -239,6 +301,9 @@ private:
     int32_t handle_ = -1;
     int32_t exercice_ = 0;
     bool aQuitter_ = false;
+    // Fermer or Quitter returned since the last exercise began.
+    bool finDemandee_ = false;
+    std::set<std::u16string> dossiers_;  // the working folders of the script's exercises
     std::optional<Erreur> enAttente_;
     const Etape* courante_ = nullptr;
 };

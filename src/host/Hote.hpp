@@ -10,7 +10,11 @@
 //   right after it ("attendu erreur"); otherwise the script stops there, and
 //   the failure and every check line not reached count as failed;
 // - a check line that does not hold is counted and the script goes on;
-// - a script that has run an exercise and ends without "quitter" is quit.
+// - a script that has run an exercise and ends without "quitter" is quit;
+// - then, on every machine alike, a working document left as a file in one
+//   of the script's working folders is a failure when the module was asked
+//   to end the exercise (Fermer or Quitter returned) and Word was not stuck;
+//   and every Word the machine started that still runs is ended.
 #include <filesystem>
 
 #include "host/Cours.hpp"

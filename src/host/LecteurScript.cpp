@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "host/AnalyseurVba.hpp"
+#include "host/CheminsUtf8.hpp"
 #include "host/ErreurSyntaxe.hpp"
 #include "host/Evaluateur.hpp"
 #include "host/Lexeur.hpp"
@@ -335,15 +336,15 @@ Script analyseScript(std::string_view contenu, const std::string& fichier) {
 Script litScript(const std::filesystem::path& chemin) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(chemin, ec))
-        throw ErreurScript({chemin.string() + ": fichier introuvable ou illisible"});
+        throw ErreurScript({texteChemin(chemin) + ": fichier introuvable ou illisible"});
     if (const auto taille = std::filesystem::file_size(chemin, ec); !ec && taille > TailleMaxScript)
-        throw ErreurScript({chemin.string() + ": script de " + std::to_string(taille) + " octets, plus que les " +
+        throw ErreurScript({texteChemin(chemin) + ": script de " + std::to_string(taille) + " octets, plus que les " +
                             std::to_string(TailleMaxScript) + " permis"});
     std::ifstream f(chemin, std::ios::binary);
     std::ostringstream contenu;
     if (f) contenu << f.rdbuf();
-    if (!f) throw ErreurScript({chemin.string() + ": impossible de lire le fichier"});
-    return analyseScript(contenu.str(), chemin.string());
+    if (!f) throw ErreurScript({texteChemin(chemin) + ": impossible de lire le fichier"});
+    return analyseScript(contenu.str(), texteChemin(chemin));
 }
 
 }  // namespace k58204::lecon

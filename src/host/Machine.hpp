@@ -42,6 +42,12 @@ public:
     // holds, else the one running. BureauImpossible when no Word runs.
     virtual void bureau(const etape::Bureau& action, const ObjetPtr& application) = 0;
 
+    // The end of a script, once the host has quit: ends every Word this
+    // machine started that still runs. `bloque`: the Word is known to be stuck
+    // and is ended at once; otherwise each is given time to end by itself
+    // first. Returns how many had to be ended.
+    virtual int termineWords(bool bloque) = 0;
+
     // The record of the automation calls the module makes, when traced.
     virtual Journal* journal() { return nullptr; }
 };

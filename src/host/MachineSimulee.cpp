@@ -66,6 +66,18 @@ void MachineSimulee::bureau(const etape::Bureau& x, const ObjetPtr& application)
     }
 }
 
+// A simulated Word ends at once when it quits: what still runs is ended as
+// its process would be.
+int MachineSimulee::termineWords(bool) {
+    int termines = 0;
+    for (const auto& w : poste_.instances())
+        if (!w->partie()) {
+            w->disparait();
+            ++termines;
+        }
+    return termines;
+}
+
 RapportScript Hote::joue(const Script& script, const std::filesystem::path& racine) const {
     MachineSimulee machine(racine, options_.trace);
     return joue(script, machine);

@@ -28,6 +28,7 @@ public:
     platform::SystemeFichiers& fichiers() override { return poste_.fichiers(); }
     ObjetPtr racineApprenant(const ObjetPtr& application) override;
     void bureau(const etape::Bureau& action, const ObjetPtr& application) override;
+    int termineWords(bool bloque) override;
     Journal* journal() override { return journal_.get(); }
 
 private:

@@ -46,6 +46,10 @@ public:
     // Creates every missing folder of the path (up to its last backslash); false on failure.
     virtual bool MakeSureDirectoryPathExists(std::u16string_view chemin) = 0;
     virtual bool Existe(std::u16string_view chemin) = 0;
+    // VB's FileLen (a folder is 0 bytes long) and FileDateTime: the last write,
+    // in local time, as a Date's serial number (days since 30/12/1899).
+    virtual int32_t FileLen(std::u16string_view chemin) = 0;
+    virtual double FileDateTime(std::u16string_view chemin) = 0;
     // Whole-file reads and writes (bytes), for Word's Open and Save.
     virtual std::string Lit(std::u16string_view chemin) = 0;
     virtual void Ecrit(std::u16string_view chemin, std::string_view octets) = 0;

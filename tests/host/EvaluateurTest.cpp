@@ -2,6 +2,8 @@
 // arguments each statement produces, in order.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "FauxWord.hpp"
 #include "host/AnalyseurVba.hpp"
 #include "host/Evaluateur.hpp"
@@ -46,6 +48,40 @@ TEST(Evaluateur, InstructionsProduisentCesAppels) {
         b.evaluateur.execute(analyseInstruction(depuisUtf8(instruction)));
         EXPECT_EQ(b.monde->journal, appels) << instruction;
     }
+}
+
+// VBA's file statements: each argument goes to its place in the seam's call
+// (or the error VB gives), nothing to Word.
+TEST(Evaluateur, InstructionsDeFichiers) {
+    for (const auto& [instruction, appels, numero] : std::vector<std::tuple<const char*, std::vector<std::string>, int32_t>>{
+             {"Name \"C:\\a.doc\" As \"C:\\b.doc\"", {"Name C:\\a.doc C:\\b.doc"}, 0},
+             {"FileCopy \"a\" & \".doc\", \"b.doc\"", {"Lit a.doc", "Ecrit b.doc octets"}, 0},
+             {"SetAttr \"x\", vbHidden", {"SetAttr x 2"}, 0},
+             {"RmDir \"C:\\essai\"", {"RmDir C:\\essai"}, 0},
+             {"ChDir \"C:\\Cours\"", {"ChDir C:\\Cours"}, 0},
+             {"ChDrive \"Cours\"", {"ChDir C:"}, 0},
+             {"ChDrive \"\"", {}, 0},
+             {"ChDrive \"D\"", {}, 68},
+         }) {
+        Banc b;
+        int32_t obtenu = 0;
+        try {
+            b.evaluateur.execute(analyseInstruction(depuisUtf8(instruction)));
+        } catch (const Erreur& e) {
+            obtenu = e.numero();
+        }
+        EXPECT_EQ(obtenu, numero) << instruction;
+        EXPECT_EQ(b.fichiers.journal, appels) << instruction;
+        EXPECT_TRUE(b.monde->journal.empty()) << instruction;
+    }
+    Banc b;
+    for (const auto& [expression, valeur] : std::vector<std::pair<const char*, Variant>>{
+             {"FileLen(\"abc\")", Variant(int32_t{3})},
+             {"GetAttr(\"C:\\x\")", Variant(int32_t{16})},
+             {"CurDir()", Variant(u"C:\\")},
+         })
+        EXPECT_EQ(b.evaluateur.valeur(*analyseExpression(depuisUtf8(expression))), valeur) << expression;
+    EXPECT_FALSE(valeurConstante(*analyseExpression(u"FileLen(\"x\")")));
 }
 
 // Kill goes to the file system; a read gives the value, an object read gives

@@ -92,6 +92,11 @@ TEST(LecteurScript, ErreursAvecFichierLigneEtRaison) {
              {"Selection.GoTo What:=wdGoToBookmark, \"s02\"\n", "argument positionnel"},
              {"Selection.TypeText(\"a\") \"b\"\n", "après un appel entre parenthèses"},
              {"Selection.Text = 1 2\n", "« 2 » (colonne 20) inattendu"},
+             // The file statements.
+             {"Name \"a\" \"b\"\n", "« As » attendu"},
+             {"FileCopy \"a\"\n", "« , » attendu"},
+             {"SetAttr \"a\", 1, 2\n", "« , » (colonne 15) inattendu"},
+             {"verifie FileLen(\"a\", 1) = 0\n", "FileLen attend 1 argument(s), il en a 2"},
          }) {
         const auto e = erreurs(script);
         ASSERT_EQ(e.size(), 1u) << script;

@@ -49,6 +49,8 @@ public:
     void RmDir(std::u16string_view) override { leveErreurExecution(err::CheminIntrouvable); }
     bool MakeSureDirectoryPathExists(std::u16string_view) override { return false; }
     bool Existe(std::u16string_view) override { return false; }
+    int32_t FileLen(std::u16string_view) override { leveErreurExecution(err::CheminIntrouvable); }
+    double FileDateTime(std::u16string_view) override { leveErreurExecution(err::CheminIntrouvable); }
     std::string Lit(std::u16string_view) override { leveErreurExecution(err::CheminIntrouvable); }
     void Ecrit(std::u16string_view, std::string_view) override { leveErreurExecution(err::CheminIntrouvable); }
 };

@@ -40,6 +40,8 @@ public:
         return fs_.MakeSureDirectoryPathExists(chemin);
     }
     bool Existe(std::u16string_view chemin) override { return fs_.Existe(chemin); }
+    int32_t FileLen(std::u16string_view chemin) override { return fs_.FileLen(chemin); }
+    double FileDateTime(std::u16string_view chemin) override { return fs_.FileDateTime(chemin); }
     std::string Lit(std::u16string_view chemin) override { return fs_.Lit(chemin); }
     void Ecrit(std::u16string_view chemin, std::string_view octets) override { fs_.Ecrit(chemin, octets); }
 

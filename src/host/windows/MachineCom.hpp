@@ -9,6 +9,7 @@
 #include "com/client/ServeurCom.hpp"
 
 #include <memory>
+#include <set>
 
 #include "com/client/CacheDispids.hpp"
 #include "host/Machine.hpp"
@@ -26,12 +27,17 @@ public:
     platform::SystemeFichiers& fichiers() override { return fichiers_; }
     ObjetPtr racineApprenant(const ObjetPtr& application) override;
     void bureau(const etape::Bureau& action, const ObjetPtr& application) override;
+    // Waits on the processes of the simulated Words started since this
+    // machine was made (up to 20 s, none when stuck), then ends those still
+    // running and waits for them to be gone, so that their files are free.
+    int termineWords(bool bloque) override;
 
 private:
     std::shared_ptr<com::CacheDispids> cache_;  // Word's dispatch ids, for the learner's calls
     com::ServeurCom serveur_;                   // the Word registered as running
     ModuleDispatch module_;
     platform::win32::SystemeFichiers32 fichiers_;
+    std::set<unsigned long> avant_;  // the simulated Words' process ids before the script
 };
 
 // The command the control channel takes for a desktop step; empty for

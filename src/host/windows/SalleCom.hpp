@@ -4,10 +4,10 @@
 // empty drive C:, what a script leaves at the top of drive C: (the folders the
 // host staged the course's documents in, what the learner saved beside them)
 // is removed once it is over, so that the next script starts from the same
-// drive. A working document found there is reported as a failure first.
+// drive. The end-of-script rule (working documents left, Words still running)
+// is the runner's, the same on every machine (Hote).
 #include <filesystem>
 #include <set>
-#include <vector>
 
 #include "host/CommandeLecon.hpp"
 
@@ -22,9 +22,8 @@ public:
 
 private:
     std::set<std::filesystem::path> entrees() const;
-    // Removes what the script added; returns the working documents it left
-    // in the working folders of its exercises.
-    std::vector<std::filesystem::path> range(const Script& script);
+    // Removes what the script added at the top of the drive.
+    void range();
 
     std::filesystem::path lecteur_;
     std::set<std::filesystem::path> avant_;  // the drive's entries before the run

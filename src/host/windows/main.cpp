@@ -6,8 +6,12 @@
 #include <io.h>
 #include <stdio.h>
 
+#include <windows.h>
+#include <shellapi.h>
+
 #include <iostream>
 #include <string>
+#include <vector>
 
 #include <CLI/CLI.hpp>
 
@@ -15,6 +19,7 @@
 #include "host/CommandeLecon.hpp"
 #include "host/Commandes.hpp"
 #include "host/windows/SalleCom.hpp"
+#include "word/Texte.hpp"
 
 namespace {
 
@@ -32,6 +37,8 @@ Examples:
 int principal(int argc, char** argv) {
     using namespace k58204::lecon;
     CLI::App app{"k58204: the training host on Windows, driving K58204.dll and Word through COM", "k58204"};
+    // Arguments are Windows paths; "/x" is a path of the current drive, not an option.
+    app.allow_windows_style_options(false);
     app.require_subcommand(1);
     app.set_version_flag("--version", std::string("k58204 ") + K58204_VERSION);
     app.footer(Aide);
@@ -71,9 +78,20 @@ int principal(int argc, char** argv) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main() {
     // The reports are UTF-8 text with "\n" line ends, byte for byte as on Linux.
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
-    return principal(argc, argv);
+    // The arguments as UTF-8, from the wide command line: a script's name
+    // keeps every character, whatever the ANSI code page holds.
+    int argc = 0;
+    LPWSTR* argvW = CommandLineToArgvW(GetCommandLineW(), &argc);
+    if (!argvW) return k58204::lecon::SortieUsage;
+    std::vector<std::string> arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.push_back(k58204::versUtf8(std::u16string(reinterpret_cast<const char16_t*>(argvW[i]))));
+    LocalFree(argvW);
+    std::vector<char*> argv;
+    for (std::string& a : arguments) argv.push_back(a.data());
+    return principal(argc, argv.data());
 }

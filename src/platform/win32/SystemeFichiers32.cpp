@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "platform/NomsWindows.hpp"
 #include "platform/win32/Conversions.hpp"
 #include "platform/win32/ErreursWin32.hpp"
 #include "platform/win32/Possession.hpp"
@@ -18,6 +19,32 @@ constexpr DWORD BitsVb = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_
                          FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_ARCHIVE;
 
 bool separateur(char16_t c) { return c == u'\\' || c == u'/'; }
+
+// VB reaches files through the ANSI calls: a full path of MAX_PATH (260)
+// characters with its terminating NUL, a folder leaving no room for an 8.3
+// name (248), or a name over 255 characters is refused as "path not found".
+constexpr size_t LongueurMaxChemin = MAX_PATH;
+constexpr size_t LongueurMaxDossier = 248;
+constexpr size_t LongueurMaxNom = 255;
+
+// Refuses a path that names a device (CON, NUL, COM1...) in any of its parts:
+// reading CON would wait for the console, writing NUL would lose the
+// document. Then the length limits of the ANSI calls. Returns the wide form.
+std::wstring controle(std::u16string_view chemin, size_t limite = LongueurMaxChemin) {
+    size_t debut = 0;
+    for (size_t i = 0; i <= chemin.size(); ++i) {
+        if (i < chemin.size() && !separateur(chemin[i])) continue;
+        const std::u16string_view nom = chemin.substr(debut, i - debut);
+        if (nom.size() > LongueurMaxNom) leveWin32(ERROR_FILENAME_EXCED_RANGE);
+        if (estNomDePeripherique(nom)) leveVb(err::AccesChemin);
+        debut = i + 1;
+    }
+    std::wstring w = versLarge(chemin);
+    wchar_t tampon[1];
+    const DWORD n = ::GetFullPathNameW(w.c_str(), 1, tampon, nullptr);  // the length with its NUL
+    if (n > limite) leveWin32(ERROR_FILENAME_EXCED_RANGE);
+    return w;
+}
 
 bool introuvable(DWORD code) { return code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND; }
 
@@ -58,17 +85,17 @@ bool creeDossiers(std::u16string_view dossier) {
 void SystemeFichiers32::SetAttr(std::u16string_view chemin, int32_t attributs) {
     constexpr int32_t permis = attr::LectureSeule | attr::Cache | attr::Systeme | attr::Archive;
     if (attributs & ~permis) leveVb(err::AppelIncorrect);
-    const std::wstring w = versLarge(chemin);
+    const std::wstring w = controle(chemin);
     const DWORD a = attributs == 0 ? FILE_ATTRIBUTE_NORMAL : static_cast<DWORD>(attributs);
     if (!::SetFileAttributesW(w.c_str(), a)) leveWin32();
 }
 
 int32_t SystemeFichiers32::GetAttr(std::u16string_view chemin) {
-    return static_cast<int32_t>(attributsExistants(versLarge(chemin)) & BitsVb);
+    return static_cast<int32_t>(attributsExistants(controle(chemin)) & BitsVb);
 }
 
 void SystemeFichiers32::Kill(std::u16string_view chemin) {
-    const std::wstring w = versLarge(chemin);
+    const std::wstring w = controle(chemin);
     const DWORD a = attributsExistants(w);
     if (a & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM))
         leveVb(err::FichierIntrouvable);
@@ -77,7 +104,7 @@ void SystemeFichiers32::Kill(std::u16string_view chemin) {
 }
 
 void SystemeFichiers32::Name(std::u16string_view source, std::u16string_view destination) {
-    const std::wstring s = versLarge(source), d = versLarge(destination);
+    const std::wstring s = controle(source), d = controle(destination);
     if (attributsWin32(s) == INVALID_FILE_ATTRIBUTES) {
         const DWORD code = ::GetLastError();
         leveWin32(introuvable(code) ? ERROR_FILE_NOT_FOUND : code);
@@ -109,7 +136,7 @@ std::vector<std::u16string> SystemeFichiers32::Dir(std::u16string_view motif, in
 }
 
 void SystemeFichiers32::ChDir(std::u16string_view chemin) {
-    const std::wstring w = versLarge(chemin);
+    const std::wstring w = controle(chemin);
     if (::SetCurrentDirectoryW(w.c_str())) return;
     const DWORD code = ::GetLastError();
     // Windows says "file not found" for a missing last folder and "invalid
@@ -129,7 +156,7 @@ std::u16string SystemeFichiers32::CurDir() {
 }
 
 void SystemeFichiers32::MkDir(std::u16string_view chemin) {
-    const std::wstring w = versLarge(chemin);
+    const std::wstring w = controle(chemin, LongueurMaxDossier);
     if (::CreateDirectoryW(w.c_str(), nullptr)) return;
     const DWORD code = ::GetLastError();
     if (code == ERROR_ALREADY_EXISTS) leveVb(err::AccesChemin);
@@ -137,7 +164,7 @@ void SystemeFichiers32::MkDir(std::u16string_view chemin) {
 }
 
 void SystemeFichiers32::RmDir(std::u16string_view chemin) {
-    const std::wstring w = versLarge(chemin);
+    const std::wstring w = controle(chemin);
     if (::RemoveDirectoryW(w.c_str())) return;
     const DWORD code = ::GetLastError();
     leveVb(introuvable(code) ? err::CheminIntrouvable : err::AccesChemin);
@@ -154,11 +181,40 @@ bool SystemeFichiers32::MakeSureDirectoryPathExists(std::u16string_view chemin) 
 }
 
 bool SystemeFichiers32::Existe(std::u16string_view chemin) {
-    return attributsWin32(versLarge(chemin)) != INVALID_FILE_ATTRIBUTES;
+    try {
+        return attributsWin32(controle(chemin)) != INVALID_FILE_ATTRIBUTES;
+    } catch (const Erreur&) {
+        return false;
+    }
+}
+
+namespace {
+WIN32_FILE_ATTRIBUTE_DATA donneesFichier(const std::wstring& chemin) {
+    WIN32_FILE_ATTRIBUTE_DATA d{};
+    if (!::GetFileAttributesExW(chemin.c_str(), GetFileExInfoStandard, &d)) leveWin32();
+    return d;
+}
+}  // namespace
+
+int32_t SystemeFichiers32::FileLen(std::u16string_view chemin) {
+    const WIN32_FILE_ATTRIBUTE_DATA d = donneesFichier(controle(chemin));
+    if (d.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return 0;
+    return static_cast<int32_t>(d.nFileSizeLow);
+}
+
+double SystemeFichiers32::FileDateTime(std::u16string_view chemin) {
+    const WIN32_FILE_ATTRIBUTE_DATA d = donneesFichier(controle(chemin));
+    FILETIME locale{};
+    SYSTEMTIME st{};
+    double date = 0;
+    if (!::FileTimeToLocalFileTime(&d.ftLastWriteTime, &locale) || !::FileTimeToSystemTime(&locale, &st) ||
+        !::SystemTimeToVariantTime(&st, &date))
+        leveVb(err::AccesChemin);
+    return date;
 }
 
 std::string SystemeFichiers32::Lit(std::u16string_view chemin) {
-    const std::wstring w = versLarge(chemin);
+    const std::wstring w = controle(chemin);
     if (attributsExistants(w) & FILE_ATTRIBUTE_DIRECTORY) leveVb(err::AccesChemin);
     Poignee fichier(sansInvalide(::CreateFileW(w.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)));
@@ -174,7 +230,7 @@ std::string SystemeFichiers32::Lit(std::u16string_view chemin) {
 }
 
 void SystemeFichiers32::Ecrit(std::u16string_view chemin, std::string_view octets) {
-    const std::wstring w = versLarge(chemin);
+    const std::wstring w = controle(chemin);
     const DWORD a = attributsWin32(w);
     if (a != INVALID_FILE_ATTRIBUTES && (a & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)))
         leveVb(err::AccesChemin);

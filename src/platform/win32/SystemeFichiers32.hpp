@@ -16,6 +16,9 @@
 //   folder, or a file, gives 76. MkDir of an existing folder gives 75; RmDir
 //   of a missing folder 76, of a folder that is not empty (or is the current
 //   one) 75.
+// - Every call refuses a path naming a device (CON, NUL, COM1...) in any of
+//   its parts (75), and one too long for VB's ANSI calls (76): MAX_PATH with
+//   the NUL, 248 for MkDir, 255 for a name.
 // - MakeSureDirectoryPathExists calls imagehlp's when the path has an exact
 //   form in the ANSI code page, and otherwise creates the folders itself with
 //   the wide API, so that no character of the path is lost.
@@ -38,6 +41,8 @@ public:
     void RmDir(std::u16string_view chemin) override;
     bool MakeSureDirectoryPathExists(std::u16string_view chemin) override;
     bool Existe(std::u16string_view chemin) override;
+    int32_t FileLen(std::u16string_view chemin) override;
+    double FileDateTime(std::u16string_view chemin) override;
     std::string Lit(std::u16string_view chemin) override;
     void Ecrit(std::u16string_view chemin, std::string_view octets) override;
 };

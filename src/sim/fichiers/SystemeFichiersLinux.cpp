@@ -1,10 +1,14 @@
 #include "sim/fichiers/SystemeFichiersLinux.hpp"
 
 #include <algorithm>
+#include <chrono>
+#include <ctime>
 #include <fstream>
 #include <iterator>
 #include <system_error>
 
+#include "platform/ErreursWindows.hpp"
+#include "platform/NomsWindows.hpp"
 #include "word/Erreur.hpp"
 #include "word/Texte.hpp"
 
@@ -14,12 +18,9 @@ namespace k58204::sim {
 
 namespace {
 
-inline constexpr int32_t NomIncorrect = 52;  // VB: bad file name or number
+inline constexpr int32_t NomIncorrect = platform::NomFichierIncorrect;
 
-[[noreturn]] void leve(int32_t numero) {
-    if (numero == NomIncorrect) throw Erreur(NomIncorrect, SourceComposant, u"Nom ou numéro de fichier incorrect");
-    leveErreurExecution(numero);
-}
+[[noreturn]] void leve(int32_t numero) { platform::leveVb(numero); }
 
 bool separateur(char16_t c) { return c == u'\\' || c == u'/'; }
 
@@ -41,17 +42,7 @@ bool surrogatIsole(std::u16string_view nom) {
     return false;
 }
 
-// CON, PRN, AUX, NUL, COM1-COM9, LPT1-LPT9: Windows opens the device for
-// these names, whatever extension follows and in any case ("nul.doc", "Com1").
-bool nomDePeripherique(std::u16string_view nom) {
-    std::u16string base(nom.substr(0, nom.find(u'.')));
-    while (!base.empty() && base.back() == u' ') base.pop_back();
-    base = LCase(base);
-    for (const char16_t* d : {u"con", u"prn", u"aux", u"nul"})
-        if (base == d) return true;
-    return base.size() == 4 && (base.compare(0, 3, u"com") == 0 || base.compare(0, 3, u"lpt") == 0) &&
-           base[3] >= u'1' && base[3] <= u'9';
-}
+bool nomDePeripherique(std::u16string_view nom) { return platform::estNomDePeripherique(nom); }
 
 std::u16string nomDisque(const fs::path& p) { return depuisUtf8(p.filename().string()); }
 
@@ -257,9 +248,19 @@ void SystemeFichiersLinux::oublie(const fs::path& p) {
     }
 }
 
+// Windows says "file not found" when only the last name is missing from an
+// existing folder, "path not found" when a folder of the path is missing or
+// is a file.
+void SystemeFichiersLinux::leveAbsent(const Resolution& r) const {
+    std::error_code ec;
+    const bool dansUnDossier = r.trouves + 1 == r.composants.size() && fs::is_directory(r.linux.parent_path(), ec);
+    platform::leveWindows(dansUnDossier ? platform::codeWin32::FichierIntrouvable
+                                        : platform::codeWin32::CheminIntrouvable);
+}
+
 void SystemeFichiersLinux::SetAttr(std::u16string_view chemin, int32_t a) {
     Resolution r = resous(chemin);
-    if (!r.existe()) leve(err::FichierIntrouvable);
+    if (!r.existe()) leveAbsent(r);
     if (a & ~(platform::attr::LectureSeule | platform::attr::Cache | platform::attr::Systeme | platform::attr::Archive))
         leve(err::AppelIncorrect);
     std::error_code ec;
@@ -279,13 +280,14 @@ void SystemeFichiersLinux::SetAttr(std::u16string_view chemin, int32_t a) {
 int32_t SystemeFichiersLinux::GetAttr(std::u16string_view chemin) {
     Resolution r = resous(chemin);
     int32_t a = r.existe() ? attributs(r.linux) : -1;
-    if (a < 0) leve(err::FichierIntrouvable);
+    if (a < 0) leveAbsent(r);
     return a;
 }
 
 void SystemeFichiersLinux::Kill(std::u16string_view chemin) {
     Resolution r = resous(chemin);
-    int32_t a = r.existe() ? attributs(r.linux) : -1;
+    if (!r.existe()) leveAbsent(r);
+    int32_t a = attributs(r.linux);
     // Kill looks for normal files only: a folder, a hidden or a system file is not found.
     if (a < 0 || (a & (platform::attr::Dossier | platform::attr::Cache | platform::attr::Systeme)))
         leve(err::FichierIntrouvable);
@@ -443,10 +445,35 @@ bool SystemeFichiersLinux::Existe(std::u16string_view chemin) {
     }
 }
 
+int32_t SystemeFichiersLinux::FileLen(std::u16string_view chemin) {
+    Resolution r = resous(chemin);
+    if (!r.existe()) leveAbsent(r);
+    std::error_code ec;
+    if (fs::is_directory(r.linux, ec)) return 0;
+    const auto taille = fs::file_size(r.linux, ec);
+    if (ec) leve(err::AccesChemin);
+    return static_cast<int32_t>(taille);
+}
+
+// Whole seconds, as Windows' file times are shown to VB.
+double SystemeFichiersLinux::FileDateTime(std::u16string_view chemin) {
+    Resolution r = resous(chemin);
+    if (!r.existe()) leveAbsent(r);
+    std::error_code ec;
+    const auto t = fs::last_write_time(r.linux, ec);
+    if (ec) leve(err::AccesChemin);
+    const std::time_t secondes = std::chrono::system_clock::to_time_t(std::chrono::file_clock::to_sys(t));
+    std::tm local{};
+    if (!localtime_r(&secondes, &local)) leve(err::AccesChemin);
+    // The local time read as if it were UTC: seconds from 1/1/1970 (day 25569) on the local calendar.
+    const std::time_t localeEnSecondes = timegm(&local);
+    return 25569.0 + static_cast<double>(localeEnSecondes) / 86400.0;
+}
+
 std::string SystemeFichiersLinux::Lit(std::u16string_view chemin) {
     Resolution r = resous(chemin);
     std::error_code ec;
-    if (!r.existe()) leve(err::FichierIntrouvable);
+    if (!r.existe()) leveAbsent(r);
     if (fs::is_directory(r.linux, ec)) leve(err::AccesChemin);
     std::ifstream in(r.linux, std::ios::binary);
     if (!in) leve(err::AccesChemin);

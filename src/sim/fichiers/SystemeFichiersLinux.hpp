@@ -65,6 +65,8 @@ public:
     void RmDir(std::u16string_view chemin) override;
     bool MakeSureDirectoryPathExists(std::u16string_view chemin) override;
     bool Existe(std::u16string_view chemin) override;
+    int32_t FileLen(std::u16string_view chemin) override;
+    double FileDateTime(std::u16string_view chemin) override;
     std::string Lit(std::u16string_view chemin) override;
     void Ecrit(std::u16string_view chemin, std::string_view octets) override;
 
@@ -104,6 +106,8 @@ private:
     std::vector<std::u16string> decoupe(std::u16string_view chemin, bool jokersPermis) const;
     Resolution resous(const std::vector<std::u16string>& composants) const;
     Resolution resous(std::u16string_view chemin) const { return resous(decoupe(chemin, false)); }
+    // Raises what Windows answers for a path that does not resolve.
+    [[noreturn]] void leveAbsent(const Resolution& r) const;
     std::string cle(const std::filesystem::path& p) const;
     // Raises 75 when p is a symbolic link that leads out of the root.
     void verifieLien(const std::filesystem::path& p) const;

@@ -8,6 +8,7 @@
 #include "platform/SystemeFichiers.hpp"
 #include "sim/fichiers/SystemeFichiersLinux.hpp"
 #include "sim/poste/RacineTemporaire.hpp"
+#include "support/CasFichiers.hpp"
 #include "support/NumeroErreur.hpp"
 #include "word/Texte.hpp"
 
@@ -226,6 +227,23 @@ TEST_F(SystemeFichiersTest, NomsQueWindowsRefuse) {
     EXPECT_EQ(fs.Dir(c + u"nul.doc", 55), Noms{});
     // Nothing was made for the refused names.
     EXPECT_EQ(fs.Dir(c + u"*.*", 55), (Noms{u".", u"..", u"K58204", u"Voyage à CANGO.doc"}));
+}
+
+// The rows the Win32 seam plays too (tests/windows/platform): the same state,
+// the same VB errors.
+TEST(SystemeFichiersCommunTest, RepondLesErreursDeWindows) {
+    test::RacineTemporaire racine;
+    SystemeFichiersLinux fs(racine.chemin());
+    auto autreProcessus = std::make_shared<Detenteur>();
+    fs.ajouteDetenteur(autreProcessus);
+    const std::u16string b = u"C:\\Cas\\";
+    fs.MkDir(b);
+    test::prepareEtat(fs, b, [&](const std::u16string& p) { autreProcessus->tenus.push_back(p); });
+    for (const test::CasFichier& c : test::CasFichiers) {
+        SCOPED_TRACE(versUtf8(test::cheminCas(c, b).substr(0, 40)) + " / appel " + std::to_string(int(c.appel)));
+        EXPECT_EQ(test::joue(fs, c, b), c.numero);
+        test::defait(fs, c, b);
+    }
 }
 
 }  // namespace

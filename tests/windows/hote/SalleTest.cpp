@@ -34,6 +34,8 @@ TEST(SalleCom, CeQueLeScriptAjouteEnHautDuLecteurDisparaitApresLui) {
     ASSERT_TRUE(salle.prepare(erreurs));
     // What a script leaves: folders and files at the top, and a file inside a folder that was there.
     for (const char* f : {"Cours/K58204/05820410.doc", "copie.doc", "Windows/laisse.tmp"}) ecrit(lecteur / f);
+    for (const char* f : {"Cours/K58204/05820410.doc", "copie.doc"})  // read-only
+        fs::permissions(lecteur / f, fs::perms::owner_write, fs::perm_options::remove);
 
     EXPECT_EQ(salle.joue(0, kl::Script{"vide.lecon", {}}, kl::Hote(kl::Cours(lecteur))).fichier, "vide.lecon");
 

@@ -9,6 +9,8 @@
 #include <functional>
 
 #include "platform/win32/Conversions.hpp"
+#include "platform/win32/Possession.hpp"
+#include "support/CasFichiers.hpp"
 #include "word/Erreur.hpp"
 #include "word/Texte.hpp"
 
@@ -236,6 +238,24 @@ TEST_F(SystemeFichiers32Test, WholeFileReadsAndWrites) {
     };
     for (const Cas& c : cas) EXPECT_EQ(numeroErreur(c.action), c.numero) << c.nom;
     EXPECT_EQ(fs.Lit(chemin(u"lecture.doc")), "x");
+}
+
+// The rows the simulated drive plays too (tests/sim/fichiers): the same
+// state, the same VB errors. "Another process" holds its file as Word holds
+// an open document: shared for reading only.
+TEST_F(SystemeFichiers32Test, AnswersTheSameErrorsAsTheSimulatedDrive) {
+    const std::u16string b = racine_ + u"\\";
+    Poignee tenu;
+    k58204::test::prepareEtat(fs, b, [&](const std::u16string& p) {
+        tenu.reset(sansInvalide(::CreateFileW(versLarge(p).c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ,
+                                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)));
+        ASSERT_TRUE(tenu);
+    });
+    for (const k58204::test::CasFichier& c : k58204::test::CasFichiers) {
+        SCOPED_TRACE(versUtf8(k58204::test::cheminCas(c, b).substr(b.size(), 40)) + " / call " + std::to_string(int(c.appel)));
+        EXPECT_EQ(k58204::test::joue(fs, c, b), c.numero);
+        k58204::test::defait(fs, c, b);
+    }
 }
 
 }  // namespace
