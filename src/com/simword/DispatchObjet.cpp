@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "com/client/CacheDispids.hpp"
+#include "com/commun/TypesDispatch.hpp"
 #include "com/client/Conversions.hpp"
 #include "com/commun/Erreurs.hpp"
 #include "word/Erreur.hpp"
@@ -85,16 +86,18 @@ std::u16string nomCourt(const std::string& nom) {
 
 // The type description of one implementation class: enough for a client to
 // tell types apart (GetTypeAttr's GUID) and to name it; names resolve through
-// the process-wide table.
-class InfoType final : public ITypeInfo {
+// the process-wide table, which the type declares (DonneeIdsCommuns) so that
+// a client takes the ids of an object's type for the objects it returns.
+class InfoType final : public ITypeInfo2 {
 public:
     InfoType(GUID guid, std::u16string nom) : guid_(guid), nom_(std::move(nom)) {}
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** objet) override {
         if (!objet) return E_POINTER;
         *objet = nullptr;
-        if (!IsEqualGUID(iid, IID_IUnknown) && !IsEqualGUID(iid, IID_ITypeInfo)) return E_NOINTERFACE;
-        *objet = static_cast<ITypeInfo*>(this);
+        if (!IsEqualGUID(iid, IID_IUnknown) && !IsEqualGUID(iid, IID_ITypeInfo) && !IsEqualGUID(iid, IID_ITypeInfo2))
+            return E_NOINTERFACE;
+        *objet = static_cast<ITypeInfo2*>(this);
         AddRef();
         return S_OK;
     }
@@ -168,8 +171,59 @@ public:
     void STDMETHODCALLTYPE ReleaseFuncDesc(FUNCDESC*) override {}
     void STDMETHODCALLTYPE ReleaseVarDesc(VARDESC*) override {}
 
+    // ---- ITypeInfo2: the one custom datum kept is DonneeIdsCommuns.
+    HRESULT STDMETHODCALLTYPE GetCustData(REFGUID guid, VARIANT* valeur) override {
+        if (!valeur) return E_INVALIDARG;
+        VariantInit(valeur);
+        if (IsEqualGUID(guid, DonneeIdsCommuns)) {
+            V_VT(valeur) = VT_I4;
+            V_I4(valeur) = 1;
+        }
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeKind(TYPEKIND* sorte) override {
+        if (!sorte) return E_INVALIDARG;
+        *sorte = TKIND_DISPATCH;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeFlags(ULONG* drapeaux) override {
+        if (!drapeaux) return E_INVALIDARG;
+        *drapeaux = TYPEFLAG_FDISPATCHABLE;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetFuncIndexOfMemId(MEMBERID, INVOKEKIND, UINT*) override {
+        return TYPE_E_ELEMENTNOTFOUND;
+    }
+    HRESULT STDMETHODCALLTYPE GetVarIndexOfMemId(MEMBERID, UINT*) override { return TYPE_E_ELEMENTNOTFOUND; }
+    HRESULT STDMETHODCALLTYPE GetFuncCustData(UINT, REFGUID, VARIANT*) override { return TYPE_E_ELEMENTNOTFOUND; }
+    HRESULT STDMETHODCALLTYPE GetParamCustData(UINT, UINT, REFGUID, VARIANT*) override {
+        return TYPE_E_ELEMENTNOTFOUND;
+    }
+    HRESULT STDMETHODCALLTYPE GetVarCustData(UINT, REFGUID, VARIANT*) override { return TYPE_E_ELEMENTNOTFOUND; }
+    HRESULT STDMETHODCALLTYPE GetImplTypeCustData(UINT, REFGUID, VARIANT*) override {
+        return TYPE_E_ELEMENTNOTFOUND;
+    }
+    HRESULT STDMETHODCALLTYPE GetDocumentation2(MEMBERID, LCID, BSTR* aide, DWORD* contexte, BSTR* dll) override {
+        if (aide) *aide = nullptr;
+        if (contexte) *contexte = 0;
+        if (dll) *dll = nullptr;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetAllCustData(CUSTDATA* donnees) override { return aucuneDonnee(donnees); }
+    HRESULT STDMETHODCALLTYPE GetAllFuncCustData(UINT, CUSTDATA*) override { return TYPE_E_ELEMENTNOTFOUND; }
+    HRESULT STDMETHODCALLTYPE GetAllParamCustData(UINT, UINT, CUSTDATA*) override { return TYPE_E_ELEMENTNOTFOUND; }
+    HRESULT STDMETHODCALLTYPE GetAllVarCustData(UINT, CUSTDATA*) override { return TYPE_E_ELEMENTNOTFOUND; }
+    HRESULT STDMETHODCALLTYPE GetAllImplTypeCustData(UINT, CUSTDATA*) override { return TYPE_E_ELEMENTNOTFOUND; }
+
 private:
     ~InfoType() = default;
+
+    static HRESULT aucuneDonnee(CUSTDATA* donnees) {
+        if (!donnees) return E_INVALIDARG;
+        donnees->cCustData = 0;
+        donnees->prgCustData = nullptr;
+        return S_OK;
+    }
 
     const GUID guid_;
     const std::u16string nom_;
@@ -301,6 +355,42 @@ ObjetPtr DispatchObjet::objetServi(IDispatch* d) {
 
 void DispatchObjet::apresChaqueAppel(std::function<void()> f) { apres() = std::move(f); }
 
+namespace {
+
+std::function<void()>& dernierClient() {
+    static std::function<void()> f;
+    return f;
+}
+
+std::atomic<long>& connexionsFortes() {
+    static std::atomic<long> n{0};
+    return n;
+}
+
+}  // namespace
+
+void DispatchObjet::apresDernierClient(std::function<void()> f) { dernierClient() = std::move(f); }
+
+long DispatchObjet::connexions() { return connexionsFortes().load(); }
+
+void DispatchObjet::deconnecteTout() {
+    // A copy: disconnecting releases the stubs' references, which may end objects.
+    std::vector<Ptr<IDispatch>> tous;
+    for (const auto& [identite, d] : servis()) tous.emplace_back(static_cast<IDispatch*>(d));
+    for (const Ptr<IDispatch>& d : tous) CoDisconnectObject(d.get(), 0);
+}
+
+DWORD DispatchObjet::AddConnection(DWORD sorte, DWORD) {
+    return sorte & EXTCONN_STRONG ? static_cast<DWORD>(++connexionsFortes()) : 0;
+}
+
+DWORD DispatchObjet::ReleaseConnection(DWORD sorte, DWORD, BOOL) {
+    if (!(sorte & EXTCONN_STRONG)) return 0;
+    const long n = --connexionsFortes();
+    if (n == 0 && dernierClient()) dernierClient()();
+    return static_cast<DWORD>(n < 0 ? 0 : n);
+}
+
 DispatchObjet::DispatchObjet(ObjetPtr o) : objet_(std::move(o)), identite_(objet_->identite()) {
     servis()[identite_] = this;
 }
@@ -316,6 +406,8 @@ HRESULT DispatchObjet::QueryInterface(REFIID iid, void** objet) {
         *objet = this;
     } else if (IsEqualGUID(iid, IID_IUnknown) || IsEqualGUID(iid, IID_IDispatch)) {
         *objet = static_cast<IDispatch*>(this);
+    } else if (IsEqualGUID(iid, IID_IExternalConnection)) {
+        *objet = static_cast<IExternalConnection*>(this);
     } else {
         return E_NOINTERFACE;
     }

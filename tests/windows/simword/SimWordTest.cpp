@@ -231,4 +231,27 @@ TEST_F(SimWordExe, WmCloseSurLaFenetrePrincipaleQuitteWord) {
     word_.reset();
 }
 
+// Like Word started for automation: never shown, it ends when its last client
+// lets go; once shown, it stays (and answers) until it is quit.
+TEST_F(SimWordExe, SansClientUnWordJamaisMontreSeTermine) {
+    for (bool montre : {false, true}) {
+        SCOPED_TRACE(montre);
+        if (montre) {
+            TearDown();
+            SetUp();
+            ASSERT_EQ(appelle(word_.get(), L"Visible", DISPATCH_PROPERTYPUT, {booleen(true)}).hr, S_OK);
+        }
+        ASSERT_EQ(appelle(word_.get(), L"Documents", Lecture).hr, S_OK);
+        word_.reset();
+        if (!montre) {
+            EXPECT_EQ(WaitForSingleObject(processus_, 10000), WAIT_OBJECT_0);
+            continue;
+        }
+        Ptr<IUnknown> actif;
+        ASSERT_EQ(GetActiveObject(ClsidWord, nullptr, actif.put()), S_OK);
+        ASSERT_EQ(actif->QueryInterface(IID_IDispatch, word_.putVoid()), S_OK);
+        EXPECT_EQ(appelle(word_.get(), L"Visible", Lecture).hr, S_OK);
+    }
+}
+
 }  // namespace
