@@ -17,11 +17,47 @@ void ajouteOptionsLecon(CLI::App& commande, ArgumentsLecon& a, bool trace) {
     if (trace)
         commande.add_flag("--trace", a.trace, "print the automation calls the module makes during each host step");
     commande.add_option("--json", a.json, "also write the report as JSON to this file (- for standard output)");
+    commande.add_option("--html", a.html, "also write the report as an HTML page to this file (- for standard output)");
 }
 
+namespace {
+
+// The reports asked besides the text: JSON, HTML; at most one of them on
+// standard output, where it replaces the text.
+struct Rapports {
+    std::optional<Destination> json, html;
+    bool surSortie() const { return (json && json->standard()) || (html && html->standard()); }
+
+    // False (after saying so) when one could not be written.
+    bool ecrit(const ArgumentsLecon& a, const Rapport& rapport, std::ostream& erreurs) {
+        bool ok = true;
+        auto verifie = [&](Destination& d, const std::string& chemin, const char* quoi) {
+            if (d.termine()) return;
+            erreurs << chemin << " : impossible d'écrire le rapport " << quoi << "\n";
+            ok = false;
+        };
+        if (json) {
+            json->flux() << enJsonTexte(enJson(rapport));
+            verifie(*json, a.json, "JSON");
+        }
+        if (html) {
+            ecritHtml(html->flux(), rapport);
+            verifie(*html, a.html, "HTML");
+        }
+        return ok;
+    }
+};
+
+}  // namespace
+
 int lecon(const ArgumentsLecon& a, Salle& salle, std::ostream& sortie, std::ostream& erreurs) {
-    std::optional<Destination> json;
-    if (!a.json.empty() && !(json = destination(a.json, "JSON", sortie, erreurs))) return SortieUsage;
+    Rapports rapports;
+    if (!a.json.empty() && !(rapports.json = destination(a.json, "JSON", sortie, erreurs))) return SortieUsage;
+    if (!a.html.empty() && !(rapports.html = destination(a.html, "HTML", sortie, erreurs))) return SortieUsage;
+    if (rapports.json && rapports.html && rapports.json->standard() && rapports.html->standard()) {
+        erreurs << "--json - et --html - : un seul rapport peut aller sur la sortie standard\n";
+        return SortieUsage;
+    }
 
     const Cours cours(a.cours.empty() ? dossierCoursParDefaut() : std::filesystem::path(a.cours));
     std::vector<std::filesystem::path> chemins(a.scripts.begin(), a.scripts.end());
@@ -43,10 +79,7 @@ int lecon(const ArgumentsLecon& a, Salle& salle, std::ostream& sortie, std::ostr
     }
     if (!rapport.erreursScript.empty()) {
         for (const std::string& f : rapport.erreursScript) erreurs << abrege(f) << "\n";
-        if (json) {
-            json->flux() << enJsonTexte(enJson(rapport));
-            json->termine();
-        }
+        rapports.ecrit(a, rapport, erreurs);
         return SortieUsage;
     }
 
@@ -65,14 +98,8 @@ int lecon(const ArgumentsLecon& a, Salle& salle, std::ostream& sortie, std::ostr
         }
     }
 
-    if (!json || !json->standard()) ecritTexte(sortie, rapport);
-    if (json) {
-        json->flux() << enJsonTexte(enJson(rapport));
-        if (!json->termine()) {
-            erreurs << a.json << " : impossible d'écrire le rapport JSON\n";
-            return SortieUsage;
-        }
-    }
+    if (!rapports.surSortie()) ecritTexte(sortie, rapport);
+    if (!rapports.ecrit(a, rapport, erreurs)) return SortieUsage;
     return rapport.echoues() == 0 ? SortieReussie : SortieEchec;
 }
 

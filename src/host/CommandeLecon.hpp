@@ -1,7 +1,8 @@
 #pragma once
 // The `lecon` command, the same on every machine: reads every script first
 // (a mistake in one is reported before anything runs), plays each on a fresh
-// machine of a Salle, and writes the report (text, and JSON when asked).
+// machine of a Salle, and writes the report (text, and JSON or an HTML page
+// when asked).
 #include <cstddef>
 #include <ostream>
 #include <string>
@@ -21,6 +22,7 @@ struct ArgumentsLecon {
     std::string racine;  // the simulated machine only
     bool trace = false;
     std::string json;
+    std::string html;
 };
 
 // Where the scripts of a run are played, each on a fresh machine.
@@ -34,7 +36,7 @@ public:
     virtual RapportScript joue(size_t rang, const Script& script, const Hote& hote) = 0;
 };
 
-// The options every host's `lecon` has: scripts, --cours, --json, and
+// The options every host's `lecon` has: scripts, --cours, --json, --html, and
 // --trace when the machine can record the module's calls.
 void ajouteOptionsLecon(CLI::App& commande, ArgumentsLecon& a, bool trace);
 

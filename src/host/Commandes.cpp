@@ -34,6 +34,7 @@ struct ArgumentsNoter {
     unsigned taches = 0;  // 0: the machine's cores
     std::string json;
     std::string csv;
+    std::string html;
 };
 
 struct ArgumentsExercices {
@@ -120,11 +121,13 @@ int noter(const ArgumentsNoter& a, std::ostream& sortie, std::ostream& erreurs) 
         erreurs << "exercice " << *exercice << " : " << e.what() << "\n";
         return SortieUsage;
     }
-    std::optional<Destination> json, csv;
+    std::optional<Destination> json, csv, html;
     if (!a.json.empty() && !(json = destination(a.json, "JSON", sortie, erreurs))) return SortieUsage;
     if (!a.csv.empty() && !(csv = destination(a.csv, "CSV", sortie, erreurs))) return SortieUsage;
-    if (json && csv && json->standard() && csv->standard()) {
-        erreurs << "--json - et --csv - : un seul rapport peut aller sur la sortie standard\n";
+    if (!a.html.empty() && !(html = destination(a.html, "HTML", sortie, erreurs))) return SortieUsage;
+    auto standard = [](const std::optional<Destination>& d) { return d && d->standard(); };
+    if (standard(json) + standard(csv) + standard(html) > 1) {
+        erreurs << "--json -, --csv - et --html - : un seul rapport peut aller sur la sortie standard\n";
         return SortieUsage;
     }
 
@@ -138,23 +141,27 @@ int noter(const ArgumentsNoter& a, std::ostream& sortie, std::ostream& erreurs) 
         options.progression = [&erreurs](size_t faits, size_t total) { progression(erreurs, faits, total); };
     const std::vector<ResultatDocument> resultats = noteClasse(cours, *exercice, documents, options);
 
-    const bool texteSurSortie = !(json && json->standard()) && !(csv && csv->standard());
-    if (texteSurSortie) ecritTexte(sortie, resultats);
+    if (!standard(json) && !standard(csv) && !standard(html)) ecritTexte(sortie, resultats);
+    // Every report asked is written, even after one could not be.
+    bool ecrits = true;
+    auto termine = [&](Destination& d, const std::string& chemin, const char* quoi) {
+        if (d.termine()) return;
+        erreurs << chemin << " : impossible d'écrire le rapport " << quoi << "\n";
+        ecrits = false;
+    };
     if (json) {
         json->flux() << enJsonTexte(enJson(resultats, VersionK58204));
-        if (!json->termine()) {
-            erreurs << a.json << " : impossible d'écrire le rapport JSON\n";
-            return SortieUsage;
-        }
+        termine(*json, a.json, "JSON");
     }
     if (csv) {
         ecritCsv(csv->flux(), resultats);
-        if (!csv->termine()) {
-            erreurs << a.csv << " : impossible d'écrire le rapport CSV\n";
-            return SortieUsage;
-        }
+        termine(*csv, a.csv, "CSV");
     }
-    return codeDeSortie(resultats);
+    if (html) {
+        ecritHtml(html->flux(), resultats, VersionK58204);
+        termine(*html, a.html, "HTML");
+    }
+    return ecrits ? codeDeSortie(resultats) : SortieUsage;
 }
 
 nlohmann::json enJson(const FicheExercice& f) {
@@ -203,6 +210,7 @@ Examples:
   k58204 lecon cours/lecon-110-113.lecon --trace
   k58204 noter 110 copie.xml                one document, graded as exercise 110
   k58204 noter 110 classe/ -j 4 --json notes.json --csv notes.csv
+  k58204 noter 110 classe/ --html classe.html    a page to open in a browser
   k58204 exercices 115                      what 115 asks and what its codes mean
   k58204 help noter
 )";
@@ -232,9 +240,13 @@ int principal(int argc, const char* const* argv, std::ostream& sortie, std::ostr
         ->check(CLI::Range(1u, 256u));
     cmdNoter->add_option("--json", n.json, "write the results as JSON to this file (- for standard output)");
     cmdNoter->add_option("--csv", n.csv, "write the results as CSV to this file (- for standard output)");
+    cmdNoter->add_option("--html", n.html,
+                         "write the results as an HTML page (summary, chart of the codes, sortable table) to this "
+                         "file (- for standard output)");
     cmdNoter->footer(
         "\nExit codes: 0 every document passed, 1 one did not, 2 usage error or no document could be graded.\n"
-        "Examples:\n  k58204 noter 110 copie.xml\n  k58204 noter 0110 classe/ -j 2 --json - > notes.json\n");
+        "Examples:\n  k58204 noter 110 copie.xml\n  k58204 noter 0110 classe/ -j 2 --json - > notes.json\n"
+        "  k58204 noter 110 classe/ --html classe.html\n");
 
     ArgumentsExercices x;
     CLI::App* cmdExercices = app.add_subcommand("exercices", "list the exercises, their titles and their codes");

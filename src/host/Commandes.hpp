@@ -1,8 +1,8 @@
 #pragma once
 // The command line of k58204:
 //
-//   k58204 lecon [SCRIPT…] [--cours DIR] [--racine DIR] [--trace] [--json FILE|-]
-//   k58204 noter N FILE|FOLDER… [--cours DIR] [-j N] [--json FILE|-] [--csv FILE|-]
+//   k58204 lecon [SCRIPT…] [--cours DIR] [--racine DIR] [--trace] [--json FILE|-] [--html FILE|-]
+//   k58204 noter N FILE|FOLDER… [--cours DIR] [-j N] [--json FILE|-] [--csv FILE|-] [--html FILE|-]
 //   k58204 exercices [N] [--json]
 //   k58204 help [COMMAND]
 //   k58204 --version

@@ -3,7 +3,8 @@
 // verdict read after each TestePoint, each check line (attendu, attendu
 // erreur, verifie) and whether it held, the failure that stopped a script,
 // and (when traced) the automation calls the module made during each host
-// step. Rendered as text for a person or as JSON for a program.
+// step. Rendered as text for a person, as JSON for a program, or as an HTML
+// page (RapportHtml.cpp).
 #include <cstdint>
 #include <optional>
 #include <ostream>
@@ -95,6 +96,9 @@ std::string abrege(const std::string& texte, size_t maximum = TexteMaxRapport);
 // verdict, what it means for the learner (the verdict catalogue).
 void ecritTexte(std::ostream& os, const Rapport& rapport);
 nlohmann::json enJson(const Rapport& rapport);
+// One self-contained page: the summary, every failure, then each script
+// (those that failed first) step by step.
+void ecritHtml(std::ostream& os, const Rapport& rapport);
 nlohmann::json enJson(const Verdict& verdict);
 struct Lecture;
 // Adds "code", "general", "message", "conseil" (when there is one) and "passed".

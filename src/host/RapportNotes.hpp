@@ -1,7 +1,8 @@
 #pragma once
 // The report of a class's documents graded as one exercise: one result per
 // document and a summary, as text for a person, JSON for a program (its
-// schema: schemas/notes.schema.json) or CSV for a spreadsheet. Nothing here
+// schema: schemas/notes.schema.json), CSV for a spreadsheet or an HTML page
+// for a teacher (RapportNotesHtml.cpp). Nothing here
 // depends on how the documents were graded.
 #include <cstdint>
 #include <optional>
@@ -45,5 +46,8 @@ void ecritTexte(std::ostream& os, const std::vector<ResultatDocument>& resultats
 nlohmann::json enJson(const std::vector<ResultatDocument>& resultats, const std::string& version);
 // A header line, then one line a document (RFC 4180 quoting).
 void ecritCsv(std::ostream& os, const std::vector<ResultatDocument>& resultats);
+// One self-contained page: the summary, a chart of the codes, the documents'
+// table (sortable, filterable by status), the documents not gradable.
+void ecritHtml(std::ostream& os, const std::vector<ResultatDocument>& resultats, const std::string& version);
 
 }  // namespace k58204::lecon

@@ -72,6 +72,9 @@ TEST_F(Commandes, CodesDeSortieEtMessages) {
              {{"lecon", juste, faux}, SortieEchec, "1 passed, 1 failed"},
              {{"lecon", juste, mal}, SortieUsage, "mal.lecon:2: "},  // read before anything runs
              {{"lecon", "--cours", vide}, SortieUsage, ""},         // no script in the course
+             {{"lecon", juste, "--html", "-"}, SortieReussie, "<!DOCTYPE html>"},
+             {{"lecon", juste, "--html", vide}, SortieUsage, vide + " : impossible d'écrire le rapport HTML"},
+             {{"lecon", juste, "--json", "-", "--html", "-"}, SortieUsage, "un seul rapport"},
              {{}, SortieUsage, ""},
              {{"noter", "110", binaire}, SortieUsage,
               binaire + " : document Word binaire : ouvrez-le dans Word 2003 et enregistrez-le au format Document XML"},
@@ -87,6 +90,8 @@ TEST_F(Commandes, CodesDeSortieEtMessages) {
              {{"noter", "124", source}, SortieUsage, "exercice 124 : "},
              {{"noter", "110", source, "--json", json}, SortieUsage, json + " : impossible d'écrire"},
              {{"noter", "110", source, "--csv", vide}, SortieUsage, vide + " : impossible d'écrire"},
+             {{"noter", "110", source, "--csv", "-", "--html", "-"}, SortieUsage, "un seul rapport"},
+             {{"noter", "110", source, "--html", "-"}, SortieEchec, "<td class=\"statut\" data-cle=\"1\">"},
              {{"exercices", "0115"}, SortieReussie, "115  Justifier les deux paragraphes indiqués"},
              {{"exercices", "125"}, SortieUsage, "inconnu"},
              {{"help", "rien"}, SortieUsage, "inconnue"},
@@ -104,9 +109,13 @@ TEST_F(Commandes, CodesDeSortieEtMessages) {
 
 // The lesson's JSON report: script mistakes, and each verdict with its reading.
 TEST_F(Commandes, RapportJsonDeLecon) {
-    const std::string json = chemin("rapport.json");
-    EXPECT_EQ(lance({"lecon", ecrit("mal.lecon", "exercice 105\nteste maintenant\n"), "--json", json}).code, SortieUsage);
+    const std::string json = chemin("rapport.json"), html = chemin("rapport.html");
+    EXPECT_EQ(lance({"lecon", ecrit("mal.lecon", "exercice 105\nteste maintenant\n"), "--json", json, "--html", html}).code,
+              SortieUsage);
     ASSERT_EQ(litJson(json)["erreursScript"].size(), 1u);
+    std::stringstream page;
+    page << std::ifstream(html).rdbuf();
+    EXPECT_NE(page.str().find("mal.lecon:2: "), std::string::npos) << "the page names the mistakes too";
     EXPECT_NE(litJson(json)["erreursScript"][0].get<std::string>().find("mal.lecon:2: "), std::string::npos);
 
     const Sortie s = lance({"lecon", ecrit("juste.lecon", Juste), ecrit("faux.lecon", Faux), "--json", "-", "--trace"});

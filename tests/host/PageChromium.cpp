@@ -1,0 +1,91 @@
+// A graded class's page as a browser renders it: headless Chromium loads the
+// page written by `noter --html`, runs its script, and gives back the DOM it
+// built and a screenshot (kept in the build tree, beside the page). Skipped
+// where chromium is not installed, except in continuous integration (the CI
+// environment variable set), where it must be.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "host/Commandes.hpp"
+#include "host/DossierTemporaire.hpp"
+
+namespace k58204::lecon {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string lit(const fs::path& p) {
+    std::stringstream s;
+    s << std::ifstream(p, std::ios::binary).rdbuf();
+    return s.str();
+}
+
+size_t compte(const std::string& texte, const std::string& motif) {
+    size_t n = 0;
+    for (size_t p = texte.find(motif); p != std::string::npos; p = texte.find(motif, p + 1)) ++n;
+    return n;
+}
+
+// Headless, as root (no sandbox), with a profile of its own in `dossier` so
+// that runs in parallel do not share one; console messages go to chromium.log.
+int chromium(const std::string& options, const fs::path& page, const fs::path& dossier, const fs::path& sortie) {
+    const std::string commande = "cd '" + dossier.string() +
+                                 "' && timeout 120 chromium --headless --no-sandbox --disable-gpu --hide-scrollbars "
+                                 "--enable-logging=stderr --v=0 --user-data-dir=profil " +
+                                 options + " 'file://" + page.string() + "' >'" + sortie.string() + "' 2>chromium.log";
+    return std::system(commande.c_str());
+}
+
+TEST(PageChromium, ClasseNotee) {
+    if (std::system("command -v chromium >/dev/null 2>&1") != 0) {
+        if (std::getenv("CI")) FAIL() << "chromium not installed (scripts/installe-paquets installs it)";
+        GTEST_SKIP() << "chromium not installed";
+    }
+    DossierTemporaire dossier("k58204-chromium-test");
+    const fs::path classe = dossier.chemin() / "classe";
+    const fs::path cours = K58204_COURS_DIR, captures = K58204_CAPTURES_DIR;
+    fs::create_directories(classe);
+    fs::create_directories(captures);
+
+    // The course's document as it is (code A), once under a name that is
+    // markup; a document with a paragraph more (general code B); a binary Word
+    // document (not gradable) whose message repeats its name with "&".
+    fs::copy_file(cours / "05820410.doc", classe / "<script>.xml");
+    fs::copy_file(cours / "05820411.doc", classe / "dupont.xml");
+    fs::copy_file(cours / "05820406.doc", classe / "durand.xml");
+    std::ofstream(classe / "Dupont & Fils.doc") << std::string("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8);
+
+    const fs::path page = captures / "classe.html";
+    const std::string c = classe.string(), p = page.string();
+    const char* argv[] = {"k58204", "noter", "110", c.c_str(), "--html", p.c_str()};
+    std::ostringstream out, err;
+    ASSERT_EQ(principal(6, argv, out, err), SortieEchec) << err.str();
+
+    const fs::path dom = dossier.chemin() / "dom.html", journal = dossier.chemin() / "chromium.log";
+    ASSERT_EQ(chromium("--dump-dom", page, dossier.chemin(), dom), 0) << lit(journal);
+    const std::string d = lit(dom), j = lit(journal);
+    // Marked ready by the script's last line, and no error recorded (data-erreurs).
+    EXPECT_EQ(compte(d, "<html lang=\"fr\" data-pret=\"oui\">"), 1u) << d.substr(0, 300);
+    EXPECT_EQ(compte(j, ":CONSOLE"), 0u) << j;
+    EXPECT_EQ(compte(d, "<tr data-statut="), 4u);
+    EXPECT_EQ(compte(d, "<g class=\"barre\">"), 2u) << "codes A and general B";
+    EXPECT_EQ(compte(d, "<script"), 2u) << "only the page's own scripts";
+    EXPECT_EQ(compte(d, "/&lt;script&gt;.xml</td>"), 1u);
+    EXPECT_EQ(compte(d, "Dupont &amp; Fils.doc : document Word binaire"), 2u);
+
+    const fs::path capture = captures / "classe.png";
+    fs::remove(capture);
+    EXPECT_EQ(chromium("--window-size=1100,1000 --screenshot='" + capture.string() + "'", page, dossier.chemin(),
+                       "/dev/null"),
+              0)
+        << lit(journal);
+    EXPECT_GT(fs::exists(capture) ? fs::file_size(capture) : 0, 10'000u);
+}
+
+}  // namespace
+}  // namespace k58204::lecon
