@@ -67,6 +67,7 @@ TypeDispatch* CacheDispids::typePour(IDispatch* d) {
     ++compteurs_.infoType;
     if (FAILED(info->GetTypeAttr(&attributs)) || !attributs) return nullptr;
     const GUID g = attributs->guid;
+    const bool herite = attributs->cImplTypes > 0;
     info->ReleaseTypeAttr(attributs);
     if (g == GUID_NULL) return nullptr;  // no identity to share ids under
     uint64_t fin;
@@ -74,16 +75,28 @@ TypeDispatch* CacheDispids::typePour(IDispatch* d) {
     auto& type = parGuid_[{static_cast<uint32_t>(g.Data1), g.Data2, g.Data3, fin}];
     if (!type) {
         type = std::make_unique<TypeDispatch>();
-        ++compteurs_.infoType;
-        if (Ptr<ITypeInfo2> info2 = info.interroge<ITypeInfo2>(IID_ITypeInfo2)) {
-            VariantCom donnee;
-            ++compteurs_.infoType;
-            type->idsCommuns = SUCCEEDED(info2->GetCustData(DonneeIdsCommuns, donnee.get())) &&
-                               V_VT(donnee.get()) == VT_I4 && V_I4(donnee.get()) == 1;
-        }
+        if (herite) type->idsCommuns = baseEst(info.get(), BaseIdsCommuns);
     }
     parInfo_.emplace(identite.get(), std::make_pair(info.detache(), type.get()));
     return type.get();
+}
+
+bool CacheDispids::baseEst(ITypeInfo* info, const GUID& base) {
+    HREFTYPE reference = 0;
+    ++compteurs_.infoType;
+    if (FAILED(info->GetRefTypeOfImplType(0, &reference))) return false;
+    ITypeInfo* parent = nullptr;
+    ++compteurs_.infoType;
+    if (FAILED(info->GetRefTypeInfo(reference, &parent)) || !parent) return false;
+    TYPEATTR* attributs = nullptr;
+    bool oui = false;
+    ++compteurs_.infoType;
+    if (SUCCEEDED(parent->GetTypeAttr(&attributs)) && attributs) {
+        oui = attributs->guid == base;
+        parent->ReleaseTypeAttr(attributs);
+    }
+    relache(parent);
+    return oui;
 }
 
 TypeDispatch* CacheDispids::typeVivant(IUnknown* identite) const {

@@ -5,7 +5,7 @@
 // information; an object without type information keeps its own ids.
 // An object's type is asked of it (GetTypeInfo) only when nothing else tells
 // it: a live object of the same COM identity, or an owner whose type declares
-// that its server's ids do not depend on the type (DonneeIdsCommuns).
+// that its server's ids do not depend on the type (BaseIdsCommuns).
 // It also counts every call that crosses to the automation server.
 #include <windows.h>
 #include <oaidl.h>
@@ -28,7 +28,7 @@ struct Compteurs {
     int64_t getIDsOfNames = 0;
     int64_t invoke = 0;
     int64_t getTypeInfo = 0;  // IDispatch::GetTypeInfo
-    int64_t infoType = 0;     // calls on type informations (GetTypeAttr, QueryInterface, GetCustData)
+    int64_t infoType = 0;     // calls on type informations (GetTypeAttr, GetRefTypeOfImplType, GetRefTypeInfo)
     int64_t releases = 0;     // last releases of objects and type informations (the server's Release)
 };
 
@@ -71,6 +71,9 @@ public:
     void relache(IUnknown* i);
 
 private:
+    // Whether info's first implemented type is `base`.
+    bool baseEst(ITypeInfo* info, const GUID& base);
+
     bool actif_;
     Compteurs compteurs_;
     // The same ITypeInfo (one proxy per remote type information) is asked

@@ -86,18 +86,19 @@ std::u16string nomCourt(const std::string& nom) {
 
 // The type description of one implementation class: enough for a client to
 // tell types apart (GetTypeAttr's GUID) and to name it; names resolve through
-// the process-wide table, which the type declares (DonneeIdsCommuns) so that
-// a client takes the ids of an object's type for the objects it returns.
-class InfoType final : public ITypeInfo2 {
+// the process-wide table, which the type declares by its base dispinterface
+// (BaseIdsCommuns) so that a client takes the ids of an object's type for the
+// objects it returns.
+class InfoType final : public ITypeInfo {
 public:
-    InfoType(GUID guid, std::u16string nom) : guid_(guid), nom_(std::move(nom)) {}
+    // `base`: the type has the base BaseIdsCommuns (the base itself has none).
+    InfoType(GUID guid, std::u16string nom, bool base = true) : guid_(guid), nom_(std::move(nom)), base_(base) {}
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** objet) override {
         if (!objet) return E_POINTER;
         *objet = nullptr;
-        if (!IsEqualGUID(iid, IID_IUnknown) && !IsEqualGUID(iid, IID_ITypeInfo) && !IsEqualGUID(iid, IID_ITypeInfo2))
-            return E_NOINTERFACE;
-        *objet = static_cast<ITypeInfo2*>(this);
+        if (!IsEqualGUID(iid, IID_IUnknown) && !IsEqualGUID(iid, IID_ITypeInfo)) return E_NOINTERFACE;
+        *objet = static_cast<ITypeInfo*>(this);
         AddRef();
         return S_OK;
     }
@@ -121,6 +122,7 @@ public:
         a->cbSizeVft = 7 * sizeof(void*);  // IDispatch's vtable
         a->cbAlignment = sizeof(void*);
         a->wTypeFlags = TYPEFLAG_FDISPATCHABLE;
+        a->cImplTypes = base_ ? 1 : 0;
         a->tdescAlias.vt = VT_EMPTY;
         *attributs = a;
         return S_OK;
@@ -157,13 +159,26 @@ public:
     HRESULT STDMETHODCALLTYPE GetFuncDesc(UINT, FUNCDESC**) override { return TYPE_E_ELEMENTNOTFOUND; }
     HRESULT STDMETHODCALLTYPE GetVarDesc(UINT, VARDESC**) override { return TYPE_E_ELEMENTNOTFOUND; }
     HRESULT STDMETHODCALLTYPE GetNames(MEMBERID, BSTR*, UINT, UINT*) override { return TYPE_E_ELEMENTNOTFOUND; }
-    HRESULT STDMETHODCALLTYPE GetRefTypeOfImplType(UINT, HREFTYPE*) override { return TYPE_E_ELEMENTNOTFOUND; }
+    HRESULT STDMETHODCALLTYPE GetRefTypeOfImplType(UINT rang, HREFTYPE* reference) override {
+        if (!reference) return E_INVALIDARG;
+        if (!base_ || rang != 0) return TYPE_E_ELEMENTNOTFOUND;
+        *reference = ReferenceBase;
+        return S_OK;
+    }
     HRESULT STDMETHODCALLTYPE GetImplTypeFlags(UINT, INT*) override { return TYPE_E_ELEMENTNOTFOUND; }
     HRESULT STDMETHODCALLTYPE Invoke(PVOID, MEMBERID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
         return E_NOTIMPL;
     }
     HRESULT STDMETHODCALLTYPE GetDllEntry(MEMBERID, INVOKEKIND, BSTR*, BSTR*, WORD*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetRefTypeInfo(HREFTYPE, ITypeInfo**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetRefTypeInfo(HREFTYPE reference, ITypeInfo** info) override {
+        if (!info) return E_INVALIDARG;
+        *info = nullptr;
+        if (!base_ || reference != ReferenceBase) return TYPE_E_ELEMENTNOTFOUND;
+        static ITypeInfo* const commune = new InfoType(BaseIdsCommuns, u"IdsCommuns", false);
+        commune->AddRef();
+        *info = commune;
+        return S_OK;
+    }
     HRESULT STDMETHODCALLTYPE AddressOfMember(MEMBERID, INVOKEKIND, PVOID*) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown*, REFIID, PVOID*) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE GetMops(MEMBERID, BSTR*) override { return E_NOTIMPL; }
@@ -171,62 +186,14 @@ public:
     void STDMETHODCALLTYPE ReleaseFuncDesc(FUNCDESC*) override {}
     void STDMETHODCALLTYPE ReleaseVarDesc(VARDESC*) override {}
 
-    // ---- ITypeInfo2: the one custom datum kept is DonneeIdsCommuns.
-    HRESULT STDMETHODCALLTYPE GetCustData(REFGUID guid, VARIANT* valeur) override {
-        if (!valeur) return E_INVALIDARG;
-        VariantInit(valeur);
-        if (IsEqualGUID(guid, DonneeIdsCommuns)) {
-            V_VT(valeur) = VT_I4;
-            V_I4(valeur) = 1;
-        }
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeKind(TYPEKIND* sorte) override {
-        if (!sorte) return E_INVALIDARG;
-        *sorte = TKIND_DISPATCH;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeFlags(ULONG* drapeaux) override {
-        if (!drapeaux) return E_INVALIDARG;
-        *drapeaux = TYPEFLAG_FDISPATCHABLE;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetFuncIndexOfMemId(MEMBERID, INVOKEKIND, UINT*) override {
-        return TYPE_E_ELEMENTNOTFOUND;
-    }
-    HRESULT STDMETHODCALLTYPE GetVarIndexOfMemId(MEMBERID, UINT*) override { return TYPE_E_ELEMENTNOTFOUND; }
-    HRESULT STDMETHODCALLTYPE GetFuncCustData(UINT, REFGUID, VARIANT*) override { return TYPE_E_ELEMENTNOTFOUND; }
-    HRESULT STDMETHODCALLTYPE GetParamCustData(UINT, UINT, REFGUID, VARIANT*) override {
-        return TYPE_E_ELEMENTNOTFOUND;
-    }
-    HRESULT STDMETHODCALLTYPE GetVarCustData(UINT, REFGUID, VARIANT*) override { return TYPE_E_ELEMENTNOTFOUND; }
-    HRESULT STDMETHODCALLTYPE GetImplTypeCustData(UINT, REFGUID, VARIANT*) override {
-        return TYPE_E_ELEMENTNOTFOUND;
-    }
-    HRESULT STDMETHODCALLTYPE GetDocumentation2(MEMBERID, LCID, BSTR* aide, DWORD* contexte, BSTR* dll) override {
-        if (aide) *aide = nullptr;
-        if (contexte) *contexte = 0;
-        if (dll) *dll = nullptr;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetAllCustData(CUSTDATA* donnees) override { return aucuneDonnee(donnees); }
-    HRESULT STDMETHODCALLTYPE GetAllFuncCustData(UINT, CUSTDATA*) override { return TYPE_E_ELEMENTNOTFOUND; }
-    HRESULT STDMETHODCALLTYPE GetAllParamCustData(UINT, UINT, CUSTDATA*) override { return TYPE_E_ELEMENTNOTFOUND; }
-    HRESULT STDMETHODCALLTYPE GetAllVarCustData(UINT, CUSTDATA*) override { return TYPE_E_ELEMENTNOTFOUND; }
-    HRESULT STDMETHODCALLTYPE GetAllImplTypeCustData(UINT, CUSTDATA*) override { return TYPE_E_ELEMENTNOTFOUND; }
-
 private:
     ~InfoType() = default;
 
-    static HRESULT aucuneDonnee(CUSTDATA* donnees) {
-        if (!donnees) return E_INVALIDARG;
-        donnees->cCustData = 0;
-        donnees->prgCustData = nullptr;
-        return S_OK;
-    }
+    static constexpr HREFTYPE ReferenceBase = 1;
 
     const GUID guid_;
     const std::u16string nom_;
+    const bool base_;
     std::atomic<ULONG> references_{1};
 };
 

@@ -11,6 +11,7 @@
 
 #include "AppelDispatch.hpp"
 #include "com/commun/Possession.hpp"
+#include "com/commun/TypesDispatch.hpp"
 #include "windows/support/Processus.hpp"
 
 using namespace k58204;
@@ -200,6 +201,17 @@ TEST_F(SimWordExe, LeTypeDUnObjetTraverseLeProcessus) {
     EXPECT_TRUE(IsEqualGUID(g, guid(second.get())));
     EXPECT_FALSE(IsEqualGUID(g, guid(docs.get())));
     EXPECT_FALSE(IsEqualGUID(guid(docs.get()), guid(word_.get())));
+    // The type declares the server's ids the same for every object by its
+    // base, across the process too.
+    Ptr<ITypeInfo> info, base;
+    HREFTYPE reference = 0;
+    ASSERT_EQ(docs->GetTypeInfo(0, LOCALE_USER_DEFAULT, info.put()), S_OK);
+    ASSERT_EQ(info->GetRefTypeOfImplType(0, &reference), S_OK);
+    ASSERT_EQ(info->GetRefTypeInfo(reference, base.put()), S_OK);
+    TYPEATTR* a = nullptr;
+    ASSERT_EQ(base->GetTypeAttr(&a), S_OK);
+    EXPECT_TRUE(IsEqualGUID(a->guid, com::BaseIdsCommuns));
+    base->ReleaseTypeAttr(a);
 }
 
 TEST_F(SimWordExe, QuitTermineLeProcessus) {
