@@ -68,8 +68,8 @@ constexpr Entree kEntiers[] = {
     {u"wdWindowStateNormal", 0}, {u"wdWindowStateMaximize", 1}, {u"wdWindowStateMinimize", 2},
     // WdUnderline
     {u"wdUnderlineNone", 0}, {u"wdUnderlineSingle", 1},
-    // Mixed and toggled values
-    {u"wdUndefined", 9999999}, {u"wdToggle", 9999998},
+    // WdConstants: mixed and toggled values, MoveUntil's Count to the story's end or start
+    {u"wdUndefined", 9999999}, {u"wdToggle", 9999998}, {u"wdForward", 1073741823}, {u"wdBackward", -1073741823},
     // MsoBarPosition
     {u"msoBarLeft", 0}, {u"msoBarTop", 1}, {u"msoBarRight", 2}, {u"msoBarBottom", 3},
     {u"msoBarFloating", 4}, {u"msoBarPopup", 5}, {u"msoBarMenuBar", 6},

@@ -21,12 +21,16 @@ inline constexpr int32_t FormatTemplate = 1;
 // WdWindowState, WdViewType
 inline constexpr int32_t WindowStateMaximize = 1;
 inline constexpr int32_t PrintPreview = 4;
-// WdUnits, WdCollapseDirection, WdGoToItem, WdSelectionType
+// WdUnits, WdMovementType, WdCollapseDirection, WdGoToItem, WdSelectionType
 inline constexpr int32_t Character = 1;
 inline constexpr int32_t Word = 2;
+inline constexpr int32_t Sentence = 3;
 inline constexpr int32_t Paragraph = 4;
 inline constexpr int32_t Line = 5;
 inline constexpr int32_t Story = 6;
+inline constexpr int32_t Section = 8;
+inline constexpr int32_t Move = 0;
+inline constexpr int32_t Extend = 1;
 inline constexpr int32_t CollapseEnd = 0;
 inline constexpr int32_t CollapseStart = 1;
 inline constexpr int32_t GoToBookmark = -1;
@@ -46,8 +50,11 @@ inline constexpr int32_t BorderTop = -1;
 inline constexpr int32_t BorderLeft = -2;
 inline constexpr int32_t BorderBottom = -3;
 inline constexpr int32_t BorderRight = -4;
-// WdConstants: a Boolean property set to its opposite.
+// WdConstants: a Boolean property set to its opposite; the Count of
+// MoveUntil and the like that runs to the story's end or start.
 inline constexpr int32_t Toggle = 9999998;
+inline constexpr int32_t Forward = 1073741823;
+inline constexpr int32_t Backward = -1073741823;
 }  // namespace wd
 
 namespace mso {

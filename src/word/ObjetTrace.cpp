@@ -128,9 +128,14 @@ Variant ObjetTrace::invoke(std::u16string_view membre, Appel appel, const Argume
     size_t rang = journal_->nombre();
     journal_->ajoute(std::move(a));
     ++journal_->profondeur;
+    const auto debut = std::chrono::steady_clock::now();
+    auto duree = [&] {
+        return std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - debut);
+    };
     try {
         Variant r = interne_->invoke(membre, appel, interne);
         --journal_->profondeur;
+        journal_->appel(rang).duree = duree();
         journal_->appel(rang).resultat = r;
         if (auto o = r.si<ObjetPtr>(); o && *o) {
             std::vector<std::u16string> rendus;
@@ -143,6 +148,7 @@ Variant ObjetTrace::invoke(std::u16string_view membre, Appel appel, const Argume
         return r;
     } catch (const Erreur& e) {
         --journal_->profondeur;
+        journal_->appel(rang).duree = duree();
         journal_->appel(rang).erreur = e;
         throw;
     }

@@ -5,6 +5,7 @@
 // model are recorded as well. Identity is the wrapped object's. Each wrapper
 // knows the chain of members that produced it, and the journal shows objects,
 // as results and as arguments, by that chain.
+#include <chrono>
 #include <memory>
 #include <optional>
 #include <string>
@@ -61,6 +62,7 @@ struct AppelTrace {
     // any other argument, or when not recorded), and of the object returned.
     std::vector<std::u16string> cheminsArguments;
     std::u16string cheminResultat;
+    std::chrono::microseconds duree{};  // how long the call took, calls made inside it included
 };
 
 class Journal {

@@ -10,7 +10,7 @@
 namespace k58204::lecon {
 namespace {
 
-const Cours& cours() {
+const Cours& coursNotation() {
     static const Cours c(K58204_COURS_DIR);
     return c;
 }
@@ -33,12 +33,12 @@ TEST(Notation, MemeVerdictQueLaLecon) {
         DossierTemporaire racine("k58204-noter-test"), autre("k58204-noter-test");
         const std::string script = "exercice " + std::to_string(exercice) + "\n" + actions +
                                    "teste\nMkDir \"C:\\Copies\"\nActiveDocument.SaveAs FileName:=\"C:\\Copies\\copie.doc\"\n";
-        RapportScript r = Hote(cours()).joue(analyseScript(script, "t.lecon"), racine.chemin());
+        RapportScript r = Hote(coursNotation()).joue(analyseScript(script, "t.lecon"), racine.chemin());
         ASSERT_EQ(r.echoues, 0);
         const auto* teste = std::get_if<evenement::Teste>(&r.evenements.at(0));
         ASSERT_NE(teste, nullptr);
         EXPECT_TRUE(teste->verdict.erreurs.empty());
-        const Notation n = note(cours(), exercice, racine.chemin() / "Copies" / "copie.doc", autre.chemin());
+        const Notation n = note(coursNotation(), exercice, racine.chemin() / "Copies" / "copie.doc", autre.chemin());
         EXPECT_EQ(texte(n.verdict), texte(teste->verdict));
     }
 }
@@ -51,9 +51,9 @@ TEST(Notation, DocumentDuCoursEtRefus) {
          std::vector<std::tuple<int32_t, std::u16string, bool>>{{106, u"A", false}, {109, u"", true}, {120, u"A", true}}) {
         SCOPED_TRACE(exercice);
         DossierTemporaire racine("k58204-noter-test");
-        const auto source = cours().source(exercice);
+        const auto source = coursNotation().source(exercice);
         ASSERT_TRUE(source.has_value());
-        Notation n = note(cours(), exercice, *source, racine.chemin());
+        Notation n = note(coursNotation(), exercice, *source, racine.chemin());
         EXPECT_EQ(n.verdict.erreurGenerale, false);
         EXPECT_EQ(n.verdict.causeErreur, code);
         EXPECT_EQ(!n.note.empty(), noteDonnee);
@@ -61,8 +61,8 @@ TEST(Notation, DocumentDuCoursEtRefus) {
     }
     DossierTemporaire racine("k58204-noter-test");
     const auto document = std::filesystem::path(K58204_COURS_DIR) / "05820406.doc";
-    for (int32_t n : {100, 102, 123, 124, 125}) EXPECT_THROW(note(cours(), n, document, racine.chemin()), ErreurNotation) << n;
-    EXPECT_THROW(note(cours(), 106, racine.chemin() / "absent.doc", racine.chemin()), ErreurNotation);
+    for (int32_t n : {100, 102, 123, 124, 125}) EXPECT_THROW(note(coursNotation(), n, document, racine.chemin()), ErreurNotation) << n;
+    EXPECT_THROW(note(coursNotation(), 106, racine.chemin() / "absent.doc", racine.chemin()), ErreurNotation);
 }
 
 }  // namespace

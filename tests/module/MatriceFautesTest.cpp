@@ -22,10 +22,10 @@ using namespace k58204::test;
 
 namespace {
 
-constexpr char16_t Voyage[] = u"Voyage à CANGO.doc";
+constexpr char16_t NomVoyage[] = u"Voyage à CANGO.doc";
 constexpr char16_t Reponses[] = u"Réponses.doc";
 const std::u16string Travaux = u"C:\\Travaux\\";
-const std::u16string SiensVoyage = Travaux + Voyage;
+const std::u16string SiensVoyage = Travaux + NomVoyage;
 
 struct Ligne {
     const char* nom;
@@ -147,7 +147,7 @@ TEST_P(MatriceFautes, IssueSpecifiee) {
         l.quitter();
     }
 
-    for (const char16_t* nom : {Voyage, Reponses, u"Application.doc"}) {
+    for (const char16_t* nom : {NomVoyage, Reponses, u"Application.doc"}) {
         const std::u16string chemin = c.dossier + nom;
         const bool tenu = std::find(c.tenus.begin(), c.tenus.end(), nom) != c.tenus.end();
         EXPECT_EQ(ouvertDansUnWord(l, chemin), tenu) << versUtf8(chemin);
@@ -172,7 +172,7 @@ Ligne titreChange(const char* nom, std::function<void(LeconSimulee&)> change) {
                 ObjetPtr autre = l.poste().demarreWord();
                 ASSERT_EQ(l.poste().bureau().premierPlan(), l.poste().instance(autre).fenetrePrincipale());
                 change(l);
-                ASSERT_NE(l.poste().bureau().titre(notre), std::u16string(Voyage) + u" - Microsoft Word");
+                ASSERT_NE(l.poste().bureau().titre(notre), std::u16string(NomVoyage) + u" - Microsoft Word");
                 l.init(111);
                 EXPECT_EQ(l.handle, notre);
                 l.init(110);
@@ -214,7 +214,7 @@ const Ligne casDebut[] = {
     {.nom = "SourceManquante",
      .demarre = [](LeconSimulee& l) { l.module().InitQuestion(110, DossierCours, l.application, l.handle); },
      .erreurDebut = u"Renomme",
-     .faute = [](LeconSimulee& l) { EXPECT_FALSE(ouvertDansUnWord(l, std::u16string(DossierCours) + Voyage)); }},
+     .faute = [](LeconSimulee& l) { EXPECT_FALSE(ouvertDansUnWord(l, std::u16string(DossierCours) + NomVoyage)); }},
     {.nom = "SourceEnLectureSeule",
      .demarre = [](LeconSimulee& l) {
          l.placeSource(110);
@@ -229,8 +229,8 @@ const Ligne casDebut[] = {
      .avant = [](LeconSimulee& l) {
          wordDeLApprenant(l);
          l.placeSource(110);
-         l.fichiers().Name(std::u16string(DossierCours) + u"05820410.doc", std::u16string(DossierCours) + Voyage);
-         docs(l).fait(u"Open", {std::u16string(DossierCours) + Voyage});
+         l.fichiers().Name(std::u16string(DossierCours) + u"05820410.doc", std::u16string(DossierCours) + NomVoyage);
+         docs(l).fait(u"Open", {std::u16string(DossierCours) + NomVoyage});
          actif(l)[u"Content"].fait(u"InsertBefore", {u"reste "});
      },
      .faute = [](LeconSimulee& l) { EXPECT_EQ(actif(l)[u"Content"].lit(u"Text").CStr().rfind(u"reste ", 0), std::u16string::npos); },
@@ -287,7 +287,7 @@ const Ligne casDebut[] = {
          docs(l).fait(u"Open", {SiensVoyage});
          actif(l)[u"Content"].fait(u"InsertBefore", {u"Mes notes "});
          l.init(110);
-         EXPECT_EQ(LCase(actif(l).lit(u"FullName").CStr()), LCase(std::u16string(DossierCours) + Voyage));
+         EXPECT_EQ(LCase(actif(l).lit(u"FullName").CStr()), LCase(std::u16string(DossierCours) + NomVoyage));
          EXPECT_TRUE(ouvertDansUnWord(l, SiensVoyage));
          Auto sien = docs(l)(u"Item", {1});
          EXPECT_EQ(LCase(sien.lit(u"FullName").CStr()), LCase(SiensVoyage));
@@ -313,7 +313,7 @@ const Ligne casDebut[] = {
     titreChange("LectureSeule",
                 [](LeconSimulee& l) {
                     actif(l).fait(u"Close", {0});
-                    docs(l).fait(u"Open", {std::u16string(DossierCours) + Voyage, nomme(u"ReadOnly", true)});
+                    docs(l).fait(u"Open", {std::u16string(DossierCours) + NomVoyage, nomme(u"ReadOnly", true)});
                 }),
     titreChange("DeuxiemeFenetre", [](LeconSimulee& l) { actif(l).fait(u"NewWindow"); }),
     titreChange("ExtensionsMasquees", [](LeconSimulee& l) { l.poste().bureau().masqueExtensions(true); }),
@@ -326,7 +326,7 @@ const Ligne casControle[] = {
     // Word never answers: "%AL". Fermer cannot close the document in it, so
     // Word still holds the working file open: Windows keeps it.
     {.nom = "WordOccupePourDeBon", .faute = [](LeconSimulee& l) { l.instance().occupe(1 << 30); }, .code = u"%AL",
-     .generale = true, .fin = [](LeconSimulee& l) { l.fermer(); }, .tenus = {Voyage}},
+     .generale = true, .fin = [](LeconSimulee& l) { l.fermer(); }, .tenus = {NomVoyage}},
     // A menu left open: "%AL"; the next start sends Escape and goes on.
     {.nom = "MenuOuvert", .faute = [](LeconSimulee& l) { l.instance().occupeJusquEchap(); }, .code = u"%AL",
      .generale = true,
@@ -360,7 +360,7 @@ const Ligne casControle[] = {
     {.nom = "OuvertEnLectureSeule",
      .faute = [](LeconSimulee& l) {
          actif(l).fait(u"Close", {0});
-         docs(l).fait(u"Open", {std::u16string(DossierCours) + Voyage, nomme(u"ReadOnly", true)});
+         docs(l).fait(u"Open", {std::u16string(DossierCours) + NomVoyage, nomme(u"ReadOnly", true)});
      },
      .code = u"A"},
     {.nom = "OuvertDeuxFois", .faute = [](LeconSimulee& l) { actif(l).fait(u"NewWindow"); }, .code = u"A"},
@@ -389,13 +389,13 @@ const Ligne casControle[] = {
     {.nom = "HomonymeDeLApprenantOuvert", .avant = copieDeLApprenant,
      .faute = [](LeconSimulee& l) {
          docs(l).fait(u"Open", {SiensVoyage});
-         docs(l)(u"Item", {std::u16string(DossierCours) + Voyage}).fait(u"Activate");
+         docs(l)(u"Item", {std::u16string(DossierCours) + NomVoyage}).fait(u"Activate");
      },
      .code = u"A",
      .fin = [](LeconSimulee& l) {
          l.fermer();
          EXPECT_TRUE(ouvertDansUnWord(l, SiensVoyage));
-         EXPECT_FALSE(ouvertDansUnWord(l, std::u16string(DossierCours) + Voyage));
+         EXPECT_FALSE(ouvertDansUnWord(l, std::u16string(DossierCours) + NomVoyage));
          l.quitter();
      }},
 };

@@ -186,10 +186,12 @@ public:
     // Indexes [premier, dernier + 1) of the check boxes inside [debut, fin).
     std::pair<int32_t, int32_t> casesDans(int32_t debut, int32_t fin) const;
 
-    // ------------------------------------------------------------ words and lines
+    // ------------------------------------------------------------ words, sentences and lines
     int32_t nombreMots(int32_t debut, int32_t fin) const;
     // The word holding pos (pos == longueur(): the final mark).
     Etendue motA(int32_t pos) const;
+    // The sentence holding pos (see Phrases.hpp), bounded as motA.
+    Etendue phraseA(int32_t pos) const;
     // The line holding pos, without real layout: a paragraph wraps at spaces
     // into lines of as many characters as fit between the margins of its
     // section at half the font size per character (Word's HomeKey/EndKey wdLine).

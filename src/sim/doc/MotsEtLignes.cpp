@@ -1,8 +1,9 @@
-// Words and lines of the document model.
+// Words, sentences and lines of the document model.
 #include <algorithm>
 
 #include "sim/doc/ModeleDocument.hpp"
 #include "sim/doc/Mots.hpp"
+#include "sim/doc/Phrases.hpp"
 
 namespace k58204::sim {
 
@@ -15,6 +16,11 @@ int32_t ModeleDocument::nombreMots(int32_t debut, int32_t fin) const {
 Etendue ModeleDocument::motA(int32_t pos) const {
     pos = std::clamp(pos, 0, longueur() - 1);
     return sim::motA(texte_, pos, paragraphe(paragrapheA(pos)).debut);
+}
+
+Etendue ModeleDocument::phraseA(int32_t pos) const {
+    pos = std::clamp(pos, 0, longueur() - 1);
+    return sim::phraseA(texte_, pos, paragraphe(paragrapheA(pos)).debut);
 }
 
 Etendue ModeleDocument::ligneA(int32_t pos) const {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "sim/texte/Deplacements.hpp"
 #include "sim/texte/Edition.hpp"
 #include "sim/texte/Fabrique.hpp"
 #include "word/Enumerations.hpp"
@@ -23,6 +24,7 @@ int32_t motSuivant(const ModeleDocument& m, int32_t pos) {
 std::optional<Variant> ObjetPlage::membreCommun(std::u16string_view nom, Appel appel, const ArgumentsSim& args) {
     if (auto r = positions(nom, appel, args)) return r;
     if (auto r = insertions(nom, appel, args)) return r;
+    if (auto r = deplacements(nom, appel, args)) return r;
     return miseEnForme(nom, appel, args);
 }
 
@@ -105,7 +107,7 @@ std::optional<Variant> ObjetPlage::insertions(std::u16string_view nom, Appel app
 
 int32_t ObjetPlage::supprimeUnites(const ArgumentsSim& args) {
     const int32_t unite = entierOptionnel(args, 0, u"Unit", word::wd::Character);
-    const int32_t nombre = entierOptionnel(args, 1, u"Count", 1);
+    const int32_t nombre = deplacement::nombreBorne(entierOptionnel(args, 1, u"Count", 1));
     if (unite != word::wd::Character && unite != word::wd::Word) leveErreurWord(wderr::ParametreIncorrect);
     const Etendue e = etendue();
     if (!e.vide()) {

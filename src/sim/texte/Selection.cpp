@@ -10,12 +10,27 @@
 //   return the number of characters the insertion point or active end moved,
 //   as a positive count. Only wdLine and wdStory are accepted (4120 else), as
 //   the Home and End keys know only those here.
-// - MoveLeft / MoveRight without Extend first collapse a selection to its
-//   start / end, which counts as one unit moved; units wdCharacter and wdWord.
+// - MoveLeft / MoveRight move by wdCharacter, wdWord or wdSentence (4120
+//   else). Without Extend they are Move with Count to the left or right: a
+//   selection first collapses to its start / end, on to that unit's boundary,
+//   which counts as one unit. With Extend the active end moves, and may take
+//   the final mark in.
+// - MoveUp / MoveDown move by wdLine or wdParagraph (4120 else), as the arrow
+//   keys (with Ctrl for paragraphs): without Extend a selection collapses to
+//   its start (Up) or end (Down) first, which does not count; with Extend
+//   the active end moves. By line, the column (characters from the line's
+//   start) is kept where the target line is long enough, else the move ends
+//   before the line's last character (its mark, or the space it wraps at);
+//   on the first (last) line nothing moves. By paragraph, as Move by
+//   wdParagraph: the start of the next one, or of the one holding the
+//   position when it is not at its start.
+// - All four return the units moved as a positive count; a negative Count
+//   moves the other way.
 // - GoTo knows only wdGoToBookmark; other targets are not simulated (4198).
 #include <algorithm>
 #include <cstdlib>
 
+#include "sim/texte/Deplacements.hpp"
 #include "sim/texte/Edition.hpp"
 #include "sim/texte/Fabrique.hpp"
 #include "sim/texte/Plage.hpp"
@@ -31,9 +46,12 @@ public:
     explicit ObjetSelection(DocumentPtr doc) : ObjetPlage(std::move(doc)) {}
 
 protected:
+    bool estSelection() const override { return true; }
+
     Etendue etendue() const override { return edition::borne(doc(), doc().selection); }
 
     void definit(Etendue e) override { place(e, false); }
+    void definitParLeDebut(Etendue e) override { place(e, true); }
 
     SourceEtendue source() override {
         DocumentPtr d = docPtr();
@@ -61,6 +79,8 @@ protected:
         if (estNom(nom, u"EndKey")) return Variant(toucheDebutFin(args, false));
         if (estNom(nom, u"MoveLeft")) return Variant(deplace(args, false));
         if (estNom(nom, u"MoveRight")) return Variant(deplace(args, true));
+        if (estNom(nom, u"MoveUp")) return Variant(deplaceVertical(args, false));
+        if (estNom(nom, u"MoveDown")) return Variant(deplaceVertical(args, true));
         if (estNom(nom, u"GoTo")) return allerA(args);
         if (estNom(nom, u"Paste")) {
             const Etendue r = edition::coller(doc(), etendue());
@@ -143,35 +163,59 @@ private:
         return std::abs(actif() - avant);
     }
 
-    int32_t pas(int32_t p, bool droite, int32_t unite, bool etendre) const {
-        const ModeleDocument& m = lecture();
-        const int32_t borneDroite = etendre ? longueur() : longueur() - 1;
-        if (!droite) return unite == word::wd::Character ? std::max(p - 1, 0) : motPrecedent(m, p);
-        if (p >= longueur() - 1) return std::min(p + 1, borneDroite);
-        return unite == word::wd::Character ? p + 1 : motSuivant(m, p);
+    // MoveLeft / MoveRight.
+    int32_t deplace(const ArgumentsSim& args, bool droite) {
+        using namespace deplacement;
+        const int32_t valeur = entierOptionnel(args, 0, u"Unit", word::wd::Character);
+        if (valeur != word::wd::Character && valeur != word::wd::Word && valeur != word::wd::Sentence)
+            leveErreurWord(wderr::ParametreIncorrect);
+        const Unite u = unite(valeur, false);
+        int32_t nombre = nombreBorne(entierOptionnel(args, 1, u"Count", 1));
+        const bool etendre = entierOptionnel(args, 2, u"Extend", word::wd::Move) != word::wd::Move;
+        if (!droite) nombre = -nombre;
+        if (!etendre) {
+            const Resultat r = deplacement::deplace(lecture(), etendue(), u, nombre);
+            definit(r.etendue);
+            return std::abs(r.rendu);
+        }
+        int32_t p = actif(), n = 0;
+        for (; n < std::abs(nombre); ++n) {
+            const int32_t q = nombre > 0 ? limiteSuivante(lecture(), u, p) : limitePrecedente(lecture(), u, p);
+            if (q == p) break;
+            p = q;
+        }
+        etend(p);
+        return n;
     }
 
-    int32_t deplace(const ArgumentsSim& args, bool droite) {
-        const int32_t unite = entierOptionnel(args, 0, u"Unit", word::wd::Character);
-        int32_t nombre = entierOptionnel(args, 1, u"Count", 1);
-        const bool etendre = entierOptionnel(args, 2, u"Extend", 0) != 0;
-        if (unite != word::wd::Character && unite != word::wd::Word) leveErreurWord(wderr::ParametreIncorrect);
+    // MoveUp / MoveDown.
+    int32_t deplaceVertical(const ArgumentsSim& args, bool bas) {
+        using namespace deplacement;
+        const int32_t valeur = entierOptionnel(args, 0, u"Unit", word::wd::Line);
+        if (valeur != word::wd::Line && valeur != word::wd::Paragraph) leveErreurWord(wderr::ParametreIncorrect);
+        const Unite u = unite(valeur, true);
+        int32_t nombre = nombreBorne(entierOptionnel(args, 1, u"Count", 1));
+        const bool etendre = entierOptionnel(args, 2, u"Extend", word::wd::Move) != word::wd::Move;
         if (nombre < 0) {
-            droite = !droite;
+            bas = !bas;
             nombre = -nombre;
         }
+        const ModeleDocument& m = lecture();
         const Etendue e = etendue();
-        int32_t n = 0, p;
-        if (etendre) {
-            p = actif();
-        } else if (!e.vide()) {
-            p = edition::positionInsertion(doc(), droite ? e.fin : e.debut);
-            n = std::min(nombre, 1);
-        } else {
-            p = e.debut;
-        }
+        const int32_t borne = etendre ? longueur() : longueur() - 1;
+        int32_t p = etendre ? actif() : std::min(bas ? e.fin : e.debut, longueur() - 1);
+        const int32_t colonne = p - m.ligneA(p).debut;
+        int32_t n = 0;
         for (; n < nombre; ++n) {
-            const int32_t q = pas(p, droite, unite, etendre);
+            int32_t q;
+            if (u == Unite::Paragraphe) {
+                q = bas ? std::min(limiteSuivante(m, u, p), borne) : limitePrecedente(m, u, p);
+            } else {
+                const Etendue ligne = m.ligneA(p);
+                if (bas ? ligne.fin >= longueur() : ligne.debut == 0) break;
+                const Etendue cible = m.ligneA(bas ? ligne.fin : ligne.debut - 1);
+                q = std::min(cible.debut + colonne, cible.fin - 1);
+            }
             if (q == p) break;
             p = q;
         }

@@ -64,6 +64,19 @@ TEST(Mots, CommeWordLesCompte) {
         EXPECT_EQ(d.motA(pos), mot) << pos;
 }
 
+TEST(Phrases, UneFinDePhraseEstSuivieDUnEspace) {
+    struct { std::u16string texte; int32_t pos; Etendue phrase; } cas[] = {
+        {u"Oui. Non ?", 5, {5, 11}},             // spaces to the sentence before, the mark to the last
+        {u"Il p\u00e8se 3.5 kg. Fin", 3, {0, 16}},  // no space after the point: no end
+        {u"\u00ab Oui. \u00bb Non.", 1, {0, 9}},   // closing quotes go with it
+        {u"Oui.' Non", 1, {0, 6}},
+        {u"Quoi ?! Bon", 7, {0, 8}},
+        {u"Fin.   ", 2, {0, 8}},                 // spaces before the mark: one sentence
+        {u"a. b\rc", 5, {5, 7}},                 // never across a paragraph mark
+    };
+    for (const auto& c : cas) EXPECT_EQ(document(c.texte).phraseA(c.pos), c.phrase) << test::u8(c.texte);
+}
+
 TEST(Lignes, UnParagrapheSeCoupeAuxEspaces) {
     // Page width minus margins: 11906 - 2 * 1417 twips = 453.6 pt; at 12 pt
     // a character is 6 pt: 75 characters a line.

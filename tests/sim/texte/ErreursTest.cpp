@@ -33,6 +33,10 @@ TEST_F(TexteTest, ErreursDeWord) {
         {"LargeurDeBordure",
          [](D d) { membre(membre(creeRange(d, {0, 8}), u"Borders"), u"Item", {-1})->put(u"LineWidth", 5); }, 4608},
         {"ProtegeBordures", [](D d) { membre(creeRange(d, {0, 1}), u"Borders")->put(u"Enable", true); }, 4605, true},
+        {"RangeParLigne", [](D d) { creeRange(d, {0, 0})->call(u"Move", {5}); }, 4120},
+        {"SelectionParCellule", [](D d) { creeSelection(d)->call(u"Expand", {12}); }, 4120},
+        {"FlecheParParagraphe", [](D d) { creeSelection(d)->call(u"MoveRight", {4}); }, 4120},
+        {"FlecheParEcran", [](D d) { creeSelection(d)->call(u"MoveDown", {7}); }, 4120},
         {"ProtegeMiseEnPage", [](D d) { creePageSetup(d, -1)->put(u"TopMargin", 10.0f); }, 4605, true},
     };
     for (const auto& c : cas) {

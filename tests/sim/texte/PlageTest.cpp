@@ -67,6 +67,7 @@ TEST_F(TexteTest, DeleteParUnites) {
         {0, 0, {}, 1, u"n deux trois\r"},  // the next character
         {0, 0, {2, 2}, 2, u"trois\r"},
         {8, 8, {1, -3}, 3, u"un detrois\r"},
+        {8, 8, {1, INT32_MIN}, 8, u"trois\r"},  // the lowest Count: to the start
         {13, 13, {}, 0, u"un deux trois\r"},  // not the final mark
     };
     for (auto& c : cas) {

@@ -55,8 +55,33 @@ TEST(Enregistrement, Regsvr32EcritSesClesPuisLesRetireToutes) {
     EXPECT_FALSE(cleExiste(Classe));
 }
 
+// regsvr32 /n /i:user, for an account without administrator rights: the same
+// keys under the user's classes and none under the machine's; /u /n /i:user
+// removes them all. Any other argument is refused.
+const std::wstring ClassesUtilisateur = L"Software\\Classes\\";
+
+TEST(Enregistrement, LInscriptionParUtilisateurNeToucheQueSesClasses) {
+    ASSERT_EQ(regsvr32Avec(L"/n /i:user"), 0u);
+    for (const CleAttendue& c : clesEcrites()) {
+        const std::string nom(c.chemin.begin(), c.chemin.end());
+        EXPECT_EQ(valeurCle(ClassesUtilisateur + c.chemin, nullptr, HKEY_CURRENT_USER), c.valeur) << nom;
+        EXPECT_FALSE(cleExiste(ClassesUtilisateur + c.chemin, HKEY_LOCAL_MACHINE)) << nom;
+    }
+    EXPECT_EQ(valeurCle(ClassesUtilisateur + Classe + L"\\InprocServer32", L"ThreadingModel", HKEY_CURRENT_USER),
+              L"Apartment");
+    ASSERT_EQ(regsvr32Avec(L"/u /n /i:user"), 0u);
+    for (const std::wstring& cle : {Classe, std::wstring(L"K58204.Module"), L"TypeLib\\" + texteGuid(kc::LIBID_K58204),
+                                    L"TypeLib\\" + texteGuid(kc::LIBID_K70935),
+                                    L"Interface\\" + texteGuid(kc::IID__Module),
+                                    L"Interface\\" + texteGuid(kc::IID_AbstractModule)})
+        EXPECT_FALSE(cleExiste(ClassesUtilisateur + cle, HKEY_CURRENT_USER)) << std::string(cle.begin(), cle.end());
+    EXPECT_NE(regsvr32Avec(L"/n /i:machine"), 0u);
+}
+
 // A host that registered its own library keeps its registration of the two
-// interfaces through the component's registration and unregistration.
+// interfaces through the component's registration and unregistration, for the
+// machine and for the user; the component's copy of the host library is then
+// registered in neither place.
 TEST(Enregistrement, LesInterfacesInscritesParLHoteRestentLes) {
     const std::wstring cleInterface = L"Interface\\" + texteGuid(kc::IID_AbstractModule);
     const std::wstring autreBibliotheque = L"{0F0F0F0F-1111-2222-3333-444455556666}";
@@ -65,11 +90,20 @@ TEST(Enregistrement, LesInterfacesInscritesParLHoteRestentLes) {
     RegSetValueW(cle, nullptr, REG_SZ, autreBibliotheque.c_str(), 0);
     RegCloseKey(cle);
 
-    EXPECT_EQ(regsvr32(false), 0u);
-    EXPECT_EQ(valeurCle(cleInterface + L"\\TypeLib"), autreBibliotheque);
-    EXPECT_FALSE(cleExiste(L"TypeLib\\" + texteGuid(kc::LIBID_K70935)));
-    EXPECT_EQ(regsvr32(true), 0u);
-    EXPECT_EQ(valeurCle(cleInterface + L"\\TypeLib"), autreBibliotheque);
+    struct Facon {
+        std::wstring inscrire, desinscrire, prefixe;
+        HKEY racine;
+    };
+    for (const Facon& f : {Facon{L"", L"/u", L"", HKEY_CLASSES_ROOT},
+                           Facon{L"/n /i:user", L"/u /n /i:user", ClassesUtilisateur, HKEY_CURRENT_USER}}) {
+        const std::string nom(f.inscrire.begin(), f.inscrire.end());
+        EXPECT_EQ(regsvr32Avec(f.inscrire), 0u) << nom;
+        EXPECT_EQ(valeurCle(cleInterface + L"\\TypeLib"), autreBibliotheque) << nom;
+        EXPECT_FALSE(cleExiste(f.prefixe + L"TypeLib\\" + texteGuid(kc::LIBID_K70935), f.racine)) << nom;
+        EXPECT_EQ(regsvr32Avec(f.desinscrire), 0u) << nom;
+        EXPECT_EQ(valeurCle(cleInterface + L"\\TypeLib"), autreBibliotheque) << nom;
+    }
+    EXPECT_FALSE(cleExiste(ClassesUtilisateur + cleInterface, HKEY_CURRENT_USER));
     RegDeleteTreeW(HKEY_CLASSES_ROOT, cleInterface.c_str());
 }
 

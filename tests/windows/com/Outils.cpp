@@ -13,24 +13,23 @@ std::wstring cheminDll() {
     return chemin;
 }
 
-DWORD regsvr32(bool desinscrire) {
-    std::wstring ligne = L"regsvr32.exe /s ";
-    if (desinscrire) ligne += L"/u ";
-    ligne += L"\"" + cheminDll() + L"\"";
-    return k58204::test::executeEtAttend(ligne);
+DWORD regsvr32(bool desinscrire) { return regsvr32Avec(desinscrire ? L"/u" : L""); }
+
+DWORD regsvr32Avec(const std::wstring& options) {
+    return k58204::test::executeEtAttend(L"regsvr32.exe /s " + options + L" \"" + cheminDll() + L"\"");
 }
 
-bool cleExiste(const std::wstring& chemin) {
+bool cleExiste(const std::wstring& chemin, HKEY racine) {
     HKEY cle = nullptr;
-    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, chemin.c_str(), 0, KEY_READ, &cle) != ERROR_SUCCESS) return false;
+    if (RegOpenKeyExW(racine, chemin.c_str(), 0, KEY_READ, &cle) != ERROR_SUCCESS) return false;
     RegCloseKey(cle);
     return true;
 }
 
-std::wstring valeurCle(const std::wstring& chemin, const wchar_t* nom) {
+std::wstring valeurCle(const std::wstring& chemin, const wchar_t* nom, HKEY racine) {
     wchar_t tampon[1024];
     DWORD taille = sizeof tampon;
-    if (RegGetValueW(HKEY_CLASSES_ROOT, chemin.c_str(), nom, RRF_RT_REG_SZ, nullptr, tampon, &taille) != ERROR_SUCCESS)
+    if (RegGetValueW(racine, chemin.c_str(), nom, RRF_RT_REG_SZ, nullptr, tampon, &taille) != ERROR_SUCCESS)
         return {};
     return tampon;
 }

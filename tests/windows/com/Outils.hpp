@@ -17,11 +17,13 @@ std::wstring cheminDll();
 
 // Runs regsvr32 /s [/u] on the DLL; its exit code.
 DWORD regsvr32(bool desinscrire);
+// Runs regsvr32 /s with these options ("/n /i:user") on the DLL; its exit code.
+DWORD regsvr32Avec(const std::wstring& options);
 
-// True when HKCR\chemin exists.
-bool cleExiste(const std::wstring& chemin);
-// The value `nom` (the default value when null) of HKCR\chemin, "" when absent.
-std::wstring valeurCle(const std::wstring& chemin, const wchar_t* nom = nullptr);
+// True when racine\chemin exists.
+bool cleExiste(const std::wstring& chemin, HKEY racine = HKEY_CLASSES_ROOT);
+// The value `nom` (the default value when null) of racine\chemin, "" when absent.
+std::wstring valeurCle(const std::wstring& chemin, const wchar_t* nom = nullptr, HKEY racine = HKEY_CLASSES_ROOT);
 
 std::wstring texteGuid(REFGUID g);
 

@@ -1,0 +1,131 @@
+// The support trace of K58204.dll, through real COM: off by default, turned on
+// by K58204_TRACE or HKCU\Software\K58204\Trace, one block a host call with its
+// result or error, the file rotated at its size limit, and a module that works
+// the same when the file cannot be written.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "Outils.hpp"
+#include "com/serveur/Identifiants.hpp"
+#include "com/serveur/TraceSupport.hpp"
+#include "k70935.h"
+
+namespace kc = k58204::com;
+using k58204::com::Ptr;
+using namespace k58204::com::test;
+
+namespace {
+
+namespace fs = std::filesystem;
+constexpr wchar_t CleTrace[] = L"Software\\K58204";
+
+class TraceSupport : public testing::Test {
+protected:
+    static void SetUpTestSuite() { ASSERT_EQ(regsvr32(false), 0u); }
+    static void TearDownTestSuite() { regsvr32(true); }
+    void SetUp() override {
+        ASSERT_EQ(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), S_OK);
+        fichier_ = fs::temp_directory_path() / "k58204-trace-test.log";
+        fs::remove(fichier_);
+        fs::remove(fichier_.wstring() + L".1");
+    }
+    void TearDown() override {
+        SetEnvironmentVariableW(L"K58204_TRACE", nullptr);
+        RegDeleteTreeW(HKEY_CURRENT_USER, CleTrace);
+        fs::remove(fichier_);
+        fs::remove(fichier_.wstring() + L".1");
+        CoUninitialize();
+    }
+
+    // A module created now (the trace is looked up at creation).
+    static Ptr<::AbstractModule> module() {
+        Ptr<::AbstractModule> m;
+        EXPECT_EQ(CoCreateInstance(kc::CLSID_Module, nullptr, CLSCTX_INPROC_SERVER, kc::IID_AbstractModule,
+                                   reinterpret_cast<void**>(m.put())),
+                  S_OK);
+        return m;
+    }
+    // A new module's ErreurGenerale, BravoNuance (error 91), TestePoint and CauseErreur.
+    void joue(HRESULT* testePoint = nullptr) {
+        Ptr<::AbstractModule> m = module();
+        ASSERT_TRUE(m);
+        VARIANT_BOOL b = VARIANT_FALSE;
+        BSTR cause = nullptr;
+        m->get_ErreurGenerale(&b);
+        m->get_BravoNuance(&b);
+        const HRESULT hr = m->TestePoint();
+        if (testePoint) *testePoint = hr;
+        m->get_CauseErreur(&cause);
+        SysFreeString(cause);
+    }
+    std::string contenu(const fs::path& f) const {
+        std::ifstream in(f, std::ios::binary);
+        std::stringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+
+    fs::path fichier_;
+};
+
+TEST_F(TraceSupport, ChaqueAppelDeLHoteEstEcritDansLOrdreAvecSonResultat) {
+    joue();
+    EXPECT_FALSE(fs::exists(fichier_)) << "off by default";
+
+    // Turned on by the environment, else by the user's registry value.
+    for (bool parRegistre : {false, true}) {
+        if (parRegistre) {
+            SetEnvironmentVariableW(L"K58204_TRACE", nullptr);
+            HKEY cle = nullptr;
+            ASSERT_EQ(RegCreateKeyW(HKEY_CURRENT_USER, CleTrace, &cle), ERROR_SUCCESS);
+            const std::wstring valeur = fichier_.wstring();
+            RegSetValueExW(cle, L"Trace", 0, REG_SZ, reinterpret_cast<const BYTE*>(valeur.c_str()),
+                           static_cast<DWORD>((valeur.size() + 1) * sizeof(wchar_t)));
+            RegCloseKey(cle);
+        } else {
+            SetEnvironmentVariableW(L"K58204_TRACE", fichier_.c_str());
+        }
+        fs::remove(fichier_);
+        joue();
+        const std::string trace = contenu(fichier_);
+        size_t position = 0;
+        for (const char* attendu : {"  ErreurGenerale\n  => False", "  BravoNuance\n  => erreur 91 : ",
+                                    " | source K58204 ", "  TestePoint\n  => ok", "  CauseErreur\n  => \"AM\""}) {
+            const size_t trouve = trace.find(attendu, position);
+            EXPECT_NE(trouve, std::string::npos) << parRegistre << " " << attendu << " in\n" << trace;
+            if (trouve != std::string::npos) position = trouve;
+        }
+    }
+}
+
+// A file at the size limit moves aside before the next block; one byte
+// short of it, it grows.
+TEST_F(TraceSupport, LeFichierPleinEstMisDeCote) {
+    SetEnvironmentVariableW(L"K58204_TRACE", fichier_.c_str());
+    for (const std::uintmax_t taille : {kc::TraceSupport::TailleMax - 1, kc::TraceSupport::TailleMax}) {
+        const bool misDeCote = taille >= kc::TraceSupport::TailleMax;
+        fs::remove(fichier_.wstring() + L".1");
+        { std::ofstream(fichier_, std::ios::binary) << std::string(taille, 'x'); }
+        VARIANT_BOOL b;
+        module()->get_ErreurGenerale(&b);
+        EXPECT_EQ(fs::exists(fichier_.wstring() + L".1"), misDeCote) << taille;
+        if (misDeCote) {
+            EXPECT_EQ(fs::file_size(fichier_.wstring() + L".1"), taille);
+        }
+        EXPECT_EQ(contenu(fichier_).find('x') != std::string::npos, !misDeCote) << taille;
+    }
+}
+
+TEST_F(TraceSupport, UnFichierImpossibleAEcrireNeChangeRienAuModule) {
+    const fs::path impossible = fs::temp_directory_path() / "k58204-absent" / "sous-dossier" / "trace.log";
+    SetEnvironmentVariableW(L"K58204_TRACE", impossible.c_str());
+    HRESULT hr = E_FAIL;
+    joue(&hr);
+    EXPECT_EQ(hr, S_OK);
+    EXPECT_FALSE(fs::exists(impossible));
+}
+
+}  // namespace
