@@ -2,9 +2,10 @@
 
 #include "com/commun/TypesDispatch.hpp"
 
-#include <cstdio>
+#include <charconv>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <string_view>
 
 namespace k58204::com {
@@ -20,13 +21,26 @@ void ecritStatistiques(const Compteurs& c) {
     wchar_t fichier[MAX_PATH * 2];
     const DWORD n = GetEnvironmentVariableW(L"K58204_STATS_CLIENT", fichier, MAX_PATH * 2);
     if (n == 0 || n >= MAX_PATH * 2 || c.acces == 0) return;
-    FILE* f = _wfopen(fichier, L"a");
-    if (!f) return;
-    std::fprintf(f, "acces=%lld invoke=%lld getidsofnames=%lld gettypeinfo=%lld infotype=%lld releases=%lld\n",
-                 static_cast<long long>(c.acces), static_cast<long long>(c.invoke),
-                 static_cast<long long>(c.getIDsOfNames), static_cast<long long>(c.getTypeInfo),
-                 static_cast<long long>(c.infoType), static_cast<long long>(c.releases));
-    std::fclose(f);
+    // Win32 calls rather than the C library's: the DLL's imports stay those it has.
+    HANDLE h = CreateFileW(fichier, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return;
+    std::string ligne;
+    auto champ = [&](const char* nom, int64_t valeur) {
+        char chiffres[24];
+        const auto fin = std::to_chars(chiffres, chiffres + sizeof chiffres, valeur).ptr;
+        ligne.append(ligne.empty() ? "" : " ").append(nom).append("=").append(chiffres, fin);
+    };
+    champ("acces", c.acces);
+    champ("invoke", c.invoke);
+    champ("getidsofnames", c.getIDsOfNames);
+    champ("gettypeinfo", c.getTypeInfo);
+    champ("infotype", c.infoType);
+    champ("releases", c.releases);
+    ligne += '\n';
+    DWORD ecrit = 0;
+    WriteFile(h, ligne.data(), static_cast<DWORD>(ligne.size()), &ecrit, nullptr);
+    CloseHandle(h);
 }
 
 char16_t minuscule(char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 32) : c; }
