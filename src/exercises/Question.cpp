@@ -25,6 +25,7 @@ void Question::PrepareDebut(const word::Application& iApplication, const std::u1
     if (isPathModele) msPathModele = *isPathModele;
     InitPathDossierParDefaut();
     moApplication = iApplication;
+    moDocumentTravail.Fichier(nomDocument_.empty() ? std::u16string() : msPathDossier + nomDocument_);
 }
 
 void Question::OuvreEtActive(const std::u16string& nom) {

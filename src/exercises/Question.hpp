@@ -10,6 +10,7 @@
 #include <string>
 
 #include "files/ComplementInfo.hpp"
+#include "files/DocumentDeTravail.hpp"
 #include "files/FichiersDeTravail.hpp"
 #include "platform/SystemeFichiers.hpp"
 #include "word/Erreur.hpp"
@@ -29,6 +30,10 @@ public:
     std::shared_ptr<k58204::FichiersDeTravail> FichiersDeTravail();
     const std::u16string& PathDossierParDefaut() const { return msPathDossierParDefaut; }
     bool BravoNuance() const { return mbBravoNuance; }
+    // Which open document is the working document. Prepare names the working
+    // file; whoever starts the exercise notes, before Prepare, the documents
+    // already open (the learner's own).
+    k58204::DocumentDeTravail& DocumentTravail() { return moDocumentTravail; }
     const std::u16string& CauseErreur() const { return msCauseErreur; }
 
     // Prepares Word for the exercise. The application is passed by reference:
@@ -51,11 +56,12 @@ protected:
     void enregistre(std::u16string nomSource, std::u16string nomDest, bool modele);
 
     // Steps shared by every Prepare: store the folders, compute the default
-    // folder, keep the application.
+    // folder, keep the application, name the working file.
     void PrepareDebut(const word::Application& iApplication, const std::u16string& isPathDossier,
                       const std::optional<std::u16string>& isPathModele);
     // The standard Prepare's end: open working folder + name (the file name as
-    // Open's only argument), then activate Documents(name).
+    // Open's only argument), then activate Documents(name). Module activates
+    // the working document by its file afterwards.
     void OuvreEtActive(const std::u16string& nom);
     // The standard Prepare, without its error handler (own forms build on it).
     void PrepareStandard(const word::Application& iApplication, const std::u16string& isPathDossier,
@@ -76,6 +82,7 @@ protected:
     std::u16string msPathModele;
     std::u16string msPathDossierParDefaut;
     std::shared_ptr<k58204::ComplementInfo> moComplementInfo;
+    k58204::DocumentDeTravail moDocumentTravail;
     platform::SystemeFichiers& fichiers_;
 
 private:

@@ -1,4 +1,6 @@
 // Question0103: the learner opens "Voyage à CANGO.doc" from the working folder.
+#include <optional>
+
 #include "exercises/Questions.hpp"
 #include "word/Texte.hpp"
 
@@ -41,20 +43,23 @@ private:
         const std::u16string nom = LCase(NomDocument);
         const int32_t longueurNom = static_cast<int32_t>(nom.size());
 
-        // The first open document whose name ends with the document's name,
+        // The working document when it is open; otherwise the first document
+        // opened since the start whose name ends with the document's name,
         // whatever its letter case. The count is a 16-bit integer.
         const int16_t n = Variant(app.Documents().Count()).CInt();
-        int32_t i = 1;
-        for (; i <= n; ++i)
-            if (Right(LCase(app.Documents().Item(i).Name()), longueurNom) == nom) break;
-        if (i > app.Documents().Count()) {
+        std::optional<word::Document> ouvert = moDocumentTravail.Trouve(app);
+        for (int32_t i = 1; i <= n && !ouvert; ++i) {
+            word::Document d = app.Documents().Item(i);
+            if (!moDocumentTravail.EtaitOuvert(d) && Right(LCase(d.Name()), longueurNom) == nom) ouvert = d;
+        }
+        if (!ouvert) {
             msCauseErreur = u"A";
             return;
         }
 
         // It must have been opened from the working folder...
         const std::u16string attendu = LCase(msPathDossier + NomDocument);
-        if (LCase(app.Documents().Item(i).FullName()) != attendu) {
+        if (LCase(ouvert->FullName()) != attendu) {
             msCauseErreur = u"B";
             return;
         }

@@ -1,17 +1,8 @@
 // Question0122: the learner closes the working document "Voyage à CANGO.doc".
-#include <limits>
-
 #include "exercises/Questions.hpp"
-#include "word/Texte.hpp"
 
 namespace k58204 {
 namespace {
-
-// i + 1 on a 16-bit loop counter, with VB's overflow error.
-int16_t suivant16(int16_t i) {
-    if (i == std::numeric_limits<int16_t>::max()) leveErreurExecution(err::Depassement);
-    return static_cast<int16_t>(i + 1);
-}
 
 class Question0122 final : public Question {
 public:
@@ -20,25 +11,11 @@ public:
     }
 
 private:
+    // The working document still open (its file, or saved into another
+    // folder under its name). A document of the same name from elsewhere, or
+    // the working document saved under another name, is the learner's.
     void Verifie() override {
-        const int16_t n = Variant(moApplication.Documents().Count()).CInt();
-        const std::u16string reference = LCase(u"Voyage à CANGO.doc");
-        const std::u16string court = Left(reference, static_cast<int32_t>(reference.size()) - 4);
-
-        // The document still counts as open under its name or its name
-        // without extension, alone or as a second window (":1"). The name is
-        // read anew for each comparison.
-        auto nom = [this](int16_t i) { return LCase(moApplication.Documents().Item(int32_t{i}).Name()); };
-        int16_t i = 1;
-        while (i <= n) {
-            const bool complet = nom(i) == reference;
-            const bool completFenetre = nom(i) == reference + u":1";
-            const bool sansExtension = nom(i) == court;
-            const bool sansExtensionFenetre = nom(i) == court + u":1";
-            if (complet || completFenetre || sansExtension || sansExtensionFenetre) break;
-            i = suivant16(i);
-        }
-        if (i <= moApplication.Documents().Count()) msCauseErreur = u"A";
+        if (moDocumentTravail.Trouve(moApplication)) msCauseErreur = u"A";
     }
 };
 

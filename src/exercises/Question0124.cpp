@@ -2,6 +2,7 @@
 // "Application.doc" in a new folder "essai" inside the working folder.
 // Prepare makes a blank document active and removes what an earlier attempt
 // left: the folder "essai" and its files, closing those open in Word.
+#include <optional>
 #include <vector>
 
 #include "exercises/Questions.hpp"
@@ -88,14 +89,10 @@ private:
         }
     }
 
-    // Closes, without saving, the open document of that file. Word finds an
-    // open document by its bare name, so the document found is closed only
-    // when it really is the file of "essai": another open document that
-    // merely shares the name keeps the learner's unsaved changes.
+    // Closes, without saving, the open document of that file: another open
+    // document that merely shares its name keeps the learner's changes.
     void fermeSansEnregistrer(const std::u16string& chemin) {
-        const std::u16string nom = Mid(chemin, InStrRev(chemin, u"\\") + 1);
-        const word::Document document = moApplication.Documents().Item(nom);
-        if (LCase(document.FullName()) == LCase(chemin)) document.Close(false);
+        if (std::optional<word::Document> d = DocumentDuFichier(moApplication, chemin)) d->Close(false);
     }
 
     void Verifie() override {

@@ -1,6 +1,7 @@
 #include "files/EtatDocument.hpp"
 
 #include <initializer_list>
+#include <optional>
 
 #include "word/Erreur.hpp"
 #include "word/Texte.hpp"
@@ -56,22 +57,18 @@ EtatDocument verifieMarques(int32_t q, const word::Application& app, int32_t mlN
 
 }  // namespace
 
-EtatDocument VerifieEtatDocument(int32_t q, const word::Application& app, const FichiersDeTravail* fichiers,
+EtatDocument VerifieEtatDocument(int32_t q, const word::Application& app, DocumentDeTravail* document,
                                  int32_t mlNbParagraphes) {
     if (parmi(q, {102, 122, 123})) return {};
     word::Documents documents = app.Documents();
-    std::u16string nom;
-    if (documents.Count() > 0) {
-        if (!fichiers) leveErreurExecution(err::ObjetNonDefini);
-        nom = LCase(fichiers->Item(1).NomDest);
-    }
-    const int32_t n = documents.Count();
+    if (documents.Count() > 0 && !document) leveErreurExecution(err::ObjetNonDefini);
     if (q != 101 && !entre(q, 104, 121)) return {};
 
-    bool ouvert = false;
-    for (int32_t i = 1; i <= n && !ouvert; ++i) ouvert = LCase(documents.Item(i).Name()) == nom;
-    if (!ouvert) return echec(u"C");
-    if (LCase(app.ActiveDocument().Name()) != nom) return echec(u"A");
+    // The working document by its identity: a document of the same name from
+    // another folder, or one the learner had open before the start, is not it.
+    const std::optional<word::Document> travail = document ? document->Trouve(app) : std::nullopt;
+    if (!travail) return echec(u"C");
+    if (!estLeMeme(app.ActiveDocument().objet(), travail->objet())) return echec(u"A");
 
     word::Document actif = app.ActiveDocument();
     if (q == 101) {

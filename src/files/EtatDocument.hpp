@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "files/FichiersDeTravail.hpp"
+#include "files/DocumentDeTravail.hpp"
 #include "word/Modele.hpp"
 
 namespace k58204 {
@@ -18,10 +18,12 @@ struct EtatDocument {
     std::u16string code;
 };
 
+// `document` is the exercise's working document (null without an exercise:
+// error 91 once a document is open, as reading the records of no exercise).
 // Raises the Word error of any failing call (the caller reports it as "AN").
 // For exercise 107 a passing check leaves bookmark "s01" selected; a failing
 // word count moves the insertion point to the start of its line.
 EtatDocument VerifieEtatDocument(int32_t mlQuestion, const word::Application& application,
-                                 const FichiersDeTravail* fichiers, int32_t mlNbParagraphes);
+                                 DocumentDeTravail* document, int32_t mlNbParagraphes);
 
 }  // namespace k58204

@@ -2,8 +2,8 @@
 
 #include <optional>
 
+#include "files/DocumentDeTravail.hpp"
 #include "word/GereErreur.hpp"
-#include "word/Texte.hpp"
 
 namespace k58204 {
 
@@ -12,19 +12,6 @@ namespace {
 const FichiersDeTravail& requis(const FichiersDeTravail* fichiers) {
     if (!fichiers) leveErreurExecution(err::ObjetNonDefini);
     return *fichiers;
-}
-
-// A path as Windows compares it: without regard to case, either slash, a
-// doubled separator (a folder given with its final backslash, then joined)
-// counting once. A leading double backslash (a network share) is kept.
-std::u16string cleChemin(const std::u16string& chemin) {
-    std::u16string cle;
-    for (char16_t c : LCase(chemin)) {
-        if (c == u'/') c = u'\\';
-        if (c == u'\\' && cle.size() > 1 && cle.back() == u'\\') continue;
-        cle.push_back(c);
-    }
-    return cle;
 }
 
 // Closes, without saving, the open document that is the file `chemin`; at
@@ -56,16 +43,6 @@ void supprime(platform::SystemeFichiers& fs, const std::u16string& chemin) {
 }
 
 }  // namespace
-
-std::optional<word::Document> DocumentDuFichier(const word::Application& application, const std::u16string& chemin) {
-    word::Documents documents = application.Documents();
-    const std::u16string cible = cleChemin(chemin);
-    for (int32_t i = documents.Count(); i >= 1; --i) {
-        word::Document d = documents.Item(i);
-        if (cleChemin(d.FullName()) == cible) return d;
-    }
-    return std::nullopt;
-}
 
 void Nettoyage(const FichiersDeTravail* fichiers, const word::Application& application,
                const DossiersTravail& dossiers, platform::SystemeFichiers& fs) {

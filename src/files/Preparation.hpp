@@ -17,10 +17,6 @@ struct DossiersTravail {
     std::u16string modeles;  // the template folder, ending with a backslash
 };
 
-// The open document that is the file `chemin` (by full path, without regard
-// to case; the one with the highest index), or none.
-std::optional<word::Document> DocumentDuFichier(const word::Application& application, const std::u16string& chemin);
-
 // For each destination file (destination folder + NomDest): closes, without
 // saving, the open document that is that file (by full path; a document of
 // the same name elsewhere is left alone), unloads and detaches templates of

@@ -67,7 +67,7 @@ void Module::Renomme() {
 
 bool Module::VerifieEtatDocument() {
     EtatDocument etat = k58204::VerifieEtatDocument(
-        mlQuestion, moApplication, moQuestion ? moQuestion->FichiersDeTravail().get() : nullptr, mlNbParagraphes);
+        mlQuestion, moApplication, moQuestion ? &moQuestion->DocumentTravail() : nullptr, mlNbParagraphes);
     if (!etat.valide) msCauseErreurGenerale = etat.code;
     return etat.valide;
 }
@@ -104,10 +104,6 @@ void Module::InitQuestion(int32_t ilQuestion, std::u16string isPathDossier, Obje
         // it: its files are removed and the learner's settings go to this
         // Word. One still running in this Word is ended below, as usual.
         if (moQuestion && !estLeMeme(wordPrecedent, moApplication.objet())) AbandonneQuestion();
-        if (reglagesDeLApprenantGardes(wordPrecedent))
-            glUniteMesure = moApplication.Options().MeasurementUnit();
-        else
-            SaveParamUser();
         FermeDialogue(mlHandleLogiciel);
     } else {
         // The host passes its Word: until the probe, every error is ignored.
@@ -129,10 +125,6 @@ void Module::InitQuestion(int32_t ilQuestion, std::u16string isPathDossier, Obje
         });
         ioHandleLogiciel = mlHandleLogiciel;
         if (moQuestion && !estLeMeme(wordPrecedent, moApplication.objet())) AbandonneQuestion();
-        if (reglagesDeLApprenantGardes(wordPrecedent))
-            sansErreur([&] { glUniteMesure = moApplication.Options().MeasurementUnit(); });
-        else
-            sansErreur([&] { SaveParamUser(); });
         sansErreur([&] { FermeDialogue(mlHandleLogiciel); });
     }
 
@@ -160,6 +152,22 @@ void Module::InitQuestion(int32_t ilQuestion, std::u16string isPathDossier, Obje
         if (derniere) GereErreur(u"Module", u"InitQuestion", *derniere);
     }
 
+    // The learner's settings are read once Word answers (a dialog box left
+    // open or a busy Word refuses calls before that), and before anything
+    // of the exercise changes them. A start that ends a running exercise of
+    // this Word keeps the settings saved at that exercise's start: the ones
+    // in Word now are the exercise's own. Settings that cannot be read fail
+    // the start before anything that would need restoring is changed.
+    if (reglagesDeLApprenantGardes(wordPrecedent)) {
+        sansErreur([&] { glUniteMesure = moApplication.Options().MeasurementUnit(); });
+    } else {
+        try {
+            SaveParamUser();
+        } catch (const Erreur& e) {
+            GereErreur(u"Module", u"InitQuestion", e);
+        }
+    }
+
     // The previous exercise, if any, ends first (errors reach the host
     // unchanged). The settings it puts back are the learner's: they stay
     // saved for the end of the new exercise.
@@ -182,6 +190,8 @@ void Module::InitQuestion(int32_t ilQuestion, std::u16string isPathDossier, Obje
     Renomme();
     if (mlQuestion == 124) ChangeDir(isPathDossier);
     if (!moQuestion) leveErreurExecution(err::ObjetNonDefini);
+    // The documents open before the exercise opens any are the learner's.
+    sansErreur([&] { moQuestion->DocumentTravail().NoteOuverts(moApplication); });
     word::Application application = moApplication;
     moQuestion->Prepare(application, isPathDossier, msPathModele);
     moApplication = application;
@@ -222,15 +232,11 @@ void Module::InitQuestion(int32_t ilQuestion, std::u16string isPathDossier, Obje
         });
         sansErreur([&] { AfficheWord(); });
         if (mlQuestion != 102 && mlQuestion != 103 && mlQuestion != 124) {
-            // The working file itself: a document of the learner's bearing the
-            // same name (Word's Item by name may give it) is not the one checked.
+            // The working document itself: a document of the learner's bearing
+            // the same name (Word's Item by name may give it) is not activated.
             sansErreur([&] {
-                const Fichier travail = moQuestion->FichiersDeTravail()->Item(1);
-                const std::u16string chemin = (travail.Modele ? msPathModele : msPathDossier) + travail.NomDest;
-                if (std::optional<word::Document> d = DocumentDuFichier(moApplication, chemin))
+                if (std::optional<word::Document> d = moQuestion->DocumentTravail().Trouve(moApplication))
                     d->Activate();
-                else
-                    moApplication.Documents().Item(travail.NomDest).Activate();
             });
         }
         if (mlQuestion > 103 && mlQuestion < 120)

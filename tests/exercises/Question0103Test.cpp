@@ -28,13 +28,14 @@ class Question0103 : public ::testing::TestWithParam<Scenario> {};
 
 TEST_P(Question0103, Verdict) { joue(103, GetParam()); }
 
-// The first open document whose name ends with the course document's name
-// decides, in any letter case; then it must be the active one.
+// The working document decides when it is open; otherwise the first open
+// document whose name ends with the course document's name, in any letter
+// case. Then it must be the active one.
 INSTANTIATE_TEST_SUITE_P(
     Apprenant, Question0103,
-::testing::Values(Scenario{"NomEnAutreCasse", ouvre({u"c:\\cours\\k58204\\VOYAGE À cango.DOC"}), u""},
+    ::testing::Values(Scenario{"NomEnAutreCasse", ouvre({u"c:\\cours\\k58204\\VOYAGE À cango.DOC"}), u""},
                       Scenario{"CopieRenommeeDuDossierDeTravail", ouvre({CopieRenommee}), u"B"},
-                      Scenario{"MauvaiseCopieOuverteEnPremier", ouvre({CopieParent, Original}), u"B"},
+                      Scenario{"MauvaiseCopiePuisBonneActive", ouvre({CopieParent, Original}), u""},
                       Scenario{"BonneCopiePuisMauvaiseActive", ouvre({Original, CopieParent}), u"C"}),
     nomScenario);
 

@@ -17,18 +17,32 @@ INSTANTIATE_TEST_SUITE_P(
     Apprenant, Question0122,
     ::testing::Values(
         Scenario{"FermePuisNouveauDocument", [](Auto app) { ferme(app); app[u"Documents"].fait(u"Add"); }, u""},
-        // Only the name counts: saved under another one, it is no longer open.
+        // Saved under another name, it is the learner's document: the working one is closed.
         Scenario{"EnregistreSousUnAutreNom",
                  [](Auto app) { document(app).fait(u"SaveAs", {std::u16string(DossierCours) + u"Copie.doc"}); }, u""},
-        // The same document renamed without its extension, reopened.
+        // Saved into another folder under its name, it is still the working document.
+        Scenario{"EnregistreAilleursSousSonNom",
+                 [](ExerciceSimule& e) {
+                     e.poste().fichiers().MkDir(u"C:\\Autre");
+                     document(e.appli()).fait(u"SaveAs", {std::u16string(u"C:\\Autre\\Voyage à CANGO.doc")});
+                 },
+                 u"A"},
+        // Closed, then a document of the same name opened from another folder.
+        Scenario{"FermePuisHomonymeOuvert",
+                 [](ExerciceSimule& e) {
+                     ferme(e.appli());
+                     e.copieCours(u"05820422.doc", u"C:\\Voyage à CANGO.doc");
+                     e.appli()[u"Documents"].fait(u"Open", {std::u16string(u"C:\\Voyage à CANGO.doc")});
+                 },
+                 u""},
+        // The file renamed and reopened is another file: not the working document.
         Scenario{"RouvertSansExtension",
                  [](ExerciceSimule& e) {
                      ferme(e.appli());
                      e.poste().fichiers().Name(Travail, std::u16string(DossierCours) + u"Voyage à CANGO");
                      e.appli()[u"Documents"].fait(u"Open", {std::u16string(DossierCours) + u"Voyage à CANGO"});
-                     EXPECT_EQ(document(e.appli()).lit(u"Name").CStr(), u"Voyage à CANGO");
                  },
-                 u"A"}),
+                 u""}),
     nomScenario);
 
 }  // namespace

@@ -21,8 +21,8 @@ INSTANTIATE_TEST_SUITE_P(
         Scenario{"Document1DejaOuvert", [](Auto) {}, u"B"},
         Scenario{"NouveauPuisRetourADocument1",
                  [](Auto app) { nouveau(app); app[u"Documents"](u"Item", {1}).fait(u"Activate"); }, u"B"},
-        // The caption is compared with the recorded names exactly.
-        Scenario{"LegendeEnAutreCasse", [](Auto app) { app[u"ActiveWindow"].ecrit(u"Caption", u"DOCUMENT1"); }, u""},
+        // A document open at Prepare, whatever its window's caption.
+        Scenario{"LegendeEnAutreCasse", [](Auto app) { app[u"ActiveWindow"].ecrit(u"Caption", u"DOCUMENT1"); }, u"B"},
         // A template whose window was renamed is still a template.
         Scenario{"NouveauModeleRenomme",
                  [](Auto app) { nouveauModele(app); app[u"ActiveWindow"].ecrit(u"Caption", u"Lettre"); }, u"C"},

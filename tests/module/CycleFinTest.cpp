@@ -5,6 +5,7 @@
 
 #include <cstring>
 #include <functional>
+#include <tuple>
 #include <vector>
 
 #include "module/support/LeconSimulee.hpp"
@@ -45,57 +46,78 @@ TEST(Lecon, LesVingtQuatreExercicesNeLaissentAucunDocumentDeTravail) {
     EXPECT_FALSE(l.fichiers().Existe(u"C:\\Cours\\K58204\\essai"));
 }
 
-struct Reglages {
-    std::u16string ouverture, documents, modeles;
-    int32_t rangStandard, rangFormatting;
-    bool infobulles;
-};
+// The folders (file-open, documents, templates), the two bars' rows, the tooltips.
+using Reglages = std::tuple<std::string, std::string, std::string, int32_t, int32_t, bool>;
 
 Reglages lit(LeconSimulee& l) {
     Auto o = l.appli()[u"Options"];
     Auto barres = l.appli()[u"CommandBars"];
-    return {LCase(o.lit(u"DefaultFilePath", {14}).CStr()), o.lit(u"DefaultFilePath", {0}).CStr(),
-            o.lit(u"DefaultFilePath", {2}).CStr(),   barres(u"Item", {u"Standard"}).lit(u"RowIndex").CLng(),
+    return {versUtf8(LCase(o.lit(u"DefaultFilePath", {14}).CStr())), versUtf8(o.lit(u"DefaultFilePath", {0}).CStr()),
+            versUtf8(o.lit(u"DefaultFilePath", {2}).CStr()), barres(u"Item", {u"Standard"}).lit(u"RowIndex").CLng(),
             barres(u"Item", {u"Formatting"}).lit(u"RowIndex").CLng(), barres.lit(u"DisplayTooltips").CBool()};
 }
 
-// Any sequence of starts (I), checks (T), Fermer (F) and Quitter (Q) puts the
-// learner's own settings back: a start that ends the running exercise itself
-// must not take that exercise's settings for the learner's. The learner's
-// Word is the host's, so it stays running after Quitter and can be read.
-TEST(Lecon, LesReglagesDeLApprenantSurviventAToutEnchainement) {
-    const std::pair<const char*, std::vector<int32_t>> cas[] = {
-        {"ITF", {101}}, {"ITF", {119}}, {"ITF", {124}}, {"I", {110}},   {"II", {110, 104}},
-        {"IIF", {110, 104}}, {"IFI", {121, 106}}, {"IIQ", {110, 104}}, {"IFF", {110}},
-        {"IIIFQ", {110, 104, 121}}, {"IFIIQ", {110, 104, 121}},
+// The learner's Word as the host holds it, with the learner's own settings.
+void wordAvecSesReglages(LeconSimulee& l) {
+    l.application = l.poste().demarreWord();
+    l.handle = l.instance().fenetrePrincipale();
+    l.fichiers().MkDir(u"C:\\Travaux");
+    l.appli().fait(u"ChangeFileOpenDirectory", {u"C:\\Travaux"});
+    l.appli()[u"Options"].ecrit(u"DefaultFilePath", u"C:\\Travaux", {0});
+    Auto barres = l.appli()[u"CommandBars"];
+    barres.ecrit(u"DisplayTooltips", false);
+    barres(u"Item", {u"Formatting"}).ecrit(u"RowIndex", barres(u"Item", {u"Standard"}).lit(u"RowIndex"));
+}
+
+// Whatever the desktop when an exercise starts (Word refusing calls for a
+// while included), any sequence of starts (I), checks (T), Fermer (F),
+// Quitter (Q) and Word quit by the learner (W) that follows puts the
+// learner's settings back: a start that ends the running exercise itself must
+// not take that exercise's settings for the learner's. The learner's Word is
+// the host's, so it stays running after Quitter and can be read. A hidden
+// Word is quit and replaced by the component: the learner's settings are then
+// those the new Word starts with, and it goes with Quitter.
+TEST(Lecon, LesReglagesReviennentQuelsQueSoientLeBureauAuDebutEtLaFin) {
+    const std::pair<const char*, std::function<void(sim::InstanceWord&)>> etats[] = {
+        {"rien", [](sim::InstanceWord&) {}},
+        {"dialogue", [](sim::InstanceWord& w) { w.ouvreDialogue(u"Options"); }},
+        {"dialogueImbrique", [](sim::InstanceWord& w) { w.ouvreDialogue(u"Police", u"Couleurs"); }},
+        {"bulle", [](sim::InstanceWord& w) { w.ouvreBulle(); }},
+        {"occupe", [](sim::InstanceWord& w) { w.occupe(10); }},
+        {"cache", [](sim::InstanceWord& w) { w.cacheFenetre(); }},
+        {"reduit", [](sim::InstanceWord& w) { w.minimiseFenetre(); }},
     };
-    for (const auto& [sequence, exercices] : cas) {
-        SCOPED_TRACE(sequence + std::string(" ") + std::to_string(exercices[0]));
-        LeconSimulee l;
-        l.application = l.poste().demarreWord();
-        l.handle = l.instance().fenetrePrincipale();
-        l.fichiers().MkDir(u"C:\\Travaux");
-        l.appli().fait(u"ChangeFileOpenDirectory", {u"C:\\Travaux"});
-        l.appli()[u"Options"].ecrit(u"DefaultFilePath", u"C:\\Travaux", {0});
-        Auto barres = l.appli()[u"CommandBars"];
-        barres.ecrit(u"DisplayTooltips", false);
-        barres(u"Item", {u"Formatting"}).ecrit(u"RowIndex", barres(u"Item", {u"Standard"}).lit(u"RowIndex"));
-        const Reglages avant = lit(l);
-        size_t k = 0;
-        for (const char* p = sequence; *p; ++p) {
-            if (*p == 'I') l.init(exercices[k++]);
-            if (*p == 'T') l.teste();
-            if (*p == 'F') l.fermer();
-            if (*p == 'Q') l.quitter();
+    const std::pair<const char*, std::vector<int32_t>> fins[] = {
+        {"ITF", {101}},      {"ITF", {124}},         {"IT", {106}},          {"IQ", {106}},
+        {"II", {110, 104}},  {"IIF", {110, 104}},    {"IFI", {121, 106}},    {"IIQ", {110, 104}},
+        {"IFF", {110}},      {"IIIFQ", {110, 104, 121}}, {"IFIIQ", {110, 104, 121}}, {"ITWI", {106, 110}},
+    };
+    Reglages neuf;
+    {
+        LeconSimulee autre;
+        autre.application = autre.poste().demarreWord();
+        neuf = lit(autre);
+    }
+    for (const auto& [etat, prepareBureau] : etats) {
+        for (const auto& [sequence, exercices] : fins) {
+            SCOPED_TRACE(std::string(etat) + " " + sequence + " " + std::to_string(exercices[0]));
+            const bool remplace = std::strcmp(etat, "cache") == 0;
+            if (remplace && std::strchr(sequence, 'Q')) continue;
+            LeconSimulee l;
+            wordAvecSesReglages(l);
+            const Reglages avant = remplace ? neuf : lit(l);
+            prepareBureau(l.instance());
+            size_t k = 0;
+            for (const char* p = sequence; *p; ++p) {
+                if (*p == 'I') l.init(exercices[k++]);
+                if (*p == 'T') l.teste();
+                if (*p == 'F') l.fermer();
+                if (*p == 'Q') l.quitter();
+                if (*p == 'W') l.instance().fermeParApprenant();
+            }
+            if (sequence[std::strlen(sequence) - 1] != 'F' && sequence[std::strlen(sequence) - 1] != 'Q') l.fermer();
+            EXPECT_EQ(lit(l), avant);
         }
-        if (sequence[std::strlen(sequence) - 1] == 'I') l.fermer();
-        const Reglages apres = lit(l);
-        EXPECT_EQ(apres.ouverture, avant.ouverture);
-        EXPECT_EQ(apres.documents, avant.documents);
-        EXPECT_EQ(apres.modeles, avant.modeles);
-        EXPECT_EQ(apres.rangStandard, avant.rangStandard);
-        EXPECT_EQ(apres.rangFormatting, avant.rangFormatting);
-        EXPECT_EQ(apres.infobulles, avant.infobulles);
     }
 }
 

@@ -14,6 +14,7 @@
 #include <sstream>
 
 #include "module/support/LeconSimulee.hpp"
+#include "sim/core/ErreursWord.hpp"
 #include "sim/fichiers/SystemeFichiersLinux.hpp"
 #include "word/Texte.hpp"
 
@@ -72,6 +73,17 @@ void fermerPuisQuitterWordFerme(LeconSimulee& l) {
 
 Auto docs(LeconSimulee& l) { return l.appli()[u"Documents"]; }
 Auto actif(LeconSimulee& l) { return l.appli()[u"ActiveDocument"]; }
+
+// The learner's copy of the working document open in their Word before the start.
+void homonymeOuvertAvant(LeconSimulee& l) {
+    wordDeLApprenant(l);
+    copieDeLApprenant(l);
+    docs(l).fait(u"Open", {SiensVoyage});
+}
+// Word's toolbars refusing to give their rows while armed.
+const auto barresIlisibles = std::make_shared<bool>(false);
+
+void fermeTravail(LeconSimulee& l) { docs(l)(u"Item", {std::u16string(DossierCours) + Voyage}).fait(u"Close", {0}); }
 
 // A document open in some running Word, by full path, without regard to case.
 bool ouvertDansUnWord(LeconSimulee& l, const std::u16string& chemin) {
@@ -255,6 +267,38 @@ const Ligne casDebut[] = {
          EXPECT_TRUE(l.fichiers().Existe(std::u16string(DossierCours) + u"essai\\sous"));
      },
      .code = u"A"},
+    // The settings cannot be read even once Word answers: the start fails
+    // saying so, before anything that would need restoring is changed.
+    {.nom = "ReglagesIlisibles",
+     .avant = [](LeconSimulee& l) {
+         wordDeLApprenant(l);
+         l.appli()[u"CommandBars"].ecrit(u"DisplayTooltips", false);
+         *barresIlisibles = true;
+         l.application = piege(l.application, u"RowIndex", sim::erreurWord(sim::wderr::MembreInexistant), barresIlisibles);
+     },
+     .erreurDebut = u"SaveParamUser",
+     .faute = [](LeconSimulee& l) {
+         *barresIlisibles = false;
+         EXPECT_FALSE(l.appli()[u"CommandBars"].lit(u"DisplayTooltips").CBool());
+         EXPECT_TRUE(l.fichiers().Existe(std::u16string(DossierCours) + u"05820410.doc"));
+     }},
+    // A document of "essai" and one of the same name elsewhere, open: only the
+    // one of "essai" is closed and deleted, with its folder.
+    {.nom = "EssaiEtHomonymeOuverts", .numero = 124,
+     .avant = [](LeconSimulee& l) {
+         wordDeLApprenant(l);
+         const std::u16string essai = std::u16string(DossierCours) + u"essai\\";
+         l.fichiers().MakeSureDirectoryPathExists(essai);
+         docs(l).fait(u"Add");
+         actif(l).fait(u"SaveAs", {Travaux + u"Application.doc"});
+         docs(l).fait(u"Add");
+         actif(l).fait(u"SaveAs", {essai + u"Application.doc"});
+     },
+     .faute = [](LeconSimulee& l) {
+         EXPECT_FALSE(l.fichiers().Existe(std::u16string(DossierCours) + u"essai"));
+         EXPECT_TRUE(ouvertDansUnWord(l, Travaux + u"Application.doc"));
+     },
+     .code = u"B"},
     // Chained starts without Fermer: each ends the one before.
     {.nom = "EnchaineSansFermer",
      .demarre = [](LeconSimulee& l) { l.init(101); l.init(104); l.init(124); l.init(110); }, .code = u"A"},
@@ -343,7 +387,7 @@ const Ligne casControle[] = {
     {.nom = "DocumentRenomme",
      .faute = [](LeconSimulee& l) { actif(l).fait(u"SaveAs", {std::u16string(DossierCours) + u"Mon voyage.doc"}); },
      .code = u"C", .generale = true},
-    // Saved elsewhere under its name: still the working document by name; the copy elsewhere stays.
+    // Saved elsewhere under its name: still the working document; the copy elsewhere stays.
     {.nom = "EnregistreAilleurs", .avant = [](LeconSimulee& l) { l.fichiers().Ecrit(SiensVoyage, "ancien"); },
      .faute = [](LeconSimulee& l) {
          l.fichiers().Kill(SiensVoyage);
@@ -384,6 +428,29 @@ const Ligne casControle[] = {
      .code = u"A"},
     {.nom = "SignetSupprime", .faute = [](LeconSimulee& l) { actif(l)(u"Bookmarks", {u"e01"}).fait(u"Delete"); },
      .code = u"D", .generale = true},
+    // The working document is the working file, or the document saved into
+    // another folder under its name; a document of the same name the learner
+    // had open before the start, or opened since, is never judged.
+    {.nom = "HomonymeAvantEtTravailFerme", .numero = 104, .avant = homonymeOuvertAvant, .faute = fermeTravail,
+     .code = u"C", .generale = true},
+    {.nom = "HomonymeAvantActif", .numero = 104, .avant = homonymeOuvertAvant,
+     .faute = [](LeconSimulee& l) { docs(l)(u"Item", {SiensVoyage}).fait(u"Activate"); }, .code = u"A",
+     .generale = true},
+    {.nom = "HomonymeAvantIntact", .numero = 104, .avant = homonymeOuvertAvant, .code = u"A"},
+    {.nom = "HomonymeAvantEnregistreSurLeFichierDeTravail", .numero = 104, .avant = homonymeOuvertAvant,
+     .faute = [](LeconSimulee& l) {
+         fermeTravail(l);
+         docs(l)(u"Item", {SiensVoyage}).fait(u"SaveAs", {std::u16string(DossierCours) + Voyage});
+     },
+     .code = u"C", .generale = true},
+    {.nom = "HomonymeAvantEn122", .numero = 122, .avant = homonymeOuvertAvant, .faute = fermeTravail, .code = u""},
+    {.nom = "HomonymeAvantEn103", .numero = 103, .avant = homonymeOuvertAvant, .code = u"A"},
+    {.nom = "HomonymeOuvertPuisTravailFerme", .avant = copieDeLApprenant,
+     .faute = [](LeconSimulee& l) {
+         docs(l).fait(u"Open", {SiensVoyage});
+         fermeTravail(l);
+     },
+     .code = u"C", .generale = true},
     // The learner opens a document of their own with the working name: Fermer
     // closes the working file and leaves theirs open.
     {.nom = "HomonymeDeLApprenantOuvert", .avant = copieDeLApprenant,

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "exercises/support/Cours.hpp"
+#include "word/GereErreur.hpp"
 #include "word/Texte.hpp"
 
 namespace k58204::test {
@@ -69,7 +70,11 @@ ExerciceSimule::~ExerciceSimule() {
 
 void ExerciceSimule::prepare() {
     word::Application a(appObjet_);
+    // As the start does: the documents already open noted first, the working
+    // document looked up once prepared.
+    sansErreur([&] { question_->DocumentTravail().NoteOuverts(a); });
     question_->Prepare(a, DossierCours, dossierModele());
+    sansErreur([&] { (void)question_->DocumentTravail().Trouve(a); });
 }
 
 void ExerciceSimule::teste() { question_->TestePoint(); }

@@ -135,7 +135,7 @@ TEST(BibliothequeHote, DecritAbstractModuleEtComplementInfoDansLOrdreDuContrat) 
     Ptr<ITypeLib> lib = charge(cheminDll() + L"\\2");
     ASSERT_TRUE(lib);
     Ptr<ITypeInfo> module;
-    ASSERT_EQ(lib->GetTypeInfoOfGuid(IID_AbstractModule, module.put()), S_OK);
+    ASSERT_EQ(lib->GetTypeInfoOfGuid(k58204::com::IID_AbstractModule, module.put()), S_OK);
     EXPECT_EQ(nom(module.get(), MEMBERID_NIL), L"AbstractModule");
     compare(module.get(),
             {
@@ -153,7 +153,7 @@ TEST(BibliothequeHote, DecritAbstractModuleEtComplementInfoDansLOrdreDuContrat) 
                 {L"TestePoint", 0x60030007, INVOKE_FUNC, {}, {}},
             });
     Ptr<ITypeInfo> complement;
-    ASSERT_EQ(lib->GetTypeInfoOfGuid(IID_ComplementInfo, complement.put()), S_OK);
+    ASSERT_EQ(lib->GetTypeInfoOfGuid(k58204::com::IID_ComplementInfo, complement.put()), S_OK);
     EXPECT_EQ(nom(complement.get(), MEMBERID_NIL), L"ComplementInfo");
     compare(complement.get(), {
                                   {L"add", 0x60030000, INVOKE_FUNC, {L"siTexte", L"liReserve"}, {In, In}},
