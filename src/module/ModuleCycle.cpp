@@ -115,7 +115,7 @@ void Module::InitQuestion(int32_t ilQuestion, std::u16string isPathDossier, Obje
         sansErreur([&] {
             if (f.IsWindowVisible(mlHandleLogiciel) == 0) {
                 // A hidden Word is unusable: quit it and acquire Word anew.
-                if (mlHandleLogiciel != 0) sansErreur([&] { ioApplication->call(u"Quit", {0}); });
+                if (mlHandleLogiciel != 0) sansErreur([&] { word::Application(ioApplication).Quit(0); });
                 ioApplication.reset();
                 moApplication = word::Application();
                 sansErreur([&] { GetApplication(); });

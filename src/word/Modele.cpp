@@ -30,7 +30,31 @@ void Application::DisplayStatusBar(bool v) const { put(u"DisplayStatusBar", v); 
 bool Application::ShowWindowsInTaskbar() const { return get(u"ShowWindowsInTaskbar").CBool(); }
 void Application::ShowWindowsInTaskbar(bool v) const { put(u"ShowWindowsInTaskbar", v); }
 void Application::ChangeFileOpenDirectory(const std::u16string& d) const { call(u"ChangeFileOpenDirectory", {d}); }
-void Application::Quit(int32_t saveChanges) const { call(u"Quit", {nomme(u"SaveChanges", saveChanges)}); }
+namespace {
+
+// The RPC failures a call takes when the server's process goes before its
+// reply. A server already gone before the call gives 462 instead.
+bool serveurTermineEnCours(const Erreur& e) {
+    switch (static_cast<uint32_t>(e.numero())) {
+        case 0x800706BEu:  // RPC_S_CALL_FAILED
+        case 0x800706BFu:  // RPC_S_CALL_FAILED_DNE
+        case 0x80010007u:  // RPC_E_SERVER_DIED
+        case 0x80010012u:  // RPC_E_SERVER_DIED_DNE
+            return true;
+        default: return false;
+    }
+}
+
+}  // namespace
+
+void Application::Quit(int32_t saveChanges) const {
+    try {
+        call(u"Quit", {nomme(u"SaveChanges", saveChanges)});
+    } catch (const Erreur& e) {
+        // A Word whose process ends before its reply to Quit has quit all the same.
+        if (!serveurTermineEnCours(e)) throw;
+    }
+}
 
 // Documents
 int32_t Documents::Count() const { return get(u"Count").CLng(); }

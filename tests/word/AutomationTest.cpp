@@ -6,6 +6,7 @@
 
 #include "support/NumeroErreur.hpp"
 #include "support/ObjetScript.hpp"
+#include "word/Modele.hpp"
 #include "word/ObjetTrace.hpp"
 #include "word/Texte.hpp"
 #include "word/Variant.hpp"
@@ -170,6 +171,28 @@ TEST(ObjetTrace, ChainesBornees) {
         std::u16string t = app.suivi(u"Item", Appel::Call, {argument}).texte();
         EXPECT_EQ(versUtf8(t), versUtf8(u"Application." + attendu));
         EXPECT_LE(t.size() - std::u16string_view(u"Application.").size(), max);
+    }
+}
+
+// Quit whose server ends before its reply is Word having quit; a Word gone
+// before the call (462) and Word's own refusals stay errors.
+TEST(Application, QuitInterrompuParLaFinDuServeur) {
+    struct Cas {
+        int32_t numero;
+        bool quitte;
+    } cas[] = {
+        {static_cast<int32_t>(0x800706BEu), true},  {static_cast<int32_t>(0x800706BFu), true},
+        {static_cast<int32_t>(0x80010007u), true},  {static_cast<int32_t>(0x80010012u), true},
+        {err::ServeurIndisponible, false},          {static_cast<int32_t>(0x800706BAu), false},
+        {static_cast<int32_t>(0x80010001u), false}, {4198, false},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.numero);
+        auto script = test::Script::cree();
+        script->attend({u"app", u"Quit", Appel::Call, {nomme(u"SaveChanges", 0)}, Erreur(c.numero, u"", u"")});
+        const int32_t leve = numeroErreur([&] { word::Application(script->objet(u"app")).Quit(0); });
+        EXPECT_EQ(leve, c.quitte ? 0 : c.numero);
+        EXPECT_TRUE(script->termine()) << script->bilan();
     }
 }
 

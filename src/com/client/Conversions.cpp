@@ -32,13 +32,13 @@ Variant enDouble(const VARIANT& v) {
 
 }  // namespace
 
-Variant depuisVariant(const VARIANT& v, const std::shared_ptr<CacheDispids>& cache) {
+Variant depuisVariant(const VARIANT& v, const std::shared_ptr<CacheDispids>& cache, TypeDispatch* type) {
     if (!referencesSuivables(v)) leveErreurExecution(err::TypeIncompatible);
-    if (V_VT(&v) == (VT_BYREF | VT_VARIANT)) return depuisVariant(*V_VARIANTREF(&v), cache);
+    if (V_VT(&v) == (VT_BYREF | VT_VARIANT)) return depuisVariant(*V_VARIANTREF(&v), cache, type);
     if (V_VT(&v) & VT_BYREF) {
         VariantCom valeur;
         verifie(VariantCopyInd(valeur.get(), const_cast<VARIANT*>(&v)));
-        return depuisVariant(*valeur.get(), cache);
+        return depuisVariant(*valeur.get(), cache, type);
     }
     switch (V_VT(&v)) {
         case VT_EMPTY:
@@ -60,13 +60,13 @@ Variant depuisVariant(const VARIANT& v, const std::shared_ptr<CacheDispids>& cac
         case VT_DATE:
         case VT_DECIMAL: return enDouble(v);
         case VT_BSTR: return Variant(texte(V_BSTR(&v)));
-        case VT_DISPATCH: return Variant(objetDe(V_DISPATCH(&v), cache));
+        case VT_DISPATCH: return Variant(objetDe(V_DISPATCH(&v), cache, type));
         case VT_UNKNOWN: {
             if (!V_UNKNOWN(&v)) return Variant(ObjetPtr{});
             Ptr<IDispatch> d;
             if (FAILED(V_UNKNOWN(&v)->QueryInterface(IID_IDispatch, d.putVoid())))
                 leveErreurExecution(err::TypeIncompatible);
-            return Variant(objetDe(d.get(), cache));
+            return Variant(objetDe(d.get(), cache, type));
         }
         case VT_ERROR:
             if (V_ERROR(&v) == DISP_E_PARAMNOTFOUND) return Variant();
@@ -120,12 +120,12 @@ Ptr<IDispatch> dispatchDe(const ObjetPtr& o) {
 
 void serviceObjetsLocaux(ObjetsLocaux service) { objetsLocaux = service; }
 
-ObjetPtr objetDe(IDispatch* d, const std::shared_ptr<CacheDispids>& cache) {
+ObjetPtr objetDe(IDispatch* d, const std::shared_ptr<CacheDispids>& cache, TypeDispatch* type) {
     if (!d) return {};
     // One of this process's own objects comes back as itself.
     if (objetsLocaux.retrouver)
         if (ObjetPtr servi = objetsLocaux.retrouver(d)) return servi;
-    return std::make_shared<ObjetDispatch>(Ptr<IDispatch>(d), cache);
+    return std::make_shared<ObjetDispatch>(Ptr<IDispatch>(d), cache, type);
 }
 
 }  // namespace k58204::com

@@ -15,6 +15,7 @@
 namespace k58204::com {
 
 class CacheDispids;
+struct TypeDispatch;
 
 
 // The Variant a VARIANT holds, by reference or not. Numbers keep their kind
@@ -23,7 +24,8 @@ class CacheDispids;
 // null object as Nothing, an omitted argument (VT_ERROR DISP_E_PARAMNOTFOUND)
 // and Null as Empty. Arrays, other types and references that cannot be
 // followed (commun/ReferencesVariant.hpp) raise error 13.
-Variant depuisVariant(const VARIANT& v, const std::shared_ptr<CacheDispids>& cache);
+// An object's type is `type` when given (see ObjetDispatch).
+Variant depuisVariant(const VARIANT& v, const std::shared_ptr<CacheDispids>& cache, TypeDispatch* type = nullptr);
 
 // Writes v into `destination`, which must hold nothing (VT_EMPTY). Objects go
 // as their IDispatch (see dispatchDe).
@@ -44,6 +46,6 @@ Ptr<IDispatch> dispatchDe(const ObjetPtr& o);
 
 // An automation object for d (Nothing for null); an object this process serves
 // comes back as the object it serves.
-ObjetPtr objetDe(IDispatch* d, const std::shared_ptr<CacheDispids>& cache);
+ObjetPtr objetDe(IDispatch* d, const std::shared_ptr<CacheDispids>& cache, TypeDispatch* type = nullptr);
 
 }  // namespace k58204::com

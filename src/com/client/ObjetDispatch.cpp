@@ -8,24 +8,41 @@
 
 namespace k58204::com {
 
-ObjetDispatch::ObjetDispatch(Ptr<IDispatch> d, std::shared_ptr<CacheDispids> cache)
+ObjetDispatch::ObjetDispatch(Ptr<IDispatch> d, std::shared_ptr<CacheDispids> cache, TypeDispatch* type)
     : d_(std::move(d)), cache_(std::move(cache)) {
     // QueryInterface for IUnknown is answered by a proxy itself: no round trip.
     inconnu_ = d_.interroge<IUnknown>(IID_IUnknown);
+    if (!cache_ || !cache_->actif()) return;
+    if (!type) type = cache_->typeVivant(inconnu_.get());
+    if (type) prendType(type);
+}
+
+ObjetDispatch::~ObjetDispatch() {
+    if (inscrit_) cache_->oublieVivant(inconnu_.get());
+    inconnu_.reset();
+    if (cache_) cache_->relache(d_.detache());
+}
+
+void ObjetDispatch::prendType(TypeDispatch* type) {
+    type_ = type;
+    if (type && inconnu_) {
+        cache_->inscritVivant(inconnu_.get(), type);
+        inscrit_ = true;
+    }
 }
 
 const Dispids& ObjetDispatch::dispids(std::u16string_view membre, const Arguments& args) {
-    if (!typeCherche_) {
-        typeCherche_ = true;
-        table_ = cache_->tablePour(d_.get());
-        if (!table_) table_ = &propres_;
+    if (!type_) {
+        prendType(cache_->typePour(d_.get()));
+        if (!type_) type_ = &propres_;
     }
+    TableDispids* table = &type_->ids;
     std::vector<std::u16string_view> noms;
     for (const Argument& a : args)
         if (!a.nom.empty()) noms.push_back(a.nom);
     CleMembre cle = cleMembre(membre, noms);
     if (cache_->actif())
-        if (auto it = table_->find(cle); it != table_->end()) return it->second;
+        if (auto it = table->find(cle); it != table->end()) return it->second;
 
     std::vector<Bstr> textes;
     std::vector<LPOLESTR> pointeurs;
@@ -42,7 +59,7 @@ const Dispids& ObjetDispatch::dispids(std::u16string_view membre, const Argument
             leveErreurExecution(err::ArgumentNommeIntrouvable);
         throw erreurHresult(hr);
     }
-    return (*table_)[std::move(cle)] = std::move(ids);
+    return (*table)[std::move(cle)] = std::move(ids);
 }
 
 Variant ObjetDispatch::invoke(std::u16string_view membre, Appel appel, const Arguments& args) {
@@ -87,11 +104,13 @@ Variant ObjetDispatch::invoke(std::u16string_view membre, Appel appel, const Arg
     VariantCom resultat;
     EXCEPINFO ei{};
     UINT argErreur = 0;
+    ++cache_->compteurs().acces;
     ++cache_->compteurs().invoke;
     const HRESULT hr = d_->Invoke(ids[0], IID_NULL, LOCALE_USER_DEFAULT, drapeaux, &parametres,
                                   appel == Appel::Put ? nullptr : resultat.get(), &ei, &argErreur);
     if (FAILED(hr)) leveErreurDispatch(hr, ei);
-    return depuisVariant(*resultat.get(), cache_);
+    // Objects returned by a member of a type with server-wide ids take its ids.
+    return depuisVariant(*resultat.get(), cache_, type_ && type_->idsCommuns ? type_ : nullptr);
 }
 
 }  // namespace k58204::com

@@ -13,7 +13,12 @@ namespace k58204::com {
 
 class ObjetDispatch final : public Objet {
 public:
-    ObjetDispatch(Ptr<IDispatch> d, std::shared_ptr<CacheDispids> cache);
+    // `type`: d's type when the caller knows it (the result of a member of a
+    // type declaring server-wide ids); else it is learnt when first needed.
+    ObjetDispatch(Ptr<IDispatch> d, std::shared_ptr<CacheDispids> cache, TypeDispatch* type = nullptr);
+    ~ObjetDispatch() override;
+    ObjetDispatch(const ObjetDispatch&) = delete;
+    ObjetDispatch& operator=(const ObjetDispatch&) = delete;
 
     Variant invoke(std::u16string_view membre, Appel appel, const Arguments& args) override;
     // COM identity: the object's IUnknown, held so that it stays unique.
@@ -23,13 +28,14 @@ public:
 
 private:
     const Dispids& dispids(std::u16string_view membre, const Arguments& args);
+    void prendType(TypeDispatch* type);
 
     Ptr<IDispatch> d_;
     Ptr<IUnknown> inconnu_;
     std::shared_ptr<CacheDispids> cache_;
-    TableDispids* table_ = nullptr;  // the type's ids, or propres_
-    bool typeCherche_ = false;
-    TableDispids propres_;
+    TypeDispatch* type_ = nullptr;  // the type's ids, or propres_
+    bool inscrit_ = false;          // among the cache's live objects
+    TypeDispatch propres_;
 };
 
 }  // namespace k58204::com

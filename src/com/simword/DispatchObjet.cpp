@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "com/client/CacheDispids.hpp"
+#include "com/commun/TypesDispatch.hpp"
 #include "com/client/Conversions.hpp"
 #include "com/commun/Erreurs.hpp"
 #include "word/Erreur.hpp"
@@ -95,10 +96,13 @@ std::u16string nomCourt(const std::string& nom) {
 
 // The type description of one implementation class: enough for a client to
 // tell types apart (GetTypeAttr's GUID) and to name it; names resolve through
-// the process-wide table.
+// the process-wide table, which the type declares by its base dispinterface
+// (BaseIdsCommuns) so that a client takes the ids of an object's type for the
+// objects it returns.
 class InfoType final : public ITypeInfo {
 public:
-    InfoType(GUID guid, std::u16string nom) : guid_(guid), nom_(std::move(nom)) {}
+    // `base`: the type has the base BaseIdsCommuns (the base itself has none).
+    InfoType(GUID guid, std::u16string nom, bool base = true) : guid_(guid), nom_(std::move(nom)), base_(base) {}
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** objet) override {
         if (!objet) return E_POINTER;
@@ -128,6 +132,7 @@ public:
         a->cbSizeVft = 7 * sizeof(void*);  // IDispatch's vtable
         a->cbAlignment = sizeof(void*);
         a->wTypeFlags = TYPEFLAG_FDISPATCHABLE;
+        a->cImplTypes = base_ ? 1 : 0;
         a->tdescAlias.vt = VT_EMPTY;
         *attributs = a;
         return S_OK;
@@ -164,13 +169,26 @@ public:
     HRESULT STDMETHODCALLTYPE GetFuncDesc(UINT, FUNCDESC**) override { return TYPE_E_ELEMENTNOTFOUND; }
     HRESULT STDMETHODCALLTYPE GetVarDesc(UINT, VARDESC**) override { return TYPE_E_ELEMENTNOTFOUND; }
     HRESULT STDMETHODCALLTYPE GetNames(MEMBERID, BSTR*, UINT, UINT*) override { return TYPE_E_ELEMENTNOTFOUND; }
-    HRESULT STDMETHODCALLTYPE GetRefTypeOfImplType(UINT, HREFTYPE*) override { return TYPE_E_ELEMENTNOTFOUND; }
+    HRESULT STDMETHODCALLTYPE GetRefTypeOfImplType(UINT rang, HREFTYPE* reference) override {
+        if (!reference) return E_INVALIDARG;
+        if (!base_ || rang != 0) return TYPE_E_ELEMENTNOTFOUND;
+        *reference = ReferenceBase;
+        return S_OK;
+    }
     HRESULT STDMETHODCALLTYPE GetImplTypeFlags(UINT, INT*) override { return TYPE_E_ELEMENTNOTFOUND; }
     HRESULT STDMETHODCALLTYPE Invoke(PVOID, MEMBERID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
         return E_NOTIMPL;
     }
     HRESULT STDMETHODCALLTYPE GetDllEntry(MEMBERID, INVOKEKIND, BSTR*, BSTR*, WORD*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetRefTypeInfo(HREFTYPE, ITypeInfo**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetRefTypeInfo(HREFTYPE reference, ITypeInfo** info) override {
+        if (!info) return E_INVALIDARG;
+        *info = nullptr;
+        if (!base_ || reference != ReferenceBase) return TYPE_E_ELEMENTNOTFOUND;
+        static ITypeInfo* const commune = new InfoType(BaseIdsCommuns, u"IdsCommuns", false);
+        commune->AddRef();
+        *info = commune;
+        return S_OK;
+    }
     HRESULT STDMETHODCALLTYPE AddressOfMember(MEMBERID, INVOKEKIND, PVOID*) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown*, REFIID, PVOID*) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE GetMops(MEMBERID, BSTR*) override { return E_NOTIMPL; }
@@ -181,8 +199,11 @@ public:
 private:
     ~InfoType() = default;
 
+    static constexpr HREFTYPE ReferenceBase = 1;
+
     const GUID guid_;
     const std::u16string nom_;
+    const bool base_;
     std::atomic<ULONG> references_{1};
 };
 
@@ -310,6 +331,42 @@ ObjetPtr DispatchObjet::objetServi(IDispatch* d) {
 
 void DispatchObjet::apresChaqueAppel(std::function<void()> f) { apres() = std::move(f); }
 
+namespace {
+
+std::function<void()>& dernierClient() {
+    static std::function<void()> f;
+    return f;
+}
+
+std::atomic<long>& connexionsFortes() {
+    static std::atomic<long> n{0};
+    return n;
+}
+
+}  // namespace
+
+void DispatchObjet::apresDernierClient(std::function<void()> f) { dernierClient() = std::move(f); }
+
+long DispatchObjet::connexions() { return connexionsFortes().load(); }
+
+void DispatchObjet::deconnecteTout() {
+    // A copy: disconnecting releases the stubs' references, which may end objects.
+    std::vector<Ptr<IDispatch>> tous;
+    for (const auto& [identite, d] : servis()) tous.emplace_back(static_cast<IDispatch*>(d));
+    for (const Ptr<IDispatch>& d : tous) CoDisconnectObject(d.get(), 0);
+}
+
+DWORD DispatchObjet::AddConnection(DWORD sorte, DWORD) {
+    return sorte & EXTCONN_STRONG ? static_cast<DWORD>(++connexionsFortes()) : 0;
+}
+
+DWORD DispatchObjet::ReleaseConnection(DWORD sorte, DWORD, BOOL) {
+    if (!(sorte & EXTCONN_STRONG)) return 0;
+    const long n = --connexionsFortes();
+    if (n == 0 && dernierClient()) dernierClient()();
+    return static_cast<DWORD>(n < 0 ? 0 : n);
+}
+
 DispatchObjet::DispatchObjet(ObjetPtr o) : objet_(std::move(o)), identite_(objet_->identite()) {
     servis()[identite_] = this;
     Vivants& v = vivants();
@@ -329,6 +386,8 @@ HRESULT DispatchObjet::QueryInterface(REFIID iid, void** objet) {
     *objet = nullptr;
     if (IsEqualGUID(iid, IID_IUnknown) || IsEqualGUID(iid, IID_IDispatch)) {
         *objet = static_cast<IDispatch*>(this);
+    } else if (IsEqualGUID(iid, IID_IExternalConnection)) {
+        *objet = static_cast<IExternalConnection*>(this);
     } else {
         return E_NOINTERFACE;
     }

@@ -17,7 +17,11 @@
 //   holds it, so that IUnknown identity, and VB's Is, hold across processes;
 // - GetTypeInfo gives a small type description per implementation class whose
 //   GUID is derived from the class, so that a client caching ids per type
-//   shares them across objects of one class.
+//   shares them across objects of one class;
+// - the strong connections clients hold on the served objects are counted
+//   (IExternalConnection), so that a server can end when its last client
+//   lets go, and deconnecteTout() cuts every connection at the server's end,
+//   so that no client reference keeps the apartment from closing.
 #include <windows.h>
 #include <oaidl.h>
 
@@ -49,7 +53,7 @@ const std::u16string* nomDe(DISPID id);
 // same GUID; another process gives other GUIDs, its dispatch ids being its own).
 GUID guidDeClasse(std::string_view nomClasse);
 
-class DispatchObjet final : public IDispatch {
+class DispatchObjet final : public IDispatch, public IExternalConnection {
 public:
     // The IDispatch serving o (null for Nothing): the one already serving an
     // object of the same identity, else a new one.
@@ -59,6 +63,13 @@ public:
     // Runs after every Invoke that reached an object, successful or not (the
     // server brings its windows and files in line with the model there).
     static void apresChaqueAppel(std::function<void()> f);
+    // Runs when the last strong connection of a client to any served object
+    // goes (from within the client's release: the callee should only post).
+    static void apresDernierClient(std::function<void()> f);
+    // The strong connections clients hold, over every served object.
+    static long connexions();
+    // Disconnects every served object from its clients (CoDisconnectObject).
+    static void deconnecteTout();
 
     DispatchObjet(const DispatchObjet&) = delete;
     DispatchObjet& operator=(const DispatchObjet&) = delete;
@@ -67,6 +78,9 @@ public:
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** objet) override;
     ULONG STDMETHODCALLTYPE AddRef() override;
     ULONG STDMETHODCALLTYPE Release() override;
+    // ---- IExternalConnection
+    DWORD STDMETHODCALLTYPE AddConnection(DWORD sorte, DWORD) override;
+    DWORD STDMETHODCALLTYPE ReleaseConnection(DWORD sorte, DWORD, BOOL) override;
     // ---- IDispatch
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override;
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT rang, LCID, ITypeInfo** info) override;

@@ -67,7 +67,9 @@ ObjetPtr ServeurSimWord::demarre(bool visible, bool avecDocument) {
     if (avecDocument) instance_->ajouteDocument(std::nullopt, false);
     ObjetPtr application = instance_->application();
     com::Ptr<IDispatch> d = com::DispatchObjet::pour(application);
-    if (SUCCEEDED(RegisterActiveObject(d.get(), ClasseWordApplication, ACTIVEOBJECT_STRONG, &cookieActif_)))
+    // Weak, as Word registers itself: the table does not keep a client's
+    // connection, so an instance never shown ends with its last client.
+    if (SUCCEEDED(RegisterActiveObject(d.get(), ClasseWordApplication, ACTIVEOBJECT_WEAK, &cookieActif_)))
         enregistre_ = true;
     synchronise();
     return application;
@@ -104,7 +106,13 @@ void ServeurSimWord::synchronise() {
     miroir_->synchronise();
     fichiers_->synchronise();
     enSynchro_ = false;
+    if (instance_ && bureau_->visible(instance_->fenetrePrincipale())) montre_ = true;
     if (instance_ && instance_->partie()) termine();
+}
+
+void ServeurSimWord::dernierClientParti() {
+    if (!instance_ || fini_ || montre_ || com::DispatchObjet::connexions() > 0) return;
+    termine();
 }
 
 void ServeurSimWord::termine() {

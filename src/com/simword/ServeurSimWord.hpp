@@ -10,7 +10,9 @@
 // real windows and file handles are brought in line with the model; once the
 // instance has quit (Application.Quit, WM_CLOSE on its main window) the server
 // revokes its registrations, lets its files and windows go and ends its
-// message loop.
+// message loop. Like Word started for automation, an instance never shown
+// ends when its last client lets go (dernierClientParti); one that was shown
+// stays until it is quit or closed.
 // The simulator's headers come before windows.h, whose macros share names with their constants.
 #include "sim/bureau/Bureau.hpp"
 #include "sim/word/InstanceWord.hpp"
@@ -55,6 +57,10 @@ public:
     // Windows, file handles and the end of the process brought in line with the model.
     void synchronise();
 
+    // The last client connection to the served objects went: an instance
+    // never shown ends as Word started for automation does.
+    void dernierClientParti();
+
     sim::InstanceWord* instance() { return instance_.get(); }
     sim::Bureau& bureau() { return *bureau_; }
     MiroirFenetres& miroir() { return *miroir_; }
@@ -76,6 +82,7 @@ private:
     bool enregistre_ = false;
     bool fini_ = false;
     bool enSynchro_ = false;
+    bool montre_ = false;  // the main window was visible once
 };
 
 }  // namespace k58204::simword

@@ -30,6 +30,7 @@ using namespace k58204;
 namespace {
 
 constexpr UINT RevoqueFabrique = WM_APP + 1;
+constexpr UINT DernierClient = WM_APP + 2;
 
 std::vector<std::wstring> arguments() {
     int n = 0;
@@ -70,6 +71,9 @@ int serveur(bool automation) {
     {
         simword::ServeurSimWord serveur([] { PostQuitMessage(0); });
         com::DispatchObjet::apresChaqueAppel([&serveur] { serveur.synchronise(); });
+        // Seen from the message loop, not inside the client's release.
+        com::DispatchObjet::apresDernierClient(
+            [&serveur] { PostMessageW(serveur.fenetreControle(), DernierClient, 0, 0); });
         DWORD cookie = 0;
         bool fabriqueEnregistree = false;
         if (automation) {
@@ -93,6 +97,10 @@ int serveur(bool automation) {
                 fabriqueEnregistree = false;
                 continue;
             }
+            if (m.message == DernierClient) {
+                serveur.dernierClientParti();
+                continue;
+            }
             // Escape reaching any window of Word (a focused button of a dialog box included).
             if (m.message == WM_KEYDOWN && m.wParam == VK_ESCAPE && serveur.miroir().modele(m.hwnd) != 0) {
                 serveur.miroir().echap(m.hwnd);
@@ -102,10 +110,19 @@ int serveur(bool automation) {
             DispatchMessageW(&m);
         }
         if (fabriqueEnregistree) CoRevokeClassObject(cookie);
+        // No client reference keeps an object, nor the apartment, past here;
+        // the calls already queued (releases among them) are answered.
+        com::DispatchObjet::deconnecteTout();
         com::DispatchObjet::apresChaqueAppel(nullptr);
+        com::DispatchObjet::apresDernierClient(nullptr);
+        while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&m);
         ecritStatistiques();
     }
-    return code;
+    // The process ends here rather than in CoUninitialize, which waits for
+    // calls in progress in the apartment: a client's release arriving now
+    // would never complete, as nothing dispatches it any more. Everything the
+    // server registered or held was given back above.
+    ExitProcess(static_cast<UINT>(code));
 }
 
 }  // namespace

@@ -4,15 +4,19 @@
 // out-of-process server does.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <map>
 #include <memory>
 
 #include "com/client/CacheDispids.hpp"
 #include "com/serveur/ComplementInfoCom.hpp"
 #include "com/client/Conversions.hpp"
 #include "com/commun/Erreurs.hpp"
+#include "com/commun/TypesDispatch.hpp"
 #include "com/serveur/FichiersDeTravailCom.hpp"
 #include "com/client/ObjetDispatch.hpp"
 #include "support/NumeroErreur.hpp"
+#include "word/Texte.hpp"
 
 using namespace k58204;
 using namespace k58204::com;
@@ -230,6 +234,135 @@ TEST(ConversionsCom, ChaqueVariantArriveDansLeTypeQueVbLuiDonne) {
     VariantCom tableau = variant(VT_ARRAY | VT_I4, [](VARIANT* v) { V_ARRAY(v) = nullptr; });
     EXPECT_EQ(numeroErreur([&] { depuisVariant(*tableau.get(), cache); }), err::TypeIncompatible);
     V_VT(tableau.get()) = VT_EMPTY;
+}
+
+// A type of a fake server: its ids by lower-case name, and a type information
+// with a GUID of its own that declares server-wide ids by its base or not (an
+// interface: oleaut32 shows every dispinterface's first base as IDispatch).
+struct TypeFaux {
+    std::u16string nom;
+    std::map<std::u16string, DISPID> ids;
+    Ptr<ITypeInfo> info;
+
+    TypeFaux(std::u16string n, std::map<std::u16string, DISPID> i, bool idsCommuns) : nom(std::move(n)), ids(std::move(i)) {
+        Ptr<ICreateTypeLib2> bibliotheque;
+        EXPECT_EQ(CreateTypeLib2(SYS_WIN32, L"faux.tlb", bibliotheque.put()), S_OK);
+        Ptr<ICreateTypeInfo> creation;
+        EXPECT_EQ(bibliotheque->CreateTypeInfo(const_cast<LPOLESTR>(reinterpret_cast<const wchar_t*>(nom.c_str())),
+                                               TKIND_INTERFACE, creation.put()), S_OK);
+        GUID g;
+        CoCreateGuid(&g);
+        creation->SetGuid(g);
+        if (idsCommuns) {
+            // The declaring base: a dispinterface of GUID BaseIdsCommuns.
+            Ptr<ICreateTypeInfo> marque;
+            EXPECT_EQ(bibliotheque->CreateTypeInfo(const_cast<LPOLESTR>(L"IdsCommuns"), TKIND_INTERFACE, marque.put()), S_OK);
+            marque->SetGuid(BaseIdsCommuns);
+            HREFTYPE reference = 0;
+            EXPECT_EQ(creation->AddRefTypeInfo(marque.interroge<ITypeInfo>(IID_ITypeInfo).get(), &reference), S_OK);
+            EXPECT_EQ(creation->AddImplType(0, reference), S_OK);
+        }
+        info = creation.interroge<ITypeInfo>(IID_ITypeInfo);
+    }
+};
+
+// An object of a fake server: its member "enfant" returns a new object of the
+// type `suivant` gives; any other member answers "<type>.<member>" for the id
+// it was called with, or DISP_E_MEMBERNOTFOUND for an id its type has not.
+class Noeud final : public IDispatch {
+public:
+    Noeud(const TypeFaux& t, std::function<const TypeFaux&()> suivant, int& typesDemandes)
+        : type_(t), suivant_(std::move(suivant)), typesDemandes_(typesDemandes) {}
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** o) override {
+        if (!IsEqualGUID(iid, IID_IUnknown) && !IsEqualGUID(iid, IID_IDispatch)) return E_NOINTERFACE;
+        *o = static_cast<IDispatch*>(this);
+        AddRef();
+        return S_OK;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
+    ULONG STDMETHODCALLTYPE Release() override {
+        const ULONG n = --references_;
+        if (n == 0) delete this;
+        return n;
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override {
+        *n = 1;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** i) override {
+        ++typesDemandes_;
+        *i = Ptr<ITypeInfo>(type_.info).detache();
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* noms, UINT, LCID, DISPID* ids) override {
+        std::u16string nom = texte(noms[0]);
+        for (char16_t& c : nom) c = c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 32) : c;
+        auto it = type_.ids.find(nom);
+        if (it == type_.ids.end()) return DISP_E_UNKNOWNNAME;
+        ids[0] = it->second;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* r, EXCEPINFO*, UINT*) override {
+        for (const auto& [nom, i] : type_.ids) {
+            if (i != id) continue;
+            if (nom == u"enfant") {
+                V_VT(r) = VT_DISPATCH;
+                V_DISPATCH(r) = new Noeud(suivant_(), suivant_, typesDemandes_);
+            } else {
+                V_VT(r) = VT_BSTR;
+                V_BSTR(r) = bstr(type_.nom + u"." + nom).detache();
+            }
+            return S_OK;
+        }
+        return DISP_E_MEMBERNOTFOUND;
+    }
+
+private:
+    ~Noeud() = default;
+    const TypeFaux& type_;
+    std::function<const TypeFaux&()> suivant_;
+    int& typesDemandes_;
+    ULONG references_ = 1;
+};
+
+// Ids cached per type never reach an object of another type: a member whose
+// result's type varies is asked each result's type, unless the owner's type
+// declares server-wide ids; a live object of the same identity lends its type.
+TEST_F(ClientDispatch, UnIdEnCacheNeSertQuAuTypeQuiLeDonne) {
+    // Two types sharing member names under other ids, and two declaring one set of ids.
+    TypeFaux a(u"A", {{u"nom", 1}, {u"enfant", 2}}, false), b(u"B", {{u"nom", 7}, {u"enfant", 8}}, false);
+    TypeFaux c(u"C", {{u"nom", 1}, {u"enfant", 2}}, true), d(u"D", {{u"nom", 1}, {u"enfant", 2}, {u"autre", 3}}, true);
+    struct Cas {
+        const TypeFaux& racine;
+        std::vector<const TypeFaux*> enfants;
+        int typesDemandes;  // GetTypeInfo calls made by the client
+        int64_t releases;   // last releases: the children, the root, a declaring base read
+    } cas[] = {
+        {a, {&b, &a, &b, &b}, 5, 5},
+        {b, {&a, &a}, 3, 3},
+        {c, {&d, &c, &d}, 1, 5},
+    };
+    for (const Cas& k : cas) {
+        SCOPED_TRACE(versUtf8(k.racine.nom));
+        int demandes = 0;
+        size_t rang = 0;
+        auto cache = std::make_shared<CacheDispids>();
+        {
+            Ptr<IDispatch> brut = Ptr<IDispatch>::adopte(
+                new Noeud(k.racine, [&]() -> const TypeFaux& { return *k.enfants[rang++ % k.enfants.size()]; }, demandes));
+            ObjetPtr racine = objetDe(brut.get(), cache);
+            EXPECT_EQ(racine->get(u"Nom").CStr(), k.racine.nom + u".nom");
+            EXPECT_EQ(objetDe(brut.get(), cache)->get(u"nom").CStr(), k.racine.nom + u".nom");  // type lent
+            brut.reset();
+            for (size_t i = 0; i < k.enfants.size(); ++i) {
+                ObjetPtr enfant = racine->get(u"Enfant").objet();
+                EXPECT_EQ(enfant->get(u"Nom").CStr(), k.enfants[i]->nom + u".nom") << i;
+            }
+            EXPECT_EQ(demandes, k.typesDemandes);
+        }
+        EXPECT_EQ(cache->compteurs().releases, k.releases);
+        EXPECT_EQ(cache->compteurs().acces, 2 + 2 * static_cast<int64_t>(k.enfants.size()));
+    }
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 
 #include "AppelDispatch.hpp"
 #include "com/commun/Possession.hpp"
+#include "com/commun/TypesDispatch.hpp"
 #include "windows/support/Processus.hpp"
 
 using namespace k58204;
@@ -200,6 +201,17 @@ TEST_F(SimWordExe, LeTypeDUnObjetTraverseLeProcessus) {
     EXPECT_TRUE(IsEqualGUID(g, guid(second.get())));
     EXPECT_FALSE(IsEqualGUID(g, guid(docs.get())));
     EXPECT_FALSE(IsEqualGUID(guid(docs.get()), guid(word_.get())));
+    // The type declares the server's ids the same for every object by its
+    // base, across the process too.
+    Ptr<ITypeInfo> info, base;
+    HREFTYPE reference = 0;
+    ASSERT_EQ(docs->GetTypeInfo(0, LOCALE_USER_DEFAULT, info.put()), S_OK);
+    ASSERT_EQ(info->GetRefTypeOfImplType(0, &reference), S_OK);
+    ASSERT_EQ(info->GetRefTypeInfo(reference, base.put()), S_OK);
+    TYPEATTR* a = nullptr;
+    ASSERT_EQ(base->GetTypeAttr(&a), S_OK);
+    EXPECT_TRUE(IsEqualGUID(a->guid, com::BaseIdsCommuns));
+    base->ReleaseTypeAttr(a);
 }
 
 TEST_F(SimWordExe, QuitTermineLeProcessus) {
@@ -229,6 +241,29 @@ TEST_F(SimWordExe, WmCloseSurLaFenetrePrincipaleQuitteWord) {
     SendMessageW(principale, WM_CLOSE, 0, 0);
     EXPECT_EQ(WaitForSingleObject(processus_, 10000), WAIT_OBJECT_0);
     word_.reset();
+}
+
+// Like Word started for automation: never shown, it ends when its last client
+// lets go; once shown, it stays (and answers) until it is quit.
+TEST_F(SimWordExe, SansClientUnWordJamaisMontreSeTermine) {
+    for (bool montre : {false, true}) {
+        SCOPED_TRACE(montre);
+        if (montre) {
+            TearDown();
+            SetUp();
+            ASSERT_EQ(appelle(word_.get(), L"Visible", DISPATCH_PROPERTYPUT, {booleen(true)}).hr, S_OK);
+        }
+        ASSERT_EQ(appelle(word_.get(), L"Documents", Lecture).hr, S_OK);
+        word_.reset();
+        if (!montre) {
+            EXPECT_EQ(WaitForSingleObject(processus_, 10000), WAIT_OBJECT_0);
+            continue;
+        }
+        Ptr<IUnknown> actif;
+        ASSERT_EQ(GetActiveObject(ClsidWord, nullptr, actif.put()), S_OK);
+        ASSERT_EQ(actif->QueryInterface(IID_IDispatch, word_.putVoid()), S_OK);
+        EXPECT_EQ(appelle(word_.get(), L"Visible", Lecture).hr, S_OK);
+    }
 }
 
 }  // namespace
