@@ -39,8 +39,5 @@ INSTANTIATE_TEST_SUITE_P(
                       Scenario{"BonneCopiePuisMauvaiseActive", ouvre({Original, CopieParent}), u"C"}),
     nomScenario);
 
-// Word proposes the folder above the working folder.
-TEST(Question0103, DossierParDefaut) { EXPECT_EQ(ExerciceSimule(103).question().PathDossierParDefaut(), u"C:\\Cours\\"); }
-
 }  // namespace
 }  // namespace k58204::test

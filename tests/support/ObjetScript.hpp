@@ -38,7 +38,6 @@ public:
     ObjetPtr objet(const std::u16string& nom);
 
     bool termine() const { return etapes_.empty(); }
-    const std::vector<std::string>& ecarts() const { return ecarts_; }
     // A readable list of what is left and what went wrong, for assertion messages.
     std::string bilan() const;
 
