@@ -50,8 +50,6 @@ INSTANTIATE_TEST_SUITE_P(
         Scenario{"S05RetraitGaucheAuLieuDePremiereLigne", reponse(u"s05", gauche(u"s05")), u"E"},
         // A tab typed at the start counts even with the first-line indent set.
         Scenario{"S04TabulationEtPremiereLigne", reponse(u"", tabulation(u"s04")), u"D"},
-        // A tab instead of the first-line indent: "D", not "B".
-        Scenario{"S05TabulationSeulement", reponse(u"s05", tabulation(u"s05")), u"D"},
         Scenario{"S01PremiereLignePositive", reponse(u"", premiereLigne(u"s01", 18)), u"C"},
         // "s01" split in two paragraphs, only the second indented: its left
         // indent is undefined (9999999), which is not 0.
