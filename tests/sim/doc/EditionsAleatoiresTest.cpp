@@ -1,5 +1,5 @@
-// Long random edit sequences checked against a naive per-character model:
-// text, bold per character, bookmarks as [start, end) pairs.
+// Long random edit sequences checked against a naive per-character model of
+// the text and its bold; the bookmarks added on the way must keep the invariants.
 #include <gtest/gtest.h>
 
 #include <random>
