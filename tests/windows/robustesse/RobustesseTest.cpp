@@ -31,6 +31,7 @@
 #include "com/serveur/Serveur.hpp"
 #include "com/commun/ValeursCom.hpp"
 #include "k70935.h"
+#include "windows/support/Processus.hpp"
 
 namespace kc = k58204::com;
 using kc::Ptr;
@@ -56,11 +57,7 @@ std::string hex(long n) {
 // K58204.dll loaded by path, as COM loads an in-process server.
 struct Dll {
     HMODULE h = nullptr;
-    Dll() {
-        std::wstring chemin = L"Z:";
-        for (const char* c = K58204_DLL; *c; ++c) chemin += *c == '/' ? L'\\' : static_cast<wchar_t>(*c);
-        h = LoadLibraryW(chemin.c_str());
-    }
+    Dll() : h(LoadLibraryW(k58204::test::cheminWindows(K58204_DLL).c_str())) {}
     Ptr<IDispatch> module() const {
         auto fabriqueDe = reinterpret_cast<HRESULT(WINAPI*)(REFCLSID, REFIID, void**)>(
             reinterpret_cast<void*>(GetProcAddress(h, "DllGetClassObject")));
