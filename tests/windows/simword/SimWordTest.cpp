@@ -21,6 +21,7 @@ using com::Ptr;
 namespace {
 
 constexpr WORD Lecture = DISPATCH_PROPERTYGET | DISPATCH_METHOD;
+constexpr wchar_t LocalServer32[] = L"CLSID\\{000209FF-0000-0000-C000-000000000046}\\LocalServer32";
 const CLSID ClsidWord = {0x000209FF, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 
 std::wstring cheminSimWord() { return cheminWindows(K58204_SIMWORD); }
@@ -52,8 +53,16 @@ std::wstring statistiques() {
 
 class SimWordExe : public testing::Test {
 protected:
-    static void SetUpTestSuite() { ASSERT_EQ(lance(L"/RegServer"), 0u); }
-    static void TearDownTestSuite() { EXPECT_EQ(lance(L"/UnregServer"), 0u); }
+    // The local server's key names the executable; unregistered, no key is left.
+    static void SetUpTestSuite() {
+        ASSERT_EQ(lance(L"/RegServer"), 0u);
+        EXPECT_EQ(valeur(LocalServer32), L"\"" + cheminSimWord() + L"\" /Automation");
+    }
+    static void TearDownTestSuite() {
+        EXPECT_EQ(lance(L"/UnregServer"), 0u);
+        EXPECT_EQ(valeur(L"Word.Application.11\\CLSID"), L"");
+        EXPECT_EQ(valeur(LocalServer32), L"");
+    }
     void SetUp() override {
         ASSERT_EQ(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), S_OK);
         // COM starts simword.exe with this process's environment.
@@ -83,16 +92,6 @@ protected:
     Ptr<IDispatch> word_;
     HANDLE processus_ = nullptr;
 };
-
-TEST(SimWordInscription, LaCleLocalServer32DesigneLExecutable) {
-    ASSERT_EQ(lance(L"/RegServer"), 0u);
-    EXPECT_EQ(valeur(L"CLSID\\{000209FF-0000-0000-C000-000000000046}\\LocalServer32"),
-              L"\"" + cheminSimWord() + L"\" /Automation");
-    EXPECT_EQ(valeur(L"Word.Application.11\\CLSID"), L"{000209FF-0000-0000-C000-000000000046}");
-    ASSERT_EQ(lance(L"/UnregServer"), 0u);
-    EXPECT_EQ(valeur(L"Word.Application.11\\CLSID"), L"");
-    EXPECT_EQ(valeur(L"CLSID\\{000209FF-0000-0000-C000-000000000046}\\LocalServer32"), L"");
-}
 
 TEST_F(SimWordExe, UnDocumentEnregistreDonneSonTitreEtResteTenu) {
     wchar_t temp[MAX_PATH];
