@@ -1,12 +1,9 @@
-// The component's served objects against hostile clients, in one process
-// under a crash handler and a watchdog (Surveillance): Module from
-// K58204.dll loaded as COM loads it, ComplementInfo and FichiersDeTravail
-// served from the same code, and the simulated Word served as simword serves
-// it. First the calls that once crashed or wrongly succeeded, as table rows;
-// then seeded random calls on IDispatch and the vtables (K58204_GRAINE gives
-// the seed, K58204_APPELS the calls per object), each refused call that
-// succeeds counted as a wrong success; last, references and memory after
-// many refused calls.
+// The component's served objects (Module from K58204.dll, ComplementInfo,
+// FichiersDeTravail) and the simulated Word against hostile clients, under a
+// crash handler and a watchdog (Surveillance): the calls that once crashed or
+// wrongly succeeded, then seeded random calls on IDispatch and the vtables
+// (K58204_GRAINE gives the seed, K58204_APPELS the calls per object), then
+// references and memory after many refused calls.
 #include <gtest/gtest.h>
 
 #include "com/simword/ServeurSimWord.hpp"
@@ -56,8 +53,7 @@ std::string hex(long n) {
 
 // K58204.dll loaded by path, as COM loads an in-process server.
 struct Dll {
-    HMODULE h = nullptr;
-    Dll() : h(LoadLibraryW(k58204::test::cheminWindows(K58204_DLL).c_str())) {}
+    HMODULE h = LoadLibraryW(k58204::test::cheminWindows(K58204_DLL).c_str());
     Ptr<IDispatch> module() const {
         auto fabriqueDe = reinterpret_cast<HRESULT(WINAPI*)(REFCLSID, REFIID, void**)>(
             reinterpret_cast<void*>(GetProcAddress(h, "DllGetClassObject")));
