@@ -11,6 +11,7 @@
 
 #include "com/commun/Possession.hpp"
 #include "com/commun/TypesDispatch.hpp"
+#include "platform/win32/Clavier32.hpp"
 #include "windows/support/AppelDispatch.hpp"
 #include "windows/support/Processus.hpp"
 
@@ -138,20 +139,11 @@ TEST_F(SimWordExe, UnDialogueOuvertRejetteLesAppelsJusquAWmClose) {
     }
 }
 
-// Escape typed on the keyboard (SendInput), as the module sends it.
+// Escape typed on the keyboard, by the module's own sender (SendInput, then
+// waiting for the window's thread to have handled it).
 void tapeEchap(HWND cible) {
     SetForegroundWindow(cible);
-    INPUT touches[2] = {};
-    touches[0].type = touches[1].type = INPUT_KEYBOARD;
-    touches[0].ki.wVk = touches[1].ki.wVk = VK_ESCAPE;
-    touches[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, touches, sizeof(INPUT));
-    // The receiving thread has processed the key once it answers a message sent after it.
-    DWORD_PTR r = 0;
-    for (int i = 0; i < 20; ++i) {
-        SendMessageTimeoutW(cible, WM_NULL, 0, 0, SMTO_BLOCK, 2000, &r);
-        Sleep(10);
-    }
+    platform::win32::Clavier32().EnvoieEchap();
 }
 
 TEST_F(SimWordExe, UneVraieToucheEchapFermeLeDialogueEtFinitLOccupation) {
