@@ -15,6 +15,9 @@ struct Comportement {
     bool refuseFermeture = false;  // WM_CLOSE is answered 0 without DestroyWindow
     int echapBas = 0;              // WM_KEYDOWN VK_ESCAPE handled
     int echapHaut = 0;             // WM_KEYUP VK_ESCAPE handled
+    DWORD lenteurEchap = 0;        // ms spent on Escape's key-down
+    HANDLE apresBas = nullptr, apresHaut = nullptr;  // events set once Escape's key-down, key-up are handled
+    bool quitteDetruite = false;   // WM_QUIT posted when destroyed
 };
 
 inline LRESULT CALLBACK procedure(HWND h, UINT m, WPARAM w, LPARAM l) {
@@ -24,8 +27,13 @@ inline LRESULT CALLBACK procedure(HWND h, UINT m, WPARAM w, LPARAM l) {
     auto* c = reinterpret_cast<Comportement*>(::GetWindowLongPtrW(h, GWLP_USERDATA));
     if (c) {
         if (m == WM_CLOSE && c->refuseFermeture) return 0;
-        if (m == WM_KEYDOWN && w == VK_ESCAPE) ++c->echapBas;
-        if (m == WM_KEYUP && w == VK_ESCAPE) ++c->echapHaut;
+        if (m == WM_KEYDOWN && w == VK_ESCAPE) {
+            ::Sleep(c->lenteurEchap);
+            ++c->echapBas;
+            if (c->apresBas) ::SetEvent(c->apresBas);
+        }
+        if (m == WM_KEYUP && w == VK_ESCAPE && ++c->echapHaut && c->apresHaut) ::SetEvent(c->apresHaut);
+        if (m == WM_DESTROY && c->quitteDetruite) ::PostQuitMessage(0);
     }
     return ::DefWindowProcW(h, m, w, l);
 }
