@@ -64,8 +64,6 @@ std::string etroit(const std::wstring& s) { return std::string(s.begin(), s.end(
 
 void PrintTo(const Membre& m, std::ostream* os) { *os << etroit(m.nom) << " " << std::hex << m.id << " " << m.genre; }
 
-void compare(ITypeInfo* info, const std::vector<Membre>& attendus) { EXPECT_EQ(membres(info), attendus); }
-
 constexpr USHORT In = PARAMFLAG_FIN;
 constexpr USHORT InOut = PARAMFLAG_FIN | PARAMFLAG_FOUT;
 constexpr USHORT Facultatif = PARAMFLAG_FIN | PARAMFLAG_FOPT | PARAMFLAG_FHASDEFAULT;
@@ -114,11 +112,11 @@ TEST(BibliothequeComposant, DecritSesClassesEtLeurInterfaceParDefaut) {
 
     Ptr<ITypeInfo> fichiers;
     ASSERT_EQ(lib->GetTypeInfoOfGuid(IID__FichiersDeTravail, fichiers.put()), S_OK);
-    compare(fichiers.get(), {
+    EXPECT_EQ(membres(fichiers.get()), (std::vector<Membre>{
                                 {L"add", 0x60030001, INVOKE_FUNC, {L"siNomSource", L"siNomDest", L"biModele"}, {In, In, In}},
                                 {L"count", 0x60030002, INVOKE_FUNC, {}, {}},
                                 {L"Item", 0x68030000, INVOKE_PROPERTYGET, {L"noItem"}, {In}},
-                            });
+                            }));
     Ptr<ITypeInfo> fichier;
     ASSERT_EQ(lib->GetTypeInfoOfGuid(GUID_Fichier, fichier.put()), S_OK);
     UINT k = 0;
@@ -137,8 +135,7 @@ TEST(BibliothequeHote, DecritAbstractModuleEtComplementInfoDansLOrdreDuContrat) 
     Ptr<ITypeInfo> module;
     ASSERT_EQ(lib->GetTypeInfoOfGuid(k58204::com::IID_AbstractModule, module.put()), S_OK);
     EXPECT_EQ(nom(module.get(), MEMBERID_NIL), L"AbstractModule");
-    compare(module.get(),
-            {
+    EXPECT_EQ(membres(module.get()), (std::vector<Membre>{
                 {L"BravoNuance", 0x68030000, INVOKE_PROPERTYGET, {}, {}},
                 {L"Complement", 0x68030001, INVOKE_PROPERTYGET, {}, {}},
                 {L"CauseErreur", 0x68030002, INVOKE_PROPERTYGET, {}, {}},
@@ -151,15 +148,15 @@ TEST(BibliothequeHote, DecritAbstractModuleEtComplementInfoDansLOrdreDuContrat) 
                  {In, In, InOut, InOut, Facultatif}},
                 {L"Quitter", 0x60030006, INVOKE_FUNC, {L"ioApplication", L"ioHandleLogiciel"}, {InOut, InOut}},
                 {L"TestePoint", 0x60030007, INVOKE_FUNC, {}, {}},
-            });
+            }));
     Ptr<ITypeInfo> complement;
     ASSERT_EQ(lib->GetTypeInfoOfGuid(k58204::com::IID_ComplementInfo, complement.put()), S_OK);
     EXPECT_EQ(nom(complement.get(), MEMBERID_NIL), L"ComplementInfo");
-    compare(complement.get(), {
+    EXPECT_EQ(membres(complement.get()), (std::vector<Membre>{
                                   {L"add", 0x60030000, INVOKE_FUNC, {L"siTexte", L"liReserve"}, {In, In}},
                                   {L"count", 0x60030001, INVOKE_FUNC, {}, {}},
                                   {L"item", 0x60030002, INVOKE_FUNC, {L"noItem"}, {In}},
-                              });
+                              }));
 }
 
 }  // namespace

@@ -80,17 +80,23 @@ TEST_F(ClientDispatch, ObjetsDuComposant) {
     }
 }
 
-// An IDispatch without type information that records the last Invoke and
-// fails it as told.
-class FauxDispatch final : public IDispatch {
+// The IUnknown of the fake servers' objects: IUnknown and IDispatch, counted.
+class DispatchFaux : public IDispatch {
 public:
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** o) override {
         if (!IsEqualGUID(iid, IID_IUnknown) && !IsEqualGUID(iid, IID_IDispatch)) return E_NOINTERFACE;
-        *o = this;
+        *o = static_cast<IDispatch*>(this);
         AddRef();
         return S_OK;
     }
     ULONG STDMETHODCALLTYPE AddRef() override { return ++references; }
+    ULONG references = 1;
+};
+
+// An IDispatch without type information that records the last Invoke and
+// fails it as told.
+class FauxDispatch final : public DispatchFaux {
+public:
     ULONG STDMETHODCALLTYPE Release() override { return --references; }
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override {
         *n = 0;
@@ -121,7 +127,6 @@ public:
         return echec;
     }
 
-    ULONG references = 1;
     int recherches = 0;
     DISPID membre = 0;
     WORD drapeaux = 0;
@@ -269,19 +274,12 @@ struct TypeFaux {
 // An object of a fake server: its member "enfant" returns a new object of the
 // type `suivant` gives; any other member answers "<type>.<member>" for the id
 // it was called with, or DISP_E_MEMBERNOTFOUND for an id its type has not.
-class Noeud final : public IDispatch {
+class Noeud final : public DispatchFaux {
 public:
     Noeud(const TypeFaux& t, std::function<const TypeFaux&()> suivant, int& typesDemandes)
         : type_(t), suivant_(std::move(suivant)), typesDemandes_(typesDemandes) {}
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** o) override {
-        if (!IsEqualGUID(iid, IID_IUnknown) && !IsEqualGUID(iid, IID_IDispatch)) return E_NOINTERFACE;
-        *o = static_cast<IDispatch*>(this);
-        AddRef();
-        return S_OK;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
     ULONG STDMETHODCALLTYPE Release() override {
-        const ULONG n = --references_;
+        const ULONG n = --references;
         if (n == 0) delete this;
         return n;
     }
@@ -322,7 +320,6 @@ private:
     const TypeFaux& type_;
     std::function<const TypeFaux&()> suivant_;
     int& typesDemandes_;
-    ULONG references_ = 1;
 };
 
 // Ids cached per type never reach an object of another type: a member whose

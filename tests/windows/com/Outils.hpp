@@ -1,14 +1,11 @@
 #pragma once
-// Helpers of the COM tests: the DLL under test, regsvr32, registry reads and
-// late-bound calls made as VB makes them.
+// Helpers of the COM tests: the DLL under test, regsvr32, registry reads.
 #include <windows.h>
 #include <oaidl.h>
 
 #include <string>
-#include <vector>
 
 #include "com/commun/Possession.hpp"
-#include "com/commun/ValeursCom.hpp"
 
 namespace k58204::com::test {
 
@@ -27,22 +24,5 @@ std::wstring valeurCle(const std::wstring& chemin, const wchar_t* nom = nullptr,
 
 std::wstring texteGuid(REFGUID g);
 
-// An IDispatch call by name, as a VB late-bound caller makes it: GetIDsOfNames,
-// then Invoke with the arguments reversed. `arguments` are in call order.
-struct ResultatAppel {
-    HRESULT hr = S_OK;
-    VariantCom valeur;
-    EXCEPINFO exception{};
-    ~ResultatAppel();
-    ResultatAppel() = default;
-    ResultatAppel(ResultatAppel&&) = default;
-    std::wstring source() const;
-    std::wstring description() const;
-};
-ResultatAppel appelle(IDispatch* d, const wchar_t* membre, WORD drapeaux, std::vector<VARIANT> arguments = {});
-
-using com::entier;
-using com::parReference;
-using com::texte;
 
 }  // namespace k58204::com::test

@@ -16,11 +16,7 @@ using namespace k58204::com::test;
 namespace {
 
 #ifdef K58204_MSI
-std::wstring cheminWindows(const char* unix) {
-    std::wstring chemin = L"Z:";
-    for (const char* c = unix; *c; ++c) chemin += *c == '/' ? L'\\' : static_cast<wchar_t>(*c);
-    return chemin;
-}
+using k58204::test::cheminWindows;
 
 // The package's upgrade code (cmake/PaquetMsi.cmake).
 constexpr wchar_t CodeMiseAJour[] = L"{6162B301-B154-4476-8211-3F99A8B86E03}";

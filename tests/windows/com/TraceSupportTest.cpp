@@ -6,7 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 
 #include "Outils.hpp"
 #include "com/serveur/Identifiants.hpp"
@@ -28,16 +28,17 @@ protected:
     static void TearDownTestSuite() { regsvr32(true); }
     void SetUp() override {
         ASSERT_EQ(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), S_OK);
-        fichier_ = fs::temp_directory_path() / "k58204-trace-test.log";
-        fs::remove(fichier_);
-        fs::remove(fichier_.wstring() + L".1");
+        nettoie();
     }
     void TearDown() override {
+        nettoie();
+        CoUninitialize();
+    }
+    void nettoie() {
         SetEnvironmentVariableW(L"K58204_TRACE", nullptr);
         RegDeleteTreeW(HKEY_CURRENT_USER, CleTrace);
         fs::remove(fichier_);
-        fs::remove(fichier_.wstring() + L".1");
-        CoUninitialize();
+        fs::remove(ancien_);
     }
 
     // A module created now (the trace is looked up at creation).
@@ -61,14 +62,13 @@ protected:
         m->get_CauseErreur(&cause);
         SysFreeString(cause);
     }
-    std::string contenu(const fs::path& f) const {
+    static std::string contenu(const fs::path& f) {
         std::ifstream in(f, std::ios::binary);
-        std::stringstream s;
-        s << in.rdbuf();
-        return s.str();
+        return {std::istreambuf_iterator<char>(in), {}};
     }
 
-    fs::path fichier_;
+    const fs::path fichier_ = fs::temp_directory_path() / "k58204-trace-test.log";
+    const fs::path ancien_ = fichier_.wstring() + L".1";  // the file moved aside
 };
 
 TEST_F(TraceSupport, ChaqueAppelDeLHoteEstEcritDansLOrdreAvecSonResultat) {
@@ -77,18 +77,14 @@ TEST_F(TraceSupport, ChaqueAppelDeLHoteEstEcritDansLOrdreAvecSonResultat) {
 
     // Turned on by the environment, else by the user's registry value.
     for (bool parRegistre : {false, true}) {
+        nettoie();
         if (parRegistre) {
-            SetEnvironmentVariableW(L"K58204_TRACE", nullptr);
-            HKEY cle = nullptr;
-            ASSERT_EQ(RegCreateKeyW(HKEY_CURRENT_USER, CleTrace, &cle), ERROR_SUCCESS);
             const std::wstring valeur = fichier_.wstring();
-            RegSetValueExW(cle, L"Trace", 0, REG_SZ, reinterpret_cast<const BYTE*>(valeur.c_str()),
-                           static_cast<DWORD>((valeur.size() + 1) * sizeof(wchar_t)));
-            RegCloseKey(cle);
+            ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, CleTrace, L"Trace", REG_SZ, valeur.c_str(),
+                                      static_cast<DWORD>((valeur.size() + 1) * sizeof(wchar_t))), ERROR_SUCCESS);
         } else {
             SetEnvironmentVariableW(L"K58204_TRACE", fichier_.c_str());
         }
-        fs::remove(fichier_);
         joue();
         const std::string trace = contenu(fichier_);
         size_t position = 0;
@@ -107,14 +103,11 @@ TEST_F(TraceSupport, LeFichierPleinEstMisDeCote) {
     SetEnvironmentVariableW(L"K58204_TRACE", fichier_.c_str());
     for (const std::uintmax_t taille : {kc::TraceSupport::TailleMax - 1, kc::TraceSupport::TailleMax}) {
         const bool misDeCote = taille >= kc::TraceSupport::TailleMax;
-        fs::remove(fichier_.wstring() + L".1");
+        fs::remove(ancien_);
         { std::ofstream(fichier_, std::ios::binary) << std::string(taille, 'x'); }
         VARIANT_BOOL b;
         module()->get_ErreurGenerale(&b);
-        EXPECT_EQ(fs::exists(fichier_.wstring() + L".1"), misDeCote) << taille;
-        if (misDeCote) {
-            EXPECT_EQ(fs::file_size(fichier_.wstring() + L".1"), taille);
-        }
+        EXPECT_EQ(fs::exists(ancien_) ? fs::file_size(ancien_) : 0, misDeCote ? taille : 0) << taille;
         EXPECT_EQ(contenu(fichier_).find('x') != std::string::npos, !misDeCote) << taille;
     }
 }

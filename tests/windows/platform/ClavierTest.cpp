@@ -28,34 +28,15 @@ std::wstring nomEvenement(const wchar_t* quoi, DWORD processus) {
 
 // The child process: a foreground window whose handler of Escape's key-down
 // is slow, so that a sender that does not wait returns before it is done.
-HANDLE echapBas, echapHaut;
-LRESULT CALLBACK procedureEnfant(HWND h, UINT m, WPARAM w, LPARAM l) {
-    switch (m) {
-        case WM_KEYDOWN:
-            if (w == VK_ESCAPE) {
-                ::Sleep(300);
-                ::SetEvent(echapBas);
-            }
-            return 0;
-        case WM_KEYUP:
-            if (w == VK_ESCAPE) ::SetEvent(echapHaut);
-            return 0;
-        case WM_DESTROY: ::PostQuitMessage(0); return 0;
-        default: return ::DefWindowProcW(h, m, w, l);
-    }
-}
-
 int fenetreEnfant() {
-    echapBas = ::CreateEventW(nullptr, TRUE, FALSE, nomEvenement(L"bas", ::GetCurrentProcessId()).c_str());
-    echapHaut = ::CreateEventW(nullptr, TRUE, FALSE, nomEvenement(L"haut", ::GetCurrentProcessId()).c_str());
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = procedureEnfant;
-    wc.hInstance = ::GetModuleHandleW(nullptr);
-    wc.lpszClassName = ClasseEnfant;
-    ::RegisterClassW(&wc);
-    HWND h = ::CreateWindowExW(0, ClasseEnfant, L"Échap", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100, nullptr,
-                               nullptr, wc.hInstance, nullptr);
-    ::SetForegroundWindow(h);
+    const DWORD moi = ::GetCurrentProcessId();
+    Comportement c{.lenteurEchap = 300,
+                   .apresBas = ::CreateEventW(nullptr, TRUE, FALSE, nomEvenement(L"bas", moi).c_str()),
+                   .apresHaut = ::CreateEventW(nullptr, TRUE, FALSE, nomEvenement(L"haut", moi).c_str()),
+                   .quitteDetruite = true};
+    const Fenetre w = test::creeFenetre(ClasseEnfant, L"Échap", c);
+    ::ShowWindow(w.get(), SW_SHOWNORMAL);
+    ::SetForegroundWindow(w.get());
     MSG msg;
     while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
         ::TranslateMessage(&msg);

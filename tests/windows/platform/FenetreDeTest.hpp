@@ -15,18 +15,50 @@ struct Comportement {
     bool refuseFermeture = false;  // WM_CLOSE is answered 0 without DestroyWindow
     int echapBas = 0;              // WM_KEYDOWN VK_ESCAPE handled
     int echapHaut = 0;             // WM_KEYUP VK_ESCAPE handled
+    DWORD lenteurEchap = 0;        // ms spent on Escape's key-down
+    HANDLE apresBas = nullptr, apresHaut = nullptr;  // events set once Escape's key-down, key-up are handled
+    bool quitteDetruite = false;   // WM_QUIT posted when destroyed
 };
 
-// Registers (once) the window class `classe`, whose procedure follows the
-// Comportement given to creeFenetre.
-void enregistreClasse(const std::wstring& classe);
+inline LRESULT CALLBACK procedure(HWND h, UINT m, WPARAM w, LPARAM l) {
+    if (m == WM_NCCREATE)
+        ::SetWindowLongPtrW(h, GWLP_USERDATA,
+                            reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams));
+    auto* c = reinterpret_cast<Comportement*>(::GetWindowLongPtrW(h, GWLP_USERDATA));
+    if (c) {
+        if (m == WM_CLOSE && c->refuseFermeture) return 0;
+        if (m == WM_KEYDOWN && w == VK_ESCAPE) {
+            ::Sleep(c->lenteurEchap);
+            ++c->echapBas;
+            if (c->apresBas) ::SetEvent(c->apresBas);
+        }
+        if (m == WM_KEYUP && w == VK_ESCAPE && ++c->echapHaut && c->apresHaut) ::SetEvent(c->apresHaut);
+        if (m == WM_DESTROY && c->quitteDetruite) ::PostQuitMessage(0);
+    }
+    return ::DefWindowProcW(h, m, w, l);
+}
 
-// A window of `classe`, titled `titre`, owned by `proprietaire`, with the
-// extended style `styleEx`; not shown. `c` must outlive the window.
-Fenetre creeFenetre(const std::wstring& classe, const std::wstring& titre, Comportement& c, HWND proprietaire = nullptr,
-                    DWORD styleEx = 0, DWORD style = WS_OVERLAPPEDWINDOW);
+// A window of `classe` (registered once), titled `titre`, owned by
+// `proprietaire`, with the extended style `styleEx`; not shown. `c` must
+// outlive the window.
+inline Fenetre creeFenetre(const std::wstring& classe, const std::wstring& titre, Comportement& c,
+                           HWND proprietaire = nullptr, DWORD styleEx = 0, DWORD style = WS_OVERLAPPEDWINDOW) {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = procedure;
+    wc.hInstance = ::GetModuleHandleW(nullptr);
+    wc.lpszClassName = classe.c_str();
+    ::RegisterClassW(&wc);  // already registered: fine
+    return Fenetre(::CreateWindowExW(styleEx, classe.c_str(), titre.c_str(), style, 10, 10, 300, 200, proprietaire,
+                                     nullptr, wc.hInstance, &c));
+}
 
 // Dispatches this thread's waiting messages.
-void pompe();
+inline void pompe() {
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageW(&msg);
+    }
+}
 
 }  // namespace k58204::platform::win32::test

@@ -5,6 +5,8 @@
 #include <limits>
 #include <string>
 
+#include "com/commun/Possession.hpp"
+
 namespace k58204::com::test {
 
 Lot::~Lot() {
@@ -47,12 +49,8 @@ SAFEARRAY* Generateur::tableau(VARTYPE& type) {
     type = types[entre(std::size(types))];
     if (pourCent(20)) return nullptr;
     SAFEARRAY* s = SafeArrayCreateVector(type, 0, entre(4));
-    if (s && type == VT_BSTR && s->rgsabound[0].cElements > 0) {
-        LONG i = 0;
-        BSTR b = texte();
-        SafeArrayPutElement(s, &i, b);
-        SysFreeString(b);
-    }
+    LONG i = 0;
+    if (s && type == VT_BSTR && s->rgsabound[0].cElements > 0) SafeArrayPutElement(s, &i, Bstr(texte()).get());
     return s;
 }
 

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <mutex>
 #include <thread>
@@ -26,18 +27,14 @@ ULONGLONG borneMs = 10000;
 // Faults that no code of the component or of COM handles on purpose; C++
 // exceptions and RPC's own exceptions pass through.
 LONG CALLBACK gestionnaire(EXCEPTION_POINTERS* e) {
-    switch (e->ExceptionRecord->ExceptionCode) {
-        case EXCEPTION_ACCESS_VIOLATION:
-        case EXCEPTION_STACK_OVERFLOW:
-        case EXCEPTION_ILLEGAL_INSTRUCTION:
-        case EXCEPTION_PRIV_INSTRUCTION:
-        case EXCEPTION_INT_DIVIDE_BY_ZERO:
-        case EXCEPTION_ARRAY_BOUNDS_EXCEEDED:
-        case EXCEPTION_DATATYPE_MISALIGNMENT:
-        case EXCEPTION_IN_PAGE_ERROR:
-        case STATUS_HEAP_CORRUPTION:
-            echoue("crash", e->ExceptionRecord->ExceptionCode, e->ExceptionRecord->ExceptionAddress);
-    }
+    static const DWORD fautes[] = {EXCEPTION_ACCESS_VIOLATION,      EXCEPTION_STACK_OVERFLOW,
+                                   EXCEPTION_ILLEGAL_INSTRUCTION,   EXCEPTION_PRIV_INSTRUCTION,
+                                   EXCEPTION_INT_DIVIDE_BY_ZERO,    EXCEPTION_ARRAY_BOUNDS_EXCEEDED,
+                                   EXCEPTION_DATATYPE_MISALIGNMENT, EXCEPTION_IN_PAGE_ERROR,
+                                   static_cast<DWORD>(STATUS_HEAP_CORRUPTION)};
+    const EXCEPTION_RECORD& r = *e->ExceptionRecord;
+    if (std::find(std::begin(fautes), std::end(fautes), r.ExceptionCode) != std::end(fautes))
+        echoue("crash", r.ExceptionCode, r.ExceptionAddress);
     return EXCEPTION_CONTINUE_SEARCH;
 }
 

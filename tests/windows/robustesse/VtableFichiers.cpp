@@ -19,11 +19,7 @@ void vtableFichiers(IDispatch* d, Generateur& g, Bilan& b, const std::string& ra
             SysFreeString(destination);
             break;
         }
-        case 1: {
-            LONG n;
-            parVtable(b, rang + "count", nul ? "null pointer" : "", [&] { return f->count(nul ? nullptr : &n); });
-            break;
-        }
+        case 1: sortie<LONG>(g, b, rang + "count", [&](auto p) { return f->count(p); }); break;
         default: {
             ::Fichier fichier{};
             parVtable(b, rang + "Item", nul ? "null pointer" : "", [&] { return f->get_Item(g.entier(), nul ? nullptr : &fichier); });

@@ -8,26 +8,10 @@ namespace k58204::com::test {
 
 void vtableModule(IDispatch* d, Generateur& g, Bilan& b, const std::string& rang) {
     Ptr<::AbstractModule> m = Ptr<IDispatch>(d).interroge<::AbstractModule>(IID_AbstractModule);
-    const bool nul = g.pourCent(25);
-    const std::string refus = nul ? "null pointer" : "";
     switch (g.entre(7)) {
-        case 0: {
-            VARIANT_BOOL v;
-            parVtable(b, rang + "BravoNuance", refus, [&] { return m->get_BravoNuance(nul ? nullptr : &v); });
-            break;
-        }
-        case 1: {
-            ::ComplementInfo* ci = nullptr;
-            parVtable(b, rang + "Complement", refus, [&] { return m->get_Complement(nul ? nullptr : &ci); });
-            if (ci) ci->Release();
-            break;
-        }
-        case 2: {
-            BSTR s = nullptr;
-            parVtable(b, rang + "CauseErreur", refus, [&] { return m->get_CauseErreur(nul ? nullptr : &s); });
-            SysFreeString(s);
-            break;
-        }
+        case 0: sortie<VARIANT_BOOL>(g, b, rang + "BravoNuance", [&](auto p) { return m->get_BravoNuance(p); }); break;
+        case 1: sortie<::ComplementInfo*>(g, b, rang + "Complement", [&](auto p) { return m->get_Complement(p); }); break;
+        case 2: sortie<BSTR>(g, b, rang + "CauseErreur", [&](auto p) { return m->get_CauseErreur(p); }); break;
         case 3: parVtable(b, rang + "Fermer", "", [&] { return m->Fermer(); }); break;
         case 4: parVtable(b, rang + "TestePoint", "", [&] { return m->TestePoint(); }); break;
         default: {
@@ -52,7 +36,6 @@ void vtableModule(IDispatch* d, Generateur& g, Bilan& b, const std::string& rang
 
 void vtableComplement(IDispatch* d, Generateur& g, Bilan& b, const std::string& rang) {
     Ptr<::ComplementInfo> ci = Ptr<IDispatch>(d).interroge<::ComplementInfo>(IID_ComplementInfo);
-    const bool nul = g.pourCent(25);
     switch (g.entre(3)) {
         case 0: {
             BSTR t = g.texte();
@@ -60,16 +43,8 @@ void vtableComplement(IDispatch* d, Generateur& g, Bilan& b, const std::string& 
             SysFreeString(t);
             break;
         }
-        case 1: {
-            LONG n;
-            parVtable(b, rang + "count", nul ? "null pointer" : "", [&] { return ci->count(nul ? nullptr : &n); });
-            break;
-        }
-        default: {
-            BSTR t = nullptr;
-            parVtable(b, rang + "item", nul ? "null pointer" : "", [&] { return ci->item(g.entier(), nul ? nullptr : &t); });
-            SysFreeString(t);
-        }
+        case 1: sortie<LONG>(g, b, rang + "count", [&](auto p) { return ci->count(p); }); break;
+        default: sortie<BSTR>(g, b, rang + "item", [&](auto p) { return ci->item(g.entier(), p); });
     }
 }
 

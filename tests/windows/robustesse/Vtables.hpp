@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "Generateur.hpp"
@@ -37,6 +38,17 @@ void parVtable(Bilan& b, const std::string& appel, const std::string& refus, F&&
         hr = f();
     }
     b.compte(hr, refus, appel);
+}
+
+// A call that writes through an out-pointer, given null a quarter of the time
+// (then to be refused); what it wrote is freed.
+template <class T, class F>
+void sortie(Generateur& g, Bilan& b, const std::string& appel, F&& f) {
+    T v{};
+    const bool nul = g.pourCent(25);
+    parVtable(b, appel, nul ? "null pointer" : "", [&] { return f(nul ? nullptr : &v); });
+    if constexpr (std::is_same_v<T, BSTR>) SysFreeString(v);
+    else if constexpr (std::is_pointer_v<T>) { if (v) v->Release(); }
 }
 
 // `d` is the object's IDispatch; `rang` names the call for the report.

@@ -10,13 +10,13 @@
 #include <memory>
 #include <string>
 
-#include "AppelDispatch.hpp"
+#include "windows/support/AppelDispatch.hpp"
 #include "com/client/Conversions.hpp"
 #include "com/simword/DispatchObjet.hpp"
 
 using namespace k58204;
 using namespace k58204::simword;
-using namespace k58204::simword::test;
+using namespace k58204::test;
 using com::Ptr;
 
 namespace {

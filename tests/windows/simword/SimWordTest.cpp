@@ -9,25 +9,23 @@
 #include <cstdio>
 #include <string>
 
-#include "AppelDispatch.hpp"
 #include "com/commun/Possession.hpp"
 #include "com/commun/TypesDispatch.hpp"
+#include "platform/win32/Clavier32.hpp"
+#include "windows/support/AppelDispatch.hpp"
 #include "windows/support/Processus.hpp"
 
 using namespace k58204;
-using namespace k58204::simword::test;
+using namespace k58204::test;
 using com::Ptr;
 
 namespace {
 
 constexpr WORD Lecture = DISPATCH_PROPERTYGET | DISPATCH_METHOD;
+constexpr wchar_t LocalServer32[] = L"CLSID\\{000209FF-0000-0000-C000-000000000046}\\LocalServer32";
 const CLSID ClsidWord = {0x000209FF, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 
-std::wstring cheminSimWord() {
-    std::wstring chemin = L"Z:";
-    for (char c : std::string(K58204_SIMWORD)) chemin += c == '/' ? L'\\' : static_cast<wchar_t>(c);
-    return chemin;
-}
+std::wstring cheminSimWord() { return cheminWindows(K58204_SIMWORD); }
 
 DWORD lance(const std::wstring& option) {
     return k58204::test::executeEtAttend(L"\"" + cheminSimWord() + L"\" " + option);
@@ -56,8 +54,16 @@ std::wstring statistiques() {
 
 class SimWordExe : public testing::Test {
 protected:
-    static void SetUpTestSuite() { ASSERT_EQ(lance(L"/RegServer"), 0u); }
-    static void TearDownTestSuite() { EXPECT_EQ(lance(L"/UnregServer"), 0u); }
+    // The local server's key names the executable; unregistered, no key is left.
+    static void SetUpTestSuite() {
+        ASSERT_EQ(lance(L"/RegServer"), 0u);
+        EXPECT_EQ(valeur(LocalServer32), L"\"" + cheminSimWord() + L"\" /Automation");
+    }
+    static void TearDownTestSuite() {
+        EXPECT_EQ(lance(L"/UnregServer"), 0u);
+        EXPECT_EQ(valeur(L"Word.Application.11\\CLSID"), L"");
+        EXPECT_EQ(valeur(LocalServer32), L"");
+    }
     void SetUp() override {
         ASSERT_EQ(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), S_OK);
         // COM starts simword.exe with this process's environment.
@@ -87,22 +93,6 @@ protected:
     Ptr<IDispatch> word_;
     HANDLE processus_ = nullptr;
 };
-
-TEST(SimWordInscription, LaCleLocalServer32DesigneLExecutable) {
-    ASSERT_EQ(lance(L"/RegServer"), 0u);
-    EXPECT_EQ(valeur(L"CLSID\\{000209FF-0000-0000-C000-000000000046}\\LocalServer32"),
-              L"\"" + cheminSimWord() + L"\" /Automation");
-    EXPECT_EQ(valeur(L"Word.Application.11\\CLSID"), L"{000209FF-0000-0000-C000-000000000046}");
-    ASSERT_EQ(lance(L"/UnregServer"), 0u);
-    EXPECT_EQ(valeur(L"Word.Application.11\\CLSID"), L"");
-    EXPECT_EQ(valeur(L"CLSID\\{000209FF-0000-0000-C000-000000000046}\\LocalServer32"), L"");
-}
-
-TEST_F(SimWordExe, GetActiveObjectTrouveLeWordCree) {
-    Ptr<IUnknown> actif;
-    ASSERT_EQ(GetActiveObject(ClsidWord, nullptr, actif.put()), S_OK);
-    EXPECT_EQ(actif.interroge<IUnknown>(IID_IUnknown).get(), word_.interroge<IUnknown>(IID_IUnknown).get());
-}
 
 TEST_F(SimWordExe, UnDocumentEnregistreDonneSonTitreEtResteTenu) {
     wchar_t temp[MAX_PATH];
@@ -149,20 +139,11 @@ TEST_F(SimWordExe, UnDialogueOuvertRejetteLesAppelsJusquAWmClose) {
     }
 }
 
-// Escape typed on the keyboard (SendInput), as the module sends it.
+// Escape typed on the keyboard, by the module's own sender (SendInput, then
+// waiting for the window's thread to have handled it).
 void tapeEchap(HWND cible) {
     SetForegroundWindow(cible);
-    INPUT touches[2] = {};
-    touches[0].type = touches[1].type = INPUT_KEYBOARD;
-    touches[0].ki.wVk = touches[1].ki.wVk = VK_ESCAPE;
-    touches[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, touches, sizeof(INPUT));
-    // The receiving thread has processed the key once it answers a message sent after it.
-    DWORD_PTR r = 0;
-    for (int i = 0; i < 20; ++i) {
-        SendMessageTimeoutW(cible, WM_NULL, 0, 0, SMTO_BLOCK, 2000, &r);
-        Sleep(10);
-    }
+    platform::win32::Clavier32().EnvoieEchap();
 }
 
 TEST_F(SimWordExe, UneVraieToucheEchapFermeLeDialogueEtFinitLOccupation) {
@@ -254,6 +235,11 @@ TEST_F(SimWordExe, SansClientUnWordJamaisMontreSeTermine) {
             ASSERT_EQ(appelle(word_.get(), L"Visible", DISPATCH_PROPERTYPUT, {booleen(true)}).hr, S_OK);
         }
         ASSERT_EQ(appelle(word_.get(), L"Documents", Lecture).hr, S_OK);
+        if (!montre) {
+            Ptr<IUnknown> actif;  // the running-object table holds the Word created
+            ASSERT_EQ(GetActiveObject(ClsidWord, nullptr, actif.put()), S_OK);
+            EXPECT_EQ(actif.interroge<IUnknown>(IID_IUnknown).get(), word_.interroge<IUnknown>(IID_IUnknown).get());
+        }
         word_.reset();
         if (!montre) {
             EXPECT_EQ(WaitForSingleObject(processus_, 10000), WAIT_OBJECT_0);

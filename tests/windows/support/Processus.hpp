@@ -23,4 +23,11 @@ inline DWORD executeEtAttend(std::wstring ligne) {
     return code;
 }
 
+// A Linux path as Wine names it (drive Z:).
+inline std::wstring cheminWindows(const char* unix) {
+    std::wstring chemin = L"Z:";
+    for (const char* c = unix; *c; ++c) chemin += *c == '/' ? L'\\' : static_cast<wchar_t>(*c);
+    return chemin;
+}
+
 }  // namespace k58204::test

@@ -1,9 +1,29 @@
-#include "AppelDispatch.hpp"
+#pragma once
+// Late-bound calls made as a VB client makes them: GetIDsOfNames then Invoke,
+// arguments reversed, named ones first.
+#include <windows.h>
+#include <oaidl.h>
 
-namespace k58204::simword::test {
+#include <string>
+#include <utility>
+#include <vector>
 
-Reponse appelle(IDispatch* d, const wchar_t* membre, WORD drapeaux, std::vector<VARIANT> positionnels,
-              std::vector<std::pair<std::wstring, VARIANT>> nommes) {
+#include "com/commun/Possession.hpp"
+#include "com/commun/ValeursCom.hpp"
+
+namespace k58204::test {
+
+struct Reponse {
+    HRESULT hr = S_OK;
+    com::VariantCom valeur;
+    SCODE scode = 0;  // EXCEPINFO's, for DISP_E_EXCEPTION
+    std::wstring description;
+};
+
+// `positionnels` in call order; `nommes` as (name, value). The VARIANTs are
+// the caller's (not cleared here). A put passes its value as DISPID_PROPERTYPUT.
+inline Reponse appelle(IDispatch* d, const wchar_t* membre, WORD drapeaux, std::vector<VARIANT> positionnels = {},
+                       std::vector<std::pair<std::wstring, VARIANT>> nommes = {}) {
     Reponse r;
     std::vector<std::wstring> noms{membre};
     for (const auto& [n, v] : nommes) noms.push_back(n);
@@ -36,15 +56,19 @@ Reponse appelle(IDispatch* d, const wchar_t* membre, WORD drapeaux, std::vector<
         r.scode = ei.scode;
         if (ei.bstrDescription) r.description = ei.bstrDescription;
     }
-    SysFreeString(ei.bstrSource);
-    SysFreeString(ei.bstrDescription);
-    SysFreeString(ei.bstrHelpFile);
+    for (BSTR b : {ei.bstrSource, ei.bstrDescription, ei.bstrHelpFile}) SysFreeString(b);
     return r;
 }
 
-com::Ptr<IDispatch> objet(const Reponse& a) {
+// The IDispatch a successful call returned (empty otherwise).
+inline com::Ptr<IDispatch> objet(const Reponse& a) {
     if (FAILED(a.hr) || V_VT(a.valeur.get()) != VT_DISPATCH) return {};
     return com::Ptr<IDispatch>(V_DISPATCH(a.valeur.get()));
 }
 
-}  // namespace k58204::simword::test
+using com::booleen;
+using com::entier;
+using com::parReference;
+using com::texte;
+
+}  // namespace k58204::test
