@@ -51,15 +51,7 @@ int32_t finDuMot(std::u16string_view t, int32_t i) {
 }  // namespace
 
 Etendue motA(std::u16string_view texte, int32_t pos, int32_t debutRecherche) {
-    const auto n = static_cast<int32_t>(texte.size());
-    if (n == 0) return {0, 0};
-    pos = std::clamp(pos, 0, n - 1);
-    int32_t i = std::clamp(debutRecherche, 0, pos);
-    for (;;) {
-        int32_t j = finDuMot(texte, i);
-        if (pos < j) return {i, j};
-        i = j;
-    }
+    return uniteA(texte, pos, debutRecherche, finDuMot);
 }
 
 int32_t compteMots(std::u16string_view texte, int32_t debut, int32_t fin, int32_t debutRecherche) {

@@ -39,15 +39,7 @@ int32_t finDePhrase(std::u16string_view t, int32_t i) {
 }  // namespace
 
 Etendue phraseA(std::u16string_view texte, int32_t pos, int32_t debutRecherche) {
-    const auto n = static_cast<int32_t>(texte.size());
-    if (n == 0) return {0, 0};
-    pos = std::clamp(pos, 0, n - 1);
-    int32_t i = std::clamp(debutRecherche, 0, pos);
-    for (;;) {
-        const int32_t j = finDePhrase(texte, i);
-        if (pos < j) return {i, j};
-        i = j;
-    }
+    return uniteA(texte, pos, debutRecherche, finDePhrase);
 }
 
 }  // namespace k58204::sim
