@@ -30,20 +30,15 @@ struct Rapports {
     bool surSortie() const { return (json && json->standard()) || (html && html->standard()); }
 
     // False (after saying so) when one could not be written.
-    bool ecrit(const ArgumentsLecon& a, const Rapport& rapport, std::ostream& erreurs) {
+    bool ecrit(const Rapport& rapport, std::ostream& erreurs) {
         bool ok = true;
-        auto verifie = [&](Destination& d, const std::string& chemin, const char* quoi) {
-            if (d.termine()) return;
-            erreurs << chemin << " : impossible d'écrire le rapport " << quoi << "\n";
-            ok = false;
-        };
         if (json) {
             json->flux() << enJsonTexte(enJson(rapport));
-            verifie(*json, a.json, "JSON");
+            ok = json->termine("JSON", erreurs) && ok;
         }
         if (html) {
             ecritHtml(html->flux(), rapport);
-            verifie(*html, a.html, "HTML");
+            ok = html->termine("HTML", erreurs) && ok;
         }
         return ok;
     }
@@ -81,7 +76,7 @@ int lecon(const ArgumentsLecon& a, Salle& salle, std::ostream& sortie, std::ostr
     }
     if (!rapport.erreursScript.empty()) {
         for (const std::string& f : rapport.erreursScript) erreurs << abrege(f) << "\n";
-        rapports.ecrit(a, rapport, erreurs);
+        rapports.ecrit(rapport, erreurs);
         return SortieUsage;
     }
 
@@ -101,7 +96,7 @@ int lecon(const ArgumentsLecon& a, Salle& salle, std::ostream& sortie, std::ostr
     }
 
     if (!rapports.surSortie()) ecritTexte(sortie, rapport);
-    if (!rapports.ecrit(a, rapport, erreurs)) return SortieUsage;
+    if (!rapports.ecrit(rapport, erreurs)) return SortieUsage;
     return rapport.echoues() == 0 ? SortieReussie : SortieEchec;
 }
 

@@ -144,22 +144,17 @@ int noter(const ArgumentsNoter& a, std::ostream& sortie, std::ostream& erreurs) 
     if (!standard(json) && !standard(csv) && !standard(html)) ecritTexte(sortie, resultats);
     // Every report asked is written, even after one could not be.
     bool ecrits = true;
-    auto termine = [&](Destination& d, const std::string& chemin, const char* quoi) {
-        if (d.termine()) return;
-        erreurs << chemin << " : impossible d'écrire le rapport " << quoi << "\n";
-        ecrits = false;
-    };
     if (json) {
         json->flux() << enJsonTexte(enJson(resultats, VersionK58204));
-        termine(*json, a.json, "JSON");
+        ecrits = json->termine("JSON", erreurs) && ecrits;
     }
     if (csv) {
         ecritCsv(csv->flux(), resultats);
-        termine(*csv, a.csv, "CSV");
+        ecrits = csv->termine("CSV", erreurs) && ecrits;
     }
     if (html) {
         ecritHtml(html->flux(), resultats, VersionK58204);
-        termine(*html, a.html, "HTML");
+        ecrits = html->termine("HTML", erreurs) && ecrits;
     }
     return ecrits ? codeDeSortie(resultats) : SortieUsage;
 }

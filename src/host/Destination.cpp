@@ -20,9 +20,11 @@ std::optional<Destination> Destination::ouvre(const std::string& chemin, std::os
     return d;
 }
 
-bool Destination::termine() {
+bool Destination::termine(const char* quoi, std::ostream& erreurs) {
     flux_->flush();
-    return static_cast<bool>(*flux_);
+    if (*flux_) return true;
+    erreurs << chemin_ << " : impossible d'écrire le rapport " << quoi << "\n";
+    return false;
 }
 
 std::optional<Destination> destination(const std::string& chemin, const char* quoi, std::ostream& sortie,

@@ -17,8 +17,9 @@ public:
     static std::optional<Destination> ouvre(const std::string& chemin, std::ostream& sortie);
     bool standard() const { return chemin_ == "-"; }
     std::ostream& flux() { return *flux_; }
-    // False when writing failed.
-    bool termine();
+    // Ends the report (`quoi`: its kind, "JSON"); false, after telling
+    // `erreurs`, when it could not be written.
+    bool termine(const char* quoi, std::ostream& erreurs);
 
 private:
     std::string chemin_;
