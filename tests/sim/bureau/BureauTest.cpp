@@ -52,56 +52,6 @@ TEST_F(BureauTest, TrouveParClasseEtTitreSansEgardALaCasse) {
     EXPECT_EQ(user32.GetClassNameA(0x7FFFFFF0, texte, 255), 0);
 }
 
-TEST_F(BureauTest, EchapVaAuDialogueDuDessusOuALaFenetreDePremierPlan) {
-    int echapsWord = 0;
-    bureau.surEchap(word, [&] { ++echapsWord; });
-    Hwnd police = dialogue(word);
-    Hwnd couleurs = dialogue(police);
-    bureau.ignoreEchap(couleurs);  // a stuck dialog box stays
-    clavier.EnvoieEchap();
-    EXPECT_TRUE(bureau.existe(couleurs));
-    bureau.detruit(couleurs);
-    user32.SetForegroundWindow(autre);  // Escape with another window in front does not reach Word
-    clavier.EnvoieEchap();
-    EXPECT_TRUE(bureau.existe(police));
-    user32.SetForegroundWindow(word);
-    clavier.EnvoieEchap();
-    EXPECT_FALSE(bureau.existe(police));
-    EXPECT_EQ(echapsWord, 0);
-    clavier.EnvoieEchap();
-    EXPECT_EQ(echapsWord, 1);
-    EXPECT_EQ(bureau.nombreEchap(), 4);
-}
-
-TEST_F(BureauTest, WmCloseDetruitAvecEnfantsEtFenetresPossedees) {
-    Hwnd police = dialogue(word);
-    Hwnd couleurs = dialogue(police);
-    Hwnd bouton = user32.FindWindowExA(police, 0, std::nullopt, std::nullopt);
-    bureau.refuseFermeture(couleurs);
-    user32.SendMessageA(couleurs, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(bureau.existe(couleurs));
-    user32.SendMessageA(police, WM_CLOSE, 0, 0);
-    for (Hwnd h : {police, couleurs, bouton}) EXPECT_FALSE(bureau.existe(h));
-    int fermetures = 0;
-    bureau.surFermeture(word, [&] { ++fermetures; });
-    user32.SendMessageA(word, WM_CLOSE, 0, 0);
-    EXPECT_EQ(fermetures, 1);
-    EXPECT_GT(dialogue(word), couleurs);  // handles are never reused
-    EXPECT_EQ(bureau.dialogueModal(word), bureau.enfants(0).front());  // a new dialog box comes on top
-}
-
-TEST_F(BureauTest, ShowWindowEtEtatMinimise) {
-    const std::tuple<int32_t, int32_t, int32_t> cas[] = {  // command, IsIconic, IsWindowVisible
-        {platform::SW_SHOWMINIMIZED, 1, 1}, {platform::SW_MAXIMIZE, 0, 1}, {0, 0, 0}, {6, 1, 1}, {9, 0, 1}};
-    for (const auto& [commande, iconique, visible] : cas) {
-        user32.ShowWindow(word, commande);
-        EXPECT_EQ(user32.IsIconic(word), iconique) << commande;
-        EXPECT_EQ(user32.IsWindowVisible(word), visible) << commande;
-    }
-    EXPECT_TRUE(bureau.maximise(word));  // restored as it was before minimising
-    EXPECT_EQ(user32.ShowWindow(0x7FFFFFF0, 3), 0);
-}
-
 TEST_F(BureauTest, VerrouUniqueEtAttentes) {
     EXPECT_EQ(user32.LockWindowUpdate(word), 1);
     EXPECT_EQ(user32.LockWindowUpdate(autre), 0);
@@ -134,8 +84,6 @@ TEST_F(BureauTest, TableDesObjetsActifs) {
     EXPECT_EQ(serveur.GetObject(u"Word.Application"), second);
     bureau.revoqueActif(second.get());
     EXPECT_TRUE(echoue([&] { serveur.GetObject(u"Word.application.11"); }));
-    bureau.enregistreFabrique(u"Word.Application", [&] { return premier; });
-    EXPECT_EQ(serveur.CreateObject(u"word.application.11"), premier);
     EXPECT_TRUE(echoue([&] { serveur.CreateObject(u"Autre.Classe"); }));
 }
 

@@ -52,8 +52,6 @@ TEST(CasesWordML, EtatLuDuFfDataXmlOuDuFldData) {
         {fldData(Check1) + ffData("<w:checkBox><w:checked/></w:checkBox>"),
          cc(u"Check1", false, false)},
         {fldData("@@@") + ffData("<w:checkBox><w:checked/></w:checkBox>"), cc(u"Case1", true, false)},
-        {ffData("<w:checkBox><w:checked/></w:checkBox>") + fldData("/////w=="),
-         cc(u"Case1", true, false)},
     };
     for (const auto& c : cas) {
         ModeleDocument d = lireWordML(champ(c.dansBegin));

@@ -70,15 +70,5 @@ TEST(Styles, UnCycleDeBasePourSeTermine) {
     EXPECT_EQ(s.paragraphe(avec<FormatParagraphe>([](auto& f) { f.style = u"A"; })).retraitGauche, 36.0f);
 }
 
-TEST(Paragraphes, RegleDInterligneDeWord) {
-    const std::pair<Interligne, int32_t> cas[] = {
-        {{RegleLigne::Auto, 240}, 0},    {{RegleLigne::Auto, 360}, 1},   {{RegleLigne::Auto, 480}, 2},
-        {{RegleLigne::AuMoins, 300}, 3}, {{RegleLigne::Exacte, 300}, 4}, {{RegleLigne::Auto, 300}, 5}};
-    for (const auto& [il, regle] : cas) {
-        EXPECT_EQ(il.regleWord(), regle);
-        EXPECT_EQ(Interligne::deRegleWord(regle, il).regleWord(), regle);
-    }
-}
-
 }  // namespace
 }  // namespace k58204::sim

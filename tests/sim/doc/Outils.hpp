@@ -3,7 +3,10 @@
 #include <ostream>
 #include <string>
 
+#include <optional>
+
 #include "sim/doc/ModeleDocument.hpp"
+#include "sim/doc/WordML.hpp"
 #include "word/Texte.hpp"
 
 namespace k58204::sim {
@@ -26,6 +29,16 @@ T avec(F f) {
     T t;
     f(t);
     return t;
+}
+
+// The cause the reader refuses `xml` with; nullopt when it reads it.
+inline std::optional<ErreurWordML::Cause> refus(std::string_view xml) {
+    try {
+        lireWordML(xml);
+    } catch (const ErreurWordML& e) {
+        return e.cause();
+    }
+    return std::nullopt;
 }
 
 // UTF-8 rendering of UTF-16 text for assertion messages.

@@ -1,4 +1,4 @@
-// Hostile documents: deep nesting, many bookmarks, oversized files. Each
+// Hostile documents: deep nesting, oversized files. Each
 // input is generated here, small in the source.
 #include <gtest/gtest.h>
 
@@ -49,12 +49,7 @@ TEST(ProfondeurXml, LitLeBalisageCommeLAnalyseur) {
 
 TEST(RobustesseWordML, ImbricationProfondeRefuseeCDataAccepte) {
     // 60,000 tables opened, each with "/>" twice in an attribute: refused, no crash.
-    try {
-        lireWordML(document(repete("<w:tbl a=\"/>/>\">", 60000)));
-        ADD_FAILURE() << "accepted";
-    } catch (const ErreurWordML& e) {
-        EXPECT_EQ(e.cause(), ErreurWordML::Cause::PasXml) << e.what();
-    }
+    EXPECT_EQ(test::refus(document(repete("<w:tbl a=\"/>/>\">", 60000))), ErreurWordML::Cause::PasXml);
     // 520 paragraphs holding '<' in CDATA: an ordinary document.
     ModeleDocument d = lireWordML(document(repete("<w:p><w:r><w:t><![CDATA[a<b]]></w:t></w:r></w:p>", 520)));
     EXPECT_EQ(d.nombreParagraphes(), 520);
@@ -65,8 +60,7 @@ TEST(RobustesseWordML, ImbricationProfondeRefuseeCDataAccepte) {
         const int enveloppes = niveaux - 5;
         std::string xml = document("<w:p><w:r>" + repete("<x>", enveloppes) + "<w:t>a</w:t>" +
                                    repete("</x>", enveloppes) + "</w:r></w:p>");
-        if (niveaux == ProfondeurMaxWordML) EXPECT_NO_THROW(lireWordML(xml));
-        else EXPECT_THROW(lireWordML(xml), ErreurWordML);
+        EXPECT_EQ(test::refus(xml).has_value(), niveaux > ProfondeurMaxWordML) << niveaux;
     }
 }
 
@@ -78,34 +72,7 @@ TEST(RobustesseWordML, TailleBornee) {
     ASSERT_EQ(xml.size(), TailleMaxWordML);
     EXPECT_EQ(lireWordML(xml).texte(), u"a\r");
     xml.insert(4, "x");
-    try {
-        lireWordML(xml);
-        ADD_FAILURE() << "accepted";
-    } catch (const ErreurWordML& e) {
-        EXPECT_EQ(e.cause(), ErreurWordML::Cause::TropGrand) << e.what();
-    }
-}
-
-TEST(RobustesseWordML, CinquanteMilleSignets) {
-    // Read in linear time (bench/sim measures it); the later of two names
-    // differing only in case wins, as Bookmarks.Add replaces.
-    constexpr int N = 50000;
-    std::string corps = "<w:p><w:r><w:t>abc</w:t></w:r>";
-    for (int i = 0; i < N; ++i) {
-        const std::string id = std::to_string(i);
-        corps += "<aml:annotation aml:id=\"" + id + "\" w:type=\"Word.Bookmark.Start\" w:name=\"s" + id + "\"/>";
-        if (i % 2) corps += "<w:r><w:t>x</w:t></w:r>";
-        corps += "<aml:annotation aml:id=\"" + id + "\" w:type=\"Word.Bookmark.End\"/>";
-    }
-    corps += "<aml:annotation aml:id=\"a\" w:type=\"Word.Bookmark.Start\" w:name=\"S7\"/>"
-             "<aml:annotation aml:id=\"a\" w:type=\"Word.Bookmark.End\"/></w:p>";
-    ModeleDocument d = lireWordML(document(corps));
-    ASSERT_EQ(d.nombreSignets(), N);
-    EXPECT_EQ(d.signet(u"s0")->etendue, (Etendue{3, 3}));
-    EXPECT_EQ(d.signet(u"s1")->etendue, (Etendue{3, 4}));
-    EXPECT_EQ(d.signet(u"s49999")->etendue, (Etendue{3 + N / 2 - 1, 3 + N / 2}));
-    EXPECT_EQ(d.signet(u"s7")->nom, u"S7");
-    EXPECT_EQ(d.signet(u"s7")->etendue, (Etendue{3 + N / 2, 3 + N / 2}));
+    EXPECT_EQ(test::refus(xml), ErreurWordML::Cause::TropGrand);
 }
 
 }  // namespace

@@ -20,20 +20,14 @@ TEST(Signets, AjustesParLesEditions) {
         // "Il était une fois\r": the bookmark is on "une" [9, 12).
         {"InsertionAuDebutIncluse", [](M& d) { d.inserer(9, u"X"); }, Etendue{9, 13}},
         {"InsertionALaFinExclue", [](M& d) { d.inserer(12, u"X"); }, Etendue{9, 12}},
-        {"InsertionAvantDecale", [](M& d) { d.inserer(2, u"XY"); }, Etendue{11, 14}},
-        {"SuppressionDUnePartie", [](M& d) { d.supprimer(10, 11); }, Etendue{9, 11}},
         {"SuppressionDeTout", [](M& d) { d.supprimer(9, 12); }, aucun},
         {"SuppressionEnglobante", [](M& d) { d.supprimer(6, 14); }, aucun},
         {"SuppressionDuDebut", [](M& d) { d.supprimer(6, 10); }, Etendue{6, 8}},
         // Typing inserts at the selection's start, then deletes the old text:
         // a bookmark starting there keeps the typed text.
-        {"FrappeSurLeSignet", [](M& d) { d.remplacer(9, 12, u"deux", Remplacement::Frappe); }, Etendue{9, 13}},
         {"FrappeCommencantAvant", [](M& d) { d.remplacer(8, 12, u"deux", Remplacement::Frappe); }, aucun},
         {"FrappeJusteApres", [](M& d) { d.remplacer(12, 13, u"_", Remplacement::Frappe); }, Etendue{9, 12}},
         {"TexteSurLeSignet", [](M& d) { d.remplacer(9, 12, u"deux", Remplacement::Texte); }, aucun},
-        {"TexteJusteAvant", [](M& d) { d.remplacer(3, 9, u"XX", Remplacement::Texte); }, Etendue{5, 8}},
-        {"CouperCollerDeplace", [](M& d) { d.coller(0, d.couper(9, 12)); }, Etendue{0, 3}},
-        {"CopierCollerLaisseLOriginal", [](M& d) { d.coller(0, d.extraire(9, 12)); }, Etendue{12, 15}},
         {"CouperUnePartieGardeLeReste", [](M& d) { d.coller(0, d.couper(11, 13)); }, Etendue{11, 13}},
     };
     for (const auto& c : cas) {

@@ -41,6 +41,9 @@ TEST(WordMLSignets, AppariesParIdLesAutresIgnoresAvecUnAvertissement) {
         // The same id opened twice: the first start is left without an end.
         {"<w:p>" + debut("1", "premier") + run("x") + debut("1", "second") + run("y") + fin("1") + "</w:p>",
          {{u"second", u"y"}}, {"signet « premier » ignoré : son début (aml:id 1) n'a pas de fin"}},
+        // Two names differing only in case: the later wins, as Bookmarks.Add replaces.
+        {"<w:p>" + debut("1", "s7") + run("x") + fin("1") + debut("2", "S7") + run("y") + fin("2") + "</w:p>",
+         {{u"S7", u"y"}}, {}},
         // Several left open: reported in the order they were read, not by id.
         {"<w:p>" + debut("9", "\xC3\xA9t\xC3\xA9") + debut("10", "b") + run("x") + "</w:p>", {},
          {"signet « été » ignoré : son début (aml:id 9) n'a pas de fin",
@@ -55,6 +58,7 @@ TEST(WordMLSignets, AppariesParIdLesAutresIgnoresAvecUnAvertissement) {
         for (const auto& [nom, texte] : c.signets) {
             auto s = d.signet(nom);
             ASSERT_TRUE(s) << test::u8(nom);
+            EXPECT_EQ(s->nom, nom);
             EXPECT_EQ(test::u8(d.texte(s->etendue.debut, s->etendue.fin)), test::u8(texte)) << c.corps;
         }
         // The overload without warnings reads the same document.

@@ -1,4 +1,5 @@
-// WordprocessingML 2003: reading Word's structures, round trip, bad input.
+// WordprocessingML 2003: reading Word's structures, bad input. (Round trips:
+// the fuzz targets, replaying the course documents and the seeds.)
 #include <gtest/gtest.h>
 
 #include "sim/doc/FFData.hpp"
@@ -8,79 +9,13 @@
 namespace k58204::sim {
 namespace {
 
-using test::avec;
-
 // A small document as Word writes it (the course documents, which the lesson
 // reads, cover the rest of Word's structures).
 const std::string Exemple = R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>
-<?mso-application progid="Word.Document"?>
-<w:wordDocument xmlns:w="http://schemas.microsoft.com/office/word/2003/wordml"
-    xmlns:wx="http://schemas.microsoft.com/office/word/2003/auxHint"
-    xmlns:aml="http://schemas.microsoft.com/aml/2001/core" xml:space="preserve">
-  <w:fonts><w:defaultFonts w:ascii="Times New Roman" w:fareast="Times New Roman" w:h-ansi="Times New Roman" w:cs="Times New Roman"/></w:fonts>
+<w:wordDocument xmlns:w="http://schemas.microsoft.com/office/word/2003/wordml" xml:space="preserve">
   <w:styles><w:style w:type="paragraph" w:default="on" w:styleId="Normal"><w:name w:val="Normal"/></w:style></w:styles>
-  <w:docPr><w:view w:val="print"/><w:zoom w:percent="100"/>
-    <w:documentProtection w:edit="forms" w:enforcement="on"/><w:defaultTabStop w:val="708"/></w:docPr>
-  <w:body><wx:sect>
-    <w:p><w:pPr><w:ind w:left="720"/><w:jc w:val="both"/></w:pPr>
-      <w:r><w:t>Texte</w:t></w:r><w:r><w:t> </w:t></w:r>
-      <aml:annotation aml:id="0" w:type="Word.Bookmark.Start" w:name="Signet1"/>
-      <w:r><w:rPr><w:b/></w:rPr><w:t>en gras</w:t></w:r>
-      <aml:annotation aml:id="0" w:type="Word.Bookmark.End"/>
-      <w:r><w:t> justifi&#233; &amp; fin.</w:t></w:r></w:p>
-    <w:sectPr><w:pgSz w:w="16838" w:h="11906" w:orient="landscape"/>
-      <w:pgMar w:top="2835" w:right="1417" w:bottom="1417" w:left="1417" w:header="708" w:footer="708" w:gutter="0"/></w:sectPr>
-  </wx:sect></w:body>
+  <w:body><w:p><w:r><w:t>Texte</w:t></w:r><w:r><w:t> fin.</w:t></w:r></w:p></w:body>
 </w:wordDocument>)";
-
-ModeleDocument documentRiche() {
-    ModeleDocument d = test::document(u"Titre\rUn paragraphe avec <balises> & \"guillemets\".\rDeux\tfin");
-    d.styles().ajouter(avec<Style>([](Style& s) {
-        s.id = u"Titre1", s.nom = u"heading 1", s.basePour = s.suivant = u"Normal";
-        s.caracteres.gras = true, s.caracteres.demiPoints = 32, s.paragraphe.espaceApres = 120;
-        s.caracteres.langue = u"FR";
-    }));
-    d.styles().ajouter(avec<Style>([](Style& s) { s.id = s.nom = u"Accent", s.type = TypeStyle::Caractere; }));
-    d.appliquerStyle(0, 0, u"Titre1");
-    d.appliquerCaracteres(9, 20, avec<FormatCaractere>([](auto& f) {
-        f.italique = true, f.couleur = 16711680, f.police = u"Arial", f.surlignage = 7;
-        f.langue = u"en-US";
-    }));
-    d.appliquerCaracteres(0, 2, avec<FormatCaractere>([](auto& f) { f.gras = false; }));
-    d.appliquerStyle(22, 25, u"Accent");
-    d.appliquerParagraphes(10, 10, avec<FormatParagraphe>([](auto& p) {
-        p.alignement = 3, p.retraitGauche = 720, p.retraitPremiereLigne = -360, p.espaceAvant = 240;
-        p.interligne = Interligne{RegleLigne::Exacte, 300}, p.ombrage = couleurDIndex(4);
-    }));
-    d.activerBordures(10, 10, true, 6);
-    const int32_t fin = d.longueur();
-    d.appliquerParagraphes(fin - 1, fin, avec<FormatParagraphe>([](auto& p) { p.bordures[0] = Bordure{}; }));
-    d.insererCaseACocher(6, avec<CaseACocher>([](auto& c) { c.nom = u"R\u00e9ponse", c.coche = true, c.demiPoints = 24; }));
-    d.insererCaseACocher(8, avec<CaseACocher>([](auto& c) { c.nom = u"Case2", c.parDefaut = true; }));
-    // The whole text, a word, collapsed, across two paragraphs, ending on the first mark.
-    for (auto [nom, a, b] : {std::tuple{u"e01", 0, d.longueur()}, {u"s01", 7, 20}, {u"s02", 6, 6}, {u"s03", 3, 15},
-                             {u"s04", 5, 6}})
-        d.ajouterSignet(nom, a, b);
-    d.insererSautDeSection(d.paragraphe(1).fin);
-    d.modifierMiseEnPage(1, [](MiseEnPage& m) { m.definirOrientation(1), m.margeHaut = 2835; });
-    d.proprietes().protection = 2;
-    d.proprietes().cleMotDePasse = u"1A2B3C4D";
-    d.proprietes().modeleAttache = u"C:\\Modeles\\Cours.dot";
-    d.proprietes().titre = u"Voyage \u00e0 CANGO";
-    d.verifierInvariants();
-    return d;
-}
-
-TEST(WordML, AllerRetour) {
-    for (const ModeleDocument& d : {documentRiche(), ModeleDocument()}) {
-        std::string xml = ecrireWordML(d);
-        EXPECT_NE(xml.find("<?mso-application progid=\"Word.Document\"?>"), std::string::npos);
-        ModeleDocument relu = lireWordML(xml);
-        relu.verifierInvariants();
-        EXPECT_TRUE(relu.memeContenu(d)) << xml;
-        EXPECT_EQ(ecrireWordML(relu), xml);
-    }
-}
 
 // Course documents carry their language in the Normal style; saving must keep it.
 TEST(WordML, LangueGardeeAuTraversDUnEnregistrement) {
@@ -111,14 +46,7 @@ TEST(WordML, MalFormeRefuseAvecSaCause) {
         {"<?xml version=\"1.0\"?><html><body/></html>", C::PasWordML},
         {"<w:wordDocument xmlns:w=\"urn:autre\"><w:body/></w:wordDocument>", C::PasWordML},
     };
-    for (const auto& [octets, cause] : cas) {
-        try {
-            lireWordML(octets);
-            ADD_FAILURE() << "accepted: " << octets.substr(0, 40);
-        } catch (const ErreurWordML& e) {
-            EXPECT_EQ(e.cause(), cause) << e.what();
-        }
-    }
+    for (const auto& [octets, cause] : cas) EXPECT_EQ(test::refus(octets), cause) << octets.substr(0, 40);
 }
 
 TEST(WordML, ToleranceAuxStructuresInconnuesOuAbimees) {

@@ -1,5 +1,7 @@
 // Moves of Range and Selection by unit and by characters: one table per
 // family, each row a span before, a call, the span after and Word's value.
+// (The moves the lesson makes — by characters, extending, to the end of the
+// story — are left to it.)
 #include <string>
 
 #include "Outils.hpp"
@@ -52,58 +54,43 @@ TEST_F(DeplacementsTest, Move) {
         {{30, 30}, u"Move", {}, {29, 29}, 0},              // a Range after the final mark
         {{26, 26}, u"Move", {Car, 100}, {29, 29}, 3},      // past the end
         {{5, 5}, u"Move", {Car, INT32_MIN}, {0, 0}, -5},
-        {{1, 1}, u"Move", {Mot, 1}, {3, 3}, 1},            // from inside a word
         {{0, 0}, u"Move", {Mot, 6}, {12, 12}, 6},          // an empty paragraph is a word
         {{0, 3}, u"Move", {Car, 1}, {3, 3}, 1},            // collapsing counts as a unit
         {{1, 2}, u"Move", {Mot, 2}, {5, 5}, 2},            // collapsed, on to the word's end
-        {{1, 2}, u"Move", {Mot, -1}, {0, 0}, -1},
-        {{27, 27}, u"Move", {Par, -3}, {11, 11}, -3},
-        {{5, 5}, u"Move", {Doc, 1}, {29, 29}, 1},
         {{0, 30}, u"Move", {}, {29, 29}, 1},               // the whole story
         {{0, 3}, u"Move", {Car, 0}, {0, 3}, 0},
-        {{12, 15}, u"Move", {Car, -2}, {11, 11}, -2, true},
         {{0, 0}, u"Move", {Ligne, 1}, {11, 11}, 1, true},  // lines: the Selection only
     });
 }
 
 TEST_F(DeplacementsTest, MoveStartEtMoveEnd) {
     verifie(T, {
-        {{12, 26}, u"MoveEnd", {Car, -1}, {12, 25}, -1},  // the paragraph without its mark
         {{26, 29}, u"MoveEnd", {}, {26, 30}, 1},          // takes the final mark in
         {{26, 30}, u"MoveEnd", {Car, 1}, {26, 30}, 0},
-        {{12, 12}, u"MoveEnd", {Mot, 2}, {12, 20}, 2},
         {{15, 20}, u"MoveEnd", {Mot, -3}, {11, 11}, -3},  // overtakes the start: both move
         {{12, 15}, u"MoveStart", {Mot, 2}, {20, 20}, 2},  // passes the end: both move
         {{0, 3}, u"MoveStart", {Car, -1}, {0, 3}, 0},
         {{0, 30}, u"MoveStart", {Doc, 1}, {29, 30}, 1},   // never past the final mark
         {{29, 30}, u"MoveStart", {Car, 1}, {29, 30}, 0},
-        {{14, 20}, u"MoveStart", {Phrase, -1}, {12, 20}, -1},
-        {{12, 26}, u"MoveEnd", {Car, -1}, {12, 25}, -1, true},
         {{12, 26}, u"MoveStart", {Mot, 1}, {15, 26}, 1, true, true},  // the start is then the active end
     });
 }
 
 TEST_F(DeplacementsTest, TouchesFlechees) {
     verifie(T, {
-        {{5, 5}, u"MoveLeft", {Car, 2, Etendre}, {3, 5}, 2, true, true},
         {{0, 3}, u"MoveRight", {Car, 1}, {3, 3}, 1, true},
         {{29, 29}, u"MoveRight", {Car, 1}, {29, 29}, 0, true},
-        {{29, 29}, u"MoveRight", {Car, 1, Etendre}, {29, 30}, 1, true},
         {{5, 5}, u"MoveRight", {Car, -2}, {3, 3}, 2, true},
-        {{5, 5}, u"MoveDown", {Par, 1}, {11, 11}, 1, true},
         {{0, 0}, u"MoveUp", {Par, 1}, {0, 0}, 0, true},
         {{0, 0}, u"MoveDown", {Par, 5}, {29, 29}, 4, true},
         {{5, 5}, u"MoveDown", {Ligne, 1}, {11, 11}, 1, true},  // to an empty paragraph: before its mark
-        {{0, 0}, u"MoveDown", {Par, 5, Etendre}, {0, 30}, 4, true},
     });
     verifie(largeur(), {
         {{5, 5}, u"MoveDown", {}, {75, 75}, 1, true},         // the column is kept
         {{5, 5}, u"MoveDown", {Ligne, 3}, {204, 204}, 3, true},  // a short line: before its mark
         {{202, 202}, u"MoveDown", {}, {202, 202}, 0, true},   // the last line
-        {{72, 72}, u"MoveUp", {}, {2, 2}, 1, true},
         {{3, 3}, u"MoveUp", {}, {3, 3}, 0, true},             // the first line
         {{72, 150}, u"MoveUp", {}, {2, 2}, 1, true},          // from the selection's start
-        {{75, 75}, u"MoveDown", {Ligne, -1}, {5, 5}, 1, true},
     });
 }
 
@@ -112,13 +99,10 @@ TEST_F(DeplacementsTest, StartOfEndOfExpand) {
         {{6, 6}, u"StartOf", {}, {5, 5}, -1},
         {{5, 9}, u"StartOf", {Mot}, {5, 9}, 0},  // already at the start: not even collapsed
         {{14, 20}, u"StartOf", {Par, Etendre}, {12, 20}, -2},
-        {{6, 6}, u"EndOf", {}, {9, 9}, 3},
         {{5, 9}, u"EndOf", {Mot}, {5, 9}, 0},    // already at the end
         {{13, 13}, u"EndOf", {Par, Etendre}, {13, 26}, 13},
         {{27, 27}, u"EndOf", {Par}, {29, 29}, 2},  // before the final mark
-        {{29, 29}, u"EndOf", {Doc}, {29, 29}, 0},
         {{29, 29}, u"EndOf", {Doc, Etendre}, {29, 30}, 1},
-        {{16, 16}, u"Expand", {}, {15, 20}, 5},
         {{1, 1}, u"Expand", {Phrase}, {0, 5}, 5},
         {{11, 11}, u"Expand", {Par}, {11, 12}, 1},  // the empty paragraph
         {{6, 6}, u"StartOf", {Ligne, Etendre}, {0, 6}, -6, true, true},
@@ -135,13 +119,10 @@ TEST_F(DeplacementsTest, ParCaracteres) {
         {{0, 0}, u"MoveUntil", {u"?", 9}, {0, 0}, 0},               // beyond Count
         {{0, 0}, u"MoveUntil", {u"?", 10}, {9, 9}, 10},
         {{12, 14}, u"MoveUntil", {u".", Arriere}, {4, 4}, -9},      // backward from the start: just after it
-        {{4, 4}, u"MoveUntil", {u".", -1}, {4, 4}, -1},
         {{10, 10}, u"MoveWhile", {u"\r"}, {12, 12}, 2},             // through an empty paragraph
         {{29, 29}, u"MoveWhile", {u"\r"}, {29, 29}, 0},             // not past the final mark
         {{24, 24}, u"MoveWhile", {u"tor", -2}, {22, 22}, -2},       // no further than Count
-        {{12, 12}, u"MoveEndUntil", {u"."}, {12, 24}, 13},
         {{12, 26}, u"MoveEndUntil", {u".", Arriere}, {12, 25}, -2},
-        {{26, 29}, u"MoveEndWhile", {u"\r"}, {26, 30}, 1},
         {{12, 26}, u"MoveStartUntil", {u"c"}, {15, 26}, 4},
         {{12, 14}, u"MoveStartUntil", {u"."}, {24, 24}, 13},        // passes the end
     });

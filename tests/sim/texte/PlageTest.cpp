@@ -64,7 +64,6 @@ TEST_F(TexteTest, DeleteParUnites) {
         int32_t rendu;
         std::u16string texte;  // from "un deux trois"
     } cas[] = {
-        {0, 0, {}, 1, u"n deux trois\r"},  // the next character
         {0, 0, {2, 2}, 2, u"trois\r"},
         {8, 8, {1, -3}, 3, u"un detrois\r"},
         {8, 8, {1, INT32_MIN}, 8, u"trois\r"},  // the lowest Count: to the start

@@ -1,49 +1,10 @@
-// Selection: typing, deleting, cut/copy/paste and their effect on bookmarks;
-// a bookmark's Range, HomeKey by line.
-#include <optional>
-
+// A bookmark's Range, the Selection following edits made elsewhere, HomeKey
+// by line. (Typing, cutting and pasting over bookmarks: tests/sim/doc and the
+// lesson.)
 #include "Outils.hpp"
 
 namespace k58204::sim::test {
 namespace {
-
-void tape(Objet& s) { s.call(u"TypeText", {u"XY"}); }
-// Cut or Copy, then paste at the start of the document.
-std::function<void(Objet&)> colleAuDebut(std::u16string_view prise) {
-    return [prise](Objet& s) {
-        s.call(prise);
-        s.call(u"HomeKey", {6});
-        s.call(u"Paste");
-    };
-}
-
-TEST_F(TexteTest, SignetAjusteParLaSelection) {
-    struct {
-        const char* nom;
-        Etendue selection;
-        std::function<void(Objet&)> action;
-        std::u16string texte;
-        std::optional<Etendue> signet;  // nullopt: the bookmark is gone
-    } cas[] = {
-        // "abc def ghi" with "s01" on "def" (4, 7).
-        {"FrappeAuDebut", {4, 4}, tape, u"abc XYdef ghi", Etendue{4, 9}},
-        {"FrappeSurSonTexte", {4, 7}, tape, u"abc XY ghi", Etendue{4, 6}},
-        {"RetourArriereDedans", {6, 6}, [](Objet& s) { s.call(u"TypeBackspace"); }, u"abc df ghi", Etendue{4, 6}},
-        {"CouperColler", {4, 8}, colleAuDebut(u"Cut"), u"def abc ghi", Etendue{0, 3}},
-        {"CopierColler", {4, 7}, colleAuDebut(u"Copy"), u"defabc def ghi", Etendue{7, 10}},
-    };
-    for (const auto& c : cas) {
-        SCOPED_TRACE(c.nom);
-        auto d = ouvre(u"abc def ghi");
-        d->modele.ajouterSignet(u"s01", 4, 7);
-        d->selection = c.selection;
-        c.action(*creeSelection(d));
-        EXPECT_EQ(u8(d->modele.texte()), u8(c.texte + u"\r"));
-        auto s = d->modele.signet(u"s01");
-        EXPECT_EQ(s ? std::optional(s->etendue) : std::nullopt, c.signet);
-        EXPECT_FALSE(d->saved());
-    }
-}
 
 TEST_F(TexteTest, RangeDUnSignet) {
     auto d = ouvre(u"abc def ghi");
