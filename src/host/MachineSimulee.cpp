@@ -3,7 +3,7 @@
 #include <stdexcept>
 
 #include "host/Hote.hpp"
-#include "host/ServeurTrace.hpp"
+#include "platform/ServeurTrace.hpp"
 #include "module/Module.hpp"
 #include "word/ObjetTrace.hpp"
 
@@ -12,7 +12,7 @@ namespace k58204::lecon {
 MachineSimulee::MachineSimulee(const std::filesystem::path& racine, bool trace) : poste_(racine) {
     if (trace) {
         journal_ = std::make_shared<Journal>();
-        serveurTrace_ = std::make_unique<ServeurTrace>(poste_.serveur(), journal_);
+        serveurTrace_ = std::make_unique<platform::ServeurTrace>(poste_.serveur(), journal_);
     }
     platform::Plateforme p{poste_.fenetres(), poste_.clavier(),
                            serveurTrace_ ? static_cast<platform::ServeurWord&>(*serveurTrace_) : poste_.serveur(),

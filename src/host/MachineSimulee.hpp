@@ -10,11 +10,12 @@
 
 namespace k58204 {
 class Module;
+namespace platform {
+class ServeurTrace;
 }
+}  // namespace k58204
 
 namespace k58204::lecon {
-
-class ServeurTrace;
 
 class MachineSimulee final : public Machine {
 public:
@@ -36,7 +37,7 @@ private:
 
     sim::Poste poste_;
     std::shared_ptr<Journal> journal_;
-    std::unique_ptr<ServeurTrace> serveurTrace_;
+    std::unique_ptr<platform::ServeurTrace> serveurTrace_;
     std::unique_ptr<Module> module_;
 };
 

@@ -154,6 +154,11 @@ Variant ObjetTrace::invoke(std::u16string_view membre, Appel appel, const Argume
     }
 }
 
+ObjetPtr sansTrace(const ObjetPtr& o) {
+    if (auto t = std::dynamic_pointer_cast<ObjetTrace>(o)) return t->interne();
+    return o;
+}
+
 ObjetPtr trace(ObjetPtr o, std::shared_ptr<Journal> journal, Chemin chemin) {
     if (!o) return o;
     if (auto t = std::dynamic_pointer_cast<ObjetTrace>(o)) o = t->interne();

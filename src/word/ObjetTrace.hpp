@@ -101,6 +101,9 @@ private:
 // unwrapped first).
 ObjetPtr trace(ObjetPtr o, std::shared_ptr<Journal> journal, Chemin chemin = {});
 
+// The object under a trace (or the object itself).
+ObjetPtr sansTrace(const ObjetPtr& o);
+
 // The chain of a traced object, empty for anything else.
 std::u16string cheminDe(const Variant& v);
 

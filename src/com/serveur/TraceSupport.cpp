@@ -123,37 +123,4 @@ void TraceSupport::ecrit(const std::u16string& resultat, long hr, const Erreur* 
     journal_->vide();
 }
 
-template <class Fonction>
-ObjetPtr TraceSupport::Serveur::enregistre(std::u16string_view nom, std::u16string_view classe, Fonction appel) {
-    const size_t rang = journal_->nombre();
-    journal_->ajoute(AppelTrace{std::u16string(nom), Appel::Call, {std::u16string(classe)}, std::nullopt,
-                                std::nullopt, journal_->profondeur, {}, {}});
-    const auto debut = std::chrono::steady_clock::now();
-    auto duree = [&] {
-        return std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - debut);
-    };
-    try {
-        ObjetPtr o = appel();
-        if (auto t = std::dynamic_pointer_cast<ObjetTrace>(o)) o = t->interne();
-        journal_->appel(rang).duree = duree();
-        journal_->appel(rang).resultat = Variant(o);
-        if (!o) return o;
-        Chemin racine = Chemin::deClasse(classe);
-        journal_->appel(rang).cheminResultat = racine.texte();
-        return k58204::trace(std::move(o), journal_, std::move(racine));
-    } catch (const Erreur& e) {
-        journal_->appel(rang).duree = duree();
-        journal_->appel(rang).erreur = e;
-        throw;
-    }
-}
-
-ObjetPtr TraceSupport::Serveur::GetObject(std::u16string_view classe) {
-    return enregistre(u"GetObject", classe, [&] { return interne_.GetObject(classe); });
-}
-
-ObjetPtr TraceSupport::Serveur::CreateObject(std::u16string_view classe) {
-    return enregistre(u"CreateObject", classe, [&] { return interne_.CreateObject(classe); });
-}
-
 }  // namespace k58204::com

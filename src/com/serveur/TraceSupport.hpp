@@ -17,7 +17,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/ServeurWord.hpp"
+#include "platform/ServeurTrace.hpp"
 #include "word/ObjetTrace.hpp"
 
 namespace k58204::com {
@@ -44,23 +44,9 @@ public:
     void ecrit(const std::u16string& resultat, long hr, const Erreur* erreur);
 
 private:
-    class Serveur : public platform::ServeurWord {
-    public:
-        Serveur(platform::ServeurWord& interne, std::shared_ptr<Journal> journal)
-            : interne_(interne), journal_(std::move(journal)) {}
-        ObjetPtr GetObject(std::u16string_view classe) override;
-        ObjetPtr CreateObject(std::u16string_view classe) override;
-
-    private:
-        template <class Fonction>
-        ObjetPtr enregistre(std::u16string_view nom, std::u16string_view classe, Fonction appel);
-        platform::ServeurWord& interne_;
-        std::shared_ptr<Journal> journal_;
-    };
-
     std::wstring fichier_;
     std::shared_ptr<Journal> journal_;
-    Serveur serveur_;
+    platform::ServeurTrace serveur_;
     std::u16string appel_;
     std::chrono::steady_clock::time_point debut_;
 };
