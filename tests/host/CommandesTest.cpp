@@ -68,11 +68,9 @@ TEST_F(Commandes, CodesDeSortieEtMessages) {
         std::string message;
     };
     for (const Cas& c : std::vector<Cas>{
-             {{"lecon", juste}, SortieReussie, "1 passed, 0 failed"},
              {{"lecon", juste, faux}, SortieEchec, "1 passed, 1 failed"},
              {{"lecon", juste, mal}, SortieUsage, "mal.lecon:2: "},  // read before anything runs
              {{"lecon", "--cours", vide}, SortieUsage, ""},         // no script in the course
-             {{"lecon", juste, "--html", "-"}, SortieReussie, "<!DOCTYPE html>"},
              {{"lecon", juste, "--html", vide}, SortieUsage, vide + " : impossible d'écrire le rapport HTML"},
              {{"lecon", juste, "--json", "-", "--html", "-"}, SortieUsage, "un seul rapport"},
              {{}, SortieUsage, ""},
@@ -89,9 +87,7 @@ TEST_F(Commandes, CodesDeSortieEtMessages) {
              {{"noter", "0x6e", source}, SortieUsage, "nombre décimal"},
              {{"noter", "124", source}, SortieUsage, "exercice 124 : "},
              {{"noter", "110", source, "--json", json}, SortieUsage, json + " : impossible d'écrire"},
-             {{"noter", "110", source, "--csv", vide}, SortieUsage, vide + " : impossible d'écrire"},
-             {{"noter", "110", source, "--csv", "-", "--html", "-"}, SortieUsage, "un seul rapport"},
-             {{"noter", "110", source, "--html", "-"}, SortieEchec, "<td class=\"statut\" data-cle=\"1\">"},
+             {{"noter", "110", source, "--csv", "-", "--json", "-"}, SortieUsage, "un seul rapport"},
              {{"exercices", "0115"}, SortieReussie, "115  Justifier les deux paragraphes indiqués"},
              {{"exercices", "125"}, SortieUsage, "inconnu"},
              {{"help", "rien"}, SortieUsage, "inconnue"},
@@ -171,7 +167,6 @@ TEST_F(Commandes, NoterUneClasse) {
     ASSERT_EQ(unParUn["documents"].size(), 4u);  // the .txt is not taken
     EXPECT_EQ(unParUn["documents"][3]["path"], (classe / "source.doc").string());
     EXPECT_EQ(unParUn["documents"][2]["passed"], true);
-    EXPECT_EQ(unParUn["documents"][2]["sha256"].get<std::string>().size(), 64u);
 
     const nlohmann::json schema = litJson(std::string(K58204_SOURCES_DIR) + "/src/host/schemas/notes.schema.json");
     EXPECT_EQ(test::valide(unParUn, schema), std::vector<std::string>{});
