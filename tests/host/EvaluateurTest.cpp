@@ -50,19 +50,11 @@ TEST(Evaluateur, InstructionsProduisentCesAppels) {
     }
 }
 
-// VBA's file statements: each argument goes to its place in the seam's call
-// (or the error VB gives), nothing to Word.
-TEST(Evaluateur, InstructionsDeFichiers) {
+// ChDrive keeps its argument's first letter; an empty one changes nothing,
+// another drive than C: is error 68. Nothing goes to Word.
+TEST(Evaluateur, ChDrive) {
     for (const auto& [instruction, appels, numero] : std::vector<std::tuple<const char*, std::vector<std::string>, int32_t>>{
-             {"Name \"C:\\a.doc\" As \"C:\\b.doc\"", {"Name C:\\a.doc C:\\b.doc"}, 0},
-             {"FileCopy \"a\" & \".doc\", \"b.doc\"", {"Lit a.doc", "Ecrit b.doc octets"}, 0},
-             {"SetAttr \"x\", vbHidden", {"SetAttr x 2"}, 0},
-             {"RmDir \"C:\\essai\"", {"RmDir C:\\essai"}, 0},
-             {"ChDir \"C:\\Cours\"", {"ChDir C:\\Cours"}, 0},
-             {"ChDrive \"Cours\"", {"ChDir C:"}, 0},
-             {"ChDrive \"\"", {}, 0},
-             {"ChDrive \"D\"", {}, 68},
-         }) {
+             {"ChDrive \"Cours\"", {"ChDir C:"}, 0}, {"ChDrive \"\"", {}, 0}, {"ChDrive \"D\"", {}, 68}}) {
         Banc b;
         int32_t obtenu = 0;
         try {
@@ -74,28 +66,15 @@ TEST(Evaluateur, InstructionsDeFichiers) {
         EXPECT_EQ(b.fichiers.journal, appels) << instruction;
         EXPECT_TRUE(b.monde->journal.empty()) << instruction;
     }
-    Banc b;
-    for (const auto& [expression, valeur] : std::vector<std::pair<const char*, Variant>>{
-             {"FileLen(\"abc\")", Variant(int32_t{3})},
-             {"GetAttr(\"C:\\x\")", Variant(int32_t{16})},
-             {"CurDir()", Variant(u"C:\\")},
-         })
-        EXPECT_EQ(b.evaluateur.valeur(*analyseExpression(depuisUtf8(expression))), valeur) << expression;
     EXPECT_FALSE(valeurConstante(*analyseExpression(u"FileLen(\"x\")")));
 }
 
-// Kill goes to the file system; a read gives the value, an object read gives
-// its default member; a member read on a value asks for an object (424); the
-// root changes with Word.
-TEST(Evaluateur, FichiersLecturesEtRacine) {
+// An object read gives its default member; a member read on a value asks
+// for an object (424).
+TEST(Evaluateur, MembreParDefautEtObjetRequis) {
     Banc b;
-    b.monde->valeurs["Application.Documents.Count"] = Variant(int32_t{0});
     b.monde->valeurs["Application.ActiveDocument.Bookmarks."] = Variant(u"texte");
     b.monde->valeurs["Application.ActiveDocument.Name"] = Variant(u"x.doc");
-    b.evaluateur.execute(analyseInstruction(u"kill(\"C:\\Cours\\x.doc\")"));
-    EXPECT_EQ(b.fichiers.journal, std::vector<std::string>{"Kill C:\\Cours\\x.doc"});
-    EXPECT_TRUE(b.monde->journal.empty());
-    EXPECT_EQ(b.evaluateur.valeur(*analyseExpression(u"Documents.Count")), Variant(int32_t{0}));
     EXPECT_EQ(b.evaluateur.valeur(*analyseExpression(u"ActiveDocument.Bookmarks(\"s01\")")), Variant(u"texte"));
     EXPECT_EQ(b.monde->journal.back(), "Application.ActiveDocument.Bookmarks Get ()");
     try {
@@ -104,10 +83,6 @@ TEST(Evaluateur, FichiersLecturesEtRacine) {
     } catch (const Erreur& e) {
         EXPECT_EQ(e.numero(), err::ObjetRequis);
     }
-    auto autre = std::make_shared<MondeFaux>();
-    b.evaluateur.application(std::make_shared<FauxObjet>("Word2", autre));
-    b.evaluateur.execute(analyseInstruction(u"Quit"));
-    EXPECT_EQ(autre->journal, std::vector<std::string>{"Word2 Call Quit()"});
 }
 
 TEST(OperationsVba, EgalitesCommeVba) {

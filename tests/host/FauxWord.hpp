@@ -1,8 +1,7 @@
 #pragma once
 // Recording fakes for the lesson language's tests: an Objet that writes every
 // call it receives to a journal and answers property gets with a child
-// object (or a value set for its path), and a file system that records
-// MkDir and Kill (where nothing else exists).
+// object (or a value set for its path), and a file system that records ChDir.
 #include <map>
 #include <memory>
 #include <string>
@@ -49,33 +48,16 @@ private:
     std::shared_ptr<MondeFaux> monde_;
 };
 
+// Records ChDir on drive C: only: another drive is a missing path, as on
+// both machines.
 class FauxFichiers : public k58204::test::FichiersAbsents {
 public:
     std::vector<std::string> journal;
 
-    void MkDir(std::u16string_view c) override { journal.push_back("MkDir " + versUtf8(c)); }
-    void Kill(std::u16string_view c) override { journal.push_back("Kill " + versUtf8(c)); }
-    void RmDir(std::u16string_view c) override { journal.push_back("RmDir " + versUtf8(c)); }
-    void Name(std::u16string_view a, std::u16string_view b) override {
-        journal.push_back("Name " + versUtf8(a) + " " + versUtf8(b));
-    }
-    void SetAttr(std::u16string_view c, int32_t a) override {
-        journal.push_back("SetAttr " + versUtf8(c) + " " + std::to_string(a));
-    }
-    std::string Lit(std::u16string_view c) override {
-        journal.push_back("Lit " + versUtf8(c));
-        return "octets";
-    }
-    void Ecrit(std::u16string_view c, std::string_view octets) override {
-        journal.push_back("Ecrit " + versUtf8(c) + " " + std::string(octets));
-    }
-    // Drive C: only: another drive is a missing path, as on both machines.
     void ChDir(std::u16string_view c) override {
         if (!c.empty() && c[0] != u'C') leveErreurExecution(err::CheminIntrouvable);
         journal.push_back("ChDir " + versUtf8(c));
     }
-    int32_t FileLen(std::u16string_view c) override { return static_cast<int32_t>(c.size()); }
-    int32_t GetAttr(std::u16string_view c) override { return c.size() > 1 ? 16 : 32; }
 };
 
 }  // namespace k58204::lecon::test

@@ -18,14 +18,8 @@ const Cours& coursNotation() {
 // A document saved by the lesson after its check gets the lesson's verdict.
 TEST(Notation, MemeVerdictQueLaLecon) {
     for (const auto& [exercice, actions] : std::vector<std::pair<int32_t, std::string>>{
-             {101, "ActiveDocument.FormFields(2).CheckBox.Value = True\n"},
              // One paragraph too many: the count recorded from the original catches it.
              {106, "Selection.EndKey Unit:=wdStory\nSelection.TypeText Text:=\"extrait n°10\"\nSelection.TypeParagraph\n"},
-             {115, "ActiveDocument.Bookmarks(\"s01\").Range.ParagraphFormat.Alignment = wdAlignParagraphCenter\n"
-                   "ActiveDocument.Bookmarks(\"s02\").Range.ParagraphFormat.Alignment = wdAlignParagraphJustify\n"},
-             {119, "Selection.SetRange ActiveDocument.Bookmarks(\"s01\").Start, ActiveDocument.Bookmarks(\"s02\").Start\n"
-                   "Selection.Cut\nActiveDocument.Bookmarks(\"s03\").Select\nSelection.Collapse Direction:=wdCollapseStart\n"
-                   "Selection.Paste\n"},
              {121, "ActiveDocument.ClosePrintPreview\nActiveDocument.PageSetup.Orientation = wdOrientLandscape\n"
                    "ActiveDocument.PageSetup.TopMargin = 141.75\n"},
          }) {

@@ -1,5 +1,6 @@
 // Reports shorten what scripts and documents bring in, without cutting a
-// UTF-8 sequence; the HTML pages show every text as written.
+// UTF-8 sequence; the HTML pages show every text as written (the class's
+// page: the browser test).
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -54,58 +55,6 @@ TEST(PageHtml, TextesEchappes) {
         {std::string("a\0b", 3) + "\x1F\x7F", "a\xEF\xBF\xBD" "b\xEF\xBF\xBD\xEF\xBF\xBD"},
     };
     for (const auto& [texte, attendu] : cas) EXPECT_EQ(echappeHtml(texte), attendu);
-}
-
-// A graded document, or (NonNotable) one with why it could not be graded.
-ResultatDocument resultat(std::string chemin, int32_t exercice, ResultatDocument::Statut statut, std::string code,
-                          bool general = false) {
-    return {std::move(chemin), std::string(64, 'f'), exercice, statut, Verdict{},
-            Lecture{code, general, statut == ResultatDocument::Statut::Reussi, "message & <i>", "conseil"},
-            "", {"signet <orphelin>"}, "illisible & <b>perdu</b>"};
-}
-
-// The class's page: one row a document, one bar a code (a general code apart
-// from the exercise's code of the same letter), the most frequent first and
-// the longest, every text from a document escaped.
-TEST(PageHtml, PageDeLaClasse) {
-    using S = ResultatDocument::Statut;
-    const std::vector<ResultatDocument> classe{
-        resultat("<script>.xml", 110, S::Echoue, "B"),       resultat("b.xml", 110, S::Echoue, "A"),
-        resultat("c.xml", 110, S::Echoue, "A"),              resultat("d.xml", 110, S::Echoue, "B", true),
-        resultat("e.xml", 110, S::Reussi, ""),               resultat("Dupont & Durand.doc", 110, S::NonNotable, ""),
-    };
-    std::vector<ResultatDocument> deuxExercices = classe;
-    deuxExercices.push_back(resultat("f.xml", 111, S::Echoue, "A"));
-    struct Cas {
-        std::vector<ResultatDocument> resultats;
-        std::vector<std::string> barres;  // title of each bar, in order
-        bool parExercice;
-    };
-    const Cas cas[] = {
-        {classe, {"A : ", "B : ", "B (général) : "}, false},
-        {deuxExercices, {"110 A : ", "110 B : ", "110 B (général) : ", "111 A : "}, true},
-    };
-    for (const Cas& c : cas) {
-        std::ostringstream os;
-        ecritHtml(os, c.resultats, "1.0");
-        const std::string page = os.str();
-        EXPECT_EQ(compte(page, "<tr data-statut="), c.resultats.size());
-        EXPECT_EQ(compte(page, "<script"), 2u) << "only the page's own scripts";
-        EXPECT_EQ(compte(page, "<b>") + compte(page, "<i>") + compte(page, "<orphelin>"), 0u);
-        EXPECT_EQ(compte(page, "&lt;script&gt;.xml"), 1u);
-        EXPECT_EQ(compte(page, "Dupont &amp; Durand.doc"), 2u) << "in the table and among the not gradable";
-        EXPECT_EQ(compte(page, "<caption>Par exercice</caption>"), c.parExercice ? 1u : 0u);
-        ASSERT_EQ(compte(page, "<g class=\"barre\">"), c.barres.size());
-        size_t p = 0;
-        for (const std::string& b : c.barres) {
-            p = page.find("<g class=\"barre\"><title>" + b, p);
-            EXPECT_NE(p, std::string::npos) << b;
-        }
-        // Twice the documents of the other codes: the full length, they half of it.
-        EXPECT_EQ(compte(page, "width=\"440\""), 1u);
-        EXPECT_EQ(compte(page, "width=\"220\""), c.barres.size() - 1);
-        EXPECT_EQ(compte(page, "<code title=\"" + std::string(64, 'f') + "\">ffffffffffff</code>"), c.resultats.size());
-    }
 }
 
 // The lesson's page: the failures first, then the scripts that failed before

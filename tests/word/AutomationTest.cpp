@@ -1,5 +1,5 @@
-// The automation seam: VB conversions of Variant, text helpers on UTF-16
-// units, object identity, and the tracing decorator.
+// The automation seam: VB conversions of Variant, object identity, and the
+// tracing decorator.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -43,17 +43,6 @@ TEST(Variant, ConversionsCommeVb) {
     EXPECT_EQ(numeroErreur([] { (void)Variant(int32_t{1}).objet(); }), err::ObjetRequis);
 }
 
-// Positions count UTF-16 units, from 1; lower case knows accented capitals.
-TEST(Texte, UnitesUtf16EtMinuscules) {
-    EXPECT_EQ(LCase(u"ÉTÉ Ça À"), u"été ça à");
-    EXPECT_EQ(InStr(u"extrait n°10", u"n°10"), 9);
-    EXPECT_EQ(InStr(3, u"a.b.c", u"."), 4);
-    EXPECT_EQ(InStrRev(u"C:\\a\\b\\", u"\\"), 7);
-    EXPECT_EQ(Left(u"abc", 10), u"abc");
-    EXPECT_EQ(Mid(u"abcdef", 2, 3), u"bcd");
-    EXPECT_EQ(depuisUtf8(versUtf8(u"n°10 – 😀")), u"n°10 – 😀");
-}
-
 // The trace keeps the traced object's identity and records failed calls too.
 TEST(ObjetTrace, GardeLIdentite) {
     auto script = test::Script::cree();
@@ -81,35 +70,21 @@ TEST(ObjetTrace, LignesNommentLesObjetsParLeurChaine) {
     };
     const Erreur introuvable(5941, u"Microsoft Word", u"Le membre requis de la collection n'existe pas.");
     const Cas cas[] = {
-        {"propriete puis methode",
-         {{u"app", u"Documents", Appel::Get, {}, Enfant{u"docs"}},
-          {u"docs", u"Item", Appel::Call, {u"Réponses.doc"}, Enfant{u"doc"}}},
-         u"Item(\"Réponses.doc\") -> Application.Documents.Item(\"Réponses.doc\")"},
         {"membre par defaut sans point",
-         {{u"app", u"Documents", Appel::Get, {}, Enfant{u"docs"}},
-          {u"docs", u"", Appel::Get, {int32_t{1}}, Enfant{u"doc"}}},
+         {{u"app", u"Documents", Appel::Get, {}, Enfant{u"docs"}}, {u"docs", u"", Appel::Get, {int32_t{1}}, Enfant{u"doc"}}},
          u"(défaut)(1) -> Application.Documents(1)"},
         {"appel sans argument",
-         {{u"app", u"Selection", Appel::Get, {}, Enfant{u"sel"}},
-          {u"sel", u"Range", Appel::Call, {}, Enfant{u"r"}}},
+         {{u"app", u"Selection", Appel::Get, {}, Enfant{u"sel"}}, {u"sel", u"Range", Appel::Call, {}, Enfant{u"r"}}},
          u"Range() -> Application.Selection.Range()"},
-        {"arguments nommes",
-         {{u"app", u"ActiveDocument", Appel::Get, {}, Enfant{u"doc"}},
-          {u"doc", u"Range", Appel::Call, {Argument(u"Start", int32_t{0}), Argument(u"End", int32_t{5})}, Enfant{u"r"}}},
-         u"Range(Start:=0, End:=5) -> Application.ActiveDocument.Range(Start:=0, End:=5)"},
-        {"objet en argument",
+        {"objet et arguments nommes",
          {{u"app", u"Selection", Appel::Get, {}, Enfant{u"sel"}},
           {u"app", u"ActiveDocument", Appel::Get, {}, Enfant{u"doc"}},
-          {u"doc", u"Bookmarks", Appel::Get, {}, Enfant{u"sig"}},
-          {u"sig", u"Add", Appel::Call, {u"s01", u"@sel"}, Enfant{u"s"}}},
-         u"Add(\"s01\", Application.Selection) -> "
-         u"Application.ActiveDocument.Bookmarks.Add(\"s01\", Application.Selection)"},
-        {"valeur affectee avec indice",
-         {{u"app", u"Options", Appel::Put, {int32_t{2}, true}, Variant()}},
-         u"Options(2) = True"},
+          {u"doc", u"Range", Appel::Call, {Argument(u"Start", u"@sel"), Argument(u"End", int32_t{5})}, Enfant{u"r"}}},
+         u"Range(Start:=Application.Selection, End:=5) -> "
+         u"Application.ActiveDocument.Range(Start:=Application.Selection, End:=5)"},
+        {"valeur affectee avec indice", {{u"app", u"Options", Appel::Put, {int32_t{2}, true}, Variant()}}, u"Options(2) = True"},
         {"erreur sur un objet",
-         {{u"app", u"Documents", Appel::Get, {}, Enfant{u"docs"}},
-          {u"docs", u"Item", Appel::Call, {u"z.doc"}, introuvable}},
+         {{u"app", u"Documents", Appel::Get, {}, Enfant{u"docs"}}, {u"docs", u"Item", Appel::Call, {u"z.doc"}, introuvable}},
          u"Item(\"z.doc\") !! erreur 5941 : Le membre requis de la collection n'existe pas."},
         {"aucun objet", {{u"app", u"ActiveWindow", Appel::Get, {}, Variant(ObjetPtr())}}, u"ActiveWindow -> Nothing"},
     };
@@ -177,21 +152,14 @@ TEST(ObjetTrace, ChainesBornees) {
 // Quit whose server ends before its reply is Word having quit; a Word gone
 // before the call (462) and Word's own refusals stay errors.
 TEST(Application, QuitInterrompuParLaFinDuServeur) {
-    struct Cas {
-        int32_t numero;
-        bool quitte;
-    } cas[] = {
-        {static_cast<int32_t>(0x800706BEu), true},  {static_cast<int32_t>(0x800706BFu), true},
-        {static_cast<int32_t>(0x80010007u), true},  {static_cast<int32_t>(0x80010012u), true},
-        {err::ServeurIndisponible, false},          {static_cast<int32_t>(0x800706BAu), false},
-        {static_cast<int32_t>(0x80010001u), false}, {4198, false},
-    };
-    for (const Cas& c : cas) {
-        SCOPED_TRACE(c.numero);
+    for (const auto& [numero, quitte] : std::vector<std::pair<int64_t, bool>>{
+             {0x800706BEu, true}, {0x800706BFu, true}, {0x80010007u, true}, {0x80010012u, true},
+             {err::ServeurIndisponible, false}, {0x800706BAu, false}, {0x80010001u, false}, {4198, false}}) {
+        const auto n = static_cast<int32_t>(numero);
+        SCOPED_TRACE(n);
         auto script = test::Script::cree();
-        script->attend({u"app", u"Quit", Appel::Call, {nomme(u"SaveChanges", 0)}, Erreur(c.numero, u"", u"")});
-        const int32_t leve = numeroErreur([&] { word::Application(script->objet(u"app")).Quit(0); });
-        EXPECT_EQ(leve, c.quitte ? 0 : c.numero);
+        script->attend({u"app", u"Quit", Appel::Call, {nomme(u"SaveChanges", 0)}, Erreur(n, u"", u"")});
+        EXPECT_EQ(numeroErreur([&] { word::Application(script->objet(u"app")).Quit(0); }), quitte ? 0 : n);
         EXPECT_TRUE(script->termine()) << script->bilan();
     }
 }
