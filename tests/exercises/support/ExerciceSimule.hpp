@@ -135,23 +135,24 @@ private:
     std::function<void(ExerciceSimule&)> f_;
 };
 
-// One case of a table-driven test: the learner's actions, and the verdict
-// expected afterwards.
+// One case of a table-driven test: the exercise, the learner's actions, and
+// the verdict expected afterwards (never the nuance, never a remark).
 struct Scenario {
+    int32_t numero;
     std::string nom;
     Actions actions;
     std::u16string code;
-    bool bravo = false;
-    // The supplementary strings expected (none for most exercises).
-    std::vector<std::u16string> complement = {};
+    ExerciceSimule::Options options = {};
 };
 
 // Runs a scenario on a freshly prepared exercise and checks CauseErreur,
-// BravoNuance and ComplementInfo (created, holding exactly `complement`).
-void joue(int32_t numero, const Scenario& s, ExerciceSimule::Options options = {});
+// BravoNuance and ComplementInfo (created, empty).
+void joue(const Scenario& s);
 
-// GoogleTest's name of a scenario parameter.
+// GoogleTest's name of a scenario parameter: "Q0110" and its name.
 std::string nomScenario(const ::testing::TestParamInfo<Scenario>& info);
+// The table-driven test of each test program.
+class Verdict : public ::testing::TestWithParam<Scenario> {};
 std::ostream& operator<<(std::ostream& os, const Scenario& s);
 
 }  // namespace k58204::test

@@ -1,0 +1,326 @@
+// Exercises 114 to 124 driven as a learner acts, one row per case the course
+// lesson does not play: boundary rows of each check, and Prepare's set-up.
+#include <gtest/gtest.h>
+
+#include "exercises/support/ExerciceSimule.hpp"
+#include "word/Composant.hpp"
+#include "word/Texte.hpp"
+
+namespace k58204::test {
+namespace {
+
+using Geste = std::function<void(const Auto&)>;
+
+// ---------------------------------------------------------------- 114
+
+// Selects the marked paragraph and sets an indent through the paragraph settings.
+Geste retrait(std::u16string nom, std::u16string propriete, float points) {
+    return [=](const Auto& app) {
+        selectionneSignet(app, nom);
+        app[u"Selection"][u"ParagraphFormat"].ecrit(propriete, points);
+    };
+}
+Geste gauche(std::u16string nom, float points = 36) { return retrait(nom, u"LeftIndent", points); }
+Geste premiereLigne(std::u16string nom, float points = 36) { return retrait(nom, u"FirstLineIndent", points); }
+// Splits the marked paragraph `a` characters into it.
+void coupe(const Auto& app, const std::u16string& nom, int32_t a) {
+    const int32_t debut = debutSignet(app, nom);
+    selectionne(app, debut + a, debut + a);
+    app[u"Selection"].fait(u"TypeParagraph");
+}
+
+// The expected work, less what is done on the paragraph `sauf`, then `ensuite`.
+Actions retraits(std::u16string sauf, Geste ensuite) {
+    return [=](Auto app) {
+        for (const char16_t* nom : {u"s01", u"s02"})
+            if (nom != sauf) gauche(nom)(app);
+        for (const char16_t* nom : {u"s04", u"s05"})
+            if (nom != sauf) premiereLigne(nom)(app);
+        ensuite(app);
+    };
+}
+
+// ---------------------------------------------------------------- 116 to 118
+
+// 116: spaces "s01"; then, when `coupee`, splits it and spaces its second part 6 and 6.
+void espace(const Auto& app, float avant, float apres) {
+    app[u"Selection"][u"ParagraphFormat"].ecrit(u"SpaceBefore", avant);
+    app[u"Selection"][u"ParagraphFormat"].ecrit(u"SpaceAfter", apres);
+}
+Actions espacement(float avant, float apres, bool coupee = false) {
+    return [=](Auto app) {
+        selectionneSignet(app, u"s01");
+        espace(app, avant, apres);
+        if (!coupee) return;
+        coupe(app, u"s01", 10);
+        espace(app, 6, 6);
+    };
+}
+
+// 117: WdLineSpacing.
+constexpr int32_t Simple = 0, Exactement = 4, Multiple = 5;
+Actions interligne(int32_t s01, int32_t s02) {
+    return [s01, s02](Auto app) {
+        for (auto [nom, regle] : {std::pair{u"s01", s01}, std::pair{u"s02", s02}}) {
+            selectionneSignet(app, nom);
+            app[u"Selection"][u"ParagraphFormat"].ecrit(u"LineSpacingRule", regle);
+        }
+    };
+}
+
+// 118: the borders and shading dialog on "s01": a 3/4-point box, a grey
+// shading, a yellow highlight.
+struct Travail118 {
+    bool bordure = true, ombrage = true, surlignage = false;
+};
+Actions borde(Travail118 t) {
+    return [t](Auto app) {
+        selectionneSignet(app, u"s01");
+        Auto format = app[u"Selection"][u"ParagraphFormat"];
+        if (t.bordure) {
+            Auto bordures = format[u"Borders"];
+            bordures.ecrit(u"Enable", true);
+            for (int32_t cote : {-1, -2, -4, -3})  // top, left, right, bottom
+                bordures(u"Item", {cote}).ecrit(u"LineWidth", 6);  // 3/4 point
+        }
+        if (t.ombrage) format[u"Shading"].ecrit(u"BackgroundPatternColorIndex", 16);   // wdGray25
+        if (t.surlignage) app[u"Selection"][u"Range"].ecrit(u"HighlightColorIndex", 7);  // wdYellow
+    };
+}
+
+// ---------------------------------------------------------------- 119 to 124
+
+// 119: cuts "s01", with its paragraph mark or not, and pastes it at the
+// start of "s03"; or types `texte` there instead.
+Actions deplace(bool avecMarque, std::u16string texte = u"") {
+    return [=](Auto app) {
+        selectionne(app, debutSignet(app, u"s01"), finSignet(app, u"s01") + (avecMarque ? 1 : 0));
+        app[u"Selection"].fait(u"Cut");
+        const int32_t cible = debutSignet(app, u"s03");
+        selectionne(app, cible, cible);
+        if (texte.empty()) app[u"Selection"].fait(u"Paste");
+        else tape(app, texte);
+    };
+}
+constexpr char16_t Passage119[] =
+    u"Le nouveau monde que nous découvrions sous la terre ne ressemblait à rien de ce que nous connaissions.\r";
+
+// 121: the unit recorded with the learner's settings when the exercise began
+// and, when given, Word's own unit changed meanwhile (not what the check
+// reads); then the preview closed, landscape, and the top margin.
+constexpr int32_t Pouces = 0, Centimetres = 1, Points = 3;
+Actions metEnPage(int32_t uniteEnregistree, float margeHaut, int32_t uniteActuelle = -1) {
+    return [=](Auto app) {
+        glUniteMesure = uniteEnregistree;
+        if (uniteActuelle >= 0) app[u"Options"].ecrit(u"MeasurementUnit", uniteActuelle);
+        document(app).fait(u"ClosePrintPreview");
+        document(app)[u"PageSetup"].ecrit(u"Orientation", 1);  // wdOrientLandscape
+        document(app)[u"PageSetup"].ecrit(u"TopMargin", margeHaut);
+    };
+}
+
+void ferme(const Auto& app) { document(app).fait(u"Close", {nomme(u"SaveChanges", 0)}); }
+void nouveauDocument(const Auto& app) { app[u"Documents"].fait(u"Add"); }
+void enregistreSous(const Auto& app, const std::u16string& chemin) { document(app).fait(u"SaveAs", {chemin}); }
+std::u16string nomActif(const Auto& app) { return document(app).lit(u"Name").CStr(); }
+const std::u16string Travail = DossierCours;
+const std::u16string Essai = Travail + u"essai\\";
+
+// 124: the Save As dialog's "new folder" button is the file system's MkDir.
+Actions enregistreDansEssai(std::u16string nom) {
+    return [=](ExerciceSimule& e) {
+        e.poste().fichiers().MkDir(Travail + u"essai");
+        enregistreSous(e.appli(), Essai + nom);
+    };
+}
+
+// Word as the learner started it, with its empty "Document1".
+constexpr ExerciceSimule::Options AvecDocument1{.documentVierge = true};
+
+// ---------------------------------------------------------------- verdicts
+
+class Verdicts : public Verdict {
+protected:
+    void TearDown() override { glUniteMesure = uniteAvant_; }
+
+private:
+    int32_t uniteAvant_ = glUniteMesure;
+};
+
+TEST_P(Verdicts, Apprenant) { joue(GetParam()); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Exercices, Verdicts,
+    ::testing::Values(
+        // 114: the tests run in the order A, F, E, D, B, C: each row breaks
+        // one of them while a later one would also fail.
+        Scenario{114, "S02RetraitNegatif", retraits(u"", premiereLigne(u"s02", -18)), u"F"},
+        Scenario{114, "S05RetraitGaucheAuLieuDePremiereLigne", retraits(u"s05", gauche(u"s05")), u"E"},
+        // A tab typed at the start counts even with the first-line indent set.
+        Scenario{114, "S04TabulationEtPremiereLigne",
+                 retraits(u"",
+                          [](const Auto& app) {
+                              selectionne(app, debutSignet(app, u"s04"), debutSignet(app, u"s04"));
+                              tape(app, u"\t");
+                          }),
+                 u"D"},
+        Scenario{114, "S01PremiereLignePositive", retraits(u"", premiereLigne(u"s01", 18)), u"C"},
+        // "s01" split in two paragraphs, only the second indented: its left
+        // indent is undefined (9999999), which is not 0.
+        Scenario{114, "S01CoupeRetraitsDifferents",
+                 retraits(u"s01",
+                          [](const Auto& app) {
+                              coupe(app, u"s01", 10);
+                              selectionne(app, debutSignet(app, u"s01") + 12, debutSignet(app, u"s01") + 12);
+                              app[u"Selection"][u"ParagraphFormat"].ecrit(u"LeftIndent", 36.0f);
+                          }),
+                 u""},
+        // 116: a split paragraph spaced differently: both spacings are
+        // undefined, neither "0" nor "12".
+        Scenario{116, "SixPointsApres", espacement(12, 6), u"D"},
+        Scenario{116, "ParagrapheCoupeEspacesDifferents", espacement(12, 12, true), u"D"},
+        // 117: the tests run in order: an exact spacing on "s01" would be
+        // "D", but "s02" single is caught first.
+        Scenario{117, "S01ExactementS02Simple", interligne(Exactement, Simple), u"B"},
+        Scenario{117, "S01SimpleS02Multiple", interligne(Simple, Multiple), u"C"},
+        // 118: a missing border is caught before a highlight, a highlight
+        // before a missing shading.
+        Scenario{118, "OmbrageEtSurlignageSansBordure", borde({.bordure = false, .surlignage = true}), u"A"},
+        Scenario{118, "BordureSurligneeSansOmbrage", borde({.ombrage = false, .surlignage = true}), u"E"},
+        // 119: retyped, the bookmark is gone but the text is there; another
+        // letter case is another text.
+        Scenario{119, "CoupeEtRetape", deplace(true, Passage119), u"E"},
+        Scenario{119, "CoupeEtRetapeEnMinuscules", deplace(true, u"le nouveau monde\r"), u"A"},
+        Scenario{119, "CoupeSansLaMarqueDeParagraphe", deplace(false), u"D"},
+        Scenario{120, "ApercuParLApplication", [](Auto app) { app.ecrit(u"PrintPreview", true); }, u""},
+        // 120: with no document open, print preview is not even asked about.
+        Scenario{120, "DocumentFerme", ferme, u"A"},
+        // 121: 5 cm when the recorded unit is centimetres, 2 inches for any other.
+        Scenario{121, "CinqCentimetresMotWordPasseEnPouces", metEnPage(Centimetres, 141.75f, Pouces), u""},
+        Scenario{121, "DeuxPouces", metEnPage(Pouces, 144), u""},
+        Scenario{121, "CinqCentimetresEnPouces", metEnPage(Pouces, 141.75f), u"C"},
+        Scenario{121, "DeuxPoucesEnPoints", metEnPage(Points, 144), u""},
+        Scenario{122, "FermePuisNouveauDocument", [](Auto app) { ferme(app); nouveauDocument(app); }, u""},
+        // 122: saved under another name, it is the learner's document: the working one is closed.
+        Scenario{122, "EnregistreSousUnAutreNom", [](Auto app) { enregistreSous(app, Travail + u"Copie.doc"); }, u""},
+        // 122: saved into another folder under its name, it is still the working document.
+        Scenario{122, "EnregistreAilleursSousSonNom",
+                 [](ExerciceSimule& e) {
+                     e.poste().fichiers().MkDir(u"C:\\Autre");
+                     enregistreSous(e.appli(), u"C:\\Autre\\Voyage à CANGO.doc");
+                 },
+                 u"A"},
+        // 122: closed, then a document of the same name opened from another folder.
+        Scenario{122, "FermePuisHomonymeOuvert",
+                 [](ExerciceSimule& e) {
+                     ferme(e.appli());
+                     e.copieCours(u"05820422.doc", u"C:\\Voyage à CANGO.doc");
+                     e.appli()[u"Documents"].fait(u"Open", {std::u16string(u"C:\\Voyage à CANGO.doc")});
+                 },
+                 u""},
+        // 122: the file renamed and reopened is another file: not the working document.
+        Scenario{122, "RouvertSansExtension",
+                 [](ExerciceSimule& e) {
+                     ferme(e.appli());
+                     e.poste().fichiers().Name(Travail + u"Voyage à CANGO.doc", Travail + u"Voyage à CANGO");
+                     e.appli()[u"Documents"].fait(u"Open", {Travail + u"Voyage à CANGO"});
+                 },
+                 u""},
+        // 123: the active window shows a document open at Prepare, whatever
+        // its window's caption; a template whose window was renamed is still
+        // a template.
+        Scenario{123, "Document1DejaOuvert", [](Auto) {}, u"B", AvecDocument1},
+        Scenario{123, "NouveauPuisRetourADocument1",
+                 [](Auto app) {
+                     nouveauDocument(app);
+                     app[u"Documents"](u"Item", {1}).fait(u"Activate");
+                 },
+                 u"B", AvecDocument1},
+        Scenario{123, "LegendeEnAutreCasse", [](Auto app) { app[u"ActiveWindow"].ecrit(u"Caption", u"DOCUMENT1"); },
+                 u"B", AvecDocument1},
+        Scenario{123, "NouveauModeleRenomme",
+                 [](Auto app) {
+                     app[u"Documents"].fait(u"Add", {nomme(u"NewTemplate", true)});
+                     app[u"ActiveWindow"].ecrit(u"Caption", u"Lettre");
+                 },
+                 u"C", AvecDocument1},
+        Scenario{123, "BoutonNouveauRenomme",
+                 [](Auto app) {
+                     nouveauDocument(app);
+                     Auto bouton = app[u"CommandBars"](u"Item", {u"Standard"})[u"Controls"](u"Item", {1});
+                     bouton.ecrit(u"Caption", u"Nouveau");
+                 },
+                 u"C", AvecDocument1},
+        Scenario{124, "EnregistreSansExtension", enregistreDansEssai(u"Application"), u""},
+        Scenario{124, "EnregistreSousUnAutreNom", enregistreDansEssai(u"Applications.doc"), u"A"}),
+    nomScenario);
+
+// ---------------------------------------------------------------- Prepare of 124
+
+// An earlier attempt's folder: a read-only file, "Application.doc" still open
+// in Word with changes, and a folder of the learner's; the current folder
+// inside it, as the check left it. The files go, the document is closed
+// without saving and a new blank one is active; a folder inside "essai" is
+// never removed, so "essai" stays, and Prepare still returns normally.
+TEST(Prepare, Question0124VideEssai) {
+    ExerciceSimule e(124, {.prepare = false});
+    platform::SystemeFichiers& f = e.poste().fichiers();
+    f.MkDir(Travail + u"essai");
+    f.MkDir(Essai + u"archives");
+    f.Ecrit(Essai + u"Notes.txt", "brouillon");
+    f.SetAttr(Essai + u"Notes.txt", platform::attr::LectureSeule);
+    nouveauDocument(e.appli());
+    enregistreSous(e.appli(), Essai + u"Application.doc");
+    tape(e.appli(), u"modifié");
+    f.ChDir(Travail + u"essai");
+
+    EXPECT_NO_THROW(e.prepare());
+
+    EXPECT_FALSE(f.Existe(Essai + u"Notes.txt"));
+    EXPECT_FALSE(f.Existe(Essai + u"Application.doc"));
+    EXPECT_TRUE(f.Existe(Essai + u"archives"));
+    // The working folder as the current folder shows it: no final backslash.
+    EXPECT_EQ(f.CurDir() + u"\\", Travail);
+    EXPECT_EQ(e.appli()[u"Documents"].lit(u"Count").CLng(), 1);
+    EXPECT_EQ(LCase(Left(nomActif(e.appli()), 8)), u"document");
+    EXPECT_EQ(document(e.appli()).lit(u"Path").CStr(), u"");
+}
+
+// A document of the same name open from another folder is not the one in
+// "essai": it stays open with its changes, while the file of "essai" goes.
+TEST(Prepare, Question0124LaisseOuvertUnHomonymeDAilleurs) {
+    ExerciceSimule e(124, {.prepare = false});
+    e.poste().fichiers().MkDir(Travail + u"essai");
+    e.poste().fichiers().Ecrit(Essai + u"Application.doc", "x");
+    e.poste().fichiers().MkDir(u"C:\\Autre");
+    nouveauDocument(e.appli());
+    enregistreSous(e.appli(), u"C:\\Autre\\Application.doc");
+    tape(e.appli(), u"travail en cours");
+
+    e.prepare();
+
+    EXPECT_FALSE(e.poste().fichiers().Existe(Travail + u"essai"));
+    const Auto autre = e.appli()[u"Documents"](u"Item", {u"Application.doc"});
+    EXPECT_EQ(autre.lit(u"Path").CStr(), u"C:\\Autre");
+    EXPECT_FALSE(autre.lit(u"Saved").CBool());
+}
+
+// A new, unsaved document ("document" in any case) is activated; without
+// one a new document is added.
+TEST(Prepare, Question0124ActiveUnDocumentVierge) {
+    for (bool avecDocument2 : {false, true}) {
+        ExerciceSimule e(124, {.prepare = false});
+        if (avecDocument2) {
+            nouveauDocument(e.appli());
+            enregistreSous(e.appli(), Travail + u"DOCUMENT2.doc");
+        }
+        e.copieCours(u"05820422.doc", Travail + u"Voyage à CANGO.doc");
+        e.appli()[u"Documents"].fait(u"Open", {Travail + u"Voyage à CANGO.doc"});
+        e.prepare();
+        EXPECT_EQ(e.appli()[u"Documents"].lit(u"Count").CLng(), 2);
+        EXPECT_EQ(versUtf8(nomActif(e.appli())), avecDocument2 ? "DOCUMENT2.doc" : "Document1");
+    }
+}
+
+}  // namespace
+}  // namespace k58204::test
