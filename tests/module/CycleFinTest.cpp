@@ -29,23 +29,6 @@ std::vector<std::u16string> restesDeTravail(LeconSimulee& l) {
     return restes;
 }
 
-TEST(Lecon, LesVingtQuatreExercicesNeLaissentAucunDocumentDeTravail) {
-    LeconSimulee l;
-    for (int32_t n = 101; n <= 124; ++n) {
-        SCOPED_TRACE(n);
-        l.init(n);  // ends the previous exercise first
-        l.teste();
-        EXPECT_FALSE(l.module().ErreurGenerale()) << l.verdict().size();
-    }
-    l.fermer();
-    EXPECT_TRUE(restesDeTravail(l).empty());
-    l.fermer();  // a second Fermer finds nothing and ignores it
-    l.quitter();
-    EXPECT_TRUE(restesDeTravail(l).empty());
-    EXPECT_EQ(l.poste().nombreInstances(), 0);
-    EXPECT_FALSE(l.fichiers().Existe(u"C:\\Cours\\K58204\\essai"));
-}
-
 // The folders (file-open, documents, templates), the two bars' rows, the tooltips.
 using Reglages = std::tuple<std::string, std::string, std::string, int32_t, int32_t, bool>;
 
@@ -80,7 +63,6 @@ void wordAvecSesReglages(LeconSimulee& l) {
 TEST(Lecon, LesReglagesReviennentQuelsQueSoientLeBureauAuDebutEtLaFin) {
     const std::pair<const char*, std::function<void(sim::InstanceWord&)>> etats[] = {
         {"rien", [](sim::InstanceWord&) {}},
-        {"dialogue", [](sim::InstanceWord& w) { w.ouvreDialogue(u"Options"); }},
         {"dialogueImbrique", [](sim::InstanceWord& w) { w.ouvreDialogue(u"Police", u"Couleurs"); }},
         {"bulle", [](sim::InstanceWord& w) { w.ouvreBulle(); }},
         {"occupe", [](sim::InstanceWord& w) { w.occupe(10); }},

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "module/support/LeconSimulee.hpp"
-#include "word/ObjetTrace.hpp"
 #include "word/Texte.hpp"
 
 using namespace k58204;
@@ -70,31 +69,6 @@ TEST(InitQuestion, DocumentsEtDossiersEnPlace) {
         EXPECT_TRUE(l.appli()[u"CommandBars"].lit(u"DisplayTooltips").CBool());
         EXPECT_FALSE(l.appli()[u"ActiveDocument"].lit(u"ShowSpellingErrors").CBool()) << c.numero;
         EXPECT_FALSE(l.appli()[u"ActiveDocument"].lit(u"ShowGrammaticalErrors").CBool()) << c.numero;
-    }
-}
-
-TEST(InitQuestion, LeDocumentDeTravailEstActiveALaFinSaufPour102_103_123_124) {
-    // The calls InitQuestion makes, traced: after the window set-up (the style
-    // area width is its last step) only some exercises activate a document.
-    struct Cas {
-        int32_t numero;
-        bool active;
-    } cas[] = {{104, true}, {119, true}, {101, true}, {102, false}, {103, false}, {123, false}, {124, false}};
-    for (const Cas& c : cas) {
-        LeconSimulee l;
-        ObjetPtr hote = l.poste().demarreWord();
-        auto journal = std::make_shared<Journal>();
-        l.application = trace(hote, journal);
-        l.handle = l.poste().instance(hote).fenetrePrincipale();
-        l.init(c.numero);
-        const auto& appels = journal->appels();
-        size_t fin = 0;
-        for (size_t i = 0; i < appels.size(); ++i)
-            if (memeNom(appels[i].membre, u"StyleAreaWidth")) fin = i;
-        ASSERT_GT(fin, 0u) << c.numero;
-        bool active = false;
-        for (size_t i = fin; i < appels.size(); ++i) active = active || memeNom(appels[i].membre, u"Activate");
-        EXPECT_EQ(active, c.active) << c.numero;
     }
 }
 
