@@ -16,19 +16,6 @@ using namespace k58204::test;
 
 namespace {
 
-// Every working-document name left in the working folder or open in Word.
-std::vector<std::u16string> restesDeTravail(LeconSimulee& l) {
-    std::vector<std::u16string> restes;
-    for (const char16_t* nom : {u"Voyage à CANGO.doc", u"Réponses.doc", u"Application.doc"}) {
-        if (l.fichiers().Existe(std::u16string(DossierCours) + nom)) restes.push_back(nom);
-        if (!l.application || l.poste().nombreInstances() == 0) continue;
-        Auto docs = l.appli()[u"Documents"];
-        for (int32_t i = 1; i <= docs.lit(u"Count").CLng(); ++i)
-            if (LCase(docs(u"Item", {i}).lit(u"Name").CStr()) == LCase(nom)) restes.push_back(u"ouvert: " + std::u16string(nom));
-    }
-    return restes;
-}
-
 // The folders (file-open, documents, templates), the two bars' rows, the tooltips.
 using Reglages = std::tuple<std::string, std::string, std::string, int32_t, int32_t, bool>;
 
@@ -162,7 +149,8 @@ TEST(Lecon, UneBulleQuiRefuseDeSeFermerNeBloquePas) {
     for (platform::Hwnd enfant : l.poste().bureau().enfants(bulle)) l.poste().bureau().refuseFermeture(enfant);
     l.fermer();
     EXPECT_TRUE(l.poste().bureau().existe(bulle));
-    EXPECT_TRUE(restesDeTravail(l).empty());
+    EXPECT_FALSE(l.fichiers().Existe(std::u16string(DossierCours) + u"Voyage à CANGO.doc"));
+    EXPECT_EQ(l.appli()[u"Documents"].lit(u"Count").CLng(), 0);
 }
 
 }  // namespace

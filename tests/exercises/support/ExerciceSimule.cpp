@@ -9,22 +9,6 @@
 
 namespace k58204::test {
 
-// ---------------------------------------------------------------- Auto
-
-Objet& Auto::o() const {
-    if (!o_) throw std::logic_error("Auto: no object");
-    return *o_;
-}
-Auto Auto::operator[](std::u16string_view membre) const { return Auto(o().get(membre).objet()); }
-Auto Auto::operator()(std::u16string_view membre, Arguments args) const {
-    return Auto(o().get(membre, std::move(args)).objet());
-}
-Variant Auto::lit(std::u16string_view membre, Arguments args) const { return o().get(membre, std::move(args)); }
-Variant Auto::fait(std::u16string_view membre, Arguments args) const { return o().call(membre, std::move(args)); }
-void Auto::ecrit(std::u16string_view membre, Variant valeur, Arguments args) const {
-    o().put(membre, std::move(valeur), std::move(args));
-}
-
 // ---------------------------------------------------------------- ExerciceSimule
 
 namespace {
