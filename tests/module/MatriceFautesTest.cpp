@@ -82,7 +82,7 @@ void homonymeOuvertAvant(LeconSimulee& l) {
 // Word's toolbars refusing to give their rows while armed.
 const auto barresIlisibles = std::make_shared<bool>(false);
 
-void fermeTravail(LeconSimulee& l) { docs(l)(u"Item", {std::u16string(DossierCours) + Voyage}).fait(u"Close", {0}); }
+void fermeTravail(LeconSimulee& l) { docs(l)(u"Item", {std::u16string(DossierCours) + NomVoyage}).fait(u"Close", {0}); }
 
 // A document open in some running Word, by full path, without regard to case.
 bool ouvertDansUnWord(LeconSimulee& l, const std::u16string& chemin) {
@@ -288,20 +288,6 @@ const Ligne casDebut[] = {
 // ------------------------------------------------------------------ check
 
 const Ligne casControle[] = {
-    // Saved elsewhere under its name: still the working document; the copy elsewhere stays.
-    {.nom = "EnregistreAilleurs", .avant = [](LeconSimulee& l) { l.fichiers().Ecrit(SiensVoyage, "ancien"); },
-     .faute = [](LeconSimulee& l) {
-         l.fichiers().Kill(SiensVoyage);
-         actif(l).fait(u"SaveAs", {SiensVoyage});
-     },
-     .code = u"A",
-     .fin = [](LeconSimulee& l) {
-         l.fermer();
-         l.quitter();
-         // The learner's copy is theirs: put back what was there before, for the outside comparison.
-         l.fichiers().Kill(SiensVoyage);
-         l.fichiers().Ecrit(SiensVoyage, "ancien");
-     }},
     {.nom = "OuvertEnLectureSeule",
      .faute = [](LeconSimulee& l) {
          actif(l).fait(u"Close", {0});
@@ -327,7 +313,7 @@ const Ligne casControle[] = {
     {.nom = "HomonymeAvantEnregistreSurLeFichierDeTravail", .numero = 104, .avant = homonymeOuvertAvant,
      .faute = [](LeconSimulee& l) {
          fermeTravail(l);
-         docs(l)(u"Item", {SiensVoyage}).fait(u"SaveAs", {std::u16string(DossierCours) + Voyage});
+         docs(l)(u"Item", {SiensVoyage}).fait(u"SaveAs", {std::u16string(DossierCours) + NomVoyage});
      },
      .code = u"C", .generale = true},
     {.nom = "HomonymeAvantEn122", .numero = 122, .avant = homonymeOuvertAvant, .faute = fermeTravail, .code = u""},
@@ -338,20 +324,6 @@ const Ligne casControle[] = {
          fermeTravail(l);
      },
      .code = u"C", .generale = true},
-    // The learner opens a document of their own with the working name: Fermer
-    // closes the working file and leaves theirs open.
-    {.nom = "HomonymeDeLApprenantOuvert", .avant = copieDeLApprenant,
-     .faute = [](LeconSimulee& l) {
-         docs(l).fait(u"Open", {SiensVoyage});
-         docs(l)(u"Item", {std::u16string(DossierCours) + NomVoyage}).fait(u"Activate");
-     },
-     .code = u"A",
-     .fin = [](LeconSimulee& l) {
-         l.fermer();
-         EXPECT_TRUE(ouvertDansUnWord(l, SiensVoyage));
-         EXPECT_FALSE(ouvertDansUnWord(l, std::u16string(DossierCours) + NomVoyage));
-         l.quitter();
-     }},
 };
 
 // ------------------------------------------------------------------ end
