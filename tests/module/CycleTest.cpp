@@ -72,10 +72,8 @@ TEST(InitQuestion, DocumentsEtDossiersEnPlace) {
 
 TEST(InitQuestion, Exercice123LaisseLaFenetreEtLesMarques) {
     LeconSimulee l;
-    ObjetPtr hote = l.poste().demarreWord();
-    Auto(hote)[u"ActiveDocument"].ecrit(u"ShowSpellingErrors", true);
-    l.application = hote;
-    l.handle = l.poste().instance(hote).fenetrePrincipale();
+    l.demarreWordApprenant();
+    l.appli()[u"ActiveDocument"].ecrit(u"ShowSpellingErrors", true);
     l.init(123);
     EXPECT_TRUE(l.appli()[u"ActiveDocument"].lit(u"ShowSpellingErrors").CBool());
 }
@@ -84,15 +82,11 @@ TEST(InitQuestion, Exercice123LaisseLaFenetreEtLesMarques) {
 // Word control and user-interface preparation on the simulated desktop:
 // which Word is used, its main window, dialogs left open, the toolbars.
 
-void prendWord(LeconSimulee& l, bool avecDocument = true) {
-    l.application = l.poste().demarreWord(avecDocument);
-    l.handle = -1;  // the host knows no window
-}
-
 TEST(ControleWord, FenetrePrincipaleTrouveeParSonTitreAvecOuSansDocument) {
     for (bool avecDocument : {false, true}) {
         LeconSimulee l;
-        prendWord(l, avecDocument);
+        l.demarreWordApprenant(avecDocument);
+        l.handle = -1;  // the host knows no window
         l.init(102);  // opens no document of its own
         EXPECT_EQ(l.handle, l.instance().fenetrePrincipale()) << avecDocument;
     }
@@ -100,11 +94,10 @@ TEST(ControleWord, FenetrePrincipaleTrouveeParSonTitreAvecOuSansDocument) {
 
 TEST(ControleWord, WordDisparuPendantLaSondeEstRetrouve) {
     LeconSimulee l;
-    ObjetPtr hote = l.poste().demarreWord();
+    l.demarreWordApprenant();
     auto arme = std::make_shared<bool>(true);
     Erreur disparu(err::ServeurIndisponible, SourceComposant, u"Le serveur distant n'existe pas ou n'est pas disponible");
-    l.application = piege(hote, u"Windows", disparu, arme, /*unCoup=*/true);
-    l.handle = l.poste().instance(hote).fenetrePrincipale();
+    l.application = piege(l.application, u"Windows", disparu, arme, /*unCoup=*/true);
     EXPECT_NO_THROW(l.init(110));
     EXPECT_FALSE(*arme);
     EXPECT_EQ(l.poste().nombreInstances(), 1);
@@ -112,8 +105,7 @@ TEST(ControleWord, WordDisparuPendantLaSondeEstRetrouve) {
 
 TEST(ControleWord, DialogueLaisseOuvertEtSonSousDialogueFermesAuDebut) {
     LeconSimulee l;
-    prendWord(l);
-    l.handle = l.instance().fenetrePrincipale();
+    l.demarreWordApprenant();
     sim::DialoguesOuverts d = l.instance().ouvreDialogue(u"Police", u"Couleurs");
     // A window that is not Word's is left alone.
     platform::Hwnd autre = l.poste().bureau().cree({u"Notepad", u"Sans titre - Bloc-notes", 0, 0, true, platform::WS_EX_DLGMODALFRAME});
@@ -139,7 +131,7 @@ TEST(ControleWord, FenetreReduiteRestaureeEtMiseDevantSaufPour121) {
 TEST(ControleWord, BarreDessinAncreeEnBasSeulementSiVisible) {
     for (bool visible : {true, false}) {
         LeconSimulee l;
-        prendWord(l);
+        l.demarreWordApprenant();
         Auto dessin = l.appli()(u"CommandBars", {u"Drawing"});
         dessin.ecrit(u"Enabled", true);
         dessin.ecrit(u"Visible", visible);
@@ -220,10 +212,9 @@ TEST(TestePoint, Exercice107EchecDesMotsRameneLePointDInsertion) {
 
 TEST(TestePoint, ErreurDuControleDuDocumentDonneAN) {
     LeconSimulee l;
-    ObjetPtr hote = l.poste().demarreWord();
+    l.demarreWordApprenant();
     auto arme = std::make_shared<bool>(false);
-    l.application = piege(hote, u"Bookmarks", sim::erreurWord(sim::wderr::MembreInexistant), arme);
-    l.handle = l.poste().instance(hote).fenetrePrincipale();
+    l.application = piege(l.application, u"Bookmarks", sim::erreurWord(sim::wderr::MembreInexistant), arme);
     l.init(110);
     *arme = true;
     l.teste();
@@ -233,10 +224,9 @@ TEST(TestePoint, ErreurDuControleDuDocumentDonneAN) {
 
 TEST(TestePoint, ErreurDuControleDeLExerciceParvientALHote) {
     LeconSimulee l;
-    ObjetPtr hote = l.poste().demarreWord();
+    l.demarreWordApprenant();
     auto arme = std::make_shared<bool>(false);
-    l.application = piege(hote, u"Italic", sim::erreurWord(sim::wderr::EchecCommande), arme);
-    l.handle = l.poste().instance(hote).fenetrePrincipale();
+    l.application = piege(l.application, u"Italic", sim::erreurWord(sim::wderr::EchecCommande), arme);
     l.init(110);
     *arme = true;
     try {
@@ -282,8 +272,7 @@ Reglages lit(LeconSimulee& l) {
 
 // The learner's Word as the host holds it, with the learner's own settings.
 void wordAvecSesReglages(LeconSimulee& l) {
-    l.application = l.poste().demarreWord();
-    l.handle = l.instance().fenetrePrincipale();
+    l.demarreWordApprenant();
     l.fichiers().MkDir(u"C:\\Travaux");
     l.appli().fait(u"ChangeFileOpenDirectory", {u"C:\\Travaux"});
     l.appli()[u"Options"].ecrit(u"DefaultFilePath", u"C:\\Travaux", {0});
@@ -371,8 +360,7 @@ TEST(Lecon, Exercice102GardeLaDispositionDesBarres) {
 
 TEST(Lecon, LesDocumentsEnregistresDeLApprenantSontRouverts) {
     LeconSimulee l;
-    l.application = l.poste().demarreWord();
-    l.handle = l.instance().fenetrePrincipale();
+    l.demarreWordApprenant();
     l.fichiers().MkDir(u"C:\\Travaux");
     Auto sien = l.appli()[u"ActiveDocument"];
     sien[u"Content"].ecrit(u"Text", u"Mes notes");

@@ -24,7 +24,6 @@ using namespace k58204::test;
 namespace {
 
 constexpr char16_t NomVoyage[] = u"Voyage à CANGO.doc";
-constexpr char16_t Reponses[] = u"Réponses.doc";
 const std::u16string Travaux = u"C:\\Travaux\\";
 const std::u16string SiensVoyage = Travaux + NomVoyage;
 
@@ -46,28 +45,10 @@ void PrintTo(const Ligne& c, std::ostream* os) { *os << c.nom; }
 
 // ------------------------------------------------------------------ machine
 
-void wordDeLApprenant(LeconSimulee& l) {
-    l.application = l.poste().demarreWord();
-    l.handle = l.instance().fenetrePrincipale();
-}
-
 // The learner's own copy of the course document, outside the working folder.
 void copieDeLApprenant(LeconSimulee& l) {
     l.placeSource(110, Travaux);
     l.fichiers().Name(Travaux + u"05820410.doc", SiensVoyage);
-}
-
-// Fermer, then Quitter on a Word the learner has closed: quitting it fails
-// with 462, reported as Quitter's.
-void fermerPuisQuitterWordFerme(LeconSimulee& l) {
-    l.fermer();
-    try {
-        l.quitter();
-        ADD_FAILURE() << "Quitter succeeded";
-    } catch (const Erreur& e) {
-        EXPECT_EQ(e.numero(), err::ServeurIndisponible);
-        EXPECT_NE(e.source().find(u"SERVICE Quitter"), std::u16string::npos);
-    }
 }
 
 Auto docs(LeconSimulee& l) { return l.appli()[u"Documents"]; }
@@ -75,7 +56,7 @@ Auto actif(LeconSimulee& l) { return l.appli()[u"ActiveDocument"]; }
 
 // The learner's copy of the working document open in their Word before the start.
 void homonymeOuvertAvant(LeconSimulee& l) {
-    wordDeLApprenant(l);
+    l.demarreWordApprenant();
     copieDeLApprenant(l);
     docs(l).fait(u"Open", {SiensVoyage});
 }
@@ -158,7 +139,7 @@ TEST_P(MatriceFautes, IssueSpecifiee) {
         l.quitter();
     }
 
-    for (const char16_t* nom : {NomVoyage, Reponses, u"Application.doc"}) {
+    for (const char16_t* nom : {NomVoyage, u"Réponses.doc", u"Application.doc"}) {
         EXPECT_FALSE(ouvertDansUnWord(l, c.dossier + nom)) << versUtf8(nom);
         EXPECT_FALSE(l.fichiers().Existe(c.dossier + nom)) << versUtf8(nom);
     }
@@ -188,10 +169,10 @@ Ligne titreChange(const char* nom, std::function<void(LeconSimulee&)> change) {
 }
 
 const Ligne casDebut[] = {
-    {.nom = "WordOccupeUnMoment", .avant = [](LeconSimulee& l) { wordDeLApprenant(l); l.instance().occupe(10); },
+    {.nom = "WordOccupeUnMoment", .avant = [](LeconSimulee& l) { l.demarreWordApprenant(); l.instance().occupe(10); },
      .code = u"A"},
     // Word never answers: the start fails before staging anything; the source stays where the host put it.
-    {.nom = "WordOccupePourDeBon", .avant = [](LeconSimulee& l) { wordDeLApprenant(l); l.instance().occupe(1 << 30); },
+    {.nom = "WordOccupePourDeBon", .avant = [](LeconSimulee& l) { l.demarreWordApprenant(); l.instance().occupe(1 << 30); },
      .erreurDebut = u"OleAccessible",
      .faute = [](LeconSimulee& l) {
          EXPECT_TRUE(l.fichiers().Existe(std::u16string(DossierCours) + u"05820410.doc"));
@@ -221,7 +202,7 @@ const Ligne casDebut[] = {
     // saying so, before anything that would need restoring is changed.
     {.nom = "ReglagesIlisibles",
      .avant = [](LeconSimulee& l) {
-         wordDeLApprenant(l);
+         l.demarreWordApprenant();
          l.appli()[u"CommandBars"].ecrit(u"DisplayTooltips", false);
          *barresIlisibles = true;
          l.application = piege(l.application, u"RowIndex", sim::erreurWord(sim::wderr::MembreInexistant), barresIlisibles);
@@ -262,7 +243,7 @@ const Ligne casDebut[] = {
      .code = u"A"},
     // The host passes a handle that names no window, with its Word still
     // running: that Word is kept (and, being the host's, left running).
-    {.nom = "PoigneeMorteWordVivant", .avant = wordDeLApprenant,
+    {.nom = "PoigneeMorteWordVivant", .avant = [](LeconSimulee& l) { l.demarreWordApprenant(); },
      .demarre = [](LeconSimulee& l) {
          l.init(101);
          l.handle = 987654;
@@ -332,7 +313,15 @@ const Ligne casFin[] = {
     // Word closed by the learner before Fermer: the working file is deleted all the same.
     {.nom = "WordFermeAvantFermer", .fin = [](LeconSimulee& l) {
          l.instance().fermeParApprenant();
-         fermerPuisQuitterWordFerme(l);
+         l.fermer();
+         // Quitter on a Word the learner has closed fails with 462, reported as Quitter's.
+         try {
+             l.quitter();
+             ADD_FAILURE() << "Quitter succeeded";
+         } catch (const Erreur& e) {
+             EXPECT_EQ(e.numero(), err::ServeurIndisponible);
+             EXPECT_NE(e.source().find(u"SERVICE Quitter"), std::u16string::npos);
+         }
      }},
     {.nom = "DialogueALaFin", .fin = [](LeconSimulee& l) {
          sim::DialoguesOuverts d = l.instance().ouvreDialogue(u"Police", u"Couleurs");

@@ -156,8 +156,6 @@ void joue(const Scenario& s);
 
 // GoogleTest's name of a scenario parameter: "Q0110" and its name.
 std::string nomScenario(const ::testing::TestParamInfo<Scenario>& info);
-// The table-driven test of each test program.
-class Verdict : public ::testing::TestWithParam<Scenario> {};
 std::ostream& operator<<(std::ostream& os, const Scenario& s);
 
 }  // namespace k58204::test

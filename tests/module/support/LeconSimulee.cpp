@@ -61,16 +61,14 @@ LeconSimulee::~LeconSimulee() {
     std::filesystem::remove_all(racine_, ignore);
 }
 
-bool LeconSimulee::placeSource(int32_t n, const std::u16string& dossier) {
-    if (!std::filesystem::exists(std::filesystem::path(K58204_COURS_DIR) / nomCours(n))) return false;
+void LeconSimulee::placeSource(int32_t n, const std::u16string& dossier) {
     fichiers().MakeSureDirectoryPathExists(dossier);
-    fichiers().Ecrit(dossier + depuisUtf8(nomCours(n)), litCours(nomCours(n)));
-    return true;
+    if (std::filesystem::exists(std::filesystem::path(K58204_COURS_DIR) / nomCours(n)))
+        fichiers().Ecrit(dossier + depuisUtf8(nomCours(n)), litCours(nomCours(n)));
 }
 
 void LeconSimulee::init(int32_t n, const std::u16string& dossier) {
     // The host creates the working folder and places the source document in it.
-    fichiers().MakeSureDirectoryPathExists(dossier);
     placeSource(n, dossier);
     module_->InitQuestion(n, dossier, application, handle);
 }
