@@ -11,14 +11,10 @@ namespace {
 
 using test::numeroErreur;
 
-TEST(FichiersDeTravail, VideRefuseToutIndice) {
-    FichiersDeTravail f;
-    EXPECT_EQ(f.count(), 0);
-    for (int32_t i : {-1, 0, 1}) EXPECT_EQ(numeroErreur([&] { (void)f.Item(i); }), err::IndiceHorsLimites) << i;
-}
-
 TEST(FichiersDeTravail, OrdreDInsertionCopiesEtBornes) {
     FichiersDeTravail f;
+    // Empty, it refuses every index, 0 included.
+    for (int32_t i : {-1, 0, 1}) EXPECT_EQ(numeroErreur([&] { (void)f.Item(i); }), err::IndiceHorsLimites) << i;
     f.add(u"05820403.doc", u"Voyage à CANGO.doc", false);
     Fichier premier = f.Item(1);
     EXPECT_EQ(premier, (Fichier{u"05820403.doc", u"Voyage à CANGO.doc", false}));

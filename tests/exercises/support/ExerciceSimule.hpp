@@ -16,6 +16,7 @@
 #include <memory>
 #include <optional>
 #include <ostream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -38,19 +39,24 @@ public:
     Auto(ObjetPtr o) : o_(std::move(o)) {}
 
     // A property that gives an object: app[u"ActiveDocument"].
-    Auto operator[](std::u16string_view membre) const;
+    Auto operator[](std::u16string_view membre) const { return Auto(o().get(membre).objet()); }
     // The same with arguments (a collection's item, a method returning an
     // object): doc(u"Bookmarks", {u"s01"}), app[u"Documents"](u"Open", {chemin}).
-    Auto operator()(std::u16string_view membre, Arguments args) const;
+    Auto operator()(std::u16string_view membre, Arguments args) const { return Auto(o().get(membre, std::move(args)).objet()); }
     // A property's value.
-    Variant lit(std::u16string_view membre, Arguments args = {}) const;
+    Variant lit(std::u16string_view membre, Arguments args = {}) const { return o().get(membre, std::move(args)); }
     // A method call.
-    Variant fait(std::u16string_view membre, Arguments args = {}) const;
+    Variant fait(std::u16string_view membre, Arguments args = {}) const { return o().call(membre, std::move(args)); }
     // A property put (the value goes last, after the arguments).
-    void ecrit(std::u16string_view membre, Variant valeur, Arguments args = {}) const;
+    void ecrit(std::u16string_view membre, Variant valeur, Arguments args = {}) const {
+        o().put(membre, std::move(valeur), std::move(args));
+    }
 
 private:
-    Objet& o() const;
+    Objet& o() const {
+        if (!o_) throw std::logic_error("Auto: no object");
+        return *o_;
+    }
     ObjetPtr o_;
 };
 
@@ -99,7 +105,6 @@ public:
     void teste();
 
     Auto appli() const { return Auto(appObjet_); }
-    Question& question() { return *question_; }
     sim::Poste& poste() { return *poste_; }
     // The instance of the simulated Word (fault injection, observation).
     sim::InstanceWord& instance() { return poste_->instance(appObjet_); }
@@ -135,22 +140,21 @@ private:
     std::function<void(ExerciceSimule&)> f_;
 };
 
-// One case of a table-driven test: the learner's actions, and the verdict
-// expected afterwards.
+// One case of a table-driven test: the exercise, the learner's actions, and
+// the verdict expected afterwards (never the nuance, never a remark).
 struct Scenario {
+    int32_t numero;
     std::string nom;
     Actions actions;
     std::u16string code;
-    bool bravo = false;
-    // The supplementary strings expected (none for most exercises).
-    std::vector<std::u16string> complement = {};
+    ExerciceSimule::Options options = {};
 };
 
 // Runs a scenario on a freshly prepared exercise and checks CauseErreur,
-// BravoNuance and ComplementInfo (created, holding exactly `complement`).
-void joue(int32_t numero, const Scenario& s, ExerciceSimule::Options options = {});
+// BravoNuance and ComplementInfo (created, empty).
+void joue(const Scenario& s);
 
-// GoogleTest's name of a scenario parameter.
+// GoogleTest's name of a scenario parameter: "Q0110" and its name.
 std::string nomScenario(const ::testing::TestParamInfo<Scenario>& info);
 std::ostream& operator<<(std::ostream& os, const Scenario& s);
 

@@ -1,10 +1,9 @@
 #include "module/support/LeconSimulee.hpp"
 
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
 
+#include "exercises/support/Cours.hpp"
 #include "word/Texte.hpp"
 
 namespace k58204::test {
@@ -62,21 +61,14 @@ LeconSimulee::~LeconSimulee() {
     std::filesystem::remove_all(racine_, ignore);
 }
 
-bool LeconSimulee::placeSource(int32_t n, const std::u16string& dossier) {
-    const int32_t k = n - 100;
-    std::string nom = "058204" + std::string(1, char('0' + k / 10)) + std::string(1, char('0' + k % 10)) + ".doc";
-    std::ifstream f(std::filesystem::path(K58204_COURS_DIR) / nom, std::ios::binary);
-    if (!f) return false;
-    std::stringstream contenu;
-    contenu << f.rdbuf();
+void LeconSimulee::placeSource(int32_t n, const std::u16string& dossier) {
     fichiers().MakeSureDirectoryPathExists(dossier);
-    fichiers().Ecrit(dossier + depuisUtf8(nom), contenu.str());
-    return true;
+    if (std::filesystem::exists(std::filesystem::path(K58204_COURS_DIR) / nomCours(n)))
+        fichiers().Ecrit(dossier + depuisUtf8(nomCours(n)), litCours(nomCours(n)));
 }
 
 void LeconSimulee::init(int32_t n, const std::u16string& dossier) {
     // The host creates the working folder and places the source document in it.
-    fichiers().MakeSureDirectoryPathExists(dossier);
     placeSource(n, dossier);
     module_->InitQuestion(n, dossier, application, handle);
 }

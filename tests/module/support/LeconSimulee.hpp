@@ -24,8 +24,13 @@ public:
     // Places the source document of exercise n (when the course has one) in
     // the folder, then InitQuestion(n, folder, application, handle).
     void init(int32_t n, const std::u16string& dossier = DossierCours);
-    // Places "058204NN.doc" of exercise n in the folder; false when the course has none.
-    bool placeSource(int32_t n, const std::u16string& dossier = DossierCours);
+    // Creates the folder and places "058204NN.doc" of exercise n in it, when the course has one.
+    void placeSource(int32_t n, const std::u16string& dossier = DossierCours);
+    // Starts a Word of the learner's and hands it to the host, with its main window.
+    void demarreWordApprenant(bool avecDocument = true) {
+        application = poste_->demarreWord(avecDocument);
+        handle = instance().fenetrePrincipale();
+    }
     void teste() { module().TestePoint(); }
     void fermer() { module().Fermer(); }
     void quitter() { module().Quitter(application, handle); }
