@@ -110,23 +110,6 @@ TEST(BibliothequeComposant, DecritSesClassesEtLeurInterfaceParDefaut) {
         info->ReleaseTypeAttr(a);
     }
 
-    Ptr<ITypeInfo> fichiers;
-    ASSERT_EQ(lib->GetTypeInfoOfGuid(IID__FichiersDeTravail, fichiers.put()), S_OK);
-    EXPECT_EQ(membres(fichiers.get()), (std::vector<Membre>{
-                                {L"add", 0x60030001, INVOKE_FUNC, {L"siNomSource", L"siNomDest", L"biModele"}, {In, In, In}},
-                                {L"count", 0x60030002, INVOKE_FUNC, {}, {}},
-                                {L"Item", 0x68030000, INVOKE_PROPERTYGET, {L"noItem"}, {In}},
-                            }));
-    Ptr<ITypeInfo> fichier;
-    ASSERT_EQ(lib->GetTypeInfoOfGuid(GUID_Fichier, fichier.put()), S_OK);
-    UINT k = 0;
-    for (const auto& [champ, type] : {std::pair{L"NomSource", VT_BSTR}, {L"NomDest", VT_BSTR}, {L"Modele", VT_BOOL}}) {
-        VARDESC* v = nullptr;
-        ASSERT_EQ(fichier->GetVarDesc(k++, &v), S_OK);
-        EXPECT_EQ(nom(fichier.get(), v->memid), champ);
-        EXPECT_EQ(v->elemdescVar.tdesc.vt, type);
-        fichier->ReleaseVarDesc(v);
-    }
 }
 
 TEST(BibliothequeHote, DecritAbstractModuleEtComplementInfoDansLOrdreDuContrat) {

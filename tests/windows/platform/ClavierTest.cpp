@@ -52,21 +52,6 @@ const bool estEnfant = [] {
     ::ExitProcess(static_cast<UINT>(fenetreEnfant()));
 }();
 
-// Seen under Wine 8 (null graphics driver): SendInput reaches the foreground
-// window of this thread once its messages are dispatched.
-TEST(Clavier32, EscapeReachesAWindowOfThisThread) {
-    Comportement c;
-    const Fenetre w = test::creeFenetre(L"K58204Echap", L"Échap", c);
-    ASSERT_TRUE(w);
-    ::ShowWindow(w.get(), SW_SHOWNORMAL);
-    ::SetForegroundWindow(w.get());
-    test::pompe();
-    if (::GetForegroundWindow() != w.get()) GTEST_SKIP() << "no foreground window on this desktop";
-    Clavier32().EnvoieEchap();
-    EXPECT_EQ(c.echapBas, 1);
-    EXPECT_EQ(c.echapHaut, 1);
-}
-
 // Seen under Wine 8: the child's key-down handler, 300 ms long, and its
 // key-up handler have both run when EnvoieEchap returns; without the wait
 // neither had. (A single WM_NULL round trip was enough here for another

@@ -52,13 +52,4 @@ inline Fenetre creeFenetre(const std::wstring& classe, const std::wstring& titre
                                      nullptr, wc.hInstance, &c));
 }
 
-// Dispatches this thread's waiting messages.
-inline void pompe() {
-    MSG msg;
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageW(&msg);
-    }
-}
-
 }  // namespace k58204::platform::win32::test

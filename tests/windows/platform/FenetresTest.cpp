@@ -63,41 +63,6 @@ TEST_F(Fenetres32Test, TextsAreReadBackThroughTheAnsiCodePage) {
     EXPECT_EQ(f.GetClassNameA(0, texte, TailleVb), 0);
 }
 
-// Seen under Wine 8: a dialog box owned by Word's window, created after it,
-// lies just above it in z-order; GetParent gives a top-level window's owner.
-TEST_F(Fenetres32Test, OwnedDialogIsFoundAboveItsOwner) {
-    const Fenetre word = creeFenetre(L"OpusApp", L"Microsoft Word", cWord);
-    ASSERT_TRUE(word);
-    const Fenetre dialogue =
-        creeFenetre(L"bosa_sdm_Microsoft Word 11.0", L"Police", cDialogue, word.get(), WS_EX_DLGMODALFRAME,
-                    WS_POPUP | WS_CAPTION | WS_SYSMENU);
-    ASSERT_TRUE(dialogue);
-    const Hwnd hw = depuisHwnd(word.get()), hd = depuisHwnd(dialogue.get());
-    f.ShowWindow(hw, SW_SHOWNORMAL);
-    f.ShowWindow(hd, SW_SHOWNORMAL);
-    EXPECT_EQ(f.GetWindow(hw, 3), hd);  // GW_HWNDPREV
-    EXPECT_EQ(f.GetParent(hd), hw);
-    EXPECT_EQ(f.GetParent(hw), 0);
-    EXPECT_EQ(f.GetWindowLongA(hd, -20) & 1, 1);  // GWL_EXSTYLE, WS_EX_DLGMODALFRAME
-    EXPECT_EQ(f.GetWindowLongA(hw, -20) & 1, 0);
-}
-
-// Seen under Wine 8 (null graphics driver): ShowWindow minimises and
-// maximises, and IsIconic follows.
-TEST_F(Fenetres32Test, MinimisedWindowIsIconicUntilMaximised) {
-    const Fenetre w = creeFenetre(L"OpusApp", L"Microsoft Word", cWord);
-    ASSERT_TRUE(w);
-    const Hwnd h = depuisHwnd(w.get());
-    f.ShowWindow(h, 2);  // SW_SHOWMINIMIZED
-    EXPECT_EQ(f.IsIconic(h), 1);
-    EXPECT_NE(f.IsWindowVisible(h), 0);
-    f.ShowWindow(h, 3);  // SW_MAXIMIZE
-    EXPECT_EQ(f.IsIconic(h), 0);
-    EXPECT_NE(::IsZoomed(w.get()), 0);
-    f.ShowWindow(h, SW_HIDE);
-    EXPECT_EQ(f.IsWindowVisible(h), 0);
-}
-
 // WM_CLOSE through SendMessageA: DefWindowProc destroys the window, a window
 // that refuses stays; children are found with FindWindowExA(parent, 0, ...).
 TEST_F(Fenetres32Test, CloseMessageAndChildren) {
