@@ -36,19 +36,6 @@ TEST(Ansi, AccentedLettersKeepTheirOwnByteAndNothingIsBestFitted) {
     }
 }
 
-// Seen under Wine 8: CharLowerBuffW folds accented capitals.
-TEST(Minuscules, AccentedCapitalsAreFolded) {
-    struct Cas {
-        std::u16string entree, attendu;
-    } cas[] = {
-        {u"ÀÂÄÇÉÈÊËÎÏÔÖÙÛÜŸ", u"àâäçéèêëîïôöùûüÿ"},
-        {u"ŒÆ", u"œæ"},
-        {u"déjà 123", u"déjà 123"},
-        {u"", u""},
-    };
-    for (const Cas& c : cas) EXPECT_EQ(LCase(c.entree), c.attendu) << versUtf8(c.entree);
-}
-
 // A fake resource: releasing it counts, and names which value was released.
 int liberations = 0;
 int dernierLibere = 0;

@@ -63,27 +63,5 @@ TEST_F(Fenetres32Test, TextsAreReadBackThroughTheAnsiCodePage) {
     EXPECT_EQ(f.GetClassNameA(0, texte, TailleVb), 0);
 }
 
-// WM_CLOSE through SendMessageA: DefWindowProc destroys the window, a window
-// that refuses stays; children are found with FindWindowExA(parent, 0, ...).
-TEST_F(Fenetres32Test, CloseMessageAndChildren) {
-    Comportement cRefus{.refuseFermeture = true};
-    const Fenetre refus = creeFenetre(L"OpusApp", L"refuse", cRefus);
-    Fenetre ferme = creeFenetre(L"OpusApp", L"ferme", cAutre);
-    ASSERT_TRUE(refus && ferme);
-    const Hwnd hr = depuisHwnd(refus.get()), hf = depuisHwnd(ferme.get());
-    const Fenetre enfant(::CreateWindowExW(0, L"STATIC", L"enfant", WS_CHILD, 0, 0, 10, 10, refus.get(), nullptr,
-                                           ::GetModuleHandleW(nullptr), nullptr));
-    ASSERT_TRUE(enfant);
-    EXPECT_EQ(f.FindWindowExA(hr, 0, std::nullopt, std::nullopt), depuisHwnd(enfant.get()));
-    EXPECT_EQ(f.FindWindowExA(hf, 0, std::nullopt, std::nullopt), 0);
-
-    std::u16string nom;
-    f.SendMessageA(hr, 16, 0, 0);  // WM_CLOSE
-    f.SendMessageA(hf, 16, 0, 0);
-    EXPECT_NE(f.GetClassNameA(hr, nom, TailleVb), 0) << "refused WM_CLOSE: still there";
-    EXPECT_EQ(f.GetClassNameA(hf, nom, TailleVb), 0) << "closed";
-    ferme.release();  // already destroyed
-}
-
 }  // namespace
 }  // namespace k58204::platform::win32
