@@ -35,21 +35,6 @@ protected:
     }
 };
 
-TEST_F(ClientDispatch, UnMembreEstChercheUneFoisParTypeQuandLeCacheEstActif) {
-    for (bool actif : {true, false}) {
-        SCOPED_TRACE(actif);
-        auto cache = std::make_shared<CacheDispids>(actif);
-        auto textes = std::make_shared<k58204::ComplementInfo>();
-        textes->add(u"a");
-        ObjetPtr premier = complement(textes, cache), second = complement(textes, cache);
-        EXPECT_EQ(premier->call(u"count").CLng(), 1);
-        EXPECT_EQ(second->call(u"COUNT").CLng(), 1);  // names match without regard to case
-        EXPECT_EQ(second->call(u"item", {1}).CStr(), u"a");
-        EXPECT_EQ(cache->compteurs().invoke, 3);
-        EXPECT_EQ(cache->compteurs().getIDsOfNames, actif ? 2 : 3);
-    }
-}
-
 // The IUnknown of the fake servers' objects: IUnknown and IDispatch, counted.
 class DispatchFaux : public IDispatch {
 public:

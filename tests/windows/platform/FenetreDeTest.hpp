@@ -1,6 +1,6 @@
 #pragma once
 // Real top-level windows for the tests, on the test's thread. Each window
-// counts the Escape keystrokes it handled and may refuse WM_CLOSE.
+// counts the Escape keystrokes it handled.
 #include "platform/Fenetres.hpp"  // before <windows.h>: its constants are user32's macro names
 
 #include <windows.h>
@@ -12,7 +12,6 @@
 namespace k58204::platform::win32::test {
 
 struct Comportement {
-    bool refuseFermeture = false;  // WM_CLOSE is answered 0 without DestroyWindow
     int echapBas = 0;              // WM_KEYDOWN VK_ESCAPE handled
     int echapHaut = 0;             // WM_KEYUP VK_ESCAPE handled
     DWORD lenteurEchap = 0;        // ms spent on Escape's key-down
@@ -26,7 +25,6 @@ inline LRESULT CALLBACK procedure(HWND h, UINT m, WPARAM w, LPARAM l) {
                             reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams));
     auto* c = reinterpret_cast<Comportement*>(::GetWindowLongPtrW(h, GWLP_USERDATA));
     if (c) {
-        if (m == WM_CLOSE && c->refuseFermeture) return 0;
         if (m == WM_KEYDOWN && w == VK_ESCAPE) {
             ::Sleep(c->lenteurEchap);
             ++c->echapBas;

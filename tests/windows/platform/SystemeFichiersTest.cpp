@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <functional>
 
 #include "platform/win32/Conversions.hpp"
 #include "platform/win32/Possession.hpp"
@@ -16,16 +15,6 @@
 
 namespace k58204::platform::win32 {
 namespace {
-
-int32_t numeroErreur(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const Erreur& e) {
-        EXPECT_EQ(e.source(), u"K58204");
-        return e.numero();
-    }
-    return 0;
-}
 
 // Removes a folder and everything in it, read-only and hidden entries included.
 void supprimeArbre(const std::wstring& dossier) {
@@ -109,22 +98,6 @@ TEST_F(SystemeFichiers32Test, DirFiltersByMaskAndPattern) {
         }
     }
     EXPECT_TRUE(fs.Dir(chemin(u"absent\\*.*"), 55).empty());
-}
-
-// Seen under Wine 8: the current folder of the process follows ChDir; a
-// folder that is current cannot be removed.
-TEST_F(SystemeFichiers32Test, CurrentFolderAndFolders) {
-    fs.MkDir(chemin(u"essai"));
-    cree(u"fichier.doc");
-    fs.ChDir(chemin(u"essai"));
-    EXPECT_EQ(LCase(fs.CurDir()), LCase(chemin(u"essai")));
-    EXPECT_EQ(numeroErreur([&] { fs.RmDir(chemin(u"essai")); }), 75) << "current folder";
-    fs.ChDir(racine_);
-    EXPECT_EQ(LCase(fs.CurDir()), LCase(racine_));
-    EXPECT_EQ(numeroErreur([&] { fs.ChDir(chemin(u"absent")); }), 76);
-    EXPECT_EQ(numeroErreur([&] { fs.RmDir(chemin(u"essai")); }), 0) << "empty folder";
-    EXPECT_FALSE(fs.Existe(chemin(u"essai")));
-    EXPECT_EQ(LCase(fs.CurDir()), LCase(racine_)) << "failed ChDir leaves it";
 }
 
 // The ANSI path goes through imagehlp; a path the code page cannot hold is

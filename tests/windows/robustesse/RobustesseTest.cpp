@@ -117,11 +117,9 @@ public:
     LONG referencesTenues() const { return references_ - 1; }
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** objet) override {
         if (!objet) return E_POINTER;
-        *objet = nullptr;
-        if (defaillant_ && !IsEqualGUID(iid, IID_IUnknown) && !IsEqualGUID(iid, IID_IDispatch)) return E_NOINTERFACE;
-        *objet = static_cast<IDispatch*>(this);
-        AddRef();
-        return S_OK;
+        const bool refuse = defaillant_ && !IsEqualGUID(iid, IID_IUnknown) && !IsEqualGUID(iid, IID_IDispatch);
+        *objet = refuse ? nullptr : static_cast<IDispatch*>(this);
+        return refuse ? E_NOINTERFACE : (AddRef(), S_OK);
     }
     ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
     ULONG STDMETHODCALLTYPE Release() override { return --references_; }
