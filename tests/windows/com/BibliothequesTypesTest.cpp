@@ -14,12 +14,6 @@ using namespace k58204::com::test;
 
 namespace {
 
-Ptr<ITypeLib> charge(const std::wstring& chemin) {
-    Ptr<ITypeLib> lib;
-    EXPECT_EQ(LoadTypeLibEx(chemin.c_str(), REGKIND_NONE, lib.put()), S_OK);
-    return lib;
-}
-
 std::wstring nom(ITypeInfo* info, MEMBERID id) {
     Bstr n;
     info->GetDocumentation(id, n.put(), nullptr, nullptr, nullptr);
@@ -68,8 +62,8 @@ constexpr USHORT InOut = PARAMFLAG_FIN | PARAMFLAG_FOUT;
 constexpr USHORT Facultatif = PARAMFLAG_FIN | PARAMFLAG_FOPT | PARAMFLAG_FHASDEFAULT;
 
 TEST(BibliothequeHote, DecritAbstractModuleEtComplementInfoDansLOrdreDuContrat) {
-    Ptr<ITypeLib> lib = charge(cheminDll() + L"\\2");
-    ASSERT_TRUE(lib);
+    Ptr<ITypeLib> lib;
+    ASSERT_EQ(LoadTypeLibEx((cheminDll() + L"\\2").c_str(), REGKIND_NONE, lib.put()), S_OK);
     Ptr<ITypeInfo> module;
     ASSERT_EQ(lib->GetTypeInfoOfGuid(k58204::com::IID_AbstractModule, module.put()), S_OK);
     EXPECT_EQ(nom(module.get(), MEMBERID_NIL), L"AbstractModule");

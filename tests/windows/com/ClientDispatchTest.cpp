@@ -1,7 +1,6 @@
-// Word reached through IDispatch: the client side of the automation seam, on
-// the component's own objects served in-process (their type libraries are
-// embedded in this program as in the DLL) and on a fake that fails as an
-// out-of-process server does.
+// Word reached through IDispatch: the client side of the automation seam on
+// fakes that fail as an out-of-process server does and that serve types of
+// their own. (Calls on the simulated Word are the lesson's, through simword.exe.)
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -9,11 +8,9 @@
 #include <memory>
 
 #include "com/client/CacheDispids.hpp"
-#include "com/serveur/ComplementInfoCom.hpp"
 #include "com/client/Conversions.hpp"
 #include "com/commun/Erreurs.hpp"
 #include "com/commun/TypesDispatch.hpp"
-#include "com/serveur/FichiersDeTravailCom.hpp"
 #include "com/client/ObjetDispatch.hpp"
 #include "support/NumeroErreur.hpp"
 #include "word/Texte.hpp"
@@ -28,11 +25,6 @@ class ClientDispatch : public testing::Test {
 protected:
     void SetUp() override { ASSERT_EQ(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), S_OK); }
     void TearDown() override { CoUninitialize(); }
-
-    ObjetPtr complement(std::shared_ptr<k58204::ComplementInfo> textes, const std::shared_ptr<CacheDispids>& cache) {
-        Ptr<::ComplementInfo> c = creeComplementInfoCom(std::move(textes));
-        return objetDe(c.get(), cache);
-    }
 };
 
 // The IUnknown of the fake servers' objects: IUnknown and IDispatch, counted.

@@ -104,38 +104,29 @@ TEST(Enregistrement, LesInterfacesInscritesParLHoteRestentLes) {
     RegDeleteTreeW(HKEY_CLASSES_ROOT, cleInterface.c_str());
 }
 
-class Composant : public testing::Test {
-protected:
-    static void SetUpTestSuite() { ASSERT_EQ(regsvr32(L""), 0u); }
-    static void TearDownTestSuite() { regsvr32(L"/u"); }
-    void SetUp() override {
-        ASSERT_EQ(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), S_OK);
-        CLSID clsid{};
-        ASSERT_EQ(CLSIDFromProgID(L"K58204.Module", &clsid), S_OK);
-        const HRESULT hr = CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch, module_.putVoid());
-        ASSERT_EQ(hr, S_OK) << std::hex << hr;
-    }
-    void TearDown() override {
-        module_.reset();
-        CoUninitialize();
-    }
-    Ptr<IDispatch> module_;
-};
-
 // Seen under Wine 8: an error leaving AbstractModule through its vtable reaches
 // the caller as 0x800A0000 | number, with the thread's error object. (The
-// late-bound path is scripts/client.vbs's.)
-TEST_F(Composant, UneProprieteSansExerciceEchoueAvec91PourVb) {
-    Ptr<::AbstractModule> m = module_.interroge<::AbstractModule>(kc::IID_AbstractModule);
-    VARIANT_BOOL b = VARIANT_TRUE;
-    EXPECT_EQ(m->get_BravoNuance(&b), static_cast<HRESULT>(0x800A005B));
-    Ptr<IErrorInfo> info;
-    ASSERT_EQ(GetErrorInfo(0, info.put()), S_OK);
-    Bstr source, description;
-    info->GetSource(source.put());
-    info->GetDescription(description.put());
-    EXPECT_EQ(source.texte(), u"K58204");
-    EXPECT_EQ(description.texte(), u"Variable objet ou variable de bloc With non définie");
+// late-bound path is scripts/client.vbs's.) The module is created by ProgID.
+TEST(Composant, UneProprieteSansExerciceEchoueAvec91PourVb) {
+    ASSERT_EQ(regsvr32(L""), 0u);
+    ASSERT_EQ(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), S_OK);
+    {
+        CLSID clsid{};
+        ASSERT_EQ(CLSIDFromProgID(L"K58204.Module", &clsid), S_OK);
+        Ptr<::AbstractModule> m;
+        ASSERT_EQ(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, kc::IID_AbstractModule, m.putVoid()), S_OK);
+        VARIANT_BOOL b = VARIANT_TRUE;
+        EXPECT_EQ(m->get_BravoNuance(&b), static_cast<HRESULT>(0x800A005B));
+        Ptr<IErrorInfo> info;
+        ASSERT_EQ(GetErrorInfo(0, info.put()), S_OK);
+        Bstr source, description;
+        info->GetSource(source.put());
+        info->GetDescription(description.put());
+        EXPECT_EQ(source.texte(), u"K58204");
+        EXPECT_EQ(description.texte(), u"Variable objet ou variable de bloc With non définie");
+    }
+    CoUninitialize();
+    EXPECT_EQ(regsvr32(L"/u"), 0u);
 }
 
 }  // namespace

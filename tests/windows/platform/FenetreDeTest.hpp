@@ -36,17 +36,15 @@ inline LRESULT CALLBACK procedure(HWND h, UINT m, WPARAM w, LPARAM l) {
     return ::DefWindowProcW(h, m, w, l);
 }
 
-// A window of `classe` (registered once), titled `titre`, owned by
-// `proprietaire`, with the extended style `styleEx`; not shown. `c` must
-// outlive the window.
-inline Fenetre creeFenetre(const std::wstring& classe, const std::wstring& titre, Comportement& c,
-                           HWND proprietaire = nullptr, DWORD styleEx = 0, DWORD style = WS_OVERLAPPEDWINDOW) {
+// A top-level window of `classe` (registered once), titled `titre`; not
+// shown. `c` must outlive the window.
+inline Fenetre creeFenetre(const std::wstring& classe, const std::wstring& titre, Comportement& c) {
     WNDCLASSW wc{};
     wc.lpfnWndProc = procedure;
     wc.hInstance = ::GetModuleHandleW(nullptr);
     wc.lpszClassName = classe.c_str();
     ::RegisterClassW(&wc);  // already registered: fine
-    return Fenetre(::CreateWindowExW(styleEx, classe.c_str(), titre.c_str(), style, 10, 10, 300, 200, proprietaire,
+    return Fenetre(::CreateWindowExW(0, classe.c_str(), titre.c_str(), WS_OVERLAPPEDWINDOW, 10, 10, 300, 200, nullptr,
                                      nullptr, wc.hInstance, &c));
 }
 
