@@ -6,9 +6,7 @@ namespace k58204::com::test {
 
 std::wstring cheminDll() { return k58204::test::cheminWindows(K58204_DLL); }
 
-DWORD regsvr32(bool desinscrire) { return regsvr32Avec(desinscrire ? L"/u" : L""); }
-
-DWORD regsvr32Avec(const std::wstring& options) {
+DWORD regsvr32(const std::wstring& options) {
     return k58204::test::executeEtAttend(L"regsvr32.exe /s " + options + L" \"" + cheminDll() + L"\"");
 }
 

@@ -12,10 +12,8 @@ namespace k58204::com::test {
 // The DLL under test, as Wine names its Linux path (drive Z:).
 std::wstring cheminDll();
 
-// Runs regsvr32 /s [/u] on the DLL; its exit code.
-DWORD regsvr32(bool desinscrire);
-// Runs regsvr32 /s with these options ("/n /i:user") on the DLL; its exit code.
-DWORD regsvr32Avec(const std::wstring& options);
+// Runs regsvr32 /s with these options ("", "/u", "/n /i:user") on the DLL; its exit code.
+DWORD regsvr32(const std::wstring& options);
 
 // True when racine\chemin exists.
 bool cleExiste(const std::wstring& chemin, HKEY racine = HKEY_CLASSES_ROOT);

@@ -45,7 +45,8 @@ std::wstring dossierInstallation() {
     return std::wstring(programmes) + L"\\K58204\\";
 }
 
-// Keys the package writes, with the value expected once installed.
+// Keys the package writes, with the value expected once installed (the ProgID
+// and the class's links are proven by the scripting client).
 struct Attendu {
     std::wstring cle;
     const wchar_t* nom;
@@ -56,11 +57,8 @@ std::vector<Attendu> clesDuPaquet() {
     const std::wstring classe = L"CLSID\\" + texteGuid(kc::CLSID_Module);
     const std::wstring libid = texteGuid(kc::LIBID_K58204);
     return {
-        {L"K58204.Module\\CLSID", nullptr, texteGuid(kc::CLSID_Module)},
         {classe + L"\\InprocServer32", nullptr, dll},
         {classe + L"\\InprocServer32", L"ThreadingModel", L"Apartment"},
-        {classe + L"\\ProgID", nullptr, L"K58204.Module"},
-        {classe + L"\\TypeLib", nullptr, libid},
         {L"TypeLib\\" + libid + L"\\1.0\\0\\win64", nullptr, dll},
         {L"Interface\\" + texteGuid(kc::IID__Module) + L"\\TypeLib", nullptr, libid},
         {L"Interface\\" + texteGuid(kc::IID__ComplementInfo) + L"\\ProxyStubClsid32", nullptr,

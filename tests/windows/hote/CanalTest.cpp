@@ -50,9 +50,7 @@ TEST(Canal, CommandesDeBureauEtRefus) {
     ASSERT_NE(fenetre, nullptr);
     for (const auto& [bureau, texte] : std::vector<std::pair<etape::Bureau, std::u16string>>{
              {{A::Dialogue, u"Paragraphe à puces", std::nullopt}, u"dialogue\tParagraphe à puces"},
-             {{A::Occupe, u"", std::nullopt}, u"occupe"},
-             {{A::Occupe, u"", 12}, u"occupe\t12"},
-             {{A::CacheWord, u"", std::nullopt}, u"cache-word"}}) {
+             {{A::Occupe, u"", 12}, u"occupe\t12"}}) {
         recu = {};
         EXPECT_TRUE(kw::envoieCommande(kw::commandeBureau(bureau)));
         EXPECT_EQ(recu.messages, 1);

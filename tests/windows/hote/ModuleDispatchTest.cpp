@@ -25,10 +25,10 @@ TEST(ModuleParNom, NonInscritPuisSansWord) {
     ASSERT_TRUE(SUCCEEDED(com.resultat()));
     CLSID word{};
     if (SUCCEEDED(CLSIDFromProgID(L"Word.Application", &word))) GTEST_SKIP() << "a Word is registered here";
-    k58204::com::test::regsvr32(true);
+    k58204::com::test::regsvr32(L"/u");
     EXPECT_EQ(numeroErreur([] { kw::ModuleDispatch m(nullptr); }), 429);
 
-    ASSERT_EQ(k58204::com::test::regsvr32(false), 0u);
+    ASSERT_EQ(k58204::com::test::regsvr32(L""), 0u);
     kw::ModuleDispatch module(std::make_shared<k58204::com::CacheDispids>());
     ObjetPtr application;
     int32_t handle = -1;
@@ -45,7 +45,7 @@ TEST(ModuleParNom, NonInscritPuisSansWord) {
     EXPECT_NO_THROW(module.ErreurGenerale());
     EXPECT_GE(numeroErreur([&] { module.CauseErreur(); }), 0);
     EXPECT_GE(numeroErreur([&] { module.Complement(); }), 0);
-    k58204::com::test::regsvr32(true);
+    k58204::com::test::regsvr32(L"/u");
 }
 
 }  // namespace

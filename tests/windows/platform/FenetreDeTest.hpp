@@ -1,6 +1,6 @@
 #pragma once
 // Real top-level windows for the tests, on the test's thread. Each window
-// counts the Escape keystrokes it handled and may refuse WM_CLOSE.
+// counts the Escape keystrokes it handled.
 #include "platform/Fenetres.hpp"  // before <windows.h>: its constants are user32's macro names
 
 #include <windows.h>
@@ -12,7 +12,6 @@
 namespace k58204::platform::win32::test {
 
 struct Comportement {
-    bool refuseFermeture = false;  // WM_CLOSE is answered 0 without DestroyWindow
     int echapBas = 0;              // WM_KEYDOWN VK_ESCAPE handled
     int echapHaut = 0;             // WM_KEYUP VK_ESCAPE handled
     DWORD lenteurEchap = 0;        // ms spent on Escape's key-down
@@ -26,7 +25,6 @@ inline LRESULT CALLBACK procedure(HWND h, UINT m, WPARAM w, LPARAM l) {
                             reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams));
     auto* c = reinterpret_cast<Comportement*>(::GetWindowLongPtrW(h, GWLP_USERDATA));
     if (c) {
-        if (m == WM_CLOSE && c->refuseFermeture) return 0;
         if (m == WM_KEYDOWN && w == VK_ESCAPE) {
             ::Sleep(c->lenteurEchap);
             ++c->echapBas;
@@ -38,27 +36,16 @@ inline LRESULT CALLBACK procedure(HWND h, UINT m, WPARAM w, LPARAM l) {
     return ::DefWindowProcW(h, m, w, l);
 }
 
-// A window of `classe` (registered once), titled `titre`, owned by
-// `proprietaire`, with the extended style `styleEx`; not shown. `c` must
-// outlive the window.
-inline Fenetre creeFenetre(const std::wstring& classe, const std::wstring& titre, Comportement& c,
-                           HWND proprietaire = nullptr, DWORD styleEx = 0, DWORD style = WS_OVERLAPPEDWINDOW) {
+// A top-level window of `classe` (registered once), titled `titre`; not
+// shown. `c` must outlive the window.
+inline Fenetre creeFenetre(const std::wstring& classe, const std::wstring& titre, Comportement& c) {
     WNDCLASSW wc{};
     wc.lpfnWndProc = procedure;
     wc.hInstance = ::GetModuleHandleW(nullptr);
     wc.lpszClassName = classe.c_str();
     ::RegisterClassW(&wc);  // already registered: fine
-    return Fenetre(::CreateWindowExW(styleEx, classe.c_str(), titre.c_str(), style, 10, 10, 300, 200, proprietaire,
+    return Fenetre(::CreateWindowExW(0, classe.c_str(), titre.c_str(), WS_OVERLAPPEDWINDOW, 10, 10, 300, 200, nullptr,
                                      nullptr, wc.hInstance, &c));
-}
-
-// Dispatches this thread's waiting messages.
-inline void pompe() {
-    MSG msg;
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageW(&msg);
-    }
 }
 
 }  // namespace k58204::platform::win32::test

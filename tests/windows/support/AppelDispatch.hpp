@@ -1,11 +1,10 @@
 #pragma once
 // Late-bound calls made as a VB client makes them: GetIDsOfNames then Invoke,
-// arguments reversed, named ones first.
+// arguments reversed.
 #include <windows.h>
 #include <oaidl.h>
 
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "com/commun/Possession.hpp"
@@ -20,38 +19,21 @@ struct Reponse {
     std::wstring description;
 };
 
-// `positionnels` in call order; `nommes` as (name, value). The VARIANTs are
-// the caller's (not cleared here). A put passes its value as DISPID_PROPERTYPUT.
-inline Reponse appelle(IDispatch* d, const wchar_t* membre, WORD drapeaux, std::vector<VARIANT> positionnels = {},
-                       std::vector<std::pair<std::wstring, VARIANT>> nommes = {}) {
+// `positionnels` in call order (the caller's VARIANTs, not cleared here). A
+// put passes its value as DISPID_PROPERTYPUT.
+inline Reponse appelle(IDispatch* d, const wchar_t* membre, WORD drapeaux, std::vector<VARIANT> positionnels = {}) {
     Reponse r;
-    std::vector<std::wstring> noms{membre};
-    for (const auto& [n, v] : nommes) noms.push_back(n);
-    std::vector<LPOLESTR> pointeurs;
-    for (std::wstring& n : noms) pointeurs.push_back(n.data());
-    std::vector<DISPID> ids(noms.size(), DISPID_UNKNOWN);
-    r.hr = d->GetIDsOfNames(IID_NULL, pointeurs.data(), static_cast<UINT>(pointeurs.size()), LOCALE_USER_DEFAULT,
-                            ids.data());
+    LPOLESTR nom = const_cast<LPOLESTR>(membre);
+    DISPID id = DISPID_UNKNOWN;
+    r.hr = d->GetIDsOfNames(IID_NULL, &nom, 1, LOCALE_USER_DEFAULT, &id);
     if (FAILED(r.hr)) return r;
-    std::vector<VARIANT> args;
-    std::vector<DISPID> idsNommes;
-    for (size_t i = 0; i < nommes.size(); ++i) {
-        args.push_back(nommes[i].second);
-        idsNommes.push_back(ids[i + 1]);
-    }
+    std::vector<VARIANT> args(positionnels.rbegin(), positionnels.rend());  // the last first
     const bool put = (drapeaux & DISPATCH_PROPERTYPUT) != 0;
-    if (put && !positionnels.empty()) {
-        // The value goes first, named DISPID_PROPERTYPUT.
-        args.insert(args.begin(), positionnels.back());
-        idsNommes.insert(idsNommes.begin(), DISPID_PROPERTYPUT);
-        positionnels.pop_back();
-    }
-    for (auto it = positionnels.rbegin(); it != positionnels.rend(); ++it) args.push_back(*it);
-    DISPPARAMS p{args.data(), idsNommes.data(), static_cast<UINT>(args.size()), static_cast<UINT>(idsNommes.size())};
+    DISPID valeur = DISPID_PROPERTYPUT;
+    DISPPARAMS p{args.data(), put ? &valeur : nullptr, static_cast<UINT>(args.size()), put ? 1u : 0u};
     EXCEPINFO ei{};
     UINT argErreur = 0;
-    r.hr = d->Invoke(ids[0], IID_NULL, LOCALE_USER_DEFAULT, drapeaux, &p, put ? nullptr : r.valeur.get(), &ei,
-                     &argErreur);
+    r.hr = d->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, drapeaux, &p, put ? nullptr : r.valeur.get(), &ei, &argErreur);
     if (r.hr == DISP_E_EXCEPTION) {
         r.scode = ei.scode;
         if (ei.bstrDescription) r.description = ei.bstrDescription;
