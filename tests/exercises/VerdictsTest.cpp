@@ -195,7 +195,7 @@ constexpr char16_t Passage119[] =
 // 121: the unit recorded with the learner's settings when the exercise began
 // and, when given, Word's own unit changed meanwhile (not what the check
 // reads); then the preview closed, landscape, and the top margin.
-constexpr int32_t Pouces = 0, Centimetres = 1, Points = 3;
+constexpr int32_t Pouces = 0, Centimetres = 1;
 Actions metEnPage(int32_t uniteEnregistree, float margeHaut, int32_t uniteActuelle = -1) {
     return [=](Auto app) {
         glUniteMesure = uniteEnregistree;
@@ -242,7 +242,6 @@ INSTANTIATE_TEST_SUITE_P(
         // 102: either a row or a dock of their own is enough; both together again is "A".
         Scenario{102, "MiseEnFormeSurLaLigneSuivante",
                  [](Auto app) { barre(app, u"Formatting").ecrit(u"RowIndex", rang(app, u"Standard") + 1); }, u""},
-        Scenario{102, "StandardAGauche", [](Auto app) { barre(app, u"Standard").ecrit(u"Position", 0); }, u""},
         Scenario{102, "DeplaceesEnsembleSurUneLigne",
                  [](Auto app) {
                      barre(app, u"Standard").ecrit(u"Position", 3);
@@ -364,7 +363,6 @@ INSTANTIATE_TEST_SUITE_P(
         Scenario{121, "CinqCentimetresMotWordPasseEnPouces", metEnPage(Centimetres, 141.75f, Pouces), u""},
         Scenario{121, "DeuxPouces", metEnPage(Pouces, 144), u""},
         Scenario{121, "CinqCentimetresEnPouces", metEnPage(Pouces, 141.75f), u"C"},
-        Scenario{121, "DeuxPoucesEnPoints", metEnPage(Points, 144), u""},
         Scenario{122, "FermePuisNouveauDocument", [](Auto app) { ferme(app); nouveauDocument(app); }, u""},
         // 122: saved under another name, it is the learner's document: the working one is closed.
         Scenario{122, "EnregistreSousUnAutreNom", [](Auto app) { enregistreSous(app, Travail + u"Copie.doc"); }, u""},

@@ -195,7 +195,6 @@ const Ligne casDebut[] = {
      .code = u"A"},
     // The folder is completed with its backslash: nothing is staged or deleted beside it.
     {.nom = "DossierSansBarreFinale", .code = u"A", .argument = u"C:\\Cours\\K58204"},
-    {.nom = "DossierAccentue", .code = u"A", .dossier = u"C:\\Documents and Settings\\Élève\\Mes exercices à faire\\"},
     {.nom = "DossierLong", .code = u"A",
      .dossier = u"C:\\Cours\\" + std::u16string(150, u'x') + u"\\Leçon première\\"},
     // The settings cannot be read even once Word answers: the start fails

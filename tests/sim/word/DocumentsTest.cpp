@@ -97,7 +97,6 @@ TEST_F(DocumentsTest, MotDePasseALOuverture) {
         // PasswordDocument, what the learner types at the prompt, error (the
         // prompt cancelled and the right argument: the lesson)
         {"wrong case at the prompt", std::nullopt, u"MDP", MotDePasseOuverture},
-        {"empty at the prompt", std::nullopt, u"", MotDePasseOuverture},
         {"wrong argument, no prompt", u"faux", u"mdp", MotDePasseOuverture},
         {"right at the prompt", std::nullopt, u"mdp", 0},
     };
