@@ -32,9 +32,7 @@ class DispatchFaux : public IDispatch {
 public:
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** o) override {
         if (!IsEqualGUID(iid, IID_IUnknown) && !IsEqualGUID(iid, IID_IDispatch)) return E_NOINTERFACE;
-        *o = static_cast<IDispatch*>(this);
-        AddRef();
-        return S_OK;
+        return *o = static_cast<IDispatch*>(this), AddRef(), S_OK;
     }
     ULONG STDMETHODCALLTYPE AddRef() override { return ++references; }
     ULONG references = 1;
@@ -44,22 +42,16 @@ public:
 class FauxDispatch final : public DispatchFaux {
 public:
     ULONG STDMETHODCALLTYPE Release() override { return --references; }
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override {
-        *n = 0;
-        return S_OK;
-    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override { return *n = 0, S_OK; }
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT n, LCID, DISPID* ids) override {
         for (UINT i = 0; i < n; ++i) ids[i] = static_cast<DISPID>(10 + i);
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO* ei, UINT*) override {
-        if (echec == DISP_E_EXCEPTION) {
-            ei->scode = scode;
-            ei->wCode = wCode;
-            ei->bstrSource = SysAllocString(L"Microsoft Word");
-            ei->bstrDescription = SysAllocString(L"Le signet n'existe pas.");
-        }
+        if (echec == DISP_E_EXCEPTION)
+            *ei = EXCEPINFO{wCode, 0, SysAllocString(L"Microsoft Word"), SysAllocString(L"Le signet n'existe pas."),
+                            nullptr, 0, nullptr, nullptr, scode};
         return echec;
     }
     HRESULT echec = S_OK;
@@ -69,13 +61,7 @@ public:
 
 // Every reference taken was given back, the error raised or not.
 TEST_F(ClientDispatch, ChaqueEchecDevientLErreurQueVbDonnerait) {
-    struct Cas {
-        HRESULT hr;
-        SCODE scode;
-        WORD wCode;
-        int32_t numero;
-        std::u16string source;
-    } cas[] = {
+    struct Cas { HRESULT hr; SCODE scode; WORD wCode; int32_t numero; std::u16string source; } cas[] = {
         // Word busy in a modal loop: the HRESULT itself, as VB shows it.
         {RPC_E_CALL_REJECTED, 0, 0, static_cast<int32_t>(0x80010001), u""},
         {RPC_E_SERVERCALL_RETRYLATER, 0, 0, static_cast<int32_t>(0x80010001), u""},
@@ -95,9 +81,7 @@ TEST_F(ClientDispatch, ChaqueEchecDevientLErreurQueVbDonnerait) {
     for (const Cas& c : cas) {
         SCOPED_TRACE(testing::Message() << std::hex << c.hr << " " << c.scode);
         FauxDispatch faux;
-        faux.echec = c.hr;
-        faux.scode = c.scode;
-        faux.wCode = c.wCode;
+        faux.echec = c.hr, faux.scode = c.scode, faux.wCode = c.wCode;
         ObjetPtr o = objetDe(&faux, std::make_shared<CacheDispids>());
         try {
             o->get(u"Windows");
@@ -120,21 +104,17 @@ TEST(ConversionsCom, ChaqueVariantArriveDansLeTypeQueVbLuiDonne) {
         remplit(v.get());
         return v;
     };
-    struct Cas {
-        VariantCom v;
-        Variant attendu;
-    };
     VariantCom interieur = variant(VT_I2, [](VARIANT* v) { V_I2(v) = -1; });
-    std::vector<Cas> cas;
-    cas.push_back({variant(VT_UI4, [](VARIANT* v) { V_UI4(v) = 3000000000u; }), Variant(3000000000.0)});
-    cas.push_back({variant(VT_UI4, [](VARIANT* v) { V_UI4(v) = 2147483647u; }), Variant(2147483647)});
-    cas.push_back({variant(VT_DATE, [](VARIANT* v) { V_DATE(v) = 2.5; }), Variant(2.5)});
-    cas.push_back({variant(VT_BSTR, [](VARIANT* v) { V_BSTR(v) = nullptr; }), Variant(u"")});
-    cas.push_back({variant(VT_NULL, [](VARIANT*) {}), Variant()});
-    cas.push_back({variant(VT_ERROR, [](VARIANT* v) { V_ERROR(v) = DISP_E_PARAMNOTFOUND; }), Variant()});
-    cas.push_back({variant(VT_DISPATCH, [](VARIANT* v) { V_DISPATCH(v) = nullptr; }), Variant(ObjetPtr{})});
-    cas.push_back({variant(VT_BYREF | VT_VARIANT, [&](VARIANT* v) { V_VARIANTREF(v) = interieur.get(); }), Variant(-1)});
-    for (size_t i = 0; i < cas.size(); ++i) {
+    struct Cas { VariantCom v; Variant attendu; } cas[] = {
+        {variant(VT_UI4, [](VARIANT* v) { V_UI4(v) = 3000000000u; }), Variant(3000000000.0)},
+        {variant(VT_UI4, [](VARIANT* v) { V_UI4(v) = 2147483647u; }), Variant(2147483647)},
+        {variant(VT_DATE, [](VARIANT* v) { V_DATE(v) = 2.5; }), Variant(2.5)},
+        {variant(VT_BSTR, [](VARIANT* v) { V_BSTR(v) = nullptr; }), Variant(u"")},
+        {variant(VT_NULL, [](VARIANT*) {}), Variant()},
+        {variant(VT_ERROR, [](VARIANT* v) { V_ERROR(v) = DISP_E_PARAMNOTFOUND; }), Variant()},
+        {variant(VT_DISPATCH, [](VARIANT* v) { V_DISPATCH(v) = nullptr; }), Variant(ObjetPtr{})},
+        {variant(VT_BYREF | VT_VARIANT, [&](VARIANT* v) { V_VARIANTREF(v) = interieur.get(); }), Variant(-1)}};
+    for (size_t i = 0; i < std::size(cas); ++i) {
         const Variant lu = depuisVariant(*cas[i].v.get(), cache);
         EXPECT_EQ(lu, cas[i].attendu) << i;
         VariantCom retour;
@@ -188,33 +168,21 @@ public:
         if (n == 0) delete this;
         return n;
     }
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override {
-        *n = 1;
-        return S_OK;
-    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override { return *n = 1, S_OK; }
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** i) override {
-        ++typesDemandes_;
-        *i = Ptr<ITypeInfo>(type_.info).detache();
-        return S_OK;
+        return ++typesDemandes_, *i = Ptr<ITypeInfo>(type_.info).detache(), S_OK;
     }
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* noms, UINT, LCID, DISPID* ids) override {
         std::u16string nom = texte(noms[0]);
         for (char16_t& c : nom) c = c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 32) : c;
-        auto it = type_.ids.find(nom);
-        if (it == type_.ids.end()) return DISP_E_UNKNOWNNAME;
-        ids[0] = it->second;
-        return S_OK;
+        const auto it = type_.ids.find(nom);
+        return it == type_.ids.end() ? DISP_E_UNKNOWNNAME : (ids[0] = it->second, S_OK);
     }
     HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* r, EXCEPINFO*, UINT*) override {
         for (const auto& [nom, i] : type_.ids) {
             if (i != id) continue;
-            if (nom == u"enfant") {
-                V_VT(r) = VT_DISPATCH;
-                V_DISPATCH(r) = new Noeud(suivant_(), suivant_, typesDemandes_);
-            } else {
-                V_VT(r) = VT_BSTR;
-                V_BSTR(r) = bstr(type_.nom + u"." + nom).detache();
-            }
+            if (nom == u"enfant") V_VT(r) = VT_DISPATCH, V_DISPATCH(r) = new Noeud(suivant_(), suivant_, typesDemandes_);
+            else V_VT(r) = VT_BSTR, V_BSTR(r) = bstr(type_.nom + u"." + nom).detache();
             return S_OK;
         }
         return DISP_E_MEMBERNOTFOUND;
@@ -234,12 +202,9 @@ TEST_F(ClientDispatch, UnIdEnCacheNeSertQuAuTypeQuiLeDonne) {
     // Two types sharing member names under other ids, and two declaring one set of ids.
     TypeFaux a(u"A", {{u"nom", 1}, {u"enfant", 2}}, false), b(u"B", {{u"nom", 7}, {u"enfant", 8}}, false);
     TypeFaux c(u"C", {{u"nom", 1}, {u"enfant", 2}}, true), d(u"D", {{u"nom", 1}, {u"enfant", 2}, {u"autre", 3}}, true);
-    struct Cas {
-        const TypeFaux& racine;
-        std::vector<const TypeFaux*> enfants;
-        int typesDemandes;  // GetTypeInfo calls made by the client
-        int64_t releases;   // last releases: the children, the root, a declaring base read
-    } cas[] = {
+    // typesDemandes: GetTypeInfo calls made by the client; releases: the last
+    // releases (the children, the root, a declaring base read).
+    struct Cas { const TypeFaux& racine; std::vector<const TypeFaux*> enfants; int typesDemandes; int64_t releases; } cas[] = {
         {a, {&b, &a, &b, &b}, 5, 5},
         {b, {&a, &a}, 3, 3},
         {c, {&d, &c, &d}, 1, 5},

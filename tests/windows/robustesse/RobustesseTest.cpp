@@ -11,16 +11,14 @@
 #include <psapi.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <deque>
-#include <memory>
 #include <mutex>
 #include <random>
-#include <string>
 #include <thread>
-#include <vector>
 
 #include "com/commun/Possession.hpp"
 #include "com/commun/ValeursCom.hpp"
@@ -46,8 +44,8 @@ uint64_t nombreEnvironnement(const char* nom, uint64_t defaut) {
 
 // ---------------------------------------------------------------- watch
 // A fault anywhere in the process (vectored handler) or a call not returned
-// within 15 s (watchdog thread) prints the call being made (its seed and rank
-// reproduce it) and ends the process: a crash or a hang is never survived.
+// within 15 s (watchdog thread, started by the fixture) prints the call being
+// made (its seed and rank reproduce it) and ends the process.
 
 std::mutex verrou;
 std::string enCours;  // the call being made, "" between calls
@@ -69,89 +67,67 @@ LONG CALLBACK gestionnaire(EXCEPTION_POINTERS* e) {
                                    EXCEPTION_DATATYPE_MISALIGNMENT, EXCEPTION_IN_PAGE_ERROR,
                                    static_cast<DWORD>(STATUS_HEAP_CORRUPTION)};
     const DWORD code = e->ExceptionRecord->ExceptionCode;
-    if (std::find(std::begin(fautes), std::end(fautes), code) != std::end(fautes)) echoue("crash", code);
+    if (std::count(std::begin(fautes), std::end(fautes), code)) echoue("crash", code);
     return EXCEPTION_CONTINUE_SEARCH;
 }
 
-void demarreSurveillance() {
-    static std::once_flag fait;
-    std::call_once(fait, [] {
-        AddVectoredExceptionHandler(1, gestionnaire);
-        std::thread([] {
-            for (;;) {
-                Sleep(200);
-                std::lock_guard garde(verrou);
-                if (!enCours.empty() && GetTickCount64() - debut > 15000) echoue("hang", 0);
-            }
-        }).detach();
-    });
+void enCoursDevient(const std::string& appel) {
+    std::lock_guard garde(verrou);
+    enCours = appel, debut = GetTickCount64();
 }
 
 // f() made as the watched call `appel`.
 template <class F>
 HRESULT surveille(const std::string& appel, F&& f) {
-    {
-        std::lock_guard garde(verrou);
-        enCours = appel;
-        debut = GetTickCount64();
-    }
+    enCoursDevient(appel);
     const HRESULT hr = f();
-    std::lock_guard garde(verrou);
-    enCours.clear();
+    enCoursDevient("");
     return hr;
 }
 
 // ---------------------------------------------------------------- the client's objects
-// One whose QueryInterface answers S_OK with itself for every interface, one
-// that fails every call; both count their references, so one kept shows.
-class ObjetClient final : public IDispatch {
-public:
-    explicit ObjetClient(bool defaillant) : defaillant_(defaillant) {}
-    LONG referencesTenues() const { return references_ - 1; }
+// A lying one (QueryInterface answers S_OK with itself for every interface)
+// and a failing one (refuses every call); both count their references.
+struct ObjetClient final : IDispatch {
+    explicit ObjetClient(bool d) : defaillant(d) {}
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** objet) override {
         if (!objet) return E_POINTER;
-        const bool refuse = defaillant_ && !IsEqualGUID(iid, IID_IUnknown) && !IsEqualGUID(iid, IID_IDispatch);
+        const bool refuse = defaillant && !IsEqualGUID(iid, IID_IUnknown) && !IsEqualGUID(iid, IID_IDispatch);
         *objet = refuse ? nullptr : static_cast<IDispatch*>(this);
         return refuse ? E_NOINTERFACE : (AddRef(), S_OK);
     }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-    ULONG STDMETHODCALLTYPE Release() override { return --references_; }
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override {
-        if (!n) return E_POINTER;
-        *n = 0;
-        return defaillant_ ? E_FAIL : S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** info) override {
-        if (info) *info = nullptr;
-        return defaillant_ ? E_FAIL : DISP_E_BADINDEX;
-    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++references; }
+    ULONG STDMETHODCALLTYPE Release() override { return --references; }
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override { return n ? (*n = 0, echec(S_OK)) : E_POINTER; }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** i) override { if (i) *i = nullptr; return echec(DISP_E_BADINDEX); }
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT n, LCID, DISPID* ids) override {
         for (UINT i = 0; ids && i < n; ++i) ids[i] = DISPID_UNKNOWN;
-        return defaillant_ ? E_FAIL : DISP_E_UNKNOWNNAME;
+        return echec(DISP_E_UNKNOWNNAME);
     }
     HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
-        return defaillant_ ? E_FAIL : DISP_E_MEMBERNOTFOUND;
+        return echec(DISP_E_MEMBERNOTFOUND);
     }
-
-private:
-    const bool defaillant_;
-    std::atomic<LONG> references_{1};
+    HRESULT echec(HRESULT menteur) const { return defaillant ? E_FAIL : menteur; }
+    const bool defaillant;
+    std::atomic<LONG> references{1};
 };
 
+IDispatch* pris(IDispatch* o) { return o ? (o->AddRef(), o) : nullptr; }
+
 // ---------------------------------------------------------------- hostile values
+VARIANT v(VARTYPE vt, void* pointeur = nullptr) {
+    VARIANT r;
+    VariantInit(&r);
+    V_VT(&r) = vt;
+    V_BYREF(&r) = pointeur;
+    return r;
+}
+
 // The VARIANTs of one call and what they point to, freed together.
 struct Lot {
     std::vector<VARIANT> arguments;
     std::deque<VARIANT> cibles;
-    ~Lot() {
-        for (VARIANT& v : arguments) VariantClear(&v);
-        for (VARIANT& v : cibles) VariantClear(&v);
-    }
-    VARIANT* cible() {
-        VARIANT& v = cibles.emplace_back();
-        VariantInit(&v);
-        return &v;
-    }
+    ~Lot() { for (VARIANT& v : arguments) VariantClear(&v); for (VARIANT& v : cibles) VariantClear(&v); }
 };
 
 // Seeded: a seed gives the same values again.
@@ -165,22 +141,14 @@ public:
         static const int32_t bornes[] = {INT32_MIN, -2, -1, 0, 1, 100, 101, 124, 125, INT32_MAX};
         return pourCent(70) ? bornes[entre(std::size(bornes))] : static_cast<int32_t>(alea_());
     }
-    // Null, empty, a folder, lone surrogates, 100,000 or, rarely, 8 M characters.
+    // Null, empty, a folder, lone surrogates, a number, 100,000 or, rarely, 8 M characters, a name.
     BSTR texte() {
-        switch (entre(8)) {
-            case 0: return nullptr;
-            case 1: return SysAllocString(L"");
-            case 2: return SysAllocString(L"C:\\x\\");
-            case 3: return SysAllocString(L"\xD800" L"C:\\\xDC00" L"x\\\xDBFF");
-            case 4: return SysAllocString(L"101");
-            case 5: {
-                const UINT n = pourCent(2) ? 8u << 20 : 100000;
-                BSTR b = SysAllocStringLen(nullptr, n);
-                if (b) std::fill(b, b + n, L'\\');
-                return b;
-            }
-            default: return SysAllocString(L"Réponses.doc");
-        }
+        static const wchar_t* const textes[] = {nullptr, L"", L"C:\\x\\", L"\xD800" L"C:\\\xDC00" L"x\\\xDBFF", L"101"};
+        if (const uint32_t k = entre(8); k != 5) return SysAllocString(k < 5 ? textes[k] : L"Réponses.doc");
+        const UINT n = pourCent(2) ? 8u << 20 : 100000;
+        BSTR b = SysAllocStringLen(nullptr, n);
+        if (b) std::fill(b, b + n, L'\\');
+        return b;
     }
     // A value written into v by value or by reference (objects only when
     // `objets`); false for a reference that cannot be followed (null, or to a
@@ -189,76 +157,56 @@ public:
         VariantInit(&v);
         if (pourCent(55)) return parValeur(v, objets), true;
         const bool nul = pourCent(20);
-        VARIANT* c = lot.cible();
+        VARIANT* c = &lot.cibles.emplace_back();
+        VariantInit(c);
         bool suivable = !nul;
         switch (entre(5)) {
             case 0:
             case 1:
-                V_VT(&v) = VT_BYREF | VT_VARIANT;
-                if (pourCent(15)) {
-                    suivable = valeur(lot, *c, objets) && !nul && V_VT(c) != (VT_BYREF | VT_VARIANT);
-                } else if (pourCent(5)) {
-                    V_VT(c) = VT_BYREF | VT_VARIANT;  // a reference to itself
-                    V_VARIANTREF(c) = c;
-                    suivable = false;
-                } else {
-                    parValeur(*c, objets);
-                }
-                V_VARIANTREF(&v) = c;
+                if (pourCent(15)) suivable = valeur(lot, *c, objets) && !nul && V_VT(c) != (VT_BYREF | VT_VARIANT);
+                else if (pourCent(5)) V_VT(c) = VT_BYREF | VT_VARIANT, V_VARIANTREF(c) = c, suivable = false;  // itself
+                else parValeur(*c, objets);
+                V_VT(&v) = VT_BYREF | VT_VARIANT, V_VARIANTREF(&v) = c;
                 break;
-            case 2: V_VT(c) = VT_I4; V_I4(c) = entier(); V_VT(&v) = VT_BYREF | VT_I4; V_BYREF(&v) = &V_I4(c); break;
-            case 3: V_VT(c) = VT_BSTR; V_BSTR(c) = texte(); V_VT(&v) = VT_BYREF | VT_BSTR; V_BYREF(&v) = &V_BSTR(c); break;
-            default:
-                V_VT(c) = VT_DISPATCH;
-                V_DISPATCH(c) = objets ? objet() : nullptr;
-                if (V_DISPATCH(c)) V_DISPATCH(c)->AddRef();
-                V_VT(&v) = VT_BYREF | VT_DISPATCH;
-                V_BYREF(&v) = &V_DISPATCH(c);
+            case 2: V_VT(c) = VT_I4; V_I4(c) = entier(); break;
+            case 3: V_VT(c) = VT_BSTR; V_BSTR(c) = texte(); break;
+            default: V_VT(c) = VT_DISPATCH; V_DISPATCH(c) = pris(objets ? objet() : nullptr);
         }
+        if (V_VT(&v) == VT_EMPTY) V_VT(&v) = VT_BYREF | V_VT(c), V_BYREF(&v) = &V_I4(c);  // to c's value, typed
         if (nul) V_BYREF(&v) = nullptr;
         return suivable;
     }
 
 private:
     void parValeur(VARIANT& v, bool objets) {
+        static const double reels[] = {std::nan(""), HUGE_VAL, -1e300, 101.5, -0.0};
+        static const VARTYPE tableaux[] = {VT_I4, VT_BSTR, VT_VARIANT, VT_DISPATCH};
         switch (entre(objets ? 16 : 14)) {
             case 0: V_VT(&v) = pourCent(50) ? VT_EMPTY : VT_NULL; return;
             case 1: V_VT(&v) = VT_I2; V_I2(&v) = static_cast<SHORT>(entier()); return;
             case 2: V_VT(&v) = VT_I4; V_I4(&v) = entier(); return;
             case 3: V_VT(&v) = VT_I8; V_I8(&v) = pourCent(50) ? INT64_MIN : static_cast<LONGLONG>(alea_()); return;
             case 4: V_VT(&v) = VT_UI4; V_UI4(&v) = static_cast<ULONG>(entier()); return;
-            case 5: {
-                const double d[] = {std::nan(""), HUGE_VAL, -1e300, 101.5, -0.0};
-                V_VT(&v) = VT_R8;
-                V_R8(&v) = d[entre(std::size(d))];
-                return;
-            }
+            case 5: V_VT(&v) = VT_R8; V_R8(&v) = reels[entre(std::size(reels))]; return;
             case 6: V_VT(&v) = VT_BOOL; V_BOOL(&v) = pourCent(50) ? VARIANT_TRUE : static_cast<VARIANT_BOOL>(entier()); return;
             case 7:
             case 8: V_VT(&v) = VT_BSTR; V_BSTR(&v) = texte(); return;
             case 9: V_VT(&v) = VT_DATE; V_DATE(&v) = pourCent(50) ? 1e308 : -657435.0; return;
-            case 10: {
+            case 10: {  // a scale above 28 is not a decimal; vt last, it shares its place with the DECIMAL
                 DECIMAL& d = V_DECIMAL(&v);
-                d.scale = static_cast<BYTE>(entre(40));  // above 28 is not a decimal
-                d.sign = pourCent(50) ? DECIMAL_NEG : 0;
-                d.Hi32 = static_cast<ULONG>(alea_());
-                d.Lo64 = alea_();
-                V_VT(&v) = VT_DECIMAL;
+                d.scale = static_cast<BYTE>(entre(40)), d.sign = pourCent(50) ? DECIMAL_NEG : 0;
+                d.Hi32 = static_cast<ULONG>(alea_()), d.Lo64 = alea_(), V_VT(&v) = VT_DECIMAL;
                 return;
             }
             case 11: V_VT(&v) = VT_ERROR; V_ERROR(&v) = pourCent(70) ? DISP_E_PARAMNOTFOUND : E_FAIL; return;
             case 12: {
-                const VARTYPE types[] = {VT_I4, VT_BSTR, VT_VARIANT, VT_DISPATCH};
-                const VARTYPE t = types[entre(std::size(types))];
+                const VARTYPE t = tableaux[entre(std::size(tableaux))];
                 V_ARRAY(&v) = pourCent(20) ? nullptr : SafeArrayCreateVector(t, 0, entre(4));
                 V_VT(&v) = static_cast<VARTYPE>(VT_ARRAY | t);
                 return;
             }
             case 13: V_VT(&v) = static_cast<VARTYPE>(pourCent(50) ? 0x7F : (VT_VECTOR | VT_I4)); return;  // no such type
-            default:
-                V_VT(&v) = pourCent(80) ? VT_DISPATCH : VT_UNKNOWN;
-                V_DISPATCH(&v) = objet();
-                if (V_DISPATCH(&v)) V_DISPATCH(&v)->AddRef();
+            default: V_VT(&v) = pourCent(80) ? VT_DISPATCH : VT_UNKNOWN; V_DISPATCH(&v) = pris(objet());
         }
     }
 
@@ -266,17 +214,14 @@ private:
     std::vector<IDispatch*> objets_;  // may hold null
 };
 
-// The calls of a run, those to be refused, and the wrong successes among them (the first ones named).
+// The wrong successes of a run among the calls to be refused (the first ones named).
 struct Bilan {
-    uint64_t appels = 0, refusAttendus = 0, faussesReussites = 0;
+    uint64_t faussesReussites = 0;
     std::vector<std::string> premieres;
     template <class F>
     void appelle(const std::string& appel, const std::string& refus, F&& f) {
-        const HRESULT hr = surveille(appel, f);
-        ++appels;
-        if (refus.empty()) return;
-        ++refusAttendus;
-        if (SUCCEEDED(hr) && ++faussesReussites <= 20) premieres.push_back(appel + " succeeded; refused for: " + refus);
+        if (SUCCEEDED(surveille(appel, f)) && !refus.empty() && ++faussesReussites <= 20)
+            premieres.push_back(appel + " succeeded; refused for: " + refus);
     }
 };
 
@@ -284,11 +229,7 @@ struct Bilan {
 
 // A member as the type information describes it (parametres: the caller's,
 // a final [retval] is not one; UINT_MAX for an object without one).
-struct Membre {
-    DISPID id = DISPID_UNKNOWN;
-    WORD drapeaux = DISPATCH_METHOD;
-    UINT parametres = UINT_MAX, requis = 0;
-};
+struct Membre { DISPID id = DISPID_UNKNOWN; WORD drapeaux = DISPATCH_METHOD; UINT parametres = UINT_MAX, requis = 0; };
 
 std::vector<Membre> membresDecrits(IDispatch* d) {
     std::vector<Membre> membres;
@@ -302,9 +243,8 @@ std::vector<Membre> membresDecrits(IDispatch* d) {
             Membre m{f->memid, static_cast<WORD>(f->invkind == INVOKE_PROPERTYGET ? Lecture : DISPATCH_METHOD), 0, 0};
             for (SHORT p = 0; p < f->cParams; ++p) {
                 const USHORT drapeaux = f->lprgelemdescParam[p].paramdesc.wParamFlags;
-                if (drapeaux & PARAMFLAG_FRETVAL) continue;
-                ++m.parametres;
-                if (!(drapeaux & (PARAMFLAG_FOPT | PARAMFLAG_FHASDEFAULT))) ++m.requis;
+                m.parametres += !(drapeaux & PARAMFLAG_FRETVAL);
+                m.requis += !(drapeaux & (PARAMFLAG_FRETVAL | PARAMFLAG_FOPT | PARAMFLAG_FHASDEFAULT));
             }
             membres.push_back(m);
         }
@@ -321,13 +261,14 @@ DISPID idDe(IDispatch* d, const wchar_t* nom) {
     return id;
 }
 
+// typee: served from a type library; lent: a member that waits for a Word it is
+// given (InitQuestion); vtable: the module's, called through its vtable too.
 struct Cible {
     std::string nom;
     Ptr<IDispatch> d;
-    bool typee = true;  // served from a type library
-    std::vector<Membre> membres;
-    DISPID lent = DISPID_UNKNOWN;  // a member that waits for a Word it is given (InitQuestion)
-    bool vtable = false;  // the module's: called through its vtable too
+    bool typee = true, vtable = false;
+    std::vector<Membre> membres = {};
+    DISPID lent = DISPID_UNKNOWN;
 };
 
 void invoqueAuHasard(Cible& c, Generateur& g, Bilan& b, const std::string& rang) {
@@ -337,12 +278,10 @@ void invoqueAuHasard(Cible& c, Generateur& g, Bilan& b, const std::string& rang)
                      : Membre{g.pourCent(50) ? g.entier() : 0x60030008, DISPATCH_METHOD, 0, 0};
     if (!connu && c.typee) refus = "unknown member";
     WORD drapeaux = m.drapeaux;
-    if (g.pourCent(10)) {
-        const WORD autres[] = {0, DISPATCH_METHOD, DISPATCH_PROPERTYGET, DISPATCH_PROPERTYPUT, DISPATCH_PROPERTYPUTREF, 0xFFFF};
-        drapeaux = autres[g.entre(std::size(autres))];
-    }
-    if (c.typee && connu && !(drapeaux & m.drapeaux)) refus = "flags";
+    const WORD autres[] = {0, DISPATCH_METHOD, DISPATCH_PROPERTYGET, DISPATCH_PROPERTYPUT, DISPATCH_PROPERTYPUTREF, 0xFFFF};
+    if (g.pourCent(10)) drapeaux = autres[g.entre(std::size(autres))];
     const bool compte = c.typee && connu;
+    if (compte && !(drapeaux & m.drapeaux)) refus = "flags";
 
     UINT n = compte ? m.parametres : g.entre(4);
     if (const uint32_t t = g.entre(10); t == 0 && n > 0) n -= 1 + g.entre(n);
@@ -376,37 +315,22 @@ void invoqueAuHasard(Cible& c, Generateur& g, Bilan& b, const std::string& rang)
     DISPPARAMS p{lot.arguments.data(), ids.data(), n, nommes};
     DISPPARAMS* pp = &p;
     switch (g.entre(40)) {
-        case 0:
-            if (n > 0) refus = "rgvarg null";
-            p.rgvarg = nullptr;
-            break;
-        case 1:
-            if (n > 0) refus = "rgdispidNamedArgs null";
-            p.rgdispidNamedArgs = nullptr;
-            p.cNamedArgs = std::min(n, 1u);
-            break;
-        case 2:
-            refus = "more named arguments than arguments";
-            p.cNamedArgs = n + 1;
-            break;
-        case 3:
-            if (c.typee) refus = "no DISPPARAMS";
-            pp = nullptr;
+        case 0: p.rgvarg = nullptr; if (n > 0) refus = "rgvarg null"; break;
+        case 1: p.rgdispidNamedArgs = nullptr; p.cNamedArgs = std::min(n, 1u); if (n > 0) refus = "rgdispidNamedArgs null"; break;
+        case 2: p.cNamedArgs = n + 1; refus = "more named arguments than arguments"; break;
+        case 3: pp = nullptr; if (c.typee) refus = "no DISPPARAMS";
     }
     if (nonSuivable && pp && refus.empty()) refus = "reference that cannot be followed";
     const bool autreIid = g.pourCent(3);
     if (autreIid) refus = "riid not IID_NULL";
 
-    VARIANT resultat;
-    VariantInit(&resultat);
+    VARIANT resultat = v(VT_EMPTY);
     EXCEPINFO ei{};
     UINT argErreur = 0;
     const std::string appel = rang + c.nom + " Invoke " + std::to_string(m.id) + " flags " + std::to_string(drapeaux) +
                               " cArgs " + std::to_string(p.cArgs) + " cNamedArgs " + std::to_string(p.cNamedArgs);
-    b.appelle(appel, refus, [&] {
-        return c.d->Invoke(m.id, autreIid ? IID_IDispatch : IID_NULL, 0, drapeaux, pp, g.pourCent(90) ? &resultat : nullptr,
-                           g.pourCent(90) ? &ei : nullptr, g.pourCent(90) ? &argErreur : nullptr);
-    });
+    b.appelle(appel, refus, [&] { return c.d->Invoke(m.id, autreIid ? IID_IDispatch : IID_NULL, 0, drapeaux, pp,
+        g.pourCent(90) ? &resultat : nullptr, g.pourCent(90) ? &ei : nullptr, g.pourCent(90) ? &argErreur : nullptr); });
     VariantClear(&resultat);
     for (BSTR t : {ei.bstrSource, ei.bstrDescription, ei.bstrHelpFile}) SysFreeString(t);
 }
@@ -419,10 +343,8 @@ void nommeAuHasard(Cible& c, Generateur& g, Bilan& b, const std::string& rang) {
     const UINT n = g.pourCent(5) ? 0 : 1 + g.entre(3);
     if (n == 0 && c.typee) refus = "no names";
     std::vector<LPOLESTR> pointeurs(n);
-    for (LPOLESTR& p : pointeurs) {
-        p = g.pourCent(5) ? nullptr : const_cast<LPOLESTR>(noms[g.entre(std::size(noms))]);
-        if (!p) refus = "null name";
-    }
+    for (LPOLESTR& p : pointeurs)
+        if (!(p = g.pourCent(5) ? nullptr : const_cast<LPOLESTR>(noms[g.entre(std::size(noms))]))) refus = "null name";
     DISPID ids[3];
     LPOLESTR* tableau = pointeurs.data();
     DISPID* sortie = ids;
@@ -444,8 +366,7 @@ void vtableModule(IDispatch* d, Generateur& g, Bilan& b, const std::string& rang
     VARIANT_BOOL vb;
     kc::Bstr texte;
     Ptr<::ComplementInfo> complement;
-    IDispatch* app = g.objet();
-    if (app) app->AddRef();
+    IDispatch* app = pris(g.objet());
     LONG handle = g.entier();
     const bool sansApp = nul && g.pourCent(50);
     switch (g.entre(5)) {
@@ -454,11 +375,35 @@ void vtableModule(IDispatch* d, Generateur& g, Bilan& b, const std::string& rang
         case 2: b.appelle(rang + "CauseErreur", refus, [&] { return m->get_CauseErreur(nul ? nullptr : texte.put()); }); break;
         case 3: b.appelle(rang + "TestePoint", "", [&] { return m->TestePoint(); }); break;
         default:
-            b.appelle(rang + "Quitter", refus, [&] {
-                return m->Quitter(sansApp ? nullptr : &app, nul && !sansApp ? nullptr : &handle);
-            });
+            b.appelle(rang + "Quitter", refus,
+                      [&] { return m->Quitter(sansApp ? nullptr : &app, nul && !sansApp ? nullptr : &handle); });
     }
     if (app) app->Release();
+}
+
+// ---------------------------------------------------------------- reproducers' calls
+
+// How a reproducer calls: Invoke as given, with one of its arrays null, or GetIDsOfNames with one null.
+enum Forme { Entiere, SansRgvarg, SansIdsNommes, SansNoms, SansIds };
+
+// rgvarg as given (already reversed), named ids first: the HRESULT and the argument named in error.
+std::pair<HRESULT, UINT> invoque(IDispatch* d, const wchar_t* membre, WORD drapeaux, std::vector<VARIANT> rgvarg,
+                std::vector<DISPID> nommes = {}, Forme forme = Entiere) {
+    LPOLESTR nom = const_cast<LPOLESTR>(membre);
+    DISPID id = DISPID_UNKNOWN;
+    const std::string appel = "reproducer on " + std::string(membre, membre + wcslen(membre));
+    if (forme >= SansNoms)
+        return {surveille(appel, [&] { return d->GetIDsOfNames(IID_NULL, forme == SansNoms ? nullptr : &nom, 1, 0,
+                                                               forme == SansIds ? nullptr : &id); }), UINT_MAX};
+    DISPPARAMS p{forme == SansRgvarg ? nullptr : rgvarg.data(), forme == SansIdsNommes ? nullptr : nommes.data(),
+                 static_cast<UINT>(rgvarg.size()), static_cast<UINT>(nommes.size())};
+    UINT argErreur = UINT_MAX;
+    VARIANT resultat = v(VT_EMPTY);
+    const HRESULT hr = surveille(appel, [&] {
+        return d->Invoke(idDe(d, membre), IID_NULL, 0, drapeaux, &p, &resultat, nullptr, &argErreur);
+    });
+    VariantClear(&resultat);
+    return {hr, argErreur};
 }
 
 // ---------------------------------------------------------------- fixture
@@ -467,7 +412,13 @@ void vtableModule(IDispatch* d, Generateur& g, Bilan& b, const std::string& rang
 class Robustesse : public testing::Test {
 protected:
     static void SetUpTestSuite() {
-        demarreSurveillance();
+        AddVectoredExceptionHandler(1, gestionnaire);
+        std::thread([] {
+            for (;; Sleep(200)) {
+                std::lock_guard garde(verrou);
+                if (!enCours.empty() && GetTickCount64() - debut > 15000) echoue("hang", 0);
+            }
+        }).detach();
         ASSERT_EQ(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), S_OK);
         CLSID word{};
         // A registered Word would be started and driven by the calls made here.
@@ -476,8 +427,7 @@ protected:
         ASSERT_TRUE(dll_);
     }
     static void TearDownTestSuite() {
-        auto peutDecharger =
-            reinterpret_cast<HRESULT(WINAPI*)()>(reinterpret_cast<void*>(GetProcAddress(dll_, "DllCanUnloadNow")));
+        auto peutDecharger = reinterpret_cast<HRESULT(WINAPI*)()>(reinterpret_cast<void*>(GetProcAddress(dll_, "DllCanUnloadNow")));
         EXPECT_EQ(peutDecharger ? peutDecharger() : E_FAIL, S_OK);
         FreeLibrary(dll_);
         CoUninitialize();
@@ -485,7 +435,7 @@ protected:
     void SetUp() override {
         serveur_ = std::make_unique<k58204::simword::ServeurSimWord>(nullptr);
         kc::DispatchObjet::apresChaqueAppel([this] { serveur_->synchronise(); });
-        word_ = {"Word", kc::DispatchObjet::pour(serveur_->demarre(false, false)), false, {}, DISPID_UNKNOWN, false};
+        word_ = {"Word", kc::DispatchObjet::pour(serveur_->demarre(false, false)), false};
         for (const wchar_t* nom : {L"Name", L"Visible", L"Documents", L"Caption", L"Options", L"Selection", L""})
             word_.membres.push_back(Membre{idDe(word_.d.get(), nom), Lecture});
     }
@@ -494,7 +444,7 @@ protected:
         word_.d.reset();
         serveur_.reset();
         for (ObjetClient* o : {&menteur_, &defaillant_})
-            EXPECT_EQ(o->referencesTenues(), 0) << "references to the client's objects kept";
+            EXPECT_EQ(o->references - 1, 0) << "references to the client's objects kept";
     }
 
     static Ptr<IDispatch> module() {
@@ -507,11 +457,11 @@ protected:
         return m;
     }
     static Cible cible(std::string nom, Ptr<IDispatch> d, bool vtable = false) {
-        Cible c{std::move(nom), std::move(d), true, {}, DISPID_UNKNOWN, vtable};
+        Cible c{std::move(nom), std::move(d), true, vtable};
         c.membres = membresDecrits(c.d.get());
         return c;
     }
-    Bilan fuzz(Cible& c) {
+    void fuzz(Cible& c) {
         const uint64_t graine = nombreEnvironnement("K58204_GRAINE", 58204);
         Generateur g(graine, {nullptr, &menteur_, &defaillant_, c.d.get()});
         Bilan b;
@@ -522,12 +472,8 @@ protected:
             else if (t < 85) nommeAuHasard(c, g, b, rang);
             else vtableModule(c.d.get(), g, b, rang);
         }
-        std::printf("%s: %llu calls, %llu to be refused, %llu wrong successes\n", c.nom.c_str(),
-                    static_cast<unsigned long long>(b.appels), static_cast<unsigned long long>(b.refusAttendus),
-                    static_cast<unsigned long long>(b.faussesReussites));
         EXPECT_EQ(b.faussesReussites, 0u) << c.nom;
         for (const std::string& f : b.premieres) ADD_FAILURE() << "wrong success: " << f;
-        return b;
     }
 
     static inline HMODULE dll_ = nullptr;
@@ -538,92 +484,52 @@ protected:
 
 // ---------------------------------------------------------------- reproducers
 
-struct Reponse {
-    HRESULT hr;
-    UINT argErreur;
-};
-
-// rgvarg as given (already reversed), named ids first.
-Reponse invoque(IDispatch* d, const wchar_t* membre, WORD drapeaux, std::vector<VARIANT> rgvarg,
-                std::vector<DISPID> nommes = {}) {
-    DISPPARAMS p{rgvarg.data(), nommes.empty() ? nullptr : nommes.data(), static_cast<UINT>(rgvarg.size()),
-                 static_cast<UINT>(nommes.size())};
-    UINT argErreur = UINT_MAX;
-    VARIANT resultat;
-    VariantInit(&resultat);
-    const HRESULT hr = surveille("reproducer on " + std::string(membre, membre + wcslen(membre)), [&] {
-        return d->Invoke(idDe(d, membre), IID_NULL, 0, drapeaux, &p, &resultat, nullptr, &argErreur);
-    });
-    VariantClear(&resultat);
-    return {hr, argErreur};
-}
-
-VARIANT v(VARTYPE vt, void* pointeur = nullptr) {
-    VARIANT r;
-    VariantInit(&r);
-    V_VT(&r) = vt;
-    V_BYREF(&r) = pointeur;
-    return r;
-}
-
 // Calls that once crashed the component or wrongly succeeded, with the
 // argument they name; a lying object (QueryInterface answers S_OK for every
 // interface) given to the module and to Word, left where it was or given
-// back (the fixture counts its references); the boundary of the argument count. (Null arrays and extra arguments are drawn by the random runs.)
+// back (the fixture counts its references); the boundary of the argument count.
 TEST_F(Robustesse, LesAppelsQuiPlantaientOuReussissaientAToutSontRefuses) {
-    Ptr<IDispatch> m = module();
-    IDispatch* w = word_.d.get();
+    Ptr<IDispatch> module_ = module();
+    IDispatch *m = module_.get(), *w = word_.d.get();
     VARIANT dossier = kc::texte(L"C:\\x\\"), app = v(VT_EMPTY), cible = v(VT_BYREF | VT_I4), boucle = v(VT_BYREF | VT_VARIANT);
     V_VARIANTREF(&boucle) = &boucle;
-    VARIANT menteur = v(VT_DISPATCH, &menteur_), menteurPris = v(VT_DISPATCH, &menteur_);  // the second one held
-    menteur_.AddRef();
+    VARIANT menteur = v(VT_DISPATCH, &menteur_), menteurPris = v(VT_DISPATCH, pris(&menteur_));  // the second one held
     LONG handle = -1;
-    const VARIANT q101 = kc::entier(101), h = v(VT_BYREF | VT_I4, &handle), a = kc::parReference(&app);
-    const WORD Put = DISPATCH_PROPERTYPUT;
-    struct Cas {
-        const char* nom;
-        IDispatch* objet;
-        const wchar_t* membre;
-        WORD drapeaux;
-        std::vector<VARIANT> rgvarg;
-        std::vector<DISPID> nommes;
-        HRESULT attendu;
-        UINT argErreur;  // UINT_MAX: not set
-    };
-    const Cas cas[] = {
-        {"null ioApplication reference", m.get(), L"InitQuestion", Lecture, {h, v(VT_BYREF | VT_VARIANT), dossier, q101}, {},
-         DISP_E_TYPEMISMATCH, 1},
-        {"null ioHandleLogiciel reference", m.get(), L"InitQuestion", Lecture, {v(VT_BYREF | VT_I4), a, dossier, q101}, {},
-         DISP_E_TYPEMISMATCH, 0},
-        {"a reference to a null reference", m.get(), L"Quitter", Lecture, {kc::parReference(&cible), a}, {},
-         DISP_E_TYPEMISMATCH, 0},
-        {"a parameter named twice", m.get(), L"Quitter", Lecture, {h, a}, {1, 1}, DISP_E_PARAMNOTFOUND, 1},
-        {"Quitter, 2 parameters and 1 more", m.get(), L"Quitter", Lecture, {v(VT_EMPTY), h, a}, {}, DISP_E_BADPARAMCOUNT,
-         UINT_MAX},
-        {"Word's Visible, a reference to itself", w, L"Visible", Put, {kc::parReference(&boucle)}, {DISPID_PROPERTYPUT},
-         DISP_E_TYPEMISMATCH, 0},
-        {"Word's Visible, a lying object: VB's 13", w, L"Visible", Put, {kc::parReference(&menteur)},
-         {DISPID_PROPERTYPUT}, static_cast<HRESULT>(0x800A000D), UINT_MAX},
-        {"Quitter, a lying ioApplication: the client's own, not quit", m.get(), L"Quitter", Lecture,
-         {h, kc::parReference(&menteur)}, {}, S_OK, UINT_MAX},
-        {"InitQuestion, a lying ioApplication: not Word", m.get(), L"InitQuestion", Lecture,
-         {h, kc::parReference(&menteurPris), dossier, q101}, {}, DISP_E_EXCEPTION, UINT_MAX},
-        {"ErreurGenerale, as many arguments as it has parameters", m.get(), L"ErreurGenerale", Lecture, {}, {}, S_OK,
-         UINT_MAX},
+    const VARIANT q101 = kc::entier(101), h = v(VT_BYREF | VT_I4, &handle), a = kc::parReference(&app), vide = v(VT_EMPTY);
+    const VARIANT lie = kc::parReference(&menteur), liePris = kc::parReference(&menteurPris);
+    const WORD Put = DISPATCH_PROPERTYPUT, Met = DISPATCH_METHOD;
+    const HRESULT Vb13 = static_cast<HRESULT>(0x800A000D), Nombre = DISP_E_BADPARAMCOUNT, Type = DISP_E_TYPEMISMATCH;
+    struct Cas {  // argErreur: UINT_MAX when not set
+        const char* nom; IDispatch* objet; const wchar_t* membre; WORD drapeaux; std::vector<VARIANT> rgvarg;
+        std::vector<DISPID> nommes; Forme forme; HRESULT attendu; UINT argErreur = UINT_MAX;
+    } cas[] = {
+        {"null names", m, L"TestePoint", 0, {}, {}, SansNoms, E_INVALIDARG},
+        {"null ids", m, L"TestePoint", 0, {}, {}, SansIds, E_INVALIDARG},
+        {"null rgvarg, 2 arguments", m, L"Quitter", Lecture, {h, a}, {}, SansRgvarg, E_INVALIDARG},
+        {"null rgdispidNamedArgs, 2 named", m, L"Quitter", Lecture, {h, a}, {1, 0}, SansIdsNommes, E_INVALIDARG},
+        {"null ioApplication reference", m, L"InitQuestion", Lecture, {h, v(VT_BYREF | VT_VARIANT), dossier, q101}, {}, Entiere, Type, 1},
+        {"a reference to a null reference", m, L"Quitter", Lecture, {kc::parReference(&cible), a}, {}, Entiere, Type, 0},
+        {"a parameter named twice", m, L"Quitter", Lecture, {h, a}, {1, 1}, Entiere, DISP_E_PARAMNOTFOUND, 1},
+        {"Word's Visible, a reference to itself", w, L"Visible", Put, {kc::parReference(&boucle)}, {DISPID_PROPERTYPUT}, Entiere, Type, 0},
+        {"Word's Visible, a lying object: VB's 13", w, L"Visible", Put, {lie}, {DISPID_PROPERTYPUT}, Entiere, Vb13},
+        {"Quitter, a lying ioApplication: the client's own, not quit", m, L"Quitter", Lecture, {h, lie}, {}, Entiere, S_OK},
+        {"InitQuestion, a lying ioApplication: not Word", m, L"InitQuestion", Lecture, {h, liePris, dossier, q101}, {}, Entiere, DISP_E_EXCEPTION},
+        {"Fermer, 1 argument", m, L"Fermer", Met, {vide}, {}, Entiere, Nombre},
+        {"TestePoint, 1 argument", m, L"TestePoint", Met, {q101}, {}, Entiere, Nombre},
+        {"Quitter, 2 parameters and 1 more", m, L"Quitter", Lecture, {vide, h, a}, {}, Entiere, Nombre},
+        {"ErreurGenerale, as many arguments as it has parameters", m, L"ErreurGenerale", Lecture, {}, {}, Entiere, S_OK},
     };
     for (const Cas& c : cas) {
-        const Reponse r = invoque(c.objet, c.membre, c.drapeaux, c.rgvarg, c.nommes);
-        EXPECT_EQ(r.hr, c.attendu) << c.nom;
-        if (c.argErreur != UINT_MAX) {
-            EXPECT_EQ(r.argErreur, c.argErreur) << c.nom;
-        }
+        const auto [hr, argErreur] = invoque(c.objet, c.membre, c.drapeaux, c.rgvarg, c.nommes, c.forme);
+        EXPECT_EQ(hr, c.attendu) << c.nom;
+        EXPECT_TRUE(c.argErreur == UINT_MAX || argErreur == c.argErreur) << c.nom << ": argument " << argErreur;
     }
     EXPECT_EQ(V_VT(&menteur), VT_DISPATCH);
     EXPECT_EQ(V_DISPATCH(&menteur), &menteur_);
     for (VARIANT* x : {&dossier, &app, &menteurPris}) VariantClear(x);
 }
 
-// ---------------------------------------------------------------- random runs
+// ---------------------------------------------------------------- random runs and leaks
 
 TEST_F(Robustesse, AppelsAuHasardSurLesObjetsDuComposant) {
     {
@@ -636,7 +542,7 @@ TEST_F(Robustesse, AppelsAuHasardSurLesObjetsDuComposant) {
         for (Cible& c : cibles) {
             ASSERT_TRUE(c.d) << c.nom;
             ASSERT_FALSE(c.membres.empty()) << c.nom;
-            EXPECT_EQ(fuzz(c).appels, nombreEnvironnement("K58204_APPELS", 10000));
+            fuzz(c);
         }
     }
     EXPECT_TRUE(kc::serveur::peutDecharger());
@@ -645,18 +551,17 @@ TEST_F(Robustesse, AppelsAuHasardSurLesObjetsDuComposant) {
 TEST_F(Robustesse, AppelsAuHasardSurLeWordSimule) { fuzz(word_); }
 
 // Refused calls leave nothing behind: 10,000 of them after a warm-up, the
-// process's private bytes measured around them.
+// process's private bytes (Wine leaves PrivateUsage at 0) measured around them.
 TEST_F(Robustesse, DixMilleAppelsRefusesNeLaissentRien) {
     Ptr<IDispatch> m = module();
     Ptr<::AbstractModule> am = m.interroge<::AbstractModule>(kc::IID_AbstractModule);
     LPOLESTR inconnu = const_cast<LPOLESTR>(L"Inconnu");
     auto refuse = [&](int i) {
         VARIANT cible = v(VT_DISPATCH, &menteur_);
-        VARIANT_BOOL b;
-        DISPID id;
+        VARIANT_BOOL b; DISPID id;
         switch (i % 4) {
-            case 0: return invoque(m.get(), L"TestePoint", DISPATCH_METHOD, {kc::texte(L"x")}).hr;
-            case 1: return invoque(m.get(), L"Quitter", DISPATCH_METHOD, {v(VT_BYREF | VT_I4), kc::parReference(&cible)}).hr;
+            case 0: return invoque(m.get(), L"TestePoint", DISPATCH_METHOD, {kc::entier(1)}).first;
+            case 1: return invoque(m.get(), L"Quitter", DISPATCH_METHOD, {v(VT_BYREF | VT_I4), kc::parReference(&cible)}).first;
             case 2: return am->get_BravoNuance(&b);  // no exercise: error 91 with its error object
             default: return m->GetIDsOfNames(IID_NULL, &inconnu, 1, 0, &id);
         }
@@ -664,7 +569,7 @@ TEST_F(Robustesse, DixMilleAppelsRefusesNeLaissentRien) {
     auto privees = [] {
         PROCESS_MEMORY_COUNTERS_EX c{};
         GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&c), sizeof c);
-        return c.PagefileUsage;  // Wine leaves PrivateUsage at 0
+        return c.PagefileUsage;
     };
     for (int i = 0; i < 1000; ++i) ASSERT_TRUE(FAILED(refuse(i)));
     const SIZE_T avant = privees();
