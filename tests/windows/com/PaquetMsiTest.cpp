@@ -18,8 +18,10 @@ namespace {
 #ifdef K58204_MSI
 using k58204::test::cheminWindows;
 
-// The package's upgrade code (cmake/PaquetMsi.cmake).
-constexpr wchar_t CodeMiseAJour[] = L"{6162B301-B154-4476-8211-3F99A8B86E03}";
+// The package's upgrade code and the type library's platform key, the x64 or
+// the x86 package's (cmake/PaquetMsi.cmake).
+constexpr wchar_t CodeMiseAJour[] = L"" K58204_MSI_UPGRADE;
+constexpr wchar_t Systeme[] = L"" K58204_MSI_SYSTEME;
 
 DWORD msiexec(const wchar_t* action, const char* paquet) {
     return k58204::test::executeEtAttend(std::wstring(L"msiexec.exe ") + action + L" \"" + cheminWindows(paquet) +
@@ -59,7 +61,7 @@ std::vector<Attendu> clesDuPaquet() {
     return {
         {classe + L"\\InprocServer32", nullptr, dll},
         {classe + L"\\InprocServer32", L"ThreadingModel", L"Apartment"},
-        {L"TypeLib\\" + libid + L"\\1.0\\0\\win64", nullptr, dll},
+        {L"TypeLib\\" + libid + L"\\1.0\\0\\" + Systeme, nullptr, dll},
         {L"Interface\\" + texteGuid(kc::IID__Module) + L"\\TypeLib", nullptr, libid},
         {L"Interface\\" + texteGuid(kc::IID__ComplementInfo) + L"\\ProxyStubClsid32", nullptr,
          L"{00020424-0000-0000-C000-000000000046}"},
