@@ -12,7 +12,7 @@
 #   k58204_commande_signature(VAR ENTREE SORTIE): VAR receives the COMMAND
 #   arguments that write SORTIE, the signed copy of ENTREE, or nothing when unsigned.
 #   K58204_SIGNATURE_FICHIERS: the files a signature depends on (rebuilt when one changes).
-include_guard(GLOBAL)
+# Included by each folder that signs (the settings are that folder's variables).
 
 set(K58204_SIGNATURE_PKCS12 "" CACHE FILEPATH "PKCS#12 file of the code-signing certificate and key")
 set(K58204_SIGNATURE_CERTIFICAT "" CACHE FILEPATH "PEM code-signing certificate, its chain after it")
@@ -57,7 +57,11 @@ if(K58204_SIGNATURE_OPTIONS)
   if(K58204_SIGNATURE_HORODATAGE)
     list(APPEND K58204_SIGNATURE_OPTIONS -ts ${K58204_SIGNATURE_HORODATAGE})
   endif()
-  message(STATUS "Authenticode signing with ${K58204_SIGNATURE_PKCS12}${K58204_SIGNATURE_CERTIFICAT}")
+  get_property(annonce GLOBAL PROPERTY K58204_SIGNATURE_ANNONCEE)
+  if(NOT annonce)
+    message(STATUS "Authenticode signing with ${K58204_SIGNATURE_PKCS12}${K58204_SIGNATURE_CERTIFICAT}")
+    set_property(GLOBAL PROPERTY K58204_SIGNATURE_ANNONCEE TRUE)
+  endif()
 endif()
 
 function(k58204_commande_signature variable entree sortie)
