@@ -2,8 +2,10 @@
 # (Debian's wixl package).
 #   k58204_paquet_msi(CIBLE FICHIER VERSION): the target CIBLE (part of all)
 #   builds FICHIER, the package of this build's K58204.dll at product version
-#   VERSION, from src/com/serveur/K58204.wxs.in.
+#   VERSION, from src/com/serveur/K58204.wxs.in. When the build signs
+#   (cmake/Signature.cmake), the package holds the signed DLL and is signed itself.
 find_program(K58204_WIXL wixl)
+include(${CMAKE_CURRENT_LIST_DIR}/Signature.cmake)
 
 if(CMAKE_SIZEOF_VOID_P EQUAL 8)
   set(K58204_MSI_ARCH x64)
@@ -62,12 +64,19 @@ function(k58204_paquet_msi cible fichier version)
   set(note ${PROJECT_SOURCE_DIR}/src/com/serveur/INSTALLATION.txt)
   set(source ${dossier}/${cible}.wxs)
   configure_file(${PROJECT_SOURCE_DIR}/src/com/serveur/K58204.wxs.in ${source} @ONLY)
+  k58204_commande_signature(signature ${dossier}/${cible}.msi ${fichier})
+  if(signature)
+    set(paquet ${dossier}/${cible}.msi)
+  else()
+    set(paquet ${fichier})
+  endif()
   add_custom_command(
     OUTPUT ${fichier}
     COMMAND ${CMAKE_COMMAND} -E copy_if_different ${note} ${dossier}/INSTALLATION.txt
-    COMMAND ${K58204_WIXL} -a ${K58204_MSI_ARCH} -o ${fichier} ${source}
+    COMMAND ${K58204_WIXL} -a ${K58204_MSI_ARCH} -o ${paquet} ${source}
+    ${signature}
     WORKING_DIRECTORY ${dossier}
-    DEPENDS K58204 ${source} ${note} ${dossier}/K58204.manifest
+    DEPENDS K58204 ${source} ${note} ${dossier}/K58204.manifest ${K58204_SIGNATURE_FICHIERS}
     COMMENT "wixl ${fichier}"
     VERBATIM)
   add_custom_target(${cible} ALL DEPENDS ${fichier})
