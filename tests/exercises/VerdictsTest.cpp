@@ -53,6 +53,23 @@ Actions tapeALaFin(std::u16string texte, int32_t recul = 0) {
     };
 }
 
+// 107: the paragraph broken before "s02" as the learner should; then, inside
+// "s01" (which ends "CANGO."), the character `recul` places before its last
+// period retyped as a period not followed by a space, and that last period
+// deleted when asked.
+Actions pointSansEspace(int32_t recul, bool sansDernierPoint = false) {
+    return [=](Auto app) {
+        selectionne(app, debutSignet(app, u"s02"), debutSignet(app, u"s02"));
+        app[u"Selection"].fait(u"TypeParagraph");
+        const int32_t dernier = finSignet(app, u"s01") - 1;
+        selectionne(app, dernier - recul, dernier - recul + 1);
+        tape(app, u".");
+        if (!sansDernierPoint) return;
+        selectionne(app, dernier, dernier + 1);
+        app[u"Selection"].fait(u"Delete");
+    };
+}
+
 // 108: selects [debut, fin) and presses Delete.
 void efface(const Auto& app, int32_t debut, int32_t fin) {
     selectionne(app, debut, fin);
@@ -279,6 +296,13 @@ INSTANTIATE_TEST_SUITE_P(
                      app[u"Selection"].fait(u"TypeParagraph");
                  },
                  u"B"},
+        // 107: the last period of "s01" and the two characters before it
+        // are not examined; a period three before it is.
+        Scenario{107, "PointSansEspaceTroisAvantLeDernier", pointSansEspace(3), u"E"},
+        Scenario{107, "PointSansEspaceDeuxAvantLeDernier", pointSansEspace(2), u""},
+        Scenario{107, "PointSansEspaceJusteAvantLeDernier", pointSansEspace(1), u""},
+        // Without its final period ("CA.GO"), the last period of "s01" is that one.
+        Scenario{107, "PointSansEspacePuisDernierPointSupprime", pointSansEspace(3, true), u""},
         Scenario{108, "ApostrophesTypographiques",
                  [](Auto app) {
                      supprime(app, u"s02");

@@ -2,7 +2,9 @@
 // user32's window functions behind platform::Fenetres, called through their A
 // forms as VB declares them: texts cross to the ANSI code page at this edge
 // (Conversions.hpp). Handles name windows of any process; an unknown handle
-// makes every function return 0, as user32 does.
+// makes every function return 0, as user32 does. What would wait for another
+// thread (a message sent to its window) waits at most until the end of the
+// host call in progress and not at all for a hung thread (Fenetres32.cpp).
 #include "platform/Fenetres.hpp"
 
 namespace k58204::platform::win32 {
