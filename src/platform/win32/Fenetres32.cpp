@@ -21,12 +21,10 @@ std::optional<std::string> ansi(const Texte& t) {
 const char* cstr(const std::optional<std::string>& s) { return s ? s->c_str() : nullptr; }
 
 // A message sent to a window of another thread waits for that thread: at most
-// until the end of the host call in progress (EcheanceAppel), and not at all
-// for a thread that no longer takes its messages (SMTO_ABORTIFHUNG). Outside
-// a host call, as long as it takes.
-UINT delaiMessage() {
-    return static_cast<UINT>(EcheanceAppel::reste(std::chrono::milliseconds(0x7FFFFFFF)).count());
-}
+// DelaiMessage and not past the end of the host call in progress
+// (EcheanceAppel), and not at all for a thread that no longer takes its
+// messages (SMTO_ABORTIFHUNG). A Word that works answers in milliseconds.
+UINT delaiMessage() { return static_cast<UINT>(EcheanceAppel::reste(Fenetres32::DelaiMessage).count()); }
 
 bool autreThread(HWND h) {
     const DWORD thread = ::GetWindowThreadProcessId(h, nullptr);

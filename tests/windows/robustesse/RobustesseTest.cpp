@@ -1,9 +1,11 @@
 // The component's served objects (Module from K58204.dll, ComplementInfo,
 // FichiersDeTravail) and the simulated Word against hostile clients, under a
-// crash handler and a watchdog: the calls that once crashed or wrongly
-// succeeded, then seeded random calls on IDispatch and the vtables
-// (K58204_GRAINE gives the seed, K58204_APPELS the calls per object), then
-// references and memory after many refused calls.
+// crash handler and a watchdog: the calls that once crashed, wrongly succeeded
+// or never returned, then seeded random calls on IDispatch and the vtables
+// (K58204_GRAINE gives the seed, K58204_APPELS the calls per object), long
+// sequences of the lifecycle calls on one Module with hostile Words and hung
+// windows (K58204_CYCLES calls), then references and memory after many
+// refused calls.
 #include <gtest/gtest.h>
 
 #include "com/simword/ServeurSimWord.hpp"
@@ -668,8 +670,13 @@ public:
         LONG handle = g_.pourCent(10) ? g_.entier() : poignees_[g_.entre(static_cast<uint32_t>(poignees_.size()))];
         const LONG question = g_.pourCent(80) ? 101 + static_cast<LONG>(g_.entre(24)) : g_.entier();
         kc::Bstr dossier(g_.pourCent(50) ? SysAllocString(temporaire_) : g_.texte());
-        const std::string appel = rang + "Module member " + std::to_string(p.membre) + ", " +
-                                  (p.nombre == UINT_MAX ? "vtable" : std::to_string(p.nombre) + " arguments");
+        static const char* const noms[] = {"InitQuestion", "TestePoint", "Fermer", "Quitter"};
+        const std::string appel = rang + noms[p.membre] + ", " +
+                                  (p.nombre == UINT_MAX ? "vtable" : std::to_string(p.nombre) + " arguments") +
+                                  ", Word " + (mot ? std::to_string(static_cast<int>(mot->reponse)) + "/" +
+                                                         std::to_string(mot->delai) + " ms" : "null") +
+                                  ", handle " + std::to_string(handle) + ", question " + std::to_string(question) +
+                                  ", folder of " + std::to_string(SysStringLen(dossier.get())) + " characters";
         const HRESULT hr = surveille(appel, [&] {
             if (p.nombre == UINT_MAX) {
                 Ptr<::AbstractModule> am = Ptr<IDispatch>(m_).interroge<::AbstractModule>(kc::IID_AbstractModule);
@@ -722,12 +729,36 @@ private:
     wchar_t temporaire_[MAX_PATH + 1] = {};
 };
 
+// The sequence that once never returned (seed 1, steps 0 to 5 of the
+// sequences below, on the landed module), reduced to its last two calls on a
+// new Module: InitQuestion given a Word that answers every member with itself
+// and the handle of a main window whose thread takes no messages, with a
+// dialog box it owns above it, then TestePoint. Each returns under the watchdog.
+TEST_F(Robustesse, LAppelQuiNeRevenaitPasRevient) {
+    const FenetresBloquees bloquees;
+    ObjetClient luiMeme(Reponse::LuiMeme);
+    wchar_t temporaire[MAX_PATH + 1] = {};
+    GetTempPathW(MAX_PATH, temporaire);
+    {
+        Ptr<::AbstractModule> m = module().interroge<::AbstractModule>(kc::IID_AbstractModule);
+        IDispatch* app = pris(&luiMeme);
+        LONG handle = static_cast<LONG>(reinterpret_cast<intptr_t>(bloquees.principale));
+        kc::Bstr dossier(SysAllocString(temporaire));
+        EXPECT_TRUE(FAILED(surveille("InitQuestion, a Word answering itself, a hung main window", [&] {
+            return m->InitQuestion(103, dossier.get(), &app, &handle, nullptr);
+        })));
+        surveille("TestePoint after it", [&] { return m->TestePoint(); });
+        if (app) app->Release();
+    }
+    EXPECT_EQ(luiMeme.references, 1);
+}
+
 TEST_F(Robustesse, CyclesSurUnModule) {
     const FenetresBloquees bloquees;
     const uint64_t graine = nombreEnvironnement("K58204_GRAINE", 58204);
     Generateur g(graine, {});
     std::deque<ObjetClient> mots;
-    const uint64_t n = nombreEnvironnement("K58204_CYCLES", 30);
+    const uint64_t n = nombreEnvironnement("K58204_CYCLES", 10);
     dureePlusLong = 0;
     {
         Ptr<IDispatch> m = module();
