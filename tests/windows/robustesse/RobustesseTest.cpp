@@ -13,13 +13,13 @@
 #include <psapi.h>
 
 #include <algorithm>
-#include <chrono>
-#include <future>
 #include <atomic>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <deque>
+#include <future>
 #include <mutex>
 #include <random>
 #include <thread>
