@@ -1,6 +1,7 @@
 // Module: creation, the host's properties, Fermer.
 #include "module/Module.hpp"
 
+#include "word/EcheanceAppel.hpp"
 #include "word/Erreur.hpp"
 
 namespace k58204 {
@@ -25,6 +26,9 @@ std::u16string Module::CauseErreur() {
     return moQuestion->CauseErreur();
 }
 
-void Module::Fermer() { FermeQuestion(); }
+void Module::Fermer() {
+    EcheanceAppel echeance(BorneAppel);
+    FermeQuestion();
+}
 
 }  // namespace k58204

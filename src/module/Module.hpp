@@ -37,6 +37,13 @@ public:
     static constexpr std::chrono::milliseconds SondePremiereAttente{20};
     static constexpr std::chrono::milliseconds SondeAttenteMax{500};
     static constexpr std::chrono::milliseconds SondeAttenteTotale{5000};
+    // The longest one host call (InitQuestion, TestePoint, Fermer, Quitter)
+    // runs: the probe's bound plus a margin for the calls to Word, the
+    // Escape keys and the files around it. Past it, the call fails with
+    // err::DelaiDepasse at its next call to Word (EcheanceAppel); a call
+    // already under way inside Word itself is not cut short.
+    static constexpr std::chrono::milliseconds MargeAppel{10000};
+    static constexpr std::chrono::milliseconds BorneAppel = SondeAttenteTotale + MargeAppel;
 
     // Most repetitions FermeFenetre makes on one window's children.
     static constexpr int MaxFermeturesEnfants = 64;

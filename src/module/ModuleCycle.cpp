@@ -74,6 +74,7 @@ bool Module::VerifieEtatDocument() {
 
 void Module::InitQuestion(int32_t ilQuestion, std::u16string isPathDossier, ObjetPtr& ioApplication,
                           int32_t& ioHandleLogiciel, std::optional<std::u16string> /*isPathModele: never used*/) {
+    EcheanceAppel echeance(BorneAppel);
     Fenetres& f = plateforme_.fenetres;
     LiberationVerrou verrou(f);
     // File paths are the folder followed by a file name: a folder given
@@ -144,7 +145,7 @@ void Module::InitQuestion(int32_t ilQuestion, std::u16string isPathDossier, Obje
             } catch (const Erreur& e) {
                 derniere = e;
             }
-            if (attendu >= SondeAttenteTotale) break;
+            if (attendu >= SondeAttenteTotale || EcheanceAppel::depassee()) break;
             plateforme_.clavier.Attends(attente);
             attendu += attente;
             attente = std::min(attente * 2, SondeAttenteMax);
@@ -253,6 +254,7 @@ void Module::InitQuestion(int32_t ilQuestion, std::u16string isPathDossier, Obje
 }
 
 void Module::TestePoint() {
+    EcheanceAppel echeance(BorneAppel);
     Fenetres& f = plateforme_.fenetres;
     LiberationVerrou verrou(f);  // a Word found again by the probe is locked while set up
     mlHandleLogiciel = f.FindWindowA(std::u16string(u"OpusApp"), std::nullopt);
@@ -376,6 +378,7 @@ void Module::FermeQuestion() {
 }
 
 void Module::Quitter(ObjetPtr& ioApplication, int32_t& ioHandleLogiciel) {
+    EcheanceAppel echeance(BorneAppel);
     try {
         if (moQuestion) FermeQuestion();
         // Word is quit only when the component itself attached to or started it

@@ -69,6 +69,7 @@ void Module::GetApplication() {
     // Attach to the running Word unless its known window is hidden: a hidden
     // instance is never reused. Any failure leads to starting a new one.
     try {
+        EcheanceAppel::verifie();
         if (f.IsWindowVisible(mlHandleLogiciel) != 0 || mlHandleLogiciel == 0) {
             moApplication = word::Application(plateforme_.serveur.GetObject(ClasseWord));
             prepareInstance();
@@ -77,6 +78,7 @@ void Module::GetApplication() {
     } catch (const Erreur&) {
     }
     try {
+        EcheanceAppel::verifie();
         moApplication = word::Application(plateforme_.serveur.CreateObject(ClasseWord));
         prepareInstance();
     } catch (const Erreur& e) {

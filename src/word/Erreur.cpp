@@ -31,6 +31,7 @@ std::u16string descriptionVb(int32_t numero) {
         case err::CreationImpossible: return u"Un composant ActiveX ne peut pas créer un objet";
         case err::ServeurIndisponible: return u"Le serveur distant n'existe pas ou n'est pas disponible";
         case err::MembreInconnu: return u"Propriété ou méthode non gérée par cet objet";
+        case err::DelaiDepasse: return u"Cette opération a été renvoyée parce que le délai d'attente a expiré";
         default: return u"Erreur définie par l'application ou par l'objet";
     }
 }

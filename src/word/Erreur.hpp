@@ -46,6 +46,8 @@ inline constexpr int32_t NombreArguments = 450;       // wrong number of argumen
 inline constexpr int32_t CreationImpossible = 429;    // ActiveX component can't create object
 inline constexpr int32_t ServeurIndisponible = 462;   // remote server machine unavailable
 inline constexpr int32_t MembreInconnu = 438;         // object doesn't support this property or method
+// RPC_E_TIMEOUT: the host call ran out of its time before Word answered (EcheanceAppel).
+inline constexpr int32_t DelaiDepasse = static_cast<int32_t>(0x8001011Fu);
 }  // namespace err
 
 // The source VB gives to run-time errors raised inside the component.

@@ -5,6 +5,7 @@
 // trapped error. Nested failures therefore carry nested context texts.
 #include <string>
 
+#include "word/EcheanceAppel.hpp"
 #include "word/Erreur.hpp"
 
 namespace k58204 {
@@ -27,13 +28,16 @@ std::u16string ContexteErreur(const std::u16string& sClasse, const std::u16strin
 // One statement of a region where errors are ignored and execution goes on
 // with the next statement. A statement that guards others (a condition, a
 // loop) is run as one block: when it fails, the statements it guards are
-// skipped. Returns false when the statement failed.
+// skipped. Returns false when the statement failed. Past the end of the host
+// call (EcheanceAppel), the error is raised again: a region of ignored errors
+// would otherwise go on calling a Word that no longer answers in time.
 template <class F>
 bool sansErreur(F&& instruction) {
     try {
         instruction();
         return true;
     } catch (const Erreur&) {
+        if (EcheanceAppel::depassee()) throw;
         return false;
     }
 }

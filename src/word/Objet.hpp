@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "word/EcheanceAppel.hpp"
 #include "word/Variant.hpp"
 
 namespace k58204 {
@@ -49,9 +50,18 @@ public:
     // same identity even through wrappers.
     virtual const void* identite() const { return this; }
 
-    Variant get(std::u16string_view membre, Arguments args = {}) { return invoke(membre, Appel::Get, args); }
-    Variant call(std::u16string_view membre, Arguments args = {}) { return invoke(membre, Appel::Call, args); }
+    // The calls the component makes: each first checks that the host call in
+    // progress, if any, is not past its end (EcheanceAppel).
+    Variant get(std::u16string_view membre, Arguments args = {}) {
+        EcheanceAppel::verifie();
+        return invoke(membre, Appel::Get, args);
+    }
+    Variant call(std::u16string_view membre, Arguments args = {}) {
+        EcheanceAppel::verifie();
+        return invoke(membre, Appel::Call, args);
+    }
     void put(std::u16string_view membre, Variant valeur, Arguments args = {}) {
+        EcheanceAppel::verifie();
         args.emplace_back(std::move(valeur));
         invoke(membre, Appel::Put, args);
     }

@@ -53,6 +53,23 @@ Actions tapeALaFin(std::u16string texte, int32_t recul = 0) {
     };
 }
 
+// 107: the paragraph broken before "s02" as the learner should; then, inside
+// "s01" (which ends "CANGO."), the character `recul` places before its last
+// period retyped as a period not followed by a space, and that last period
+// deleted when asked.
+Actions pointSansEspace(int32_t recul, bool sansDernierPoint = false) {
+    return [=](Auto app) {
+        selectionne(app, debutSignet(app, u"s02"), debutSignet(app, u"s02"));
+        app[u"Selection"].fait(u"TypeParagraph");
+        const int32_t dernier = finSignet(app, u"s01") - 1;
+        selectionne(app, dernier - recul, dernier - recul + 1);
+        tape(app, u".");
+        if (!sansDernierPoint) return;
+        selectionne(app, dernier, dernier + 1);
+        app[u"Selection"].fait(u"Delete");
+    };
+}
+
 // 108: selects [debut, fin) and presses Delete.
 void efface(const Auto& app, int32_t debut, int32_t fin) {
     selectionne(app, debut, fin);
@@ -279,6 +296,36 @@ INSTANTIATE_TEST_SUITE_P(
                      app[u"Selection"].fait(u"TypeParagraph");
                  },
                  u"B"},
+        // 107: the last period of "s01" and the two characters before it
+        // are not examined; a period three before it is.
+        Scenario{107, "PointSansEspaceTroisAvantLeDernier", pointSansEspace(3), u"E"},
+        Scenario{107, "PointSansEspaceDeuxAvantLeDernier", pointSansEspace(2), u""},
+        Scenario{107, "PointSansEspaceJusteAvantLeDernier", pointSansEspace(1), u""},
+        // Without its final period ("CA.GO"), the last period of "s01" is that one.
+        Scenario{107, "PointSansEspacePuisDernierPointSupprime", pointSansEspace(3, true), u""},
+        // The characters looked at run from the last one of "s01" to the
+        // second one of "s02", no further either way: an empty paragraph
+        // holding a space typed at the start of "s02" (which joins that
+        // passage) ends at its third character and passes...
+        Scenario{107, "EspaceEntreDeuxMarquesAuDebutDeS02",
+                 [](Auto app) {
+                     selectionne(app, debutSignet(app, u"s02"), debutSignet(app, u"s02"));
+                     app[u"Selection"].fait(u"TypeParagraph");
+                     tape(app, u" ");
+                     app[u"Selection"].fait(u"TypeParagraph");
+                 },
+                 u""},
+        // ... and so does "CANGO." turned into "CANG." and a paragraph mark,
+        // the period being the last character but one of "s01".
+        Scenario{107, "DernierPointRemplaceParUneMarque",
+                 [](Auto app) {
+                     const int32_t dernier = finSignet(app, u"s01") - 1;
+                     selectionne(app, dernier - 1, dernier);
+                     tape(app, u".");
+                     selectionne(app, dernier, dernier + 1);
+                     app[u"Selection"].fait(u"TypeParagraph");
+                 },
+                 u""},
         Scenario{108, "ApostrophesTypographiques",
                  [](Auto app) {
                      supprime(app, u"s02");
@@ -401,6 +448,19 @@ INSTANTIATE_TEST_SUITE_P(
                  u"B", AvecDocument1},
         Scenario{123, "LegendeEnAutreCasse", [](Auto app) { app[u"ActiveWindow"].ecrit(u"Caption", u"DOCUMENT1"); },
                  u"B", AvecDocument1},
+        // A new document whose window is titled as a template's is taken for one.
+        Scenario{123, "LegendeDeModele",
+                 [](Auto app) {
+                     nouveauDocument(app);
+                     app[u"ActiveWindow"].ecrit(u"Caption", u"Modèle1");
+                 },
+                 u"C", AvecDocument1},
+        Scenario{123, "LegendeDeModeleEnAnglais",
+                 [](Auto app) {
+                     nouveauDocument(app);
+                     app[u"ActiveWindow"].ecrit(u"Caption", u"Template1");
+                 },
+                 u"C", AvecDocument1},
         Scenario{123, "NouveauModeleRenomme",
                  [](Auto app) {
                      app[u"Documents"].fait(u"Add", {nomme(u"NewTemplate", true)});
@@ -495,17 +555,20 @@ TEST(Prepare, Question0124LaisseOuvertUnHomonymeDAilleurs) {
 // A new, unsaved document ("document" in any case) is activated; without
 // one a new document is added.
 TEST(Prepare, Question0124ActiveUnDocumentVierge) {
-    for (bool avecDocument2 : {false, true}) {
+    // "DOCUMENT2.doc": none, opened before the course document, or after it (the last one).
+    for (int document2 : {0, 1, 2}) {
         ExerciceSimule e(124, {.prepare = false});
-        if (avecDocument2) {
+        auto ouvreDocument2 = [&] {
             nouveauDocument(e.appli());
             enregistreSous(e.appli(), Travail + u"DOCUMENT2.doc");
-        }
+        };
+        if (document2 == 1) ouvreDocument2();
         e.copieCours(u"05820422.doc", Travail + u"Voyage à CANGO.doc");
         e.appli()[u"Documents"].fait(u"Open", {Travail + u"Voyage à CANGO.doc"});
+        if (document2 == 2) ouvreDocument2();
         e.prepare();
-        EXPECT_EQ(e.appli()[u"Documents"].lit(u"Count").CLng(), 2);
-        EXPECT_EQ(versUtf8(nomActif(e.appli())), avecDocument2 ? "DOCUMENT2.doc" : "Document1");
+        EXPECT_EQ(e.appli()[u"Documents"].lit(u"Count").CLng(), 2) << document2;
+        EXPECT_EQ(versUtf8(nomActif(e.appli())), document2 ? "DOCUMENT2.doc" : "Document1") << document2;
     }
 }
 

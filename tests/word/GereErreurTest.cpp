@@ -1,5 +1,8 @@
-// The error-reporting convention and SupprimeBlancs.
+// The error-reporting convention, the end of a host call, and SupprimeBlancs.
 #include <gtest/gtest.h>
+
+#include <chrono>
+#include <memory>
 
 #include "word/GereErreur.hpp"
 
@@ -36,6 +39,52 @@ TEST(GereErreur, ContextesImbriques) {
     EXPECT_EQ(e.description(), erreurExecution(err::IndiceHorsLimites).description());
     e = attrape([] { GereErreur(u"Module", u"ChangeDir", u"X", Erreur(5941, u"Microsoft Word", u"absent")); });
     EXPECT_EQ(e.source(), u"DLL K58204 - CLASSE Module\n\r - SERVICE ChangeDir - OBJET X");
+}
+
+// The end of a host call: past it, a call to Word raises the timeout error
+// without reaching Word, and a region of ignored errors raises it again;
+// before it, or outside any host call, Word is called and errors are
+// ignored. A host call made during another keeps the earlier end, and the
+// end of the outer call comes back when the inner one returns.
+TEST(EcheanceAppel, BorneLesAppelsAWord) {
+    struct Word : Objet {
+        int appels = 0;
+        Variant invoke(std::u16string_view, Appel, const Arguments&) override {
+            ++appels;
+            leveErreurExecution(err::AppelIncorrect);
+        }
+    } word;
+    using std::chrono::hours, std::chrono::milliseconds;
+    const milliseconds zero{0};
+    struct Cas {
+        const char* nom;
+        std::vector<milliseconds> bornes;  // host calls in progress, outermost first
+        bool depassee;
+    } cas[] = {
+        {"outside a host call", {}, false},
+        {"within the bound", {hours(1)}, false},
+        {"past the bound", {zero}, true},
+        {"an inner call keeps the earlier end", {zero, hours(1)}, true},
+        {"an inner call's earlier end", {hours(1), zero}, true},
+    };
+    for (const Cas& c : cas) {
+        std::vector<std::unique_ptr<EcheanceAppel>> appels;
+        for (milliseconds b : c.bornes) appels.push_back(std::make_unique<EcheanceAppel>(b));
+        const int avant = word.appels;
+        const Erreur e = attrape([&] { word.get(u"Documents"); });
+        EXPECT_EQ(e.numero(), c.depassee ? err::DelaiDepasse : err::AppelIncorrect) << c.nom;
+        EXPECT_EQ(word.appels - avant, c.depassee ? 0 : 1) << c.nom;
+        EXPECT_EQ(attrape([&] { EXPECT_FALSE(sansErreur([&] { word.call(u"Quit"); })); }).numero(),
+                  c.depassee ? err::DelaiDepasse : 0)
+            << c.nom;
+        EXPECT_EQ(EcheanceAppel::reste(milliseconds(100)), c.depassee ? zero : milliseconds(100)) << c.nom;
+        while (!appels.empty()) appels.pop_back();  // the innermost call returns first
+    }
+    {
+        EcheanceAppel externe(hours(1));
+        { EcheanceAppel interne(zero); }
+        EXPECT_FALSE(EcheanceAppel::depassee()) << "the outer call's end comes back";
+    }
 }
 
 // Only spaces go: tabs, carriage returns and no-break spaces stay.

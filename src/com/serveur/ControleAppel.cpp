@@ -15,6 +15,12 @@ UINT parametresDeLAppelant(const FUNCDESC& f) {
     return n;
 }
 
+// A parameter the caller must pass: neither optional, nor with a default,
+// nor filled in by the dispatch itself (the locale, the [retval]).
+bool requis(const ELEMDESC& e) {
+    return !(e.paramdesc.wParamFlags & (PARAMFLAG_FOPT | PARAMFLAG_FHASDEFAULT | PARAMFLAG_FLCID | PARAMFLAG_FRETVAL));
+}
+
 HRESULT refuse(HRESULT hr, UINT rang, UINT* argErreur) {
     if (argErreur) *argErreur = rang;
     return hr;
@@ -44,6 +50,10 @@ HRESULT controleArguments(const FUNCDESC& f, const DISPPARAMS& appel, UINT* argE
             return refuse(DISP_E_PARAMNOTFOUND, i, argErreur);
         nomme[static_cast<UINT>(id)] = true;
     }
+    // A required parameter given neither by position nor by name: the member
+    // would run with an argument that was never passed.
+    for (UINT p = positionnels; p < parametres; ++p)
+        if (!nomme[p] && requis(f.lprgelemdescParam[p])) return DISP_E_BADPARAMCOUNT;
     for (UINT i = 0; i < appel.cArgs; ++i)
         if (!referencesSuivables(appel.rgvarg[i])) return refuse(DISP_E_TYPEMISMATCH, i, argErreur);
     return S_OK;

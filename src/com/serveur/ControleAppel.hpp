@@ -3,7 +3,8 @@
 // argument is read or converted, with the HRESULTs Windows' own
 // type-information dispatch gives for them. Wine's ITypeInfo::Invoke lets some
 // through (extra arguments are ignored and the member runs) and follows null
-// references (an access violation inside the host): both are checked here.
+// references (an access violation inside the host): both are checked here, and
+// missing required arguments before any argument is converted.
 #include <windows.h>
 #include <oaidl.h>
 
@@ -20,6 +21,9 @@ HRESULT controleForme(const DISPPARAMS& appel);
 // - DISP_E_PARAMNOTFOUND, *argErreur = the named argument's index: a named
 //   argument that names no parameter, a parameter already given by position,
 //   or one named twice;
+// - DISP_E_BADPARAMCOUNT: a required parameter (not optional, without a
+//   default) given neither by position nor by name, as ITypeInfo::Invoke
+//   answers it (*argErreur is not set: no argument is at fault);
 // - DISP_E_TYPEMISMATCH, *argErreur = the argument's index: a by-reference
 //   argument that cannot be followed (referencesSuivables).
 // `appel` has passed controleForme.

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "word/EcheanceAppel.hpp"
+
 namespace k58204::platform::win32 {
 
 namespace {
@@ -66,7 +68,7 @@ bool allerRetour(HWND cible, Horloge::time_point fin) {
 }  // namespace
 
 void Clavier32::EnvoieEchap() {
-    const auto fin = Horloge::now() + DelaiEchap;
+    const auto fin = Horloge::now() + EcheanceAppel::reste(DelaiEchap);
     const HWND cible = ::GetForegroundWindow();
     INPUT touches[2] = {toucheEchap(false), toucheEchap(true)};
     if (::SendInput(2, touches, sizeof(INPUT)) != 2 || !cible) return;
@@ -88,6 +90,8 @@ void Clavier32::EnvoieEchap() {
     }
 }
 
-void Clavier32::Attends(std::chrono::milliseconds duree) { attendsEnDistribuant(Horloge::now() + duree); }
+void Clavier32::Attends(std::chrono::milliseconds duree) {
+    attendsEnDistribuant(Horloge::now() + EcheanceAppel::reste(duree));
+}
 
 }  // namespace k58204::platform::win32

@@ -8,7 +8,8 @@
 //
 // Attends waits while dispatching this thread's messages: the component runs
 // in the host's single-threaded apartment, whose calls and window messages
-// must not stall.
+// must not stall. Both waits end at the latest with the host call in
+// progress (EcheanceAppel).
 #include <chrono>
 
 #include "platform/Clavier.hpp"

@@ -1,9 +1,11 @@
 // The component's served objects (Module from K58204.dll, ComplementInfo,
 // FichiersDeTravail) and the simulated Word against hostile clients, under a
-// crash handler and a watchdog: the calls that once crashed or wrongly
-// succeeded, then seeded random calls on IDispatch and the vtables
-// (K58204_GRAINE gives the seed, K58204_APPELS the calls per object), then
-// references and memory after many refused calls.
+// crash handler and a watchdog: the calls that once crashed, wrongly succeeded
+// or never returned, then seeded random calls on IDispatch and the vtables
+// (K58204_GRAINE gives the seed, K58204_APPELS the calls per object), long
+// sequences of the lifecycle calls on one Module with hostile Words and hung
+// windows (K58204_CYCLES calls), then references and memory after many
+// refused calls.
 #include <gtest/gtest.h>
 
 #include "com/simword/ServeurSimWord.hpp"
@@ -12,10 +14,12 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <deque>
+#include <future>
 #include <mutex>
 #include <random>
 #include <thread>
@@ -28,6 +32,7 @@
 #include "com/serveur/Serveur.hpp"
 #include "com/simword/DispatchObjet.hpp"
 #include "k70935.h"
+#include "module/Module.hpp"
 #include "windows/support/Processus.hpp"
 
 namespace kc = k58204::com;
@@ -44,8 +49,15 @@ uint64_t nombreEnvironnement(const char* nom, uint64_t defaut) {
 
 // ---------------------------------------------------------------- watch
 // A fault anywhere in the process (vectored handler) or a call not returned
-// within 15 s (watchdog thread, started by the fixture) prints the call being
-// made (its seed and rank reproduce it) and ends the process.
+// within LimiteAppel (watchdog thread, started by the fixture) prints the call
+// being made (its seed and rank reproduce it) and ends the process.
+
+// A blocking Word's delay on each of its calls.
+constexpr DWORD Blocage = 3000;
+// The longest one call may take: the module's bound on a host call, the call
+// to a blocking Word under way when it ends, and time for Wine.
+constexpr ULONGLONG LimiteAppel =
+    static_cast<ULONGLONG>(std::chrono::milliseconds(k58204::Module::BorneAppel).count()) + Blocage + 5000;
 
 std::mutex verrou;
 std::string enCours;  // the call being made, "" between calls
@@ -76,40 +88,65 @@ void enCoursDevient(const std::string& appel) {
     enCours = appel, debut = GetTickCount64();
 }
 
+// The longest watched call so far, and how long it took (ms).
+std::string plusLong;
+ULONGLONG dureePlusLong = 0;
+
 // f() made as the watched call `appel`.
 template <class F>
 HRESULT surveille(const std::string& appel, F&& f) {
     enCoursDevient(appel);
     const HRESULT hr = f();
+    if (const ULONGLONG d = GetTickCount64() - debut; d > dureePlusLong) dureePlusLong = d, plusLong = appel;
     enCoursDevient("");
     return hr;
 }
 
 // ---------------------------------------------------------------- the client's objects
-// A lying one (QueryInterface answers S_OK with itself for every interface)
-// and a failing one (refuses every call); both count their references.
+// What a host may pass for Word: an object that refuses every call (Echec),
+// one whose QueryInterface answers S_OK with itself for every interface
+// (Mensonge), and Words that answer every member with a huge number (a
+// Count of 2^31 - 1), with themselves, busy, or gone, at once or after a
+// delay (slow, blocking). Each counts its references and is never deleted, so
+// that a call after its last Release is seen (apresLiberation), not a crash.
+enum class Reponse { Echec, Mensonge, Entier, LuiMeme, Occupe, Disparu };
 struct ObjetClient final : IDispatch {
-    explicit ObjetClient(bool d) : defaillant(d) {}
+    explicit ObjetClient(Reponse r, DWORD ms = 0) : reponse(r), delai(ms) {}
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** objet) override {
+        vivant();
         if (!objet) return E_POINTER;
-        const bool refuse = defaillant && !IsEqualGUID(iid, IID_IUnknown) && !IsEqualGUID(iid, IID_IDispatch);
+        const bool refuse = reponse != Reponse::Mensonge && !IsEqualGUID(iid, IID_IUnknown) && !IsEqualGUID(iid, IID_IDispatch);
         *objet = refuse ? nullptr : static_cast<IDispatch*>(this);
         return refuse ? E_NOINTERFACE : (AddRef(), S_OK);
     }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++references; }
-    ULONG STDMETHODCALLTYPE Release() override { return --references; }
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override { return n ? (*n = 0, echec(S_OK)) : E_POINTER; }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** i) override { if (i) *i = nullptr; return echec(DISP_E_BADINDEX); }
+    ULONG STDMETHODCALLTYPE AddRef() override { vivant(); return ++references; }
+    ULONG STDMETHODCALLTYPE Release() override { vivant(); return --references; }
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override { vivant(); return n ? (*n = 0, echec(S_OK)) : E_POINTER; }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** i) override { vivant(); if (i) *i = nullptr; return echec(DISP_E_BADINDEX); }
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT n, LCID, DISPID* ids) override {
-        for (UINT i = 0; ids && i < n; ++i) ids[i] = DISPID_UNKNOWN;
-        return echec(DISP_E_UNKNOWNNAME);
+        vivant();
+        const bool connu = reponse != Reponse::Echec && reponse != Reponse::Mensonge;
+        for (UINT i = 0; ids && i < n; ++i) ids[i] = connu ? static_cast<DISPID>(i + 1) : DISPID_UNKNOWN;
+        return connu ? S_OK : echec(DISP_E_UNKNOWNNAME);
     }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
-        return echec(DISP_E_MEMBERNOTFOUND);
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* r, EXCEPINFO*, UINT*) override {
+        vivant();
+        Sleep(delai);
+        switch (reponse) {
+            case Reponse::Echec: return E_FAIL;
+            case Reponse::Mensonge: return DISP_E_MEMBERNOTFOUND;
+            case Reponse::Occupe: return RPC_E_CALL_REJECTED;
+            case Reponse::Disparu: return HRESULT_FROM_WIN32(RPC_S_SERVER_UNAVAILABLE);
+            case Reponse::Entier: if (r) V_VT(r) = VT_I4, V_I4(r) = INT32_MAX; return S_OK;
+            default: if (r) V_VT(r) = VT_DISPATCH, V_DISPATCH(r) = this, AddRef(); return S_OK;
+        }
     }
-    HRESULT echec(HRESULT menteur) const { return defaillant ? E_FAIL : menteur; }
-    const bool defaillant;
+    HRESULT echec(HRESULT sinon) const { return reponse == Reponse::Echec ? E_FAIL : sinon; }
+    void vivant() { if (references <= 0) apresLiberation = true; }
+    const Reponse reponse;
+    const DWORD delai;
     std::atomic<LONG> references{1};
+    bool apresLiberation = false, lache = false;  // lache: the host let go of its own reference
 };
 
 IDispatch* pris(IDispatch* o) { return o ? (o->AddRef(), o) : nullptr; }
@@ -289,7 +326,6 @@ void invoqueAuHasard(Cible& c, Generateur& g, Bilan& b, const std::string& rang)
     if (compte && n > m.parametres) refus = "too many arguments";
     const UINT nommes = n > 0 && g.pourCent(20) ? 1 + g.entre(std::min(n, 2u)) : 0;
     const UINT positionnels = n - nommes;
-    if (compte && nommes == 0 && n < m.requis) refus = "too few arguments";
 
     std::vector<DISPID> ids(nommes);
     std::vector<bool> nomme(n + 8, false);
@@ -302,6 +338,8 @@ void invoqueAuHasard(Cible& c, Generateur& g, Bilan& b, const std::string& rang)
         if (bon) nomme[static_cast<UINT>(ids[i])] = true;
         else if (compte && refus.empty()) refus = "named argument";
     }
+    for (UINT q = positionnels; compte && q < std::min<size_t>(m.requis, nomme.size()); ++q)
+        if (!nomme[q] && refus.empty()) refus = "required parameter not given";
 
     Lot lot;
     lot.arguments.resize(n);
@@ -406,6 +444,41 @@ std::pair<HRESULT, UINT> invoque(IDispatch* d, const wchar_t* membre, WORD drape
     return {hr, argErreur};
 }
 
+// ---------------------------------------------------------------- hung windows
+// A main window of Word's class (minimised) and a dialog box it owns, made by
+// a thread that then takes no messages, as a hung program's: whatever is sent
+// to them waits for that thread.
+class FenetresBloquees {
+public:
+    FenetresBloquees() : fin_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
+        std::promise<void> pretes;
+        fil_ = std::thread([this, &pretes] {
+            WNDCLASSW c{};
+            c.lpfnWndProc = DefWindowProcW;
+            for (const wchar_t* classe : {L"OpusApp", L"K58204Bloquee"}) c.lpszClassName = classe, RegisterClassW(&c);
+            principale = CreateWindowExW(0, L"OpusApp", L"Microsoft Word", WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_MINIMIZE,
+                                         0, 0, 300, 200, nullptr, nullptr, nullptr, nullptr);
+            dialogue = CreateWindowExW(WS_EX_DLGMODALFRAME, L"K58204Bloquee", L"Ouvrir", WS_POPUP | WS_VISIBLE, 10, 10, 100,
+                                       80, principale, nullptr, nullptr, nullptr);
+            pretes.set_value();
+            WaitForSingleObject(fin_, INFINITE);
+            DestroyWindow(dialogue);
+            DestroyWindow(principale);
+        });
+        pretes.get_future().wait();
+    }
+    ~FenetresBloquees() {
+        SetEvent(fin_);
+        fil_.join();
+        CloseHandle(fin_);
+    }
+    HWND principale = nullptr, dialogue = nullptr;
+
+private:
+    HANDLE fin_;
+    std::thread fil_;
+};
+
 // ---------------------------------------------------------------- fixture
 
 // Every test also has the simulated Word served in this process as simword serves it.
@@ -416,7 +489,7 @@ protected:
         std::thread([] {
             for (;; Sleep(200)) {
                 std::lock_guard garde(verrou);
-                if (!enCours.empty() && GetTickCount64() - debut > 15000) echoue("hang", 0);
+                if (!enCours.empty() && GetTickCount64() - debut > LimiteAppel) echoue("hang", 0);
             }
         }).detach();
         ASSERT_EQ(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), S_OK);
@@ -477,7 +550,7 @@ protected:
     }
 
     static inline HMODULE dll_ = nullptr;
-    ObjetClient menteur_{false}, defaillant_{true};
+    ObjetClient menteur_{Reponse::Mensonge}, defaillant_{Reponse::Echec};
     std::unique_ptr<k58204::simword::ServeurSimWord> serveur_;
     Cible word_;
 };
@@ -495,6 +568,8 @@ TEST_F(Robustesse, LesAppelsQuiPlantaientOuReussissaientAToutSontRefuses) {
     V_VARIANTREF(&boucle) = &boucle;
     VARIANT menteur = v(VT_DISPATCH, &menteur_), menteurPris = v(VT_DISPATCH, pris(&menteur_));  // the second one held
     LONG handle = -1;
+    LONGLONG grand = INT64_MIN;
+    const VARIANT i8 = v(VT_BYREF | VT_I8, &grand);
     const VARIANT q101 = kc::entier(101), h = v(VT_BYREF | VT_I4, &handle), a = kc::parReference(&app), vide = v(VT_EMPTY);
     const VARIANT lie = kc::parReference(&menteur), liePris = kc::parReference(&menteurPris);
     const WORD Put = DISPATCH_PROPERTYPUT, Met = DISPATCH_METHOD;
@@ -517,6 +592,9 @@ TEST_F(Robustesse, LesAppelsQuiPlantaientOuReussissaientAToutSontRefuses) {
         {"Fermer, 1 argument", m, L"Fermer", Met, {vide}, {}, Entiere, Nombre},
         {"TestePoint, 1 argument", m, L"TestePoint", Met, {q101}, {}, Entiere, Nombre},
         {"Quitter, 2 parameters and 1 more", m, L"Quitter", Lecture, {vide, h, a}, {}, Entiere, Nombre},
+        {"InitQuestion, 2 of its 4 required", m, L"InitQuestion", Lecture, {i8, q101}, {}, Entiere, Nombre},
+        {"Quitter, 1 of its 2", m, L"Quitter", Met, {a}, {}, Entiere, Nombre},
+        {"InitQuestion, the folder neither by position nor by name", m, L"InitQuestion", Lecture, {h, a, q101}, {3, 2}, Entiere, Nombre},
         {"ErreurGenerale, as many arguments as it has parameters", m, L"ErreurGenerale", Lecture, {}, {}, Entiere, S_OK},
     };
     for (const Cas& c : cas) {
@@ -549,6 +627,153 @@ TEST_F(Robustesse, AppelsAuHasardSurLesObjetsDuComposant) {
 }
 
 TEST_F(Robustesse, AppelsAuHasardSurLeWordSimule) { fuzz(word_); }
+
+// ---------------------------------------------------------------- the road of one Module
+// Long sequences of InitQuestion, TestePoint, Fermer and Quitter on one Module
+// (K58204_CYCLES calls, seeded by K58204_GRAINE), through IDispatch with as
+// many arguments as parameters, one more, or fewer than required, and through
+// the vtable, with hostile Words (failing, lying, answering a huge number or
+// themselves, busy, gone; at once, slow or blocking; some released by the
+// host right after the call), window handles (hung ones, made-up ones),
+// folders and exercise numbers. Every call ends within LimiteAppel (the
+// watchdog), fewer or more arguments than the member takes are refused, and
+// no Word is called after its last Release or kept once the Module is gone.
+struct PasDeCycle {
+    UINT membre, nombre;  // index of InitQuestion, TestePoint, Fermer, Quitter; arguments (UINT_MAX: the vtable)
+};
+
+class Cycles {
+public:
+    // The hostile Words are made in `mots`, which outlives the module.
+    Cycles(IDispatch* module, Generateur& g, const FenetresBloquees& bloquees, std::deque<ObjetClient>& mots)
+        : m_(module), g_(g), mots_(mots) {
+        for (const wchar_t* nom : {L"InitQuestion", L"TestePoint", L"Fermer", L"Quitter"}) ids_.push_back(idDe(m_, nom));
+        poignees_ = {0, -1, 1, static_cast<LONG>(reinterpret_cast<intptr_t>(bloquees.principale)),
+                     static_cast<LONG>(reinterpret_cast<intptr_t>(bloquees.dialogue))};
+        GetTempPathW(MAX_PATH, temporaire_);
+    }
+    // The parameters of each member (InitQuestion's last one is optional).
+    static constexpr UINT Parametres[] = {5, 0, 0, 2}, Requis[] = {4, 0, 0, 2};
+
+    PasDeCycle tire() {
+        const UINT k = g_.entre(4), t = g_.entre(10);
+        if (t == 0 && Requis[k] > 0) return {k, g_.entre(Requis[k])};
+        if (t == 1) return {k, Parametres[k] + 1 + g_.entre(2)};
+        if (t == 2 && (k == 0 || k == 3)) return {k, UINT_MAX};
+        return {k, Parametres[k] - (k == 0 && g_.pourCent(30))};
+    }
+
+    // One call, watched; a count of arguments the member does not take is refused.
+    void joue(const PasDeCycle& p, const std::string& rang) {
+        ObjetClient* mot = word();
+        IDispatch* app = pris(mot);
+        LONG handle = g_.pourCent(10) ? g_.entier() : poignees_[g_.entre(static_cast<uint32_t>(poignees_.size()))];
+        const LONG question = g_.pourCent(80) ? 101 + static_cast<LONG>(g_.entre(24)) : g_.entier();
+        kc::Bstr dossier(g_.pourCent(50) ? SysAllocString(temporaire_) : g_.texte());
+        static const char* const noms[] = {"InitQuestion", "TestePoint", "Fermer", "Quitter"};
+        const std::string appel = rang + noms[p.membre] + ", " +
+                                  (p.nombre == UINT_MAX ? "vtable" : std::to_string(p.nombre) + " arguments") +
+                                  ", Word " + (mot ? std::to_string(static_cast<int>(mot->reponse)) + "/" +
+                                                         std::to_string(mot->delai) + " ms" : "null") +
+                                  ", handle " + std::to_string(handle) + ", question " + std::to_string(question) +
+                                  ", folder of " + std::to_string(SysStringLen(dossier.get())) + " characters";
+        const HRESULT hr = surveille(appel, [&] {
+            if (p.nombre == UINT_MAX) {
+                Ptr<::AbstractModule> am = Ptr<IDispatch>(m_).interroge<::AbstractModule>(kc::IID_AbstractModule);
+                return p.membre == 0 ? am->InitQuestion(question, dossier.get(), &app, &handle, nullptr)
+                                     : am->Quitter(&app, &handle);
+            }
+            // Reversed, the first parameter last; Quitter's two are InitQuestion's third and fourth.
+            std::vector<VARIANT> rgvarg(p.nombre, v(VT_EMPTY));
+            for (UINT i = 0; i < p.nombre; ++i) {
+                VARIANT& a = rgvarg[p.nombre - 1 - i];
+                const UINT role = p.membre == 0 ? i : i + 2;
+                if (role == 0) a = kc::entier(question);
+                else if (role == 1) V_VT(&a) = VT_BSTR, V_BSTR(&a) = dossier.get();
+                else if (role == 2) a = v(VT_BYREF | VT_DISPATCH, &app);
+                else if (role == 3) a = v(VT_BYREF | VT_I4, &handle);
+            }
+            DISPPARAMS d{rgvarg.data(), nullptr, p.nombre, 0};
+            VARIANT resultat = v(VT_EMPTY);
+            const HRESULT r = m_->Invoke(ids_[p.membre], IID_NULL, 0, g_.pourCent(50) ? DISPATCH_METHOD : Lecture, &d,
+                                         &resultat, nullptr, nullptr);
+            VariantClear(&resultat);
+            return r;
+        });
+        if (p.nombre != UINT_MAX && (p.nombre < Requis[p.membre] || p.nombre > Parametres[p.membre])) {
+            EXPECT_EQ(hr, DISP_E_BADPARAMCOUNT) << appel;
+        }
+        // The host lets go of the Word the call left it; of the Word itself, for some.
+        if (app) app->Release();
+        if (mot && g_.pourCent(10)) mot->Release(), mot->lache = true, std::erase(passes_, mot);
+    }
+
+private:
+    // Null, or a hostile Word: a new one, or one passed before.
+    ObjetClient* word() {
+        static const DWORD delais[] = {0, 0, 0, 20, Blocage};
+        if (g_.pourCent(15)) return nullptr;
+        if (passes_.empty() || g_.pourCent(30)) {
+            const auto r = static_cast<Reponse>(g_.entre(6));
+            passes_.push_back(&mots_.emplace_back(r, delais[g_.entre(std::size(delais))]));
+        }
+        return passes_[g_.entre(static_cast<uint32_t>(passes_.size()))];
+    }
+
+    IDispatch* m_;
+    Generateur& g_;
+    std::deque<ObjetClient>& mots_;
+    std::vector<ObjetClient*> passes_;  // the Words the host still holds
+    std::vector<DISPID> ids_;
+    std::vector<LONG> poignees_;
+    wchar_t temporaire_[MAX_PATH + 1] = {};
+};
+
+// The sequence that once never returned (seed 1, steps 0 to 5 of the
+// sequences below, on the landed module), reduced to its last two calls on a
+// new Module: InitQuestion given a Word that answers every member with itself
+// and the handle of a main window whose thread takes no messages, with a
+// dialog box it owns above it, then TestePoint. Each returns under the watchdog.
+TEST_F(Robustesse, LAppelQuiNeRevenaitPasRevient) {
+    const FenetresBloquees bloquees;
+    ObjetClient luiMeme(Reponse::LuiMeme);
+    wchar_t temporaire[MAX_PATH + 1] = {};
+    GetTempPathW(MAX_PATH, temporaire);
+    {
+        Ptr<::AbstractModule> m = module().interroge<::AbstractModule>(kc::IID_AbstractModule);
+        IDispatch* app = pris(&luiMeme);
+        LONG handle = static_cast<LONG>(reinterpret_cast<intptr_t>(bloquees.principale));
+        kc::Bstr dossier(SysAllocString(temporaire));
+        EXPECT_TRUE(FAILED(surveille("InitQuestion, a Word answering itself, a hung main window", [&] {
+            return m->InitQuestion(103, dossier.get(), &app, &handle, nullptr);
+        })));
+        surveille("TestePoint after it", [&] { return m->TestePoint(); });
+        if (app) app->Release();
+    }
+    EXPECT_EQ(luiMeme.references, 1);
+}
+
+TEST_F(Robustesse, CyclesSurUnModule) {
+    const FenetresBloquees bloquees;
+    const uint64_t graine = nombreEnvironnement("K58204_GRAINE", 58204);
+    Generateur g(graine, {});
+    std::deque<ObjetClient> mots;
+    const uint64_t n = nombreEnvironnement("K58204_CYCLES", 10);
+    dureePlusLong = 0;
+    {
+        Ptr<IDispatch> m = module();
+        ASSERT_TRUE(m);
+        Cycles cycles(m.get(), g, bloquees, mots);
+        for (uint64_t i = 0; i < n; ++i)
+            cycles.joue(cycles.tire(), "seed " + std::to_string(graine) + " step " + std::to_string(i) + ": ");
+    }
+    std::printf("%llu steps, the longest %llu ms: %s\n", static_cast<unsigned long long>(n), dureePlusLong, plusLong.c_str());
+    // The Module gone, each Word has the references its host keeps: one, or none once let go.
+    for (const ObjetClient& o : mots) {
+        EXPECT_FALSE(o.apresLiberation) << "a Word called after its last Release";
+        EXPECT_EQ(o.references, o.lache ? 0 : 1) << "references to a Word kept or released by the module";
+    }
+}
 
 // Refused calls leave nothing behind: 10,000 of them after a warm-up, the
 // process's private bytes (Wine leaves PrivateUsage at 0) measured around them.
