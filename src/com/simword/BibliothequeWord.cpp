@@ -3,6 +3,7 @@
 #include <oleauto.h>
 
 #include <deque>
+#include <map>
 #include <mutex>
 #include <unordered_map>
 
@@ -57,9 +58,8 @@ bool nomHorsBibliotheque(DISPID id, std::u16string& nom) {
 }
 
 // The names of member `id` of `info`: the member's, then its parameters'.
-std::vector<std::u16string> nomsDe(ITypeInfo* info, DISPID id) {
+std::vector<std::u16string> lisNoms(ITypeInfo* info, DISPID id) {
     std::vector<std::u16string> r;
-    if (!info || id >= IdsHorsBibliotheque) return r;
     BSTR noms[64] = {};
     UINT n = 0;
     // A member of a base interface (a button's Caption is its control's), when
@@ -85,6 +85,20 @@ std::vector<std::u16string> nomsDe(ITypeInfo* info, DISPID id) {
         SysFreeString(noms[i]);
     }
     return r;
+}
+
+// The same, read once per type and id of the library (the types live as long
+// as the process).
+const std::vector<std::u16string>& nomsDe(ITypeInfo* info, DISPID id) {
+    static const std::vector<std::u16string> aucun;
+    if (!info || id >= IdsHorsBibliotheque) return aucun;
+    static auto* lus = new std::map<std::pair<ITypeInfo*, DISPID>, std::vector<std::u16string>>();
+    auto it = lus->find({info, id});
+    if (it != lus->end()) return it->second;
+    // Only the ids the library has are kept: a client calling at random adds nothing.
+    std::vector<std::u16string> noms = lisNoms(info, id);
+    if (noms.empty()) return aucun;
+    return lus->emplace(std::make_pair(info, id), std::move(noms)).first->second;
 }
 
 Ptr<ITypeLib> charge(const std::wstring& chemin, const GUID& libid) {
@@ -162,7 +176,7 @@ Ptr<ITypeInfo> BibliothequeWord::typeNomme(std::u16string_view interfaceWord) {
 }
 
 bool nomMembre(ITypeInfo* info, DISPID id, std::u16string& nom) {
-    if (std::vector<std::u16string> noms = nomsDe(info, id); !noms.empty()) {
+    if (const std::vector<std::u16string>& noms = nomsDe(info, id); !noms.empty()) {
         nom = noms[0];
         return true;
     }
@@ -184,8 +198,8 @@ std::vector<DISPID> idsMembre(ITypeInfo* info, const std::vector<std::u16string_
         LPOLESTR p = n.get();
         if (FAILED(info->GetIDsOfNames(&p, 1, &membre))) membre = DISPID_UNKNOWN;
     }
-    const std::vector<std::u16string> declares = membre == DISPID_UNKNOWN ? std::vector<std::u16string>{}
-                                                                          : nomsDe(info, membre);
+    static const std::vector<std::u16string> aucun;
+    const std::vector<std::u16string>& declares = membre == DISPID_UNKNOWN ? aucun : nomsDe(info, membre);
     ids.push_back(membre != DISPID_UNKNOWN ? membre : idHorsBibliotheque(noms[0]));
     for (size_t i = 1; i < noms.size(); ++i) {
         DISPID id = DISPID_UNKNOWN;
@@ -197,7 +211,7 @@ std::vector<DISPID> idsMembre(ITypeInfo* info, const std::vector<std::u16string_
 }
 
 bool nomArgument(ITypeInfo* info, DISPID membre, DISPID id, std::u16string& nom) {
-    const std::vector<std::u16string> declares = nomsDe(info, membre);
+    const std::vector<std::u16string>& declares = nomsDe(info, membre);
     if (id >= 0 && static_cast<size_t>(id) + 1 < declares.size()) {
         nom = declares[static_cast<size_t>(id) + 1];
         return true;
