@@ -61,11 +61,18 @@ protected:
     static void SetUpTestSuite() {
         ASSERT_EQ(lance(L"/RegServer"), 0u);
         EXPECT_EQ(valeur(LocalServer32), L"\"" + cheminSimWord() + L"\" /Automation");
+        EXPECT_EQ(valeur(bibliothequeOffice().c_str()), cheminSimWord() + L"\\2");
     }
     static void TearDownTestSuite() {
         EXPECT_EQ(lance(L"/UnregServer"), 0u);
         EXPECT_EQ(valeur(L"Word.Application.11\\CLSID"), L"");
         EXPECT_EQ(valeur(LocalServer32), L"");
+        EXPECT_EQ(valeur(bibliothequeOffice().c_str()), L"");
+    }
+    // Where a client finds the command bars' library: resource 2 of simword.exe.
+    static std::wstring bibliothequeOffice() {
+        return std::wstring(L"TypeLib\\{3CA4B8E8-9C0E-4F5C-8B6D-8E2A551F0D6C}\\2.3\\0\\") +
+               (sizeof(void*) == 8 ? L"win64" : L"win32");
     }
     void SetUp() override {
         ASSERT_EQ(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), S_OK);
