@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <functional>
+#include <set>
 #include <string>
 
 #include "com/client/CacheDispids.hpp"
@@ -268,6 +270,83 @@ TEST_F(SimWordExe, SaBibliothequeInscriteLeDecritCommeWord) {
         EXPECT_EQ(nomDe(info.get()), nom);
         EXPECT_TRUE(IsEqualGUID(bibliothequeDe(info.get()), *lib));
     }
+}
+
+// Whether the interface `info` describes is `nom` or derives from it.
+bool estOuDerive(ITypeInfo* info, const std::wstring& nom) {
+    Ptr<ITypeInfo> type(info);
+    for (int niveau = 0; type && niveau < 8; ++niveau) {
+        if (nomDe(type.get()) == nom) return true;
+        HREFTYPE h = 0;
+        Ptr<ITypeInfo> vue, base;
+        // A dual interface's base is named by its interface view.
+        if (SUCCEEDED(type->GetRefTypeOfImplType(static_cast<UINT>(-1), &h)) &&
+            SUCCEEDED(type->GetRefTypeInfo(h, vue.put())))
+            type = vue;
+        if (FAILED(type->GetRefTypeOfImplType(0, &h)) || FAILED(type->GetRefTypeInfo(h, base.put()))) return false;
+        type = base;
+    }
+    return false;
+}
+
+// The library and the simulator agree: every object that a property, or a
+// collection's Item(1), returns is of the interface the member declares (or
+// of one derived from it), through the objects reachable from Application.
+TEST_F(SimWordExe, ChaqueMembreRendLeTypeQuIlDeclare) {
+    Ptr<IDispatch> docs = objet(appelle(word_.get(), L"Documents", Lecture));
+    ASSERT_TRUE(objet(appelle(docs.get(), L"Add", DISPATCH_METHOD)));
+    // The libraries read here, as a client reads them (not through the server).
+    Ptr<ITypeLib> word, office;
+    ASSERT_EQ(LoadRegTypeLib(simword::LibidWord, 8, 3, LOCALE_NEUTRAL, word.put()), S_OK);
+    ASSERT_EQ(LoadRegTypeLib(simword::LibidOffice, 2, 3, LOCALE_NEUTRAL, office.put()), S_OK);
+    std::set<std::wstring> rencontres;
+    // Each type's members are followed once, from the first object of that type met.
+    std::function<void(IDispatch*)> parcourt = [&](IDispatch* o) {
+        Ptr<ITypeInfo> distante, info;
+        ASSERT_EQ(o->GetTypeInfo(0, LOCALE_USER_DEFAULT, distante.put()), S_OK);
+        TYPEATTR* a = nullptr;
+        ASSERT_EQ(distante->GetTypeAttr(&a), S_OK);
+        const GUID guid = a->guid;
+        distante->ReleaseTypeAttr(a);
+        if (FAILED(word->GetTypeInfoOfGuid(guid, info.put()))) {
+            ASSERT_EQ(office->GetTypeInfoOfGuid(guid, info.put()), S_OK);
+        }
+        const std::wstring type = nomDe(info.get());
+        if (!rencontres.insert(type).second) return;
+        ASSERT_EQ(info->GetTypeAttr(&a), S_OK);
+        const WORD fonctions = a->cFuncs;
+        info->ReleaseTypeAttr(a);
+        for (WORD i = 0; i < fonctions; ++i) {
+            FUNCDESC* f = nullptr;
+            if (FAILED(info->GetFuncDesc(i, &f))) continue;
+            const TYPEDESC t = f->elemdescFunc.tdesc;
+            const bool item = f->memid == DISPID_VALUE && f->cParams == 1;
+            const bool lu = f->invkind != INVOKE_PROPERTYPUT && (f->cParams == 0 || item);
+            Ptr<ITypeInfo> declare;
+            if (lu && t.vt == VT_PTR && t.lptdesc->vt == VT_USERDEFINED)
+                info->GetRefTypeInfo(t.lptdesc->hreftype, declare.put());
+            BSTR n = nullptr;
+            info->GetDocumentation(f->memid, &n, nullptr, nullptr, nullptr);
+            const std::wstring membre = n ? n : L"";
+            SysFreeString(n);
+            info->ReleaseFuncDesc(f);
+            if (!declare) continue;
+            // Nothing, or an error (no bookmark 1): nothing to compare.
+            Ptr<IDispatch> rendu = objet(item ? appelle(o, membre.c_str(), Lecture, {entier(1)})
+                                              : appelle(o, membre.c_str(), Lecture));
+            if (!rendu) continue;
+            Ptr<ITypeInfo> sien;
+            ASSERT_EQ(rendu->GetTypeInfo(0, LOCALE_USER_DEFAULT, sien.put()), S_OK) << type << "." << membre;
+            EXPECT_TRUE(estOuDerive(sien.get(), nomDe(declare.get())))
+                << type << "." << membre << " declares " << nomDe(declare.get()) << ", gives " << nomDe(sien.get());
+            parcourt(rendu.get());
+        }
+    };
+    parcourt(word_.get());
+    // The walk reached objects of both libraries, a derived one among them.
+    for (const wchar_t* attendu : {L"Documents", L"_Document", L"Range", L"Selection", L"Font", L"Paragraph", L"Window",
+                                   L"View", L"PageSetup", L"Borders", L"CommandBar", L"CommandBarButton"})
+        EXPECT_TRUE(rencontres.contains(attendu)) << std::string(attendu, attendu + wcslen(attendu));
 }
 
 // The IDispatch client on simword: the type of every object the chain reaches
