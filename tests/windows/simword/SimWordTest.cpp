@@ -362,6 +362,11 @@ TEST_F(SimWordExe, LeClientSuitLesTypesDeclares) {
         EXPECT_EQ(bouton->get(u"Index").CLng(), 1);
         EXPECT_EQ(bouton->get(u"State").CLng(), 0);
         EXPECT_EQ(application->get(u"Documents").objet()->get(u"Count").CLng(), 0);
+        // A named argument the member declares: the id the library gives it.
+        ObjetPtr options = application->get(u"Options").objet();
+        const std::u16string documents = options->get(u"DefaultFilePath", {nomme(u"Path", 0)}).CStr();
+        EXPECT_FALSE(documents.empty());
+        EXPECT_EQ(options->get(u"DefaultFilePath", {0}).CStr(), documents);
         application->get(u"Documents").objet()->call(u"Add");
         ObjetPtr police = application->get(u"ActiveDocument").objet()->get(u"Content").objet()->get(u"Font").objet();
         police->put(u"Size", 20);
