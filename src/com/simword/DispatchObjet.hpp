@@ -7,9 +7,9 @@
 //   give them (the names they do not list get ids of this process's own):
 //   see BibliothequeWord.hpp;
 // - Invoke turns DISPPARAMS back into Arguments (positional ones reversed,
-//   named ones by the table, the value of a put last) and DISPATCH_PROPERTYPUT
-//   into Appel::Put, a flag set with DISPATCH_PROPERTYGET into Appel::Get, a
-//   bare DISPATCH_METHOD into Appel::Call;
+//   named ones by the names their ids stand for, the value of a put last) and
+//   DISPATCH_PROPERTYPUT into Appel::Put, a flag set with DISPATCH_PROPERTYGET
+//   into Appel::Get, a bare DISPATCH_METHOD into Appel::Call;
 // - an Erreur leaves as DISP_E_EXCEPTION with EXCEPINFO (scode hresultVb of
 //   its number, source, description); the busy error (number
 //   RPC_E_CALL_REJECTED) is returned by Invoke itself, as a client without a
