@@ -112,7 +112,7 @@ Ptr<IDispatch> dispatchDe(const ObjetPtr& o) {
     if (!courant) return {};
     if (const auto* d = dynamic_cast<const ObjetDispatch*>(courant)) return Ptr<IDispatch>(d->dispatch());
     // An object of this process is served as IDispatch by the process's own
-    // service (simword.exe serves the simulated Word's objects so); a process
+    // service (a process serving a simulated application does so); a process
     // without one has nothing to hand over.
     if (!objetsLocaux.servir) leveErreurExecution(err::TypeIncompatible);
     return objetsLocaux.servir(o);

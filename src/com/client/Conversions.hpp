@@ -31,7 +31,7 @@ Variant depuisVariant(const VARIANT& v, const std::shared_ptr<CacheDispids>& cac
 // as their IDispatch (see dispatchDe).
 void versVariant(const Variant& v, VARIANT* destination);
 
-// How a process serving seam objects of its own (simword.exe) hands them to COM
+// How a process serving seam objects of its own (a simulated server) hands them to COM
 // and recognises them when they come back; installed once, before any call.
 struct ObjetsLocaux {
     Ptr<IDispatch> (*servir)(const ObjetPtr&);

@@ -8,13 +8,21 @@
 
 namespace k58204::com {
 
-ObjetDispatch::ObjetDispatch(Ptr<IDispatch> d, std::shared_ptr<CacheDispids> cache, TypeDispatch* type)
+ObjetDispatch::ObjetDispatch(Ptr<IDispatch> d, std::shared_ptr<CacheDispids> cache, TypeDispatch* declare)
     : d_(std::move(d)), cache_(std::move(cache)) {
     // QueryInterface for IUnknown is answered by a proxy itself: no round trip.
     inconnu_ = d_.interroge<IUnknown>(IID_IUnknown);
-    if (!cache_ || !cache_->actif()) return;
-    if (!type) type = cache_->typeVivant(inconnu_.get());
-    if (type) prendType(type);
+    if (!cache_) return;
+    if (!declare) ++cache_->compteurs().nonDeclares;
+    if (!cache_->actif()) return;
+    if (TypeDispatch* vivant = cache_->typeVivant(inconnu_.get())) {
+        type_ = vivant;
+        confirme_ = true;
+        cache_->inscritVivant(inconnu_.get(), vivant);
+        inscrit_ = true;
+    } else {
+        type_ = declare;
+    }
 }
 
 ObjetDispatch::~ObjetDispatch() {
@@ -23,23 +31,28 @@ ObjetDispatch::~ObjetDispatch() {
     if (cache_) cache_->relache(d_.detache());
 }
 
-void ObjetDispatch::prendType(TypeDispatch* type) {
-    type_ = type;
-    if (type && inconnu_) {
-        cache_->inscritVivant(inconnu_.get(), type);
-        inscrit_ = true;
-    }
-}
-
-const Dispids& ObjetDispatch::dispids(std::u16string_view membre, const Arguments& args) {
+const Dispids& ObjetDispatch::dispids(std::u16string_view membre, Appel appel, const Arguments& args,
+                                      const Declaration*& declaration) {
     if (!type_) {
-        prendType(cache_->typePour(d_.get()));
+        type_ = cache_->typePour(d_.get());
+        confirme_ = true;
+        if (type_ && inconnu_) {
+            cache_->inscritVivant(inconnu_.get(), type_);
+            inscrit_ = true;
+        }
         if (!type_) type_ = &propres_;
     }
-    TableDispids* table = &type_->ids;
     std::vector<std::u16string_view> noms;
     for (const Argument& a : args)
         if (!a.nom.empty()) noms.push_back(a.nom);
+    if (cache_->actif() && type_->info) {
+        const size_t nombre = appel == Appel::Put && !args.empty() ? args.size() - 1 : args.size();
+        declaration = &cache_->declaration(*type_, membre, noms, nombre, appel == Appel::Put);
+        if (!declaration->ids.empty()) return declaration->ids;
+    }
+    // A name the type does not declare: asked of the object, and kept for its
+    // type only when the object said it is of that type.
+    TableDispids* table = confirme_ ? &type_->ids : &propres_.ids;
     CleMembre cle = cleMembre(membre, noms);
     if (cache_->actif())
         if (auto it = table->find(cle); it != table->end()) return it->second;
@@ -67,7 +80,12 @@ Variant ObjetDispatch::invoke(std::u16string_view membre, Appel appel, const Arg
     static const Dispids valeurParDefaut{DISPID_VALUE};
     bool nommes = false;
     for (const Argument& a : args) nommes = nommes || !a.nom.empty();
-    const Dispids& ids = membre.empty() && !nommes ? valeurParDefaut : dispids(membre, args);
+    const Declaration* declaration = nullptr;
+    if (membre.empty() && !nommes && type_ && type_->info && cache_->actif()) {
+        const size_t nombre = appel == Appel::Put && !args.empty() ? args.size() - 1 : args.size();
+        declaration = &cache_->declaration(*type_, membre, {}, nombre, appel == Appel::Put);
+    }
+    const Dispids& ids = membre.empty() && !nommes ? valeurParDefaut : dispids(membre, appel, args, declaration);
 
     // rgvarg holds the named arguments first (in the order of their ids), then
     // the positional ones from the last to the first. A put's value is named
@@ -109,8 +127,8 @@ Variant ObjetDispatch::invoke(std::u16string_view membre, Appel appel, const Arg
     const HRESULT hr = d_->Invoke(ids[0], IID_NULL, LOCALE_USER_DEFAULT, drapeaux, &parametres,
                                   appel == Appel::Put ? nullptr : resultat.get(), &ei, &argErreur);
     if (FAILED(hr)) leveErreurDispatch(hr, ei);
-    // Objects returned by a member of a type with server-wide ids take its ids.
-    return depuisVariant(*resultat.get(), cache_, type_ && type_->idsCommuns ? type_ : nullptr);
+    // An object returned takes the type the member declares, if any.
+    return depuisVariant(*resultat.get(), cache_, declaration ? declaration->resultat : nullptr);
 }
 
 }  // namespace k58204::com

@@ -13,9 +13,10 @@ namespace k58204::com {
 
 class ObjetDispatch final : public Objet {
 public:
-    // `type`: d's type when the caller knows it (the result of a member of a
-    // type declaring server-wide ids); else it is learnt when first needed.
-    ObjetDispatch(Ptr<IDispatch> d, std::shared_ptr<CacheDispids> cache, TypeDispatch* type = nullptr);
+    // `declare`: the type the member that returned d declares (d is of that
+    // type or of one derived from it); without it, d's type is asked of d
+    // when first needed, unless a live object of the same identity has it.
+    ObjetDispatch(Ptr<IDispatch> d, std::shared_ptr<CacheDispids> cache, TypeDispatch* declare = nullptr);
     ~ObjetDispatch() override;
     ObjetDispatch(const ObjetDispatch&) = delete;
     ObjetDispatch& operator=(const ObjetDispatch&) = delete;
@@ -27,15 +28,17 @@ public:
     IDispatch* dispatch() const { return d_.get(); }
 
 private:
-    const Dispids& dispids(std::u16string_view membre, const Arguments& args);
-    void prendType(TypeDispatch* type);
+    // The ids of an access, and what d's type declares of it (null when d's
+    // type is not known).
+    const Dispids& dispids(std::u16string_view membre, Appel appel, const Arguments& args, const Declaration*& declaration);
 
     Ptr<IDispatch> d_;
     Ptr<IUnknown> inconnu_;
     std::shared_ptr<CacheDispids> cache_;
-    TypeDispatch* type_ = nullptr;  // the type's ids, or propres_
+    TypeDispatch* type_ = nullptr;  // d's type, or propres_
+    bool confirme_ = false;         // type_ is the one d gave (not only declared)
     bool inscrit_ = false;          // among the cache's live objects
-    TypeDispatch propres_;
+    TypeDispatch propres_;          // the ids d gave for names its declared type lacks
 };
 
 }  // namespace k58204::com

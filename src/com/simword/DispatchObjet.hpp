@@ -2,22 +2,20 @@
 // Any object of the automation seam served as IDispatch, as an out-of-process
 // automation server serves its objects (simword.exe serves the simulated Word
 // this way):
-// - every member and argument name gets a dispatch id from one process-wide
-//   table (names compared without regard to case), so ids are the same for
-//   every object; DISPID_VALUE is the default member "";
+// - GetTypeInfo gives the type information of the object's interface in the
+//   simulated Word's type libraries, and names get the ids those libraries
+//   give them (the names they do not list get ids of this process's own):
+//   see BibliothequeWord.hpp;
 // - Invoke turns DISPPARAMS back into Arguments (positional ones reversed,
-//   named ones by the table, the value of a put last) and DISPATCH_PROPERTYPUT
-//   into Appel::Put, a flag set with DISPATCH_PROPERTYGET into Appel::Get, a
-//   bare DISPATCH_METHOD into Appel::Call;
+//   named ones by the names their ids stand for, the value of a put last) and
+//   DISPATCH_PROPERTYPUT into Appel::Put, a flag set with DISPATCH_PROPERTYGET
+//   into Appel::Get, a bare DISPATCH_METHOD into Appel::Call;
 // - an Erreur leaves as DISP_E_EXCEPTION with EXCEPINFO (scode hresultVb of
 //   its number, source, description); the busy error (number
 //   RPC_E_CALL_REJECTED) is returned by Invoke itself, as a client without a
 //   message filter gets it from a server in a modal loop;
 // - one IDispatch per underlying object (Objet::identite) while any client
 //   holds it, so that IUnknown identity, and VB's Is, hold across processes;
-// - GetTypeInfo gives a small type description per implementation class whose
-//   GUID is derived from the class, so that a client caching ids per type
-//   shares them across objects of one class;
 // - the strong connections clients hold on the served objects are counted
 //   (IExternalConnection), so that a server can end when its last client
 //   lets go, and deconnecteTout() cuts every connection at the server's end,
@@ -43,15 +41,6 @@ struct AppelsRecus {
     std::atomic<int64_t> getTypeInfo{0};
 };
 AppelsRecus& appelsRecus();
-
-// The process-wide dispatch id of a name (created on first use); "" is DISPID_VALUE.
-DISPID dispidDe(std::u16string_view nom);
-// The name of an id given by dispidDe; nullptr for an unknown id.
-const std::u16string* nomDe(DISPID id);
-
-// The GUID standing for an implementation class in this process (same name,
-// same GUID; another process gives other GUIDs, its dispatch ids being its own).
-GUID guidDeClasse(std::string_view nomClasse);
 
 class DispatchObjet final : public IDispatch, public IExternalConnection {
 public:

@@ -1,7 +1,8 @@
 #pragma once
 // simword.exe in the registry, as Word registers itself: HKCR\CLSID\{Word's
 // CLSID}\LocalServer32 = "<exe> /Automation", the ProgIDs
-// "Word.Application.11" and "Word.Application" naming that CLSID.
+// "Word.Application.11" and "Word.Application" naming that CLSID, and the
+// type libraries describing its objects (BibliothequeWord.hpp).
 #include <windows.h>
 
 #include <string>

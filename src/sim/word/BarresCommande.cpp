@@ -128,6 +128,9 @@ protected:
                              [&](const Variant& v) { bs.changeLegende(barre_, controle_, v.CStr()); });
         if (est(nom, u"Index")) return lecture(appel, [&] { return static_cast<int32_t>(controle_ + 1); });
         if (est(nom, u"Type")) return lecture(appel, [] { return 1; });  // msoControlButton
+        // A button's own members: MsoButtonState msoButtonUp, MsoButtonStyle msoButtonAutomatic.
+        if (est(nom, u"State")) return lecture(appel, [] { return 0; });
+        if (est(nom, u"Style")) return lecture(appel, [] { return 0; });
         if (est(nom, u"Visible")) return lecture(appel, [] { return true; });
         if (est(nom, u"Enabled")) return lecture(appel, [] { return true; });
         return std::nullopt;

@@ -1,6 +1,7 @@
 // Word reached through IDispatch: the client side of the automation seam on
-// fakes that fail as an out-of-process server does and that serve types of
-// their own. (Calls on the simulated Word are the lesson's, through simword.exe.)
+// fakes that fail as an out-of-process server does and that describe their
+// types in a library of their own. (Calls on the simulated Word are the
+// lesson's, through simword.exe.)
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -10,7 +11,6 @@
 #include "com/client/CacheDispids.hpp"
 #include "com/client/Conversions.hpp"
 #include "com/commun/Erreurs.hpp"
-#include "com/commun/TypesDispatch.hpp"
 #include "com/client/ObjetDispatch.hpp"
 #include "support/NumeroErreur.hpp"
 #include "word/Texte.hpp"
@@ -126,34 +126,61 @@ TEST(ConversionsCom, ChaqueVariantArriveDansLeTypeQueVbLuiDonne) {
     V_VT(tableau.get()) = VT_EMPTY;
 }
 
-// A type of a fake server: its ids by lower-case name, and a type information
-// with a GUID of its own that declares server-wide ids by its base or not (an
-// interface: oleaut32 shows every dispinterface's first base as IDispatch).
+// The types of a fake server, in one library made in memory: each type an
+// interface with a function per member, every one returning a string but
+// "enfant", whose result is declared as `enfant` says (an interface of the
+// library, IDispatch or VARIANT); a type may derive from another. `echoue`:
+// its objects fail GetTypeInfo.
 struct TypeFaux {
     std::u16string nom;
-    std::map<std::u16string, DISPID> ids;
+    std::map<std::u16string, DISPID> ids;  // its members' and its base's
     Ptr<ITypeInfo> info;
+    bool echoue = false;
+};
 
-    TypeFaux(std::u16string n, std::map<std::u16string, DISPID> i, bool idsCommuns) : nom(std::move(n)), ids(std::move(i)) {
-        Ptr<ICreateTypeLib2> bibliotheque;
-        EXPECT_EQ(CreateTypeLib2(SYS_WIN32, L"faux.tlb", bibliotheque.put()), S_OK);
+class BibliothequeFausse {
+public:
+    BibliothequeFausse() { EXPECT_EQ(CreateTypeLib2(SYS_WIN32, L"faux.tlb", bibliotheque_.put()), S_OK); }
+
+    // enfant: the declared type of "enfant" (null: `vt`, VT_DISPATCH or VT_VARIANT).
+    TypeFaux type(std::u16string nom, std::map<std::u16string, DISPID> propres, const TypeFaux* enfant, VARTYPE vt,
+                  const TypeFaux* base = nullptr) {
+        TypeFaux t{nom, base ? base->ids : std::map<std::u16string, DISPID>{}, {}};
         Ptr<ICreateTypeInfo> creation;
-        EXPECT_EQ(bibliotheque->CreateTypeInfo(const_cast<LPOLESTR>(reinterpret_cast<const wchar_t*>(nom.c_str())),
-                                               TKIND_INTERFACE, creation.put()), S_OK);
+        EXPECT_EQ(bibliotheque_->CreateTypeInfo(const_cast<LPOLESTR>(reinterpret_cast<const wchar_t*>(nom.c_str())),
+                                                TKIND_INTERFACE, creation.put()), S_OK);
         GUID g;
         CoCreateGuid(&g);
         creation->SetGuid(g);
-        if (idsCommuns) {
-            // The declaring base: a dispinterface of GUID BaseIdsCommuns.
-            Ptr<ICreateTypeInfo> marque;
-            EXPECT_EQ(bibliotheque->CreateTypeInfo(const_cast<LPOLESTR>(L"IdsCommuns"), TKIND_INTERFACE, marque.put()), S_OK);
-            marque->SetGuid(BaseIdsCommuns);
+        if (base) {
             HREFTYPE reference = 0;
-            EXPECT_EQ(creation->AddRefTypeInfo(marque.interroge<ITypeInfo>(IID_ITypeInfo).get(), &reference), S_OK);
+            EXPECT_EQ(creation->AddRefTypeInfo(base->info.get(), &reference), S_OK);
             EXPECT_EQ(creation->AddImplType(0, reference), S_OK);
         }
-        info = creation.interroge<ITypeInfo>(IID_ITypeInfo);
+        UINT rang = 0;
+        for (const auto& [membre, id] : propres) {
+            t.ids[membre] = id;
+            TYPEDESC pointe{};
+            FUNCDESC f{};
+            f.memid = id, f.funckind = FUNC_PUREVIRTUAL, f.invkind = INVOKE_PROPERTYGET, f.callconv = CC_STDCALL;
+            f.elemdescFunc.tdesc.vt = VT_BSTR;
+            if (membre == u"enfant" && enfant) {
+                EXPECT_EQ(creation->AddRefTypeInfo(enfant->info.get(), &pointe.hreftype), S_OK);
+                pointe.vt = VT_USERDEFINED;
+                f.elemdescFunc.tdesc.vt = VT_PTR, f.elemdescFunc.tdesc.lptdesc = &pointe;
+            } else if (membre == u"enfant") {
+                f.elemdescFunc.tdesc.vt = vt;
+            }
+            EXPECT_EQ(creation->AddFuncDesc(rang, &f), S_OK);
+            LPOLESTR n = const_cast<LPOLESTR>(reinterpret_cast<const wchar_t*>(membre.c_str()));
+            EXPECT_EQ(creation->SetFuncAndParamNames(rang++, &n, 1), S_OK);
+        }
+        t.info = creation.interroge<ITypeInfo>(IID_ITypeInfo);
+        return t;
     }
+
+private:
+    Ptr<ICreateTypeLib2> bibliotheque_;
 };
 
 // An object of a fake server: its member "enfant" returns a new object of the
@@ -170,7 +197,9 @@ public:
     }
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override { return *n = 1, S_OK; }
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** i) override {
-        return ++typesDemandes_, *i = Ptr<ITypeInfo>(type_.info).detache(), S_OK;
+        ++typesDemandes_;
+        if (type_.echoue) return *i = nullptr, E_OUTOFMEMORY;
+        return *i = Ptr<ITypeInfo>(type_.info).detache(), S_OK;
     }
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* noms, UINT, LCID, DISPID* ids) override {
         std::u16string nom = texte(noms[0]);
@@ -195,22 +224,35 @@ private:
     int& typesDemandes_;
 };
 
-// Ids cached per type never reach an object of another type: a member whose
-// result's type varies is asked each result's type, unless the owner's type
-// declares server-wide ids; a live object of the same identity lends its type.
+// Ids cached per type never reach an object of another type: an object
+// returned by a member declared Object or Variant is asked its own type; one
+// declared of a base type takes the base's ids for the base's names only, and
+// asks itself for the others, keeping them for itself (its siblings, of other
+// derived types, give those names other ids); an object without type
+// information keeps its own ids. A live object of the same identity lends its
+// type. (A result declared in another library: simword's command bars, in
+// tests/windows/simword.)
 TEST_F(ClientDispatch, UnIdEnCacheNeSertQuAuTypeQuiLeDonne) {
-    // Two types sharing member names under other ids, and two declaring one set of ids.
-    TypeFaux a(u"A", {{u"nom", 1}, {u"enfant", 2}}, false), b(u"B", {{u"nom", 7}, {u"enfant", 8}}, false);
-    TypeFaux c(u"C", {{u"nom", 1}, {u"enfant", 2}}, true), d(u"D", {{u"nom", 1}, {u"enfant", 2}, {u"autre", 3}}, true);
-    // typesDemandes: GetTypeInfo calls made by the client; releases: the last
-    // releases (the children, the root, a declaring base read).
-    struct Cas { const TypeFaux& racine; std::vector<const TypeFaux*> enfants; int typesDemandes; int64_t releases; } cas[] = {
-        {a, {&b, &a, &b, &b}, 5, 5},
-        {b, {&a, &a}, 3, 3},
-        {c, {&d, &c, &d}, 1, 5},
+    BibliothequeFausse lib;
+    TypeFaux a = lib.type(u"A", {{u"nom", 1}, {u"enfant", 2}}, nullptr, VT_DISPATCH);
+    TypeFaux b = lib.type(u"B", {{u"nom", 7}, {u"enfant", 8}}, nullptr, VT_VARIANT);
+    TypeFaux base = lib.type(u"Base", {{u"nom", 1}, {u"enfant", 2}}, nullptr, VT_DISPATCH);
+    TypeFaux d1 = lib.type(u"D1", {{u"etat", 20}}, nullptr, VT_EMPTY, &base);
+    TypeFaux d2 = lib.type(u"D2", {{u"etat", 30}, {u"autre", 31}}, nullptr, VT_EMPTY, &base);
+    TypeFaux r = lib.type(u"R", {{u"nom", 5}, {u"enfant", 6}}, &base, VT_EMPTY);
+    TypeFaux f = lib.type(u"F", {{u"nom", 3}, {u"enfant", 4}}, nullptr, VT_DISPATCH);
+    f.echoue = true;
+    // typesDemandes, noms: the GetTypeInfo and GetIDsOfNames calls made.
+    struct Cas { const TypeFaux& racine; std::vector<const TypeFaux*> enfants; std::u16string membre; int typesDemandes; int64_t noms; } cas[] = {
+        {a, {&b, &a, &b, &b}, u"nom", 5, 0},
+        {b, {&a, &b, &a}, u"nom", 4, 0},
+        {r, {&d1, &d2, &d1}, u"etat", 1, 3},
+        {r, {&d2}, u"nom", 1, 0},
+        // Without type information: the root twice (no live type to lend), its enfant once, each child's member.
+        {f, {&f, &f}, u"nom", 4, 5},
     };
     for (const Cas& k : cas) {
-        SCOPED_TRACE(versUtf8(k.racine.nom));
+        SCOPED_TRACE(versUtf8(k.racine.nom + u" " + k.membre));
         int demandes = 0;
         size_t rang = 0;
         auto cache = std::make_shared<CacheDispids>();
@@ -219,15 +261,16 @@ TEST_F(ClientDispatch, UnIdEnCacheNeSertQuAuTypeQuiLeDonne) {
                 new Noeud(k.racine, [&]() -> const TypeFaux& { return *k.enfants[rang++ % k.enfants.size()]; }, demandes));
             ObjetPtr racine = objetDe(brut.get(), cache);
             EXPECT_EQ(racine->get(u"Nom").CStr(), k.racine.nom + u".nom");
-            EXPECT_EQ(objetDe(brut.get(), cache)->get(u"nom").CStr(), k.racine.nom + u".nom");  // type lent
+            EXPECT_EQ(objetDe(brut.get(), cache)->get(u"nom").CStr(), k.racine.nom + u".nom");
             brut.reset();
             for (size_t i = 0; i < k.enfants.size(); ++i) {
                 ObjetPtr enfant = racine->get(u"Enfant").objet();
-                EXPECT_EQ(enfant->get(u"Nom").CStr(), k.enfants[i]->nom + u".nom") << i;
+                EXPECT_EQ(enfant->get(k.membre).CStr(), k.enfants[i]->nom + u"." + k.membre) << i;
             }
             EXPECT_EQ(demandes, k.typesDemandes);
         }
-        EXPECT_EQ(cache->compteurs().releases, k.releases);
+        EXPECT_EQ(cache->compteurs().getIDsOfNames, k.noms);
+        EXPECT_EQ(cache->compteurs().releases, 1 + static_cast<int64_t>(k.enfants.size()));
         EXPECT_EQ(cache->compteurs().acces, 2 + 2 * static_cast<int64_t>(k.enfants.size()));
     }
 }

@@ -7,10 +7,16 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <functional>
+#include <set>
 #include <string>
 
+#include "com/client/CacheDispids.hpp"
+#include "com/client/Conversions.hpp"
+#include "com/commun/Chaines.hpp"
 #include "com/commun/Possession.hpp"
-#include "com/commun/TypesDispatch.hpp"
+#include "com/simword/BibliothequeWord.hpp"
+#include "word/Objet.hpp"
 #include "windows/support/AppelDispatch.hpp"
 #include "windows/support/Processus.hpp"
 
@@ -57,11 +63,18 @@ protected:
     static void SetUpTestSuite() {
         ASSERT_EQ(lance(L"/RegServer"), 0u);
         EXPECT_EQ(valeur(LocalServer32), L"\"" + cheminSimWord() + L"\" /Automation");
+        EXPECT_EQ(valeur(bibliothequeOffice().c_str()), cheminSimWord() + L"\\2");
     }
     static void TearDownTestSuite() {
         EXPECT_EQ(lance(L"/UnregServer"), 0u);
         EXPECT_EQ(valeur(L"Word.Application.11\\CLSID"), L"");
         EXPECT_EQ(valeur(LocalServer32), L"");
+        EXPECT_EQ(valeur(bibliothequeOffice().c_str()), L"");
+    }
+    // Where a client finds the command bars' library: resource 2 of simword.exe.
+    static std::wstring bibliothequeOffice() {
+        return std::wstring(L"TypeLib\\{3CA4B8E8-9C0E-4F5C-8B6D-8E2A551F0D6C}\\2.3\\0\\") +
+               (sizeof(void*) == 8 ? L"win64" : L"win32");
     }
     void SetUp() override {
         ASSERT_EQ(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), S_OK);
@@ -145,6 +158,225 @@ TEST_F(SimWordExe, UneErreurDeWordArriveDansExcepinfo) {
     const Reponse inconnu = appelle(word_.get(), L"Inexistant", DISPATCH_PROPERTYPUT, {entier(1)});
     ASSERT_EQ(inconnu.hr, DISP_E_EXCEPTION);
     EXPECT_EQ(inconnu.scode, static_cast<SCODE>(0x800A0000u | 438));
+}
+
+// The registered libraries as any client reads them: each object a dual
+// interface, each member its declared type, the command bars in the second
+// library; an object's GetTypeInfo gives the interface of the library.
+std::wstring nomDe(ITypeInfo* info) {
+    BSTR n = nullptr;
+    if (FAILED(info->GetDocumentation(MEMBERID_NIL, &n, nullptr, nullptr, nullptr))) return L"";
+    std::wstring r = n ? n : L"";
+    SysFreeString(n);
+    return r;
+}
+
+GUID bibliothequeDe(ITypeInfo* info) {
+    Ptr<ITypeLib> lib;
+    UINT rang = 0;
+    TLIBATTR* a = nullptr;
+    if (FAILED(info->GetContainingTypeLib(lib.put(), &rang)) || FAILED(lib->GetLibAttr(&a))) return GUID_NULL;
+    const GUID g = a->guid;
+    lib->ReleaseTLibAttr(a);
+    return g;
+}
+
+// What member `nom` of `info` declares it returns: the interface's name, or
+// "Object" / "Variant"; its dispatch id in `id`.
+std::wstring resultatDe(ITypeInfo* info, const wchar_t* nom, MEMBERID& id, Ptr<ITypeInfo>& interfaceRendue) {
+    LPOLESTR n = const_cast<LPOLESTR>(nom);
+    if (FAILED(info->GetIDsOfNames(&n, 1, &id))) return L"?";
+    TYPEATTR* a = nullptr;
+    if (FAILED(info->GetTypeAttr(&a))) return L"?";
+    std::wstring r = L"?";
+    for (WORD i = 0; i < a->cFuncs && r == L"?"; ++i) {
+        FUNCDESC* f = nullptr;
+        if (FAILED(info->GetFuncDesc(i, &f))) continue;
+        if (f->memid == id && f->invkind != INVOKE_PROPERTYPUT) {
+            const TYPEDESC& t = f->elemdescFunc.tdesc;
+            if (t.vt == VT_DISPATCH) r = L"Object";
+            else if (t.vt == VT_VARIANT) r = L"Variant";
+            else if (t.vt == VT_PTR && t.lptdesc->vt == VT_USERDEFINED &&
+                     SUCCEEDED(info->GetRefTypeInfo(t.lptdesc->hreftype, interfaceRendue.put())))
+                r = nomDe(interfaceRendue.get());
+        }
+        info->ReleaseFuncDesc(f);
+    }
+    info->ReleaseTypeAttr(a);
+    return r;
+}
+
+TEST_F(SimWordExe, SaBibliothequeInscriteLeDecritCommeWord) {
+    Ptr<ITypeLib> word, office;
+    ASSERT_EQ(LoadRegTypeLib(simword::LibidWord, 8, 3, LOCALE_NEUTRAL, word.put()), S_OK);
+    ASSERT_EQ(LoadRegTypeLib(simword::LibidOffice, 2, 3, LOCALE_NEUTRAL, office.put()), S_OK);
+    struct Cas { ITypeLib* lib; const wchar_t* type; const wchar_t* membre; std::wstring rendu; const GUID* libRendu; bool defaut; } cas[] = {
+        {word.get(), L"_Application", L"Documents", L"Documents", &simword::LibidWord, false},
+        {word.get(), L"_Application", L"ActiveDocument", L"_Document", &simword::LibidWord, false},
+        {word.get(), L"_Application", L"CommandBars", L"CommandBars", &simword::LibidOffice, false},
+        {word.get(), L"_Application", L"Parent", L"Object", nullptr, false},
+        {word.get(), L"Documents", L"Item", L"_Document", &simword::LibidWord, true},
+        {word.get(), L"Documents", L"Open", L"_Document", &simword::LibidWord, false},
+        {word.get(), L"_Document", L"AttachedTemplate", L"Variant", nullptr, false},
+        {word.get(), L"Bookmarks", L"Item", L"Bookmark", &simword::LibidWord, true},
+        {word.get(), L"Range", L"Font", L"Font", &simword::LibidWord, false},
+        {office.get(), L"CommandBars", L"Item", L"CommandBar", &simword::LibidOffice, true},
+        {office.get(), L"CommandBar", L"Controls", L"CommandBarControls", &simword::LibidOffice, false},
+        {office.get(), L"CommandBarControls", L"Item", L"CommandBarControl", &simword::LibidOffice, true},
+        // A button's own member, absent from the declared base.
+        {office.get(), L"CommandBarButton", L"State", L"?", nullptr, false},
+        {office.get(), L"CommandBarControl", L"State", L"?", nullptr, false},
+    };
+    for (const Cas& k : cas) {
+        SCOPED_TRACE(testing::Message() << std::string(k.type, k.type + wcslen(k.type)) << "."
+                                        << std::string(k.membre, k.membre + wcslen(k.membre)));
+        Ptr<ITypeInfo> info;
+        for (UINT i = 0; i < k.lib->GetTypeInfoCount() && !info; ++i) {
+            BSTR n = nullptr;
+            if (SUCCEEDED(k.lib->GetDocumentation(static_cast<INT>(i), &n, nullptr, nullptr, nullptr)) &&
+                std::wstring(n ? n : L"") == k.type)
+                k.lib->GetTypeInfo(i, info.put());
+            SysFreeString(n);
+        }
+        ASSERT_TRUE(info);
+        TYPEATTR* a = nullptr;
+        ASSERT_EQ(info->GetTypeAttr(&a), S_OK);
+        EXPECT_EQ(a->typekind, TKIND_DISPATCH);
+        EXPECT_TRUE(a->wTypeFlags & TYPEFLAG_FDUAL);
+        info->ReleaseTypeAttr(a);
+        MEMBERID id = MEMBERID_NIL;
+        Ptr<ITypeInfo> rendu;
+        EXPECT_EQ(resultatDe(info.get(), k.membre, id, rendu), k.rendu);
+        if (k.libRendu) {
+            ASSERT_TRUE(rendu);
+            EXPECT_TRUE(IsEqualGUID(bibliothequeDe(rendu.get()), *k.libRendu));
+        }
+        EXPECT_EQ(id == DISPID_VALUE, k.defaut);
+    }
+
+    // The objects' own type informations: Word's application, and a control of
+    // a bar, a button.
+    Ptr<IDispatch> barres = objet(appelle(word_.get(), L"CommandBars", Lecture));
+    VARIANT standard = texte(L"Standard");
+    Ptr<IDispatch> barre = objet(appelle(barres.get(), L"Item", Lecture, {standard}));
+    VariantClear(&standard);
+    Ptr<IDispatch> controles = barre ? objet(appelle(barre.get(), L"Controls", Lecture)) : Ptr<IDispatch>();
+    Ptr<IDispatch> bouton = controles ? objet(appelle(controles.get(), L"Item", Lecture, {entier(1)})) : Ptr<IDispatch>();
+    ASSERT_TRUE(bouton);
+    for (auto [objet, nom, lib] : {std::tuple{word_.get(), L"_Application", &simword::LibidWord},
+                                   std::tuple{bouton.get(), L"CommandBarButton", &simword::LibidOffice}}) {
+        Ptr<ITypeInfo> info;
+        ASSERT_EQ(objet->GetTypeInfo(0, LOCALE_USER_DEFAULT, info.put()), S_OK);
+        EXPECT_EQ(nomDe(info.get()), nom);
+        EXPECT_TRUE(IsEqualGUID(bibliothequeDe(info.get()), *lib));
+    }
+}
+
+// Whether the interface `info` describes is `nom` or derives from it.
+bool estOuDerive(ITypeInfo* info, const std::wstring& nom) {
+    Ptr<ITypeInfo> type(info);
+    for (int niveau = 0; type && niveau < 8; ++niveau) {
+        if (nomDe(type.get()) == nom) return true;
+        HREFTYPE h = 0;
+        Ptr<ITypeInfo> vue, base;
+        // A dual interface's base is named by its interface view.
+        if (SUCCEEDED(type->GetRefTypeOfImplType(static_cast<UINT>(-1), &h)) &&
+            SUCCEEDED(type->GetRefTypeInfo(h, vue.put())))
+            type = vue;
+        if (FAILED(type->GetRefTypeOfImplType(0, &h)) || FAILED(type->GetRefTypeInfo(h, base.put()))) return false;
+        type = base;
+    }
+    return false;
+}
+
+// The library and the simulator agree: every object that a property, or a
+// collection's Item(1), returns is of the interface the member declares (or
+// of one derived from it), through the objects reachable from Application.
+TEST_F(SimWordExe, ChaqueMembreRendLeTypeQuIlDeclare) {
+    Ptr<IDispatch> docs = objet(appelle(word_.get(), L"Documents", Lecture));
+    ASSERT_TRUE(objet(appelle(docs.get(), L"Add", DISPATCH_METHOD)));
+    // The libraries read here, as a client reads them (not through the server).
+    Ptr<ITypeLib> word, office;
+    ASSERT_EQ(LoadRegTypeLib(simword::LibidWord, 8, 3, LOCALE_NEUTRAL, word.put()), S_OK);
+    ASSERT_EQ(LoadRegTypeLib(simword::LibidOffice, 2, 3, LOCALE_NEUTRAL, office.put()), S_OK);
+    std::set<std::wstring> rencontres;
+    // Each type's members are followed once, from the first object of that type met.
+    std::function<void(IDispatch*)> parcourt = [&](IDispatch* o) {
+        Ptr<ITypeInfo> distante, info;
+        ASSERT_EQ(o->GetTypeInfo(0, LOCALE_USER_DEFAULT, distante.put()), S_OK);
+        TYPEATTR* a = nullptr;
+        ASSERT_EQ(distante->GetTypeAttr(&a), S_OK);
+        const GUID guid = a->guid;
+        distante->ReleaseTypeAttr(a);
+        if (FAILED(word->GetTypeInfoOfGuid(guid, info.put()))) {
+            ASSERT_EQ(office->GetTypeInfoOfGuid(guid, info.put()), S_OK);
+        }
+        const std::wstring type = nomDe(info.get());
+        if (!rencontres.insert(type).second) return;
+        ASSERT_EQ(info->GetTypeAttr(&a), S_OK);
+        const WORD fonctions = a->cFuncs;
+        info->ReleaseTypeAttr(a);
+        for (WORD i = 0; i < fonctions; ++i) {
+            FUNCDESC* f = nullptr;
+            if (FAILED(info->GetFuncDesc(i, &f))) continue;
+            const TYPEDESC t = f->elemdescFunc.tdesc;
+            const bool item = f->memid == DISPID_VALUE && f->cParams == 1;
+            const bool lu = f->invkind != INVOKE_PROPERTYPUT && (f->cParams == 0 || item);
+            Ptr<ITypeInfo> declare;
+            if (lu && t.vt == VT_PTR && t.lptdesc->vt == VT_USERDEFINED)
+                info->GetRefTypeInfo(t.lptdesc->hreftype, declare.put());
+            BSTR n = nullptr;
+            info->GetDocumentation(f->memid, &n, nullptr, nullptr, nullptr);
+            const std::wstring membre = n ? n : L"";
+            SysFreeString(n);
+            info->ReleaseFuncDesc(f);
+            if (!declare) continue;
+            // Nothing, or an error (no bookmark 1): nothing to compare.
+            Ptr<IDispatch> rendu = objet(item ? appelle(o, membre.c_str(), Lecture, {entier(1)})
+                                              : appelle(o, membre.c_str(), Lecture));
+            if (!rendu) continue;
+            Ptr<ITypeInfo> sien;
+            ASSERT_EQ(rendu->GetTypeInfo(0, LOCALE_USER_DEFAULT, sien.put()), S_OK) << type << "." << membre;
+            EXPECT_TRUE(estOuDerive(sien.get(), nomDe(declare.get())))
+                << type << "." << membre << " declares " << nomDe(declare.get()) << ", gives " << nomDe(sien.get());
+            parcourt(rendu.get());
+        }
+    };
+    parcourt(word_.get());
+    // The walk reached objects of both libraries, a derived one among them.
+    for (const wchar_t* attendu : {L"Documents", L"_Document", L"Range", L"Selection", L"Font", L"Paragraph", L"Window",
+                                   L"View", L"PageSetup", L"Borders", L"CommandBar", L"CommandBarButton"})
+        EXPECT_TRUE(rencontres.contains(attendu)) << std::string(attendu, attendu + wcslen(attendu));
+}
+
+// The IDispatch client on simword: the type of every object the chain reaches
+// comes from the declarations, across the two libraries, but the first's
+// (asked of it); the button's own member, absent from the declared
+// CommandBarControl, is asked of the button.
+TEST_F(SimWordExe, LeClientSuitLesTypesDeclares) {
+    auto cache = std::make_shared<com::CacheDispids>();
+    {
+        ObjetPtr application = com::objetDe(word_.get(), cache);
+        ObjetPtr bouton = application->get(u"CommandBars", {u"Standard"}).objet()->get(u"Controls").objet()->call(u"Item", {1}).objet();
+        EXPECT_EQ(bouton->get(u"Caption").CStr(), u"Nouveau &document");
+        EXPECT_EQ(bouton->get(u"Index").CLng(), 1);
+        EXPECT_EQ(bouton->get(u"State").CLng(), 0);
+        EXPECT_EQ(application->get(u"Documents").objet()->get(u"Count").CLng(), 0);
+        // A named argument the member declares: the id the library gives it.
+        ObjetPtr options = application->get(u"Options").objet();
+        const std::u16string documents = options->get(u"DefaultFilePath", {nomme(u"Path", 0)}).CStr();
+        EXPECT_FALSE(documents.empty());
+        EXPECT_EQ(options->get(u"DefaultFilePath", {0}).CStr(), documents);
+        application->get(u"Documents").objet()->call(u"Add");
+        ObjetPtr police = application->get(u"ActiveDocument").objet()->get(u"Content").objet()->get(u"Font").objet();
+        police->put(u"Size", 20);
+        EXPECT_EQ(police->get(u"Size").CLng(), 20);
+    }
+    const com::Compteurs& c = cache->compteurs();
+    EXPECT_EQ(c.getTypeInfo, 1);
+    EXPECT_EQ(c.nonDeclares, 1);
+    EXPECT_EQ(c.getIDsOfNames, 1);
+    EXPECT_EQ(c.invoke, c.acces);
 }
 
 TEST_F(SimWordExe, QuitTermineLeProcessus) {
