@@ -69,6 +69,12 @@ CleMembre cleMembre(std::u16string_view membre, const std::vector<std::u16string
     return cle;
 }
 
+NomsOle::NomsOle(std::u16string_view membre, const std::vector<std::u16string_view>& nomsArguments) {
+    textes.push_back(bstr(membre));
+    for (std::u16string_view n : nomsArguments) textes.push_back(bstr(n));
+    for (const Bstr& t : textes) pointeurs.push_back(t.get());
+}
+
 namespace {
 
 using Cle = std::tuple<uint32_t, uint16_t, uint16_t, uint64_t>;
@@ -156,14 +162,9 @@ const Declaration& CacheDispids::declaration(TypeDispatch& t, std::u16string_vie
     if (membre.empty()) {
         if (noms.empty()) d.ids = {DISPID_VALUE};
     } else {
-        std::vector<Bstr> textes;
-        std::vector<LPOLESTR> pointeurs;
-        textes.push_back(bstr(membre));
-        for (std::u16string_view n : noms) textes.push_back(bstr(n));
-        for (const Bstr& x : textes) pointeurs.push_back(x.get());
-        Dispids ids(pointeurs.size(), DISPID_UNKNOWN);
-        if (SUCCEEDED(compte(t.info->GetIDsOfNames(pointeurs.data(), static_cast<UINT>(pointeurs.size()), ids.data()),
-                             t.distante)))
+        NomsOle n(membre, noms);
+        Dispids ids(n.nombre(), DISPID_UNKNOWN);
+        if (SUCCEEDED(compte(t.info->GetIDsOfNames(n.pointeurs.data(), n.nombre(), ids.data()), t.distante)))
             d.ids = std::move(ids);
     }
     if (d.ids.empty() || put) return d;

@@ -131,4 +131,13 @@ private:
 // The key of a member access.
 CleMembre cleMembre(std::u16string_view membre, const std::vector<std::u16string_view>& nomsArguments);
 
+// The member's name then its arguments' names, as GetIDsOfNames takes them
+// (on an object or on its type information).
+struct NomsOle {
+    NomsOle(std::u16string_view membre, const std::vector<std::u16string_view>& nomsArguments);
+    UINT nombre() const { return static_cast<UINT>(pointeurs.size()); }
+    std::vector<Bstr> textes;
+    std::vector<LPOLESTR> pointeurs;
+};
+
 }  // namespace k58204::com

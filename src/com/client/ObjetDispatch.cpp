@@ -57,15 +57,10 @@ const Dispids& ObjetDispatch::dispids(std::u16string_view membre, Appel appel, c
     if (cache_->actif())
         if (auto it = table->find(cle); it != table->end()) return it->second;
 
-    std::vector<Bstr> textes;
-    std::vector<LPOLESTR> pointeurs;
-    textes.push_back(bstr(membre));
-    for (std::u16string_view n : noms) textes.push_back(bstr(n));
-    for (const Bstr& t : textes) pointeurs.push_back(t.get());
-    Dispids ids(pointeurs.size(), DISPID_UNKNOWN);
+    NomsOle n(membre, noms);
+    Dispids ids(n.nombre(), DISPID_UNKNOWN);
     ++cache_->compteurs().getIDsOfNames;
-    const HRESULT hr = d_->GetIDsOfNames(IID_NULL, pointeurs.data(), static_cast<UINT>(pointeurs.size()),
-                                         LOCALE_USER_DEFAULT, ids.data());
+    const HRESULT hr = d_->GetIDsOfNames(IID_NULL, n.pointeurs.data(), n.nombre(), LOCALE_USER_DEFAULT, ids.data());
     if (FAILED(hr)) {
         // The member is known but one of the argument names is not.
         if (hr == DISP_E_UNKNOWNNAME && ids[0] != DISPID_UNKNOWN && ids.size() > 1)
