@@ -63,11 +63,21 @@ TEST(Clavier32, EscapeIsHandledByAWindowOfAnotherProcessBeforeReturning) {
     PROCESS_INFORMATION pi{};
     ASSERT_TRUE(::CreateProcessW(nullptr, ligne.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi));
     const Poignee processus(pi.hProcess), fil(pi.hThread);
+    // A child left running by a failed assertion would keep the program's
+    // output open, and ctest waiting for it.
+    struct Termine {
+        HANDLE p;
+        ~Termine() {
+            if (::WaitForSingleObject(p, 0) == WAIT_TIMEOUT) ::TerminateProcess(p, 1);
+        }
+    } termine{pi.hProcess};
+    // Generous waits, left as soon as met: an emulated machine under load
+    // takes seconds to start a process.
     HWND h = nullptr;
-    for (int i = 0; i < 100 && !h; ++i, ::Sleep(50)) h = ::FindWindowW(ClasseEnfant, nullptr);
+    for (int i = 0; i < 1200 && !h; ++i, ::Sleep(50)) h = ::FindWindowW(ClasseEnfant, nullptr);
     ASSERT_NE(h, nullptr);
     ::SetForegroundWindow(h);
-    for (int i = 0; i < 100 && ::GetForegroundWindow() != h; ++i) ::Sleep(20);
+    for (int i = 0; i < 1500 && ::GetForegroundWindow() != h; ++i) ::Sleep(20);
     ASSERT_EQ(::GetForegroundWindow(), h);
     const Poignee bas(::OpenEventW(SYNCHRONIZE, FALSE, nomEvenement(L"bas", pi.dwProcessId).c_str()));
     const Poignee haut(::OpenEventW(SYNCHRONIZE, FALSE, nomEvenement(L"haut", pi.dwProcessId).c_str()));
@@ -78,7 +88,7 @@ TEST(Clavier32, EscapeIsHandledByAWindowOfAnotherProcessBeforeReturning) {
     EXPECT_EQ(::WaitForSingleObject(haut.get(), 0), WAIT_OBJECT_0) << "key-up handled";
 
     ::PostMessageW(h, WM_CLOSE, 0, 0);
-    EXPECT_EQ(::WaitForSingleObject(processus.get(), 5000), WAIT_OBJECT_0);
+    EXPECT_EQ(::WaitForSingleObject(processus.get(), 30000), WAIT_OBJECT_0);
 }
 
 }  // namespace
