@@ -1,0 +1,308 @@
+// The agreement between formats: the verdict a document gets as the
+// simulated Word saved it (WordprocessingML 2003), and the verdicts of the
+// same document once LibreOffice has saved it as .docx and as .doc, for
+// every exercise. The documents are the course's own and those the scripts
+// of tests/host/accord leave in C:\Accord\, one a state of its exercise
+// ("110-B.xml": exercise 110 in the state the lesson grades "B").
+//
+// Each row's three verdicts are expected as written below; a row whose
+// formats disagree says why. The test fails on any change: a new
+// disagreement, one that has gone, a verdict that moved, a row missing.
+// K58204_ACCORD_MARKDOWN=FILE (or "-" for the standard output) writes the
+// table measured in Markdown.
+//
+// Skipped where soffice is not installed, except in continuous integration
+// (the CI environment variable set), where it must be.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <future>
+#include <iostream>
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "host/DossierTemporaire.hpp"
+#include "host/Hote.hpp"
+#include "host/LecteurScript.hpp"
+#include "host/NotationClasse.hpp"
+#include "word/Texte.hpp"
+
+namespace k58204::lecon {
+namespace {
+
+namespace fs = std::filesystem;
+
+const Cours& coursAccord() {
+    static const Cours c(K58204_COURS_DIR);
+    return c;
+}
+
+// Why the formats disagree on a row.
+enum class Cause {
+    Aucune,       // they agree
+    Import,       // LibreOffice's reading of WordprocessingML 2003
+    Export,       // what LibreOffice writes in a .docx
+    AllerRetour,  // the .doc round trip (written by LibreOffice, read back to grade it)
+    Lecteur,      // our reading of the .docx
+};
+
+const char* nomCause(Cause c) {
+    switch (c) {
+        case Cause::Aucune: return "";
+        case Cause::Import: return "import WordprocessingML 2003 de LibreOffice";
+        case Cause::Export: return "export .docx de LibreOffice";
+        case Cause::AllerRetour: return "aller-retour .doc";
+        case Cause::Lecteur: return "notre lecteur";
+    }
+    return "";
+}
+
+struct Ligne {
+    std::string document;  // "110-B": exercise and state
+    std::string xml, docx, doc;
+    Cause cause = Cause::Aucune;
+    std::string pourquoi = "";  // what changes, found by comparing the documents
+};
+
+// A verdict in a few words: the code ("aucun" for none), "générale" before a
+// general error's code, "nuance" for BravoNuance, the supplementary strings
+// in parentheses, each between « and »; "non notable" for a document that could not be graded.
+std::string resume(const ResultatDocument& r) {
+    if (r.statut == ResultatDocument::Statut::NonNotable || !r.verdict) return "non notable";
+    const Verdict& v = *r.verdict;
+    std::string s = v.erreurGenerale.value_or(false) ? "générale " : "";
+    const std::u16string code = v.causeErreur.value_or(u"");
+    s += code.empty() ? "aucun" : versUtf8(code);
+    if (v.bravoNuance.value_or(false)) s += " nuance";
+    if (v.complement && !v.complement->empty()) {
+        std::string liste;
+        for (const std::u16string& c : *v.complement) liste += (liste.empty() ? "«" : ", «") + versUtf8(c) + "»";
+        s += " (" + liste + ")";
+    }
+    for (const std::string& e : v.erreurs) s += " [" + e + "]";
+    return s;
+}
+
+// The expected table: one row a document, exercises in order. Documents 102,
+// 123 and 124 stand for exercises without a working document: not gradable
+// in any format.
+const std::vector<Ligne>& tableAttendue() {
+    using C = Cause;
+    static const std::string PasEncoreLu = "noter refuse les .docx et les .doc";
+    static const std::vector<Ligne> t = {
+        {"101-B", "B", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"101-cours", "A", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"101-ok", "aucun", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"102-ok", "non notable", "non notable", "non notable"},
+        {"103-cours", "aucun", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"103-ok", "aucun", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"104-cours", "A", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"104-ok", "A", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"105-cours", "A", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"105-ok", "A", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"106-C", "C", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"106-D", "D", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"106-cours", "A", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"106-ok", "aucun", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"107-B", "B", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"107-C", "C", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"107-cours", "D", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"107-ok", "aucun", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"108-A", "A", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"108-C", "C", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"108-cours", "B", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"108-ok", "aucun", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"109-A", "aucun", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"109-cours", "aucun", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"109-ok", "aucun", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"110-B", "B", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"110-D", "D", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"110-cours", "A", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"110-ok", "aucun", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"111-B", "B", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"111-cours", "A", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"111-ok", "aucun", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"111-ok-auto", "aucun", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"112-A", "A", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"112-B", "B", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"112-C", "C nuance", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"112-cours", "A", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"113-B", "B", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"113-D", "D", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"113-cours", "C", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"113-ok", "aucun", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"114-D", "D", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"114-F", "F", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"114-cours", "A", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"114-ok", "aucun", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"115-A", "A (« Centré»)", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"115-B", "B (« à Droite»)", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"115-cours", "C", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"115-ok", "aucun", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"116-B", "B", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"116-D", "D", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"116-cours", "A", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"116-ok", "aucun", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"117-B", "B", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"117-D", "D", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"117-cours", "C", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"117-ok", "aucun", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"118-A", "A", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"118-B", "B", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"118-E", "E", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"118-cours", "A", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"118-ok", "aucun", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"119-C", "C nuance", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"119-D", "D", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"119-E", "E", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"119-cours", "B", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"120-cours", "A", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"120-ok", "A", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"121-B", "B", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"121-C", "C", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"121-cours", "B", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"121-ok", "aucun", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"122-cours", "A", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"122-ok", "A", "non notable", "non notable", C::Lecteur, PasEncoreLu},
+        {"123-B", "non notable", "non notable", "non notable"},
+        {"124-ok", "non notable", "non notable", "non notable"},
+    };
+    return t;
+}
+
+// The exercise of a document named "NNN-state".
+int32_t exerciceDe(const std::string& document) { return std::stoi(document.substr(0, 3)); }
+
+// Runs one soffice on every document of `source`, with its own profile
+// (several may run at once), into `sortie`; true when it ends well.
+bool convertit(const fs::path& source, const std::string& filtre, const fs::path& profil, const fs::path& sortie) {
+    std::string commande = "cd '" + source.string() + "' && timeout 600 soffice --headless -env:UserInstallation=file://" +
+                           profil.string() + " --convert-to '" + filtre + "' --outdir '" + sortie.string() +
+                           "' *.xml >'" + (profil.string() + ".log") + "' 2>&1";
+    return std::system(commande.c_str()) == 0;
+}
+
+std::string enMarkdown(const std::vector<Ligne>& lignes) {
+    std::ostringstream os;
+    os << "| document | WordprocessingML 2003 | .docx | .doc | cause |\n|---|---|---|---|---|\n";
+    for (const Ligne& l : lignes) {
+        os << "| " << l.document << " | " << l.xml << " | " << l.docx << " | " << l.doc << " | ";
+        if (l.cause != Cause::Aucune) os << nomCause(l.cause) << (l.pourquoi.empty() ? "" : " : " + l.pourquoi);
+        os << " |\n";
+    }
+    return os.str();
+}
+
+using Horloge = std::chrono::steady_clock;
+double secondes(Horloge::time_point depuis) {
+    return std::chrono::duration<double>(Horloge::now() - depuis).count();
+}
+
+TEST(AccordLibreOffice, VerdictsDesTroisFormats) {
+    if (std::system("command -v soffice >/dev/null 2>&1") != 0) {
+        if (std::getenv("CI")) FAIL() << "soffice not installed (scripts/installe-paquets installs it)";
+        GTEST_SKIP() << "soffice not installed";
+    }
+    const auto debut = Horloge::now();
+    DossierTemporaire travail("k58204-accord");
+    const fs::path xml = travail.chemin() / "xml", docx = travail.chemin() / "docx", doc = travail.chemin() / "doc";
+    fs::create_directories(xml);
+
+    // The documents: the scripts' (each script on its own machine), then the course's.
+    std::vector<fs::path> scripts;
+    for (const auto& e : fs::directory_iterator(fs::path(K58204_TESTS_DIR) / "accord"))
+        if (e.path().extension() == ".lecon") scripts.push_back(e.path());
+    std::sort(scripts.begin(), scripts.end());
+    ASSERT_FALSE(scripts.empty());
+    for (const fs::path& s : scripts) {
+        const fs::path racine = travail.chemin() / "machines" / s.stem();
+        fs::create_directories(racine);
+        const RapportScript r = Hote(coursAccord()).joue(litScript(s), racine);
+        ASSERT_EQ(r.echoues, 0) << s << ": a state is not the one its document is named after";
+        ASSERT_GT(r.reussis, 0) << s;
+        for (const auto& e : fs::directory_iterator(racine / "Accord")) fs::copy_file(e.path(), xml / e.path().filename());
+    }
+    for (int32_t n = 101; n <= 124; ++n)
+        if (auto source = coursAccord().source(n)) fs::copy_file(*source, xml / (std::to_string(n) + "-cours.xml"));
+    const double tempsScripts = secondes(debut);
+
+    // One soffice a format, both at once.
+    const auto debutConversion = Horloge::now();
+    auto versDocx = std::async(std::launch::async, convertit, xml, "docx", travail.chemin() / "profil-docx", docx);
+    auto versDoc = std::async(std::launch::async, convertit, xml, "doc:MS Word 97", travail.chemin() / "profil-doc", doc);
+    const bool docxFait = versDocx.get(), docFait = versDoc.get();
+    ASSERT_TRUE(docxFait && docFait) << "soffice failed: see " << travail.chemin() / "profil-docx.log";
+    const double tempsConversion = secondes(debutConversion);
+
+    // The three files of each document graded together as its exercise.
+    const auto debutNotation = Horloge::now();
+    std::map<int32_t, std::vector<std::string>> parExercice;
+    for (const auto& e : fs::directory_iterator(xml)) parExercice[exerciceDe(e.path().stem())].push_back(e.path().stem());
+    OptionsClasse options;
+    options.taches = std::max(2u, std::thread::hardware_concurrency());
+    std::vector<Ligne> mesure;
+    std::map<std::string, std::string> erreurs;  // why a document was not gradable, for the failure messages
+    for (auto& [exercice, documents] : parExercice) {
+        std::sort(documents.begin(), documents.end());
+        std::vector<fs::path> fichiers;
+        for (const std::string& d : documents) {
+            for (const fs::path& f : {xml / (d + ".xml"), docx / (d + ".docx"), doc / (d + ".doc")}) {
+                EXPECT_TRUE(fs::exists(f)) << f << " not written by soffice";
+                fichiers.push_back(f);
+            }
+        }
+        const std::vector<ResultatDocument> r = noteClasse(coursAccord(), exercice, fichiers, options);
+        for (size_t i = 0; i < documents.size(); ++i) {
+            mesure.push_back({documents[i], resume(r[3 * i]), resume(r[3 * i + 1]), resume(r[3 * i + 2])});
+            for (size_t k = 0; k < 3; ++k)
+                if (!r[3 * i + k].erreur.empty()) erreurs[fs::path(r[3 * i + k].chemin).filename()] = r[3 * i + k].erreur;
+        }
+    }
+    const double tempsNotation = secondes(debutNotation);
+
+    // Each row against the expected table; the causes come from it.
+    std::map<std::string, const Ligne*> attendues;
+    for (const Ligne& l : tableAttendue()) {
+        EXPECT_TRUE(attendues.emplace(l.document, &l).second) << l.document << " twice in the table";
+        const bool accord = l.xml == l.docx && l.xml == l.doc;
+        EXPECT_EQ(accord, l.cause == Cause::Aucune) << l.document << ": a disagreement needs its cause, an agreement none";
+    }
+    std::set<std::string> vus;
+    for (Ligne& l : mesure) {
+        vus.insert(l.document);
+        const auto a = attendues.find(l.document);
+        const std::string ligneCpp = "{\"" + l.document + "\", \"" + l.xml + "\", \"" + l.docx + "\", \"" + l.doc + "\"}";
+        if (a == attendues.end()) {
+            ADD_FAILURE() << "not in the table: " << ligneCpp;
+            continue;
+        }
+        l.cause = a->second->cause;
+        l.pourquoi = a->second->pourquoi;
+        EXPECT_TRUE(l.xml == a->second->xml && l.docx == a->second->docx && l.doc == a->second->doc)
+            << "measured " << ligneCpp << "\n  expected {\"" << a->second->xml << "\", \"" << a->second->docx << "\", \""
+            << a->second->doc << "\"}" << "\n  " << erreurs[l.document + ".docx"] << "\n  " << erreurs[l.document + ".doc"];
+    }
+    for (const Ligne& l : tableAttendue()) EXPECT_TRUE(vus.count(l.document)) << l.document << " was not graded";
+    // Every exercise has a row.
+    for (int32_t n = 101; n <= 124; ++n) EXPECT_TRUE(parExercice.count(n)) << "no document for exercise " << n;
+
+    std::cout << mesure.size() << " documents, 3 formats: scripts " << tempsScripts << " s, soffice "
+              << tempsConversion << " s, grading " << tempsNotation << " s (" << options.taches << " threads)\n";
+    if (const char* sortie = std::getenv("K58204_ACCORD_MARKDOWN")) {
+        if (std::string(sortie) == "-")
+            std::cout << enMarkdown(mesure);
+        else
+            std::ofstream(sortie) << enMarkdown(mesure);
+    }
+}
+
+}  // namespace
+}  // namespace k58204::lecon
