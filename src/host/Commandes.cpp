@@ -133,7 +133,7 @@ int noter(const ArgumentsNoter& a, std::ostream& sortie, std::ostream& erreurs) 
 
     const Cours cours = coursDe(a.cours);
     std::vector<std::filesystem::path> entrees(a.documents.begin(), a.documents.end());
-    const std::vector<std::filesystem::path> documents = documentsANoter(entrees);
+    const std::vector<DocumentANoter> documents = documentsANoter(entrees);
 
     OptionsClasse options;
     options.taches = a.taches ? a.taches : std::max(1u, std::thread::hardware_concurrency());
@@ -228,7 +228,8 @@ int principal(int argc, const char* const* argv, std::ostream& sortie, std::ostr
     CLI::App* cmdNoter = app.add_subcommand("noter", "grade saved documents as the working document of an exercise");
     cmdNoter->add_option("N", n.exercice, "exercise number (101 to 124, decimal)")->required();
     cmdNoter->add_option("DOCUMENT", n.documents,
-                         "WordprocessingML documents, or folders (their *.doc and *.xml files)")
+                         "documents (Word 2003 XML, .docx, or binary .doc converted by LibreOffice; the format is told "
+                         "by the bytes), or folders (their *.doc, *.docx and *.xml files)")
         ->required();
     cmdNoter->add_option("--cours", n.cours, "course folder (source documents)");
     cmdNoter->add_option("-j,--jobs", n.taches, "documents graded at once (default: the machine's cores)")
@@ -239,7 +240,10 @@ int principal(int argc, const char* const* argv, std::ostream& sortie, std::ostr
                          "write the results as an HTML page (summary, chart of the codes, sortable table) to this "
                          "file (- for standard output)");
     cmdNoter->footer(
-        "\nExit codes: 0 every document passed, 1 one did not, 2 usage error or no document could be graded.\n"
+        "\nBinary .doc files are converted to .docx by one headless LibreOffice (soffice, package "
+        "libreoffice-writer-nogui) with a private profile; where a conversion may change what an exercise checks, "
+        "the document is reported \"à vérifier dans Word\" instead of graded.\n"
+        "Exit codes: 0 every document passed, 1 one did not, 2 usage error or no document could be graded.\n"
         "Examples:\n  k58204 noter 110 copie.xml\n  k58204 noter 0110 classe/ -j 2 --json - > notes.json\n"
         "  k58204 noter 110 classe/ --html classe.html\n");
 

@@ -8,6 +8,7 @@
 #include <cerrno>
 
 #include "host/DossierTemporaire.hpp"
+#include "host/ProcessusEnfant.hpp"
 
 namespace k58204::lecon {
 
@@ -38,6 +39,7 @@ GardeInterruption::GardeInterruption() {
             const ssize_t n = read(lecture, &octet, 1);
             if (n < 0 && errno == EINTR) continue;
             if (n != 1 || octet == 0) return;  // the guard goes
+            termineProcessusEnfants();
             supprimeDossiersTemporaires();
             signal(octet, SIG_DFL);
             raise(octet);

@@ -63,9 +63,13 @@ std::optional<word::Document> documentOuvert(const word::Application& word, cons
 Notation note(const Cours& cours, int32_t exercice, const std::filesystem::path& document,
               const std::filesystem::path& racine) {
     verifieNotable(exercice);
+    return note(cours, exercice, litDocumentANoter(document), document.string(), racine);
+}
+
+Notation note(const Cours& cours, int32_t exercice, DocumentLu document, const std::string& nomDocument,
+              const std::filesystem::path& racine) {
+    verifieNotable(exercice);
     const GenreExercice g = genre(exercice);
-    std::vector<std::string> avertissements;
-    const std::string octets = litDocumentANoter(document, avertissements);
 
     sim::Poste poste(racine);
     Module module(poste.plateforme());
@@ -75,7 +79,8 @@ Notation note(const Cours& cours, int32_t exercice, const std::filesystem::path&
     Notation n;
     n.exercice = exercice;
     n.note = g.note;
-    n.avertissements = std::move(avertissements);
+    n.avertissements = std::move(document.avertissements);
+    n.lecteur = document.lecteur;
     try {
         if (!cours.place(exercice, dossier, poste.fichiers()))
             throw ErreurNotation("le cours (" + cours.dossier().string() + ") n'a pas le document source de l'exercice " +
@@ -84,13 +89,13 @@ Notation note(const Cours& cours, int32_t exercice, const std::filesystem::path&
         const std::u16string nom = nomDeTravail(exercice, poste.fichiers());
         const word::Application appli(application);
         if (auto ouvert = documentOuvert(appli, nom)) ouvert->Close(word::wd::DoNotSaveChanges);
-        poste.fichiers().Ecrit(dossier + nom, octets);
+        poste.fichiers().Ecrit(dossier + nom, document.wordml);
         appli.Documents().Open(dossier + nom);
         appli.Documents().Item(nom).Activate();
         module.TestePoint();
         n.verdict = litVerdict(module);
     } catch (const Erreur& e) {
-        throw ErreurNotation(document.string() + " : le document n'a pas pu être noté : " + decrit(e));
+        throw ErreurNotation(nomDocument + " : le document n'a pas pu être noté : " + decrit(e));
     }
     // The verdict is read; how Word ends does not change it.
     try {

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "host/Cours.hpp"
+#include "host/ExamenDocument.hpp"
 #include "host/Rapport.hpp"
 
 namespace k58204::lecon {
@@ -53,6 +54,7 @@ struct Notation {
     Verdict verdict;
     std::string note;  // empty for an exercise judged on the document alone
     std::vector<std::string> avertissements;  // what the reader noticed in the document
+    Lecteur lecteur = Lecteur::WordML2003;     // which reader read it
     // As the verdict catalogue reads it: no general error, and no fault code
     // (or the best outcome of 112 and 119, "C" with BravoNuance).
     bool reussi() const;
@@ -62,11 +64,14 @@ struct Notation {
 // (out of 101 to 124, or without a working document).
 void verifieNotable(int32_t exercice);
 
-// Grades `document` (a Linux path to a WordprocessingML file) as the working
-// document of `exercice`, on a machine whose drive C: is `racine` (it must
-// exist and should be empty). A file that is not a WordprocessingML document
+// Grades `document` (a Linux path to a WordprocessingML 2003 or .docx file)
+// as the working document of `exercice`, on a machine whose drive C: is
+// `racine` (it must exist and should be empty). A file that cannot be read
 // is refused before the machine starts, its own path in the message.
 Notation note(const Cours& cours, int32_t exercice, const std::filesystem::path& document,
+              const std::filesystem::path& racine);
+// The same for a document already read, `nom` naming it in messages.
+Notation note(const Cours& cours, int32_t exercice, DocumentLu document, const std::string& nom,
               const std::filesystem::path& racine);
 
 }  // namespace k58204::lecon

@@ -16,7 +16,7 @@ h2{font-size:1.15rem;margin:1.75rem 0 .5rem;border-bottom:1px solid #bbb}
 .bilan{display:flex;flex-wrap:wrap;gap:.75rem;margin:0;padding:0;list-style:none}
 .bilan li{border:1px solid #bbb;border-left:6px solid #888;border-radius:4px;padding:.35rem .8rem}
 .bilan strong{display:block;font-size:1.4rem}
-.bilan .reussi{border-left-color:#2e7d32}.bilan .echoue{border-left-color:#b3261e}.bilan .non-notable{border-left-color:#b26a00}
+.bilan .reussi{border-left-color:#2e7d32}.bilan .echoue{border-left-color:#b3261e}.bilan .non-notable{border-left-color:#b26a00}.bilan .a-verifier{border-left-color:#1565c0}
 table{border-collapse:collapse;width:100%;margin:.25rem 0 1rem}
 caption{text-align:left;font-weight:bold;padding:.25rem 0}
 th,td{border:1px solid #ccc;padding:.3rem .5rem;text-align:left;vertical-align:top}
@@ -26,6 +26,8 @@ th[aria-sort=ascending] button::after{content:" ▲"}th[aria-sort=descending] bu
 tr[data-statut=reussi] .statut,tr[data-statut=ok] .statut{background:#e6f4ea}
 tr[data-statut=echoue] .statut,tr[data-statut=echec] .statut{background:#fde8e8}
 tr[data-statut=non-notable] .statut{background:#fff3d6}
+tr[data-statut=a-verifier] .statut{background:#e3eefb}
+.converti{display:inline-block;margin-left:.4rem;padding:0 .35rem;border:1px solid #1565c0;border-radius:3px;color:#0d47a1;font-size:.8rem;white-space:nowrap}
 .statut{white-space:nowrap}
 ul.lignes{margin:0;padding-left:1.1rem}
 small,.discret{color:#555}

@@ -22,5 +22,6 @@ void fermePage(std::ostream& os);
 inline constexpr char SigneReussi[] = "✔";
 inline constexpr char SigneEchoue[] = "✘";
 inline constexpr char SigneNonNotable[] = "⚠";
+inline constexpr char SigneAVerifier[] = "?";
 
 }  // namespace k58204::lecon

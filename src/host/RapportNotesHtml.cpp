@@ -29,6 +29,7 @@ Presentation presentation(Statut s) {
     switch (s) {
         case Statut::Reussi: return {"reussi", SigneReussi, "réussi", "Réussis"};
         case Statut::Echoue: return {"echoue", SigneEchoue, "non réussi", "Non réussis"};
+        case Statut::AVerifier: return {"a-verifier", SigneAVerifier, "à vérifier dans Word", "À vérifier dans Word"};
         case Statut::NonNotable: break;
     }
     return {"non-notable", SigneNonNotable, "non notable", "Non notables"};
@@ -63,7 +64,7 @@ std::string messageDuCode(const CleCode& c, const std::string& luDansLeDocument)
 std::vector<Barre> barres(const std::vector<ResultatDocument>& resultats) {
     std::map<CleCode, Barre> parCode;
     for (const ResultatDocument& r : resultats) {
-        if (r.statut == Statut::NonNotable || r.lecture.code.empty()) continue;
+        if (r.statut == Statut::NonNotable || r.statut == Statut::AVerifier || r.lecture.code.empty()) continue;
         const CleCode cle{r.exercice, r.lecture.general, abrege(r.lecture.code)};
         Barre& b = parCode.try_emplace(cle, Barre{cle, messageDuCode(cle, r.lecture.message), 0}).first->second;
         ++b.documents;
@@ -81,9 +82,12 @@ std::string etiquette(const CleCode& c, bool plusieursExercices) {
 
 void ecritBilan(std::ostream& os, const Bilan& b) {
     os << "<ul class=\"bilan\">";
-    const std::pair<Statut, int32_t> comptes[] = {
-        {Statut::Reussi, b.reussis}, {Statut::Echoue, b.echoues}, {Statut::NonNotable, b.nonNotables}};
+    const std::pair<Statut, int32_t> comptes[] = {{Statut::Reussi, b.reussis},
+                                                  {Statut::Echoue, b.echoues},
+                                                  {Statut::NonNotable, b.nonNotables},
+                                                  {Statut::AVerifier, b.aVerifier}};
     for (const auto& [statut, n] : comptes) {
+        if (statut == Statut::AVerifier && n == 0) continue;
         const Presentation p = presentation(statut);
         os << "<li class=\"" << p.valeur << "\"><strong>" << n << "</strong>" << p.signe << " " << p.pluriel << "</li>";
     }
@@ -93,7 +97,8 @@ void ecritBilan(std::ostream& os, const Bilan& b) {
 void ecritBilanParExercice(std::ostream& os, const std::vector<ResultatDocument>& resultats,
                            const std::set<int32_t>& exercices) {
     os << "<table><caption>Par exercice</caption><thead><tr><th scope=\"col\">Exercice</th>"
-          "<th scope=\"col\">Réussis</th><th scope=\"col\">Non réussis</th><th scope=\"col\">Non notables</th></tr>"
+          "<th scope=\"col\">Réussis</th><th scope=\"col\">Non réussis</th><th scope=\"col\">Non notables</th>"
+          "<th scope=\"col\">À vérifier</th></tr>"
           "</thead><tbody>\n";
     for (int32_t e : exercices) {
         std::vector<ResultatDocument> siens;
@@ -101,7 +106,7 @@ void ecritBilanParExercice(std::ostream& os, const std::vector<ResultatDocument>
                      [e](const ResultatDocument& r) { return r.exercice == e; });
         const Bilan b = bilan(siens);
         os << "<tr><th scope=\"row\">" << e << "</th><td>" << b.reussis << "</td><td>" << b.echoues << "</td><td>"
-           << b.nonNotables << "</td></tr>\n";
+           << b.nonNotables << "</td><td>" << b.aVerifier << "</td></tr>\n";
     }
     os << "</tbody></table>\n";
 }
@@ -142,14 +147,33 @@ void ecritLignes(std::ostream& os, const std::vector<std::string>& lignes) {
     os << "</ul>";
 }
 
+// Why it was not graded, without the path the message starts with (the row
+// names the document already).
+std::string raison(const ResultatDocument& r) {
+    const std::string prefixe = r.chemin + " : ";
+    return abrege(r.erreur.starts_with(prefixe) ? r.erreur.substr(prefixe.size()) : r.erreur);
+}
+
+// The document's name; a converted one says so beside it, and the cell's
+// title tells the reader and the path.
+void ecritNom(std::ostream& os, const ResultatDocument& r) {
+    const std::string lecteur = r.lecteur == "docx" ? "lu comme .docx" : r.lecteur.empty() ? "non lu" : "lu comme XML 2003";
+    os << "<td title=\"" << echappeHtml(r.chemin + " (" + lecteur + ")") << "\">" << echappeHtml(r.nom.empty() ? r.chemin : r.nom);
+    if (r.converti) os << "<span class=\"converti\" title=\"document Word binaire converti en .docx par LibreOffice\">converti</span>";
+    os << "</td>";
+}
+
 void ecritDocument(std::ostream& os, const ResultatDocument& r, bool plusieursExercices) {
     const Presentation p = presentation(r.statut);
-    const bool note = r.statut != Statut::NonNotable;
-    os << "<tr data-statut=\"" << p.valeur << "\"><td>" << echappeHtml(r.chemin) << "</td>";
+    const bool note = r.statut == Statut::Reussi || r.statut == Statut::Echoue;
+    os << "<tr data-statut=\"" << p.valeur << "\">";
+    ecritNom(os, r);
     if (plusieursExercices) os << "<td>" << r.exercice << "</td>";
     os << "<td class=\"statut\" data-cle=\"" << static_cast<int>(r.statut) << "\">" << p.signe << " " << p.mot << "</td><td>";
     if (note) os << echappeHtml(abrege(r.lecture.code)) << (r.lecture.general ? " <small>(général)</small>" : "");
-    os << "</td><td>" << echappeHtml(note ? r.lecture.message : abrege(r.erreur));
+    os << "</td><td>"
+       << echappeHtml(note ? r.lecture.message
+                           : r.statut == Statut::AVerifier ? "À vérifier dans Word : " + r.aVerifier : raison(r));
     if (!r.note.empty()) os << "<br><small>" << echappeHtml(r.note) << "</small>";
     os << "</td><td>" << (note && !r.lecture.reussi ? echappeHtml(r.lecture.indice) : "") << "</td><td>";
     ecritLignes(os, r.avertissements);
@@ -161,7 +185,7 @@ void ecritDocument(std::ostream& os, const ResultatDocument& r, bool plusieursEx
 
 void ecritDocuments(std::ostream& os, const std::vector<ResultatDocument>& resultats, bool plusieursExercices) {
     os << "<h2 id=\"t-documents\">Documents</h2>\n<fieldset id=\"filtres\" hidden><legend>Afficher</legend>";
-    for (Statut s : {Statut::Reussi, Statut::Echoue, Statut::NonNotable}) {
+    for (Statut s : {Statut::Reussi, Statut::Echoue, Statut::NonNotable, Statut::AVerifier}) {
         const Presentation p = presentation(s);
         os << "<label><input type=\"checkbox\" value=\"" << p.valeur << "\" checked> " << p.signe << " " << p.pluriel
            << "</label>";
@@ -183,7 +207,8 @@ void ecritNonNotables(std::ostream& os, const std::vector<ResultatDocument>& res
     os << "<h2>Documents non notables</h2>\n<p>Ces documents n'ont pas pu être notés ; ce qu'il faut dire à leurs "
           "auteurs :</p>\n<ul>\n";
     for (const ResultatDocument* r : liste)
-        os << "<li><strong>" << echappeHtml(r->chemin) << "</strong> : " << echappeHtml(abrege(r->erreur)) << "</li>\n";
+        os << "<li><strong>" << echappeHtml(r->nom.empty() ? r->chemin : r->nom) << "</strong> : "
+           << echappeHtml(raison(*r)) << "</li>\n";
     os << "</ul>\n";
 }
 
