@@ -53,14 +53,30 @@ bool estEchec(const Evenement& e) {
     return std::holds_alternative<evenement::Echec>(e);
 }
 
-void ecritLigne(std::ostream& os, const Ligne& l) {
-    os << "<tr data-statut=\"" << l.statut << "\"><td>" << echappeHtml(l.position) << "</td><td><code>"
+// "fichier:ligne" -> "ligne", for a table under the script's own heading; a
+// position without a line number is kept whole.
+std::string numeroDeLigne(const std::string& position) {
+    const size_t deuxPoints = position.rfind(':');
+    if (deuxPoints == std::string::npos || deuxPoints + 1 == position.size()) return position;
+    const std::string numero = position.substr(deuxPoints + 1);
+    return numero.find_first_not_of("0123456789") == std::string::npos ? numero : position;
+}
+
+// `dansLeScript`: the table sits under the script's heading, so the
+// position is the line number alone (the whole position in its title).
+void ecritLigne(std::ostream& os, const Ligne& l, bool dansLeScript) {
+    os << "<tr data-statut=\"" << l.statut << "\">";
+    if (dansLeScript)
+        os << "<td title=\"" << echappeHtml(l.position) << "\">" << echappeHtml(numeroDeLigne(l.position)) << "</td>";
+    else
+        os << "<td>" << echappeHtml(l.position) << "</td>";
+    os << "<td><code>"
        << echappeHtml(l.etape) << "</code></td><td class=\"statut\">" << echappeHtml(l.resultat) << "</td><td>"
        << l.detail << "</td></tr>\n";
 }
 
-void ouvreTable(std::ostream& os, const std::string& legende) {
-    os << "<table><caption>" << legende << "</caption><thead><tr><th scope=\"col\">Position</th>"
+void ouvreTable(std::ostream& os, const std::string& legende, const char* position) {
+    os << "<table><caption>" << legende << "</caption><thead><tr><th scope=\"col\">" << position << "</th>"
           "<th scope=\"col\">Étape</th><th scope=\"col\">Résultat</th><th scope=\"col\">Détail</th></tr></thead>"
           "<tbody>\n";
 }
@@ -72,10 +88,10 @@ void ecritEchecs(std::ostream& os, const Rapport& rapport) {
             if (!estEchec(e)) continue;
             if (!ouverte) {
                 os << "<h2>Échecs</h2>\n";
-                ouvreTable(os, "Vérifications non tenues et arrêts, dans l'ordre des scripts");
+                ouvreTable(os, "Vérifications non tenues et arrêts, dans l'ordre des scripts", "Position");
                 ouverte = true;
             }
-            ecritLigne(os, ligne(e));
+            ecritLigne(os, ligne(e), false);
         }
     }
     if (ouverte) os << "</tbody></table>\n";
@@ -86,8 +102,8 @@ void ecritScript(std::ostream& os, const RapportScript& s) {
        << " réussie(s), " << SigneEchoue << " " << s.echoues << " échouée(s)";
     if (s.nonJoues > 0) os << ", dont " << s.nonJoues << " vérification(s) non jouée(s)";
     os << "</p>\n";
-    ouvreTable(os, "Étapes dans l'ordre du script");
-    for (const Evenement& e : s.evenements) ecritLigne(os, ligne(e));
+    ouvreTable(os, "Étapes dans l'ordre du script", "Ligne");
+    for (const Evenement& e : s.evenements) ecritLigne(os, ligne(e), true);
     os << "</tbody></table>\n</section>\n";
 }
 

@@ -13,6 +13,7 @@
 
 #include "host/Commandes.hpp"
 #include "host/DossierTemporaire.hpp"
+#include "host/ProcessusEnfant.hpp"
 
 namespace k58204::lecon {
 namespace {
@@ -53,12 +54,20 @@ TEST(PageChromium, ClasseNotee) {
     fs::create_directories(captures);
 
     // The course's document as it is (code A), once under a name that is
-    // markup; a document with a paragraph more (general code B); a binary Word
-    // document (not gradable) whose message repeats its name with "&".
+    // markup, once as a binary Word document (converted, code A); a document
+    // with a paragraph more (general code B); a damaged binary Word document
+    // (not gradable) whose name has "&".
     fs::copy_file(cours / "05820410.doc", classe / "<script>.xml");
     fs::copy_file(cours / "05820411.doc", classe / "dupont.xml");
     fs::copy_file(cours / "05820406.doc", classe / "durand.xml");
     std::ofstream(classe / "Dupont & Fils.doc") << std::string("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8);
+    fs::copy_file(cours / "05820410.doc", dossier.chemin() / "martin.xml");
+    ProcessusEnfant soffice({"soffice", "--headless", "-env:UserInstallation=file://" + (dossier.chemin() / "p").string(),
+                             "--convert-to", "doc:MS Word 97", "--outdir", classe.string(),
+                             (dossier.chemin() / "martin.xml").string()});
+    int code = -1;
+    ASSERT_EQ(soffice.attend(std::chrono::seconds(120), [](const std::string&) {}, code), ProcessusEnfant::Fin::Terminee);
+    ASSERT_TRUE(fs::exists(classe / "martin.doc"));
 
     const fs::path page = captures / "classe.html";
     const std::string c = classe.string(), p = page.string();
@@ -72,11 +81,17 @@ TEST(PageChromium, ClasseNotee) {
     // Marked ready by the script's last line, and no error recorded (data-erreurs).
     EXPECT_EQ(compte(d, "<html lang=\"fr\" data-pret=\"oui\">"), 1u) << d.substr(0, 300);
     EXPECT_EQ(compte(j, ":CONSOLE"), 0u) << j;
-    EXPECT_EQ(compte(d, "<tr data-statut="), 4u);
+    EXPECT_EQ(compte(d, "<tr data-statut="), 5u);
     EXPECT_EQ(compte(d, "<g class=\"barre\">"), 2u) << "codes A and general B";
     EXPECT_EQ(compte(d, "<script"), 2u) << "only the page's own scripts";
-    EXPECT_EQ(compte(d, "/&lt;script&gt;.xml</td>"), 1u);
-    EXPECT_EQ(compte(d, "Dupont &amp; Fils.doc : document Word binaire"), 2u);
+    // Named as in the folder given, the path (a temporary one here) only in a title.
+    EXPECT_EQ(compte(d, "\">&lt;script&gt;.xml</td>"), 1u);
+    EXPECT_EQ(compte(d, c), compte(d, "title=\"" + c)) << "a path outside a title";
+    EXPECT_EQ(compte(d, "<strong>Dupont &amp; Fils.doc</strong> : document Word binaire"), 1u);
+    // The converted document, marked at a glance, graded as its original.
+    EXPECT_EQ(compte(d, ">martin.doc<span class=\"converti\""), 1u);
+    EXPECT_EQ(compte(d, "class=\"converti\""), 1u);
+    EXPECT_EQ(compte(d, "converti</span></td><td class=\"statut\" data-cle=\"1\">✘ non réussi</td><td>A</td>"), 1u);
 
     const fs::path capture = captures / "classe.png";
     fs::remove(capture);

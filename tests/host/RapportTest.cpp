@@ -75,6 +75,11 @@ TEST(PageHtml, PageDeLecon) {
     EXPECT_EQ(compte(page.substr(echecs, sectionMauvais - echecs), "<tr data-statut=\"echec\">"), 2u);
     EXPECT_EQ(compte(page, "lu &quot;&lt;i&gt;&quot;") + compte(page, "arrêt &amp; fin"), 4u);
     EXPECT_EQ(compte(page, "<b>") + compte(page, "<i>"), 0u);
+    // Under a script's heading a step is placed by its line; among the
+    // failures of every script, by its file too.
+    EXPECT_EQ(compte(page.substr(sectionMauvais), "<td title=\"mauvais.lecon:3\">3</td>"), 1u);
+    EXPECT_EQ(compte(page.substr(echecs, sectionMauvais - echecs), "<td>mauvais.lecon:3</td>"), 1u);
+    EXPECT_EQ(compte(page, "<td title=\"bon.lecon:2\">2</td>"), 1u);
 }
 
 }  // namespace

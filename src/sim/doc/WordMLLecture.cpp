@@ -1,4 +1,7 @@
-// Reading WordprocessingML 2003 into a ModeleDocument.
+// Reading WordprocessingML into a ModeleDocument: Word 2003's XML format and
+// the 2006 vocabulary of packaged documents (their XML parts, taken out of the
+// package by the caller). Both are read by the same walk; a Dialecte holds the
+// few names and values that differ.
 #include <rapidxml/rapidxml.hpp>
 
 #include <algorithm>
@@ -11,6 +14,7 @@
 #include "sim/doc/NombresWordML.hpp"
 #include "sim/doc/ProfondeurXml.hpp"
 #include "sim/doc/WordML.hpp"
+#include "sim/doc/WordML2006.hpp"
 #include "sim/doc/WordMLTables.hpp"
 #include "word/Texte.hpp"
 
@@ -24,6 +28,24 @@ constexpr std::string_view NsW = "http://schemas.microsoft.com/office/word/2003/
 constexpr std::string_view NsAml = "http://schemas.microsoft.com/aml/2001/core";
 constexpr std::string_view NsWx = "http://schemas.microsoft.com/office/word/2003/auxHint";
 constexpr std::string_view NsO = "urn:schemas-microsoft-com:office:office";
+constexpr std::string_view NsW2006 = "http://schemas.openxmlformats.org/wordprocessingml/2006/main";
+constexpr std::string_view NsMc = "http://schemas.openxmlformats.org/markup-compatibility/2006";
+constexpr std::string_view NsR = "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
+
+// The names that differ between the two vocabularies. The 2006 one also
+// spells enumerated values in camelCase (atLeast, darkBlue, readOnly) where
+// 2003 hyphenates them: its values are hyphenated before the shared tables
+// are looked up (Lecture::valeur).
+struct Dialecte {
+    bool v2006;
+    std::string_view nsW;
+    std::string_view premiereLigne;  // w:ind
+    std::string_view regleLigne;     // w:spacing
+    std::string_view hAnsi;          // w:rFonts
+    std::string_view idSignet;       // how warnings name a bookmark's id attribute
+};
+constexpr Dialecte WordML2003{false, NsW, "first-line", "line-rule", "h-ansi", "aml:id"};
+constexpr Dialecte WordML2006{true, NsW2006, "firstLine", "lineRule", "hAnsi", "w:id"};
 
 // The reader recurses too: containers nested deeper than the parser allows
 // are not walked into.
@@ -34,10 +56,10 @@ std::string_view nom(const Noeud* n) { return {n->name(), n->name_size()}; }
 // The element names with the prefixes the document binds to each namespace.
 // Namespace declarations are read on the root only (Word declares them there).
 struct Prefixes {
-    std::string w = "w", aml = "aml", wx = "wx", o = "o";
+    std::string w = "w", aml = "aml", wx = "wx", o = "o", mc = "mc", r = "r";
     std::map<std::string, std::string, std::less<>> liaisons;  // prefix ("" = default) -> URI
 
-    void lire(const Noeud* racine) {
+    void lire(const Noeud* racine, std::string_view nsW = NsW) {
         for (auto* a = racine->first_attribute(); a; a = a->next_attribute()) {
             std::string_view n(a->name(), a->name_size());
             std::string p;
@@ -45,8 +67,10 @@ struct Prefixes {
             else if (n != "xmlns") continue;
             std::string_view uri(a->value(), a->value_size());
             liaisons[p] = std::string(uri);
-            if (uri == NsW) w = p;
+            if (uri == nsW) w = p;
             else if (uri == NsAml) aml = p;
+            else if (uri == NsMc) mc = p;
+            else if (uri == NsR) r = p;
             else if (uri == NsWx) wx = p;
             else if (uri == NsO) o = p;
         }
@@ -67,24 +91,65 @@ bool est(const Noeud* n, const std::string& prefixe, std::string_view local) {
            x[prefixe.size()] == ':' && x.substr(prefixe.size() + 1) == local;
 }
 
+// A parsed XML text: the copy the parser works in, and its root element.
+struct XmlLu {
+    std::string_view original;
+    std::vector<char> tampon;
+    rapidxml::xml_document<char> xml;
+    const Noeud* racine = nullptr;
+    Prefixes p;
+};
+
 class Lecture {
 public:
-    Lecture(std::string_view original, const char* tampon, Prefixes p, std::vector<std::string>* avertissements)
-        : original_(original), tampon_(tampon), p_(std::move(p)), avertissements_(avertissements) {}
+    Lecture(const Dialecte& d, std::vector<std::string>* avertissements) : d_(d), avertissements_(avertissements) {}
 
+    // The XML text the next calls read from (contenu() goes back to its bytes).
+    void partie(const XmlLu& x) {
+        original_ = x.original;
+        tampon_ = x.tampon.data();
+        p_ = x.p;
+    }
+    // A WordprocessingML 2003 document, from its w:wordDocument root.
     ModeleDocument lire(const Noeud* racine);
+
+    // The parts of a 2006 document, each after partie() names its text.
+    void lireStyles(const Noeud* styles);
+    void lireDocPr(const Noeud* docPr);
+    void modelesDesReglages(const std::map<std::string, std::string, std::less<>>* liens) { liensReglages_ = liens; }
+    ModeleDocument lireCorps(const Noeud* racine);
 
 private:
     // ---- attributes
     const rapidxml::xml_attribute<char>* attribut(const Noeud* n, std::string_view local) const {
+        return attributDe(n, p_.w, local);
+    }
+    static const rapidxml::xml_attribute<char>* attributDe(const Noeud* n, const std::string& prefixe,
+                                                          std::string_view local) {
         for (auto* a = n->first_attribute(); a; a = a->next_attribute()) {
             std::string_view x(a->name(), a->name_size());
-            bool ok = p_.w.empty() ? x == local
-                                   : x.size() == p_.w.size() + 1 + local.size() && x.substr(0, p_.w.size()) == p_.w &&
-                                         x[p_.w.size()] == ':' && x.substr(p_.w.size() + 1) == local;
+            bool ok = prefixe.empty() ? x == local
+                                      : x.size() == prefixe.size() + 1 + local.size() &&
+                                            x.substr(0, prefixe.size()) == prefixe && x[prefixe.size()] == ':' &&
+                                            x.substr(prefixe.size() + 1) == local;
             if (ok) return a;
         }
         return nullptr;
+    }
+    // An enumerated value as the shared tables spell it: 2006's camelCase
+    // hyphenated (darkBlue -> dark-blue), 2003's as it is.
+    std::string valeur(std::string_view v) const {
+        if (!d_.v2006) return std::string(v);
+        std::string s;
+        for (char c : v) {
+            if (c >= 'A' && c <= 'Z') {
+                if (!s.empty()) s += '-';
+                s += static_cast<char>(c - 'A' + 'a');
+            } else {
+                s += c;
+            }
+        }
+        return s;
     }
     std::optional<std::string_view> texteAttribut(const Noeud* n, std::string_view local) const {
         auto* a = attribut(n, local);
@@ -139,9 +204,10 @@ private:
     Bordure lireBordure(const Noeud* b) const;
     FormatParagraphe lirePPr(const Noeud* pPr, FormatCaractere* marque, std::optional<MiseEnPage>* section) const;
     MiseEnPage lireSectPr(const Noeud* sectPr) const;
-    void lireStyles(const Noeud* styles);
-    void lireDocPr(const Noeud* docPr);
     void lireProprietes(const Noeud* props);
+    void lireDefauts(const Noeud* docDefaults);
+    void appliquerDefauts2006();
+    std::u16string modeleDesReglages(const Noeud* attachedTemplate) const;
 
     // ---- content
     void blocs(const Noeud* parent, int profondeur);
@@ -149,6 +215,18 @@ private:
     void contenuParagraphe(const Noeud* parent, int profondeur);
     void run(const Noeud* r);
     void annotation(const Noeud* a);
+    void debutSignet(std::string_view id, std::string_view nom);
+    void finSignet(std::string_view id);
+    // A 2006 simple field whose instruction is FORMCHECKBOX: true when read as a check box.
+    bool caseSimple(const Noeud* fldSimple);
+    // What 2006 has that 2003 has not, in a paragraph and between paragraphs:
+    // true when `e` was one of those and has been read.
+    bool paragraphe2006(const Noeud* e, int profondeur);
+    bool bloc2006(const Noeud* e, int profondeur);
+    bool signet2006(const Noeud* e);
+    // The content a reader that knows none of the extensions' namespaces takes
+    // from mc:AlternateContent: its mc:Fallback (nullptr when there is none).
+    const Noeud* repli(const Noeud* alternative) const;
     std::optional<CaseACocher> lireFfData(const Noeud* ffData) const;
     void signetsSansFin();
     void avertir(std::string message) {
@@ -164,9 +242,12 @@ private:
     };
     bool dansCode() const { return !champs_.empty() && !champs_.back().resultat; }
 
+    const Dialecte& d_;
     std::string_view original_;
-    const char* tampon_;
+    const char* tampon_ = nullptr;
     Prefixes p_;
+    const std::map<std::string, std::string, std::less<>>* liensReglages_ = nullptr;
+    FormatCaractere defauts2006_;
     ConstructeurDocument c_;
     std::vector<Champ> champs_;
     std::vector<std::string>* avertissements_;
@@ -249,10 +330,10 @@ FormatCaractere Lecture::lireRPr(const Noeud* rPr) const {
             if (auto v = entier(e, "val"); v && *v > 0 && *v <= 3276) f.demiPoints = v;
         } else if (est(e, p_.w, "rFonts")) {
             auto v = texteAttribut(e, "ascii");
-            if (!v) v = texteAttribut(e, "h-ansi");
+            if (!v) v = texteAttribut(e, d_.hAnsi);
             if (v) f.police = u16(*v);
         } else if (est(e, p_.w, "highlight")) {
-            if (auto v = texteAttribut(e, "val")) f.surlignage = wordml::surlignageDeNom(*v);
+            if (auto v = texteAttribut(e, "val")) f.surlignage = wordml::surlignageDeNom(valeur(*v));
         } else if (est(e, p_.w, "rStyle")) {
             if (auto v = texteAttribut(e, "val")) f.styleCaractere = u16(*v);
         } else if (est(e, p_.w, "bdr")) {
@@ -266,7 +347,7 @@ FormatCaractere Lecture::lireRPr(const Noeud* rPr) const {
 
 Bordure Lecture::lireBordure(const Noeud* b) const {
     Bordure bd;
-    if (auto v = texteAttribut(b, "val")) bd.style = wordml::traitDeNom(*v).value_or(trait::Simple);
+    if (auto v = texteAttribut(b, "val")) bd.style = wordml::traitDeNom(valeur(*v)).value_or(trait::Simple);
     if (bd.presente()) {
         bd.largeur = entier(b, "sz").value_or(LargeurBordureParDefaut);
         bd.espace = entier(b, "space").value_or(0);
@@ -305,17 +386,29 @@ FormatParagraphe Lecture::lirePPr(const Noeud* pPr, FormatCaractere* marque, std
         if (est(e, p_.w, "pStyle")) {
             if (auto v = texteAttribut(e, "val")) f.style = u16(*v);
         } else if (est(e, p_.w, "jc")) {
-            if (auto v = texteAttribut(e, "val")) f.alignement = wordml::alignementDeNom(*v);
+            if (auto v = texteAttribut(e, "val")) {
+                // 2006's start and end are the left and right of left-to-right text.
+                std::string a = valeur(*v);
+                if (d_.v2006 && a == "start") a = "left";
+                else if (d_.v2006 && a == "end") a = "right";
+                f.alignement = wordml::alignementDeNom(a);
+            }
         } else if (est(e, p_.w, "ind")) {
             if (auto v = twips(e, "left")) f.retraitGauche = v;
             if (auto v = twips(e, "right")) f.retraitDroit = v;
-            if (auto v = twips(e, "first-line")) f.retraitPremiereLigne = v;
+            if (d_.v2006) {
+                if (auto v = twips(e, "start")) f.retraitGauche = v;
+                if (auto v = twips(e, "end")) f.retraitDroit = v;
+            }
+            if (auto v = twips(e, d_.premiereLigne)) f.retraitPremiereLigne = v;
             if (auto v = twips(e, "hanging")) f.retraitPremiereLigne = -*v;
         } else if (est(e, p_.w, "spacing")) {
             if (auto v = twips(e, "before")) f.espaceAvant = v;
             if (auto v = twips(e, "after")) f.espaceApres = v;
             // Exact and minimum line spacing are in twips, auto in 240ths of a line.
-            auto r = texteAttribut(e, "line-rule");
+            auto lu = texteAttribut(e, d_.regleLigne);
+            std::optional<std::string> r;
+            if (lu) r = valeur(*lu);
             RegleLigne regle = r && *r == "exact"      ? RegleLigne::Exacte
                                : r && *r == "at-least" ? RegleLigne::AuMoins
                                                        : Interligne{}.regle;
@@ -323,9 +416,11 @@ FormatParagraphe Lecture::lirePPr(const Noeud* pPr, FormatCaractere* marque, std
             if (v && *v > 0) f.interligne = Interligne{regle, *v};
         } else if (est(e, p_.w, "pBdr")) {
             static constexpr std::string_view Cotes[NombreCotes] = {"top", "left", "bottom", "right"};
+            // 2006 also names the left and right sides start and end.
+            static constexpr std::string_view Cotes2006[NombreCotes] = {"top", "start", "bottom", "end"};
             for (auto* b = e->first_node(); b; b = b->next_sibling()) {
                 for (size_t c = 0; c < NombreCotes; ++c) {
-                    if (!est(b, p_.w, Cotes[c])) continue;
+                    if (!est(b, p_.w, Cotes[c]) && !(d_.v2006 && est(b, p_.w, Cotes2006[c]))) continue;
                     f.bordures[c] = lireBordure(b);
                 }
             }
@@ -348,7 +443,9 @@ FormatParagraphe Lecture::lirePPr(const Noeud* pPr, FormatCaractere* marque, std
 }
 
 void Lecture::lireStyles(const Noeud* styles) {
+    const Noeud* defauts = nullptr;
     for (auto* e = styles->first_node(); e; e = e->next_sibling()) {
+        if (d_.v2006 && e->type() == rapidxml::node_element && est(e, p_.w, "docDefaults")) defauts = e;
         if (e->type() != rapidxml::node_element || !est(e, p_.w, "style")) continue;
         Style s;
         auto type = texteAttribut(e, "type");
@@ -373,6 +470,48 @@ void Lecture::lireStyles(const Noeud* styles) {
         s.caracteres.styleCaractere.reset();
         c_.styles().ajouter(std::move(s));
     }
+    if (defauts) lireDefauts(defauts);
+}
+
+void Lecture::lireDefauts(const Noeud* docDefaults) {
+    for (auto* e = docDefaults->first_node(); e; e = e->next_sibling())
+        if (e->type() == rapidxml::node_element && est(e, p_.w, "rPrDefault"))
+            for (auto* x = e->first_node(); x; x = x->next_sibling())
+                if (x->type() == rapidxml::node_element && est(x, p_.w, "rPr")) defauts2006_ = lireRPr(x);
+}
+
+// 2006's document defaults (w:docDefaults/w:rPrDefault/w:rPr). Their font is
+// the document default font, as 2003's w:defaultFonts. The model's defaults
+// hold only that font in a file (2003 has nowhere else to keep a default), so
+// the other run properties are given to the paragraph styles that base on no
+// other style and do not set them: what a paragraph shows stays the same.
+// Without a size anywhere, 2006 text is 10 pt (2003's default is 12 pt).
+void Lecture::appliquerDefauts2006() {
+    FormatCaractere f = defauts2006_;
+    if (!f.demiPoints) f.demiPoints = 20;
+    if (f.police) c_.styles().defautsCaractere().police = f.police;
+    f.police.reset();
+    f.styleCaractere.reset();
+    std::vector<Style> racines;
+    for (const Style& s : c_.styles().tous())
+        if (s.type == TypeStyle::Paragraphe && s.basePour.empty()) racines.push_back(s);
+    for (Style& s : racines) {
+        FormatCaractere& c = s.caracteres;
+        bool change = false;
+        auto complete = [&](auto& champ, const auto& defaut) {
+            if (!champ && defaut) {
+                champ = defaut;
+                change = true;
+            }
+        };
+        complete(c.gras, f.gras);
+        complete(c.italique, f.italique);
+        complete(c.couleur, f.couleur);
+        complete(c.demiPoints, f.demiPoints);
+        complete(c.surlignage, f.surlignage);
+        complete(c.langue, f.langue);
+        if (change) c_.styles().ajouter(std::move(s));
+    }
 }
 
 void Lecture::lireDocPr(const Noeud* docPr) {
@@ -380,19 +519,22 @@ void Lecture::lireDocPr(const Noeud* docPr) {
     for (auto* e = docPr->first_node(); e; e = e->next_sibling()) {
         if (e->type() != rapidxml::node_element) continue;
         if (est(e, p_.w, "view")) {
-            if (auto v = texteAttribut(e, "val")) pr.vue = wordml::vueDeNom(*v).value_or(pr.vue);
+            if (auto v = texteAttribut(e, "val")) pr.vue = wordml::vueDeNom(valeur(*v)).value_or(pr.vue);
         } else if (est(e, p_.w, "zoom")) {
             if (auto v = entier(e, "percent"); v && *v >= 10 && *v <= 500) pr.zoom = *v;
         } else if (est(e, p_.w, "defaultTabStop")) {
             if (auto v = twips(e, "val"); v && *v > 0) pr.tabulationParDefaut = *v;
         } else if (est(e, p_.w, "attachedTemplate")) {
-            pr.modeleAttache = u16(texteAttribut(e, "val").value_or(""));
+            pr.modeleAttache = d_.v2006 ? modeleDesReglages(e) : u16(texteAttribut(e, "val").value_or(""));
         } else if (est(e, p_.w, "documentProtection")) {
             auto edit = texteAttribut(e, "edit");
             auto enforcement = texteAttribut(e, "enforcement");
             bool actif = enforcement && surOff(*enforcement).value_or(false);
-            pr.protection = actif && edit ? wordml::protectionDeNom(*edit).value_or(-1) : -1;
-            pr.cleMotDePasse = u16(texteAttribut(e, "unprotectPassword").value_or(""));
+            pr.protection = actif && edit ? wordml::protectionDeNom(valeur(*edit)).value_or(-1) : -1;
+            // 2006 keeps only a salted, iterated hash of the password (w:hash,
+            // w:hashValue), from which the 32-bit key the model holds cannot be
+            // had back: a 2006 document's protection is read without password.
+            if (!d_.v2006) pr.cleMotDePasse = u16(texteAttribut(e, "unprotectPassword").value_or(""));
         }
     }
 }
@@ -418,24 +560,59 @@ void Lecture::annotation(const Noeud* a) {
         else if (n == q(p_.w, "name")) nomSignet = v;
     }
     if (!type || !id) return;
-    if (*type == "Word.Bookmark.Start" && nomSignet) {
-        DebutSignet d{u16(*nomSignet), c_.position(), debutsLus_++};
-        auto [it, nouveau] = debutsSignets_.try_emplace(std::string(*id), d);
-        if (!nouveau) {
-            // The same aml:id opened twice: the earlier start has no end of its own.
-            avertir("signet « " + std::string(versUtf8(it->second.nom)) + " » ignoré : son début (aml:id " +
-                    std::string(*id) + ") n'a pas de fin");
-            it->second = std::move(d);
-        }
-    } else if (*type == "Word.Bookmark.End") {
-        auto it = debutsSignets_.find(*id);
-        if (it == debutsSignets_.end()) {
-            avertir("fin de signet ignorée : aucun début de signet n'a l'aml:id " + std::string(*id));
-            return;
-        }
-        c_.ajouterSignet(it->second.nom, it->second.position, c_.position());
-        debutsSignets_.erase(it);
+    if (*type == "Word.Bookmark.Start" && nomSignet) debutSignet(*id, *nomSignet);
+    else if (*type == "Word.Bookmark.End") finSignet(*id);
+}
+
+void Lecture::debutSignet(std::string_view id, std::string_view nomSignet) {
+    DebutSignet d{u16(nomSignet), c_.position(), debutsLus_++};
+    auto [it, nouveau] = debutsSignets_.try_emplace(std::string(id), d);
+    if (!nouveau) {
+        // The same id opened twice: the earlier start has no end of its own.
+        avertir("signet « " + std::string(versUtf8(it->second.nom)) + " » ignoré : son début (" +
+                std::string(d_.idSignet) + " " + std::string(id) + ") n'a pas de fin");
+        it->second = std::move(d);
     }
+}
+
+void Lecture::finSignet(std::string_view id) {
+    auto it = debutsSignets_.find(id);
+    if (it == debutsSignets_.end()) {
+        avertir("fin de signet ignorée : aucun début de signet n'a l'" + std::string(d_.idSignet) + " " +
+                std::string(id));
+        return;
+    }
+    c_.ajouterSignet(it->second.nom, it->second.position, c_.position());
+    debutsSignets_.erase(it);
+}
+
+std::u16string Lecture::modeleDesReglages(const Noeud* attachedTemplate) const {
+    // 2006 names the template through the settings part's relationships; the
+    // target is a file: URI or a path. It is kept as the Windows path 2003 stores.
+    auto* a = attributDe(attachedTemplate, p_.r, "id");
+    if (!a || !liensReglages_) return {};
+    auto it = liensReglages_->find(std::string_view(a->value(), a->value_size()));
+    if (it == liensReglages_->end()) return {};
+    std::string_view cible = it->second;
+    if (cible.substr(0, 8) == "file:///") cible.remove_prefix(8);
+    else if (cible.substr(0, 5) == "file:") cible.remove_prefix(5);
+    std::string chemin;
+    for (size_t i = 0; i < cible.size(); ++i) {
+        char c = cible[i];
+        auto chiffre = [](char h) -> int {
+            if (h >= '0' && h <= '9') return h - '0';
+            if (h >= 'a' && h <= 'f') return h - 'a' + 10;
+            if (h >= 'A' && h <= 'F') return h - 'A' + 10;
+            return -1;
+        };
+        if (c == '%' && i + 2 < cible.size() && chiffre(cible[i + 1]) >= 0 && chiffre(cible[i + 2]) >= 0) {
+            chemin += static_cast<char>(chiffre(cible[i + 1]) * 16 + chiffre(cible[i + 2]));
+            i += 2;
+        } else {
+            chemin += c == '/' ? '\\' : c;
+        }
+    }
+    return u16(chemin);
 }
 
 void Lecture::signetsSansFin() {
@@ -443,8 +620,8 @@ void Lecture::signetsSansFin() {
     for (const auto& [id, d] : debutsSignets_) restants.emplace_back(&id, &d);
     std::sort(restants.begin(), restants.end(), [](const auto& a, const auto& b) { return a.second->ordre < b.second->ordre; });
     for (const auto& [id, d] : restants)
-        avertir("signet « " + std::string(versUtf8(d->nom)) + " » ignoré : son début (aml:id " + *id +
-                ") n'a pas de fin");
+        avertir("signet « " + std::string(versUtf8(d->nom)) + " » ignoré : son début (" + std::string(d_.idSignet) +
+                " " + *id + ") n'a pas de fin");
     debutsSignets_.clear();
 }
 
@@ -489,6 +666,8 @@ void Lecture::run(const Noeud* r) {
         } else if (est(e, p_.w, "br")) {
             auto t = texteAttribut(e, "type").value_or("");
             c_.ajouterTexte(t == "page" ? u"\x0C" : t == "column" ? u"\x0E" : u"\x0B", f);
+        } else if (d_.v2006 && est(e, p_.w, "cr")) {
+            c_.ajouterTexte(u"\x0B", f);
         } else if (est(e, p_.w, "sym")) {
             auto v = texteAttribut(e, "char").value_or("");
             uint32_t code = 0;
@@ -504,11 +683,91 @@ void Lecture::run(const Noeud* r) {
     }
 }
 
+bool Lecture::signet2006(const Noeud* e) {
+    if (est(e, p_.w, "bookmarkStart")) {
+        auto id = texteAttribut(e, "id");
+        auto n = texteAttribut(e, "name");
+        if (id && n) debutSignet(*id, *n);
+        return true;
+    }
+    if (est(e, p_.w, "bookmarkEnd")) {
+        if (auto id = texteAttribut(e, "id")) finSignet(*id);
+        return true;
+    }
+    return false;
+}
+
+const Noeud* Lecture::repli(const Noeud* alternative) const {
+    for (auto* e = alternative->first_node(); e; e = e->next_sibling())
+        if (e->type() == rapidxml::node_element && est(e, p_.mc, "Fallback")) return e;
+    return nullptr;
+}
+
+bool Lecture::caseSimple(const Noeud* fldSimple) {
+    auto instruction = texteAttribut(fldSimple, "instr");
+    if (!instruction || instruction->find("FORMCHECKBOX") == std::string_view::npos) return false;
+    // Its shown result is the box itself: the record in w:fldData when there
+    // is a usable one, else an unchecked box, formatted as its first run.
+    CaseACocher cc;
+    FormatCaractere f;
+    bool formatLu = false;
+    for (auto* e = fldSimple->first_node(); e; e = e->next_sibling()) {
+        if (e->type() != rapidxml::node_element) continue;
+        if (est(e, p_.w, "fldData")) {
+            if (auto octets = decodeBase64(contenu(e)))
+                if (auto lue = lireFFData(*octets)) cc = *lue;
+        } else if (est(e, p_.w, "r") && !formatLu) {
+            formatLu = true;
+            for (auto* x = e->first_node(); x; x = x->next_sibling())
+                if (x->type() == rapidxml::node_element && est(x, p_.w, "rPr")) f = lireRPr(x);
+        }
+    }
+    c_.ajouterCase(cc, f);
+    return true;
+}
+
+bool Lecture::paragraphe2006(const Noeud* e, int profondeur) {
+    if (signet2006(e)) return true;
+    if (est(e, p_.w, "fldSimple")) {
+        if (dansCode()) return true;
+        if (caseSimple(e)) return true;
+        contenuParagraphe(e, profondeur + 1);
+        return true;
+    }
+    if (est(e, p_.mc, "AlternateContent")) {
+        if (auto* r = repli(e)) contenuParagraphe(r, profondeur + 1);
+        return true;
+    }
+    if (est(e, p_.w, "moveFrom")) return true;  // moved away: shown where it went (w:moveTo)
+    // Containers of runs: content controls, custom XML, moved text, text direction.
+    if (est(e, p_.w, "sdt") || est(e, p_.w, "sdtContent") || est(e, p_.w, "customXml") || est(e, p_.w, "moveTo") ||
+        est(e, p_.w, "hyperlink") || est(e, p_.w, "dir") || est(e, p_.w, "bdo")) {
+        contenuParagraphe(e, profondeur + 1);
+        return true;
+    }
+    return false;
+}
+
+bool Lecture::bloc2006(const Noeud* e, int profondeur) {
+    if (signet2006(e)) return true;
+    if (est(e, p_.mc, "AlternateContent")) {
+        if (auto* r = repli(e)) blocs(r, profondeur + 1);
+        return true;
+    }
+    // Content controls and custom XML around paragraphs, rows or cells.
+    if (est(e, p_.w, "sdt") || est(e, p_.w, "sdtContent") || est(e, p_.w, "customXml")) {
+        blocs(e, profondeur + 1);
+        return true;
+    }
+    return false;
+}
+
 void Lecture::contenuParagraphe(const Noeud* parent, int profondeur) {
     if (profondeur > ProfondeurMax) return;
     for (auto* e = parent->first_node(); e; e = e->next_sibling()) {
         if (e->type() != rapidxml::node_element) continue;
         if (est(e, p_.w, "r")) run(e);
+        else if (d_.v2006 && paragraphe2006(e, profondeur)) continue;
         else if (est(e, p_.aml, "annotation")) annotation(e);
         else if (est(e, p_.w, "pPr") || est(e, p_.w, "del")) continue;
         // Containers of runs: hyperlinks, simple fields (their result), smart tags, insertions.
@@ -536,6 +795,7 @@ void Lecture::blocs(const Noeud* parent, int profondeur) {
     for (auto* e = parent->first_node(); e; e = e->next_sibling()) {
         if (e->type() != rapidxml::node_element) continue;
         if (est(e, p_.w, "p")) paragraphe(e);
+        else if (d_.v2006 && bloc2006(e, profondeur)) continue;
         else if (est(e, p_.aml, "annotation")) annotation(e);
         else if (est(e, p_.w, "sectPr")) derniereSection_ = lireSectPr(e);
         else if (est(e, p_.wx, "sect") || est(e, p_.wx, "sub-section") || est(e, p_.w, "tbl") ||
@@ -561,10 +821,56 @@ ModeleDocument Lecture::lire(const Noeud* racine) {
         } else if (est(e, p_.w, "styles")) lireStyles(e);
         else if (est(e, p_.w, "docPr")) lireDocPr(e);
     }
+    return lireCorps(racine);
+}
+
+ModeleDocument Lecture::lireCorps(const Noeud* racine) {
+    if (d_.v2006) appliquerDefauts2006();
     for (auto* e = racine->first_node(); e; e = e->next_sibling())
         if (e->type() == rapidxml::node_element && est(e, p_.w, "body")) blocs(e, 0);
     signetsSansFin();
     return c_.construire(derniereSection_);
+}
+
+// Checks and parses XML text into `x`. Throws ErreurWordML.
+void analyser(std::string_view octets, XmlLu& x) {
+    if (octets.size() > TailleMaxWordML)
+        throw ErreurWordML(ErreurWordML::Cause::TropGrand, std::to_string(octets.size()) + " bytes, over the " +
+                                                              std::to_string(TailleMaxWordML) + " a document may have");
+    if (octets.substr(0, 3) == "\xEF\xBB\xBF") octets.remove_prefix(3);
+    if (octets.empty()) throw ErreurWordML(ErreurWordML::Cause::PasXml, "empty file");
+    if (octets.find('\0') != std::string_view::npos)
+        throw ErreurWordML(ErreurWordML::Cause::PasXml, "binary content (NUL byte)");
+    switch (mesureProfondeurXml(octets, ProfondeurMaxWordML)) {
+        case ProfondeurXml::Acceptable: break;
+        case ProfondeurXml::TropProfonde:
+            throw ErreurWordML(ErreurWordML::Cause::PasXml,
+                               "elements nested more than " + std::to_string(ProfondeurMaxWordML) + " deep");
+        case ProfondeurXml::MalFormee: throw ErreurWordML(ErreurWordML::Cause::PasXml, "malformed XML markup");
+    }
+    x.original = octets;
+    x.tampon.assign(octets.begin(), octets.end());
+    x.tampon.push_back('\0');
+    try {
+        x.xml.parse<rapidxml::parse_validate_closing_tags>(x.tampon.data());
+    } catch (const rapidxml::parse_error& e) {
+        throw ErreurWordML(ErreurWordML::Cause::PasXml, std::string("malformed XML: ") + e.what());
+    }
+    for (auto* n = x.xml.first_node(); n; n = n->next_sibling())
+        if (n->type() == rapidxml::node_element) {
+            x.racine = n;
+            break;
+        }
+    if (!x.racine) throw ErreurWordML(ErreurWordML::Cause::PasXml, "no root element");
+}
+
+// Is the root `local` in the namespace `ns` (or, leniently, its prefix not declared at all)?
+bool racineEst(const XmlLu& x, std::string_view local, std::string_view ns) {
+    std::string_view nomRacine = nom(x.racine);
+    size_t deuxPoints = nomRacine.find(':');
+    std::string_view prefixeRacine = deuxPoints == std::string_view::npos ? "" : nomRacine.substr(0, deuxPoints);
+    auto uriRacine = x.p.uri(prefixeRacine);
+    return est(x.racine, x.p.w, local) && (!uriRacine || *uriRacine == ns);
 }
 
 }  // namespace
@@ -583,49 +889,59 @@ ModeleDocument lireWordML(std::string_view octets) {
 }
 
 ModeleDocument lireWordML(std::string_view octets, std::vector<std::string>& avertissements) {
-    if (octets.size() > TailleMaxWordML)
-        throw ErreurWordML(ErreurWordML::Cause::TropGrand, std::to_string(octets.size()) + " bytes, over the " +
-                                                              std::to_string(TailleMaxWordML) + " a document may have");
-    if (octets.substr(0, 3) == "\xEF\xBB\xBF") octets.remove_prefix(3);
-    if (octets.empty()) throw ErreurWordML(ErreurWordML::Cause::PasXml, "empty file");
-    if (octets.find('\0') != std::string_view::npos)
-        throw ErreurWordML(ErreurWordML::Cause::PasXml, "binary content (NUL byte)");
-    switch (mesureProfondeurXml(octets, ProfondeurMaxWordML)) {
-        case ProfondeurXml::Acceptable: break;
-        case ProfondeurXml::TropProfonde:
-            throw ErreurWordML(ErreurWordML::Cause::PasXml,
-                               "elements nested more than " + std::to_string(ProfondeurMaxWordML) + " deep");
-        case ProfondeurXml::MalFormee: throw ErreurWordML(ErreurWordML::Cause::PasXml, "malformed XML markup");
-    }
-
-    std::vector<char> tampon(octets.begin(), octets.end());
-    tampon.push_back('\0');
-    rapidxml::xml_document<char> xml;
-    try {
-        xml.parse<rapidxml::parse_validate_closing_tags>(tampon.data());
-    } catch (const rapidxml::parse_error& e) {
-        throw ErreurWordML(ErreurWordML::Cause::PasXml, std::string("malformed XML: ") + e.what());
-    }
-    const Noeud* racine = nullptr;
-    for (auto* n = xml.first_node(); n; n = n->next_sibling())
-        if (n->type() == rapidxml::node_element) {
-            racine = n;
-            break;
-        }
-    if (!racine) throw ErreurWordML(ErreurWordML::Cause::PasXml, "no root element");
-    Prefixes p;
-    p.lire(racine);
+    XmlLu x;
+    analyser(octets, x);
+    x.p.lire(x.racine);
     // The root must be w:wordDocument, its prefix bound to WordprocessingML
     // (or, leniently, not declared at all).
-    std::string_view nomRacine = nom(racine);
-    size_t deuxPoints = nomRacine.find(':');
-    std::string_view prefixeRacine = deuxPoints == std::string_view::npos ? "" : nomRacine.substr(0, deuxPoints);
-    auto uriRacine = p.uri(prefixeRacine);
-    if (!est(racine, p.w, "wordDocument") || (uriRacine && *uriRacine != NsW))
+    if (!racineEst(x, "wordDocument", NsW))
         throw ErreurWordML(ErreurWordML::Cause::PasWordML,
-                           "root element is " + std::string(nom(racine)) + ", not w:wordDocument");
-    Lecture lecture(octets, tampon.data(), p, &avertissements);
-    return lecture.lire(racine);
+                           "root element is " + std::string(nom(x.racine)) + ", not w:wordDocument");
+    Lecture lecture(WordML2003, &avertissements);
+    lecture.partie(x);
+    return lecture.lire(x.racine);
 }
+
+namespace wordml {
+
+namespace {
+
+// Parses one part of a 2006 document, whose root must be w:`racine`.
+void analyserPartie(const Partie2006& partie, std::string_view racine, XmlLu& x) {
+    try {
+        analyser(partie.octets, x);
+    } catch (const ErreurWordML& e) {
+        std::string raison = e.cause() == ErreurWordML::Cause::TropGrand ? "partie trop grande" : "XML mal formé";
+        throw ErreurWordML(e.cause(), partie.nom + " : " + raison + " (" + e.what() + ")");
+    }
+    x.p.lire(x.racine, NsW2006);
+    if (!racineEst(x, racine, NsW2006))
+        throw ErreurWordML(ErreurWordML::Cause::PasWordML, partie.nom + " : l'élément racine est " +
+                                                               std::string(nom(x.racine)) + ", et non w:" +
+                                                               std::string(racine));
+}
+
+}  // namespace
+
+ModeleDocument lireWordML2006(const Document2006& d, std::vector<std::string>& avertissements) {
+    Lecture lecture(WordML2006, &avertissements);
+    XmlLu styles, reglages, document;
+    if (d.styles) {
+        analyserPartie(*d.styles, "styles", styles);
+        lecture.partie(styles);
+        lecture.lireStyles(styles.racine);
+    }
+    if (d.reglages) {
+        analyserPartie(*d.reglages, "settings", reglages);
+        lecture.partie(reglages);
+        lecture.modelesDesReglages(&d.liensReglages);
+        lecture.lireDocPr(reglages.racine);
+    }
+    analyserPartie(d.document, "document", document);
+    lecture.partie(document);
+    return lecture.lireCorps(document.racine);
+}
+
+}  // namespace wordml
 
 }  // namespace k58204::sim

@@ -1,0 +1,133 @@
+// Binary documents converted by LibreOffice: each result matched to its own
+// document, a missing program or a hung one answered in time, with what to
+// do; then the real LibreOffice on a real binary document and a damaged one
+// (skipped where it is not installed, except in continuous integration).
+#include <gtest/gtest.h>
+
+#include <signal.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+#include "host/ConversionLibreOffice.hpp"
+#include "host/DossierTemporaire.hpp"
+#include "host/ProcessusEnfant.hpp"
+
+namespace k58204::lecon {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string contenuDe(const fs::path& p) {
+    std::stringstream s;
+    s << std::ifstream(p, std::ios::binary).rdbuf();
+    return s.str();
+}
+
+// A stand-in for soffice: a shell script run with LibreOffice's arguments.
+fs::path fauxSoffice(const fs::path& dossier, const std::string& corps) {
+    const fs::path script = dossier / "soffice";
+    std::ofstream(script) << "#!/bin/sh\n" << corps;
+    fs::permissions(script, fs::perms::owner_all);
+    return script;
+}
+
+// Converts only the inputs whose name holds "bon", as LibreOffice does: one
+// line each, in order, the output named after the input's stem.
+constexpr char ConvertitLesBons[] = R"(
+while [ "$1" != "--outdir" ]; do shift; done
+sortie="$2"; shift 2
+for f in "$@"; do
+  n=$(basename "$f" .doc)
+  if grep -q bon "$f"; then printf 'PK' > "$sortie/$n.docx"; echo "convert $f -> $sortie/$n.docx"
+  else echo "Error: source file could not be loaded"; fi
+done
+)";
+
+TEST(ConversionLibreOffice, ChaqueResultatASonDocument) {
+    DossierTemporaire dossier("k58204-conversion-test");
+    const fs::path programme = fauxSoffice(dossier.chemin(), ConvertitLesBons);
+    std::vector<fs::path> documents;
+    for (const char* contenu : {"mauvais", "bon 1", "mauvais", "bon 3"}) {
+        documents.push_back(dossier.chemin() / ("d" + std::to_string(documents.size()) + ".doc"));
+        std::ofstream(documents.back()) << contenu;
+    }
+    documents.push_back(dossier.chemin() / "absent.doc");
+    ConversionLibreOffice conversion(programme.string());
+    ASSERT_TRUE(conversion.disponible());
+    size_t appels = 0;
+    const std::vector<Conversion> r = conversion.convertit(documents, [&] { ++appels; });
+    ASSERT_EQ(r.size(), documents.size());
+    EXPECT_EQ(appels, documents.size());
+    for (size_t i = 0; i < documents.size(); ++i) {
+        SCOPED_TRACE(i);
+        const bool bon = i == 1 || i == 3;
+        EXPECT_EQ(r[i].docx.has_value(), bon);
+        EXPECT_EQ(r[i].erreur.empty(), bon) << r[i].erreur;
+    }
+    EXPECT_NE(r[0].erreur.find("n'a pas pu le convertir"), std::string::npos) << r[0].erreur;
+    EXPECT_NE(r[4].erreur.find("copie pour la conversion impossible"), std::string::npos) << r[4].erreur;
+    EXPECT_EQ(contenuDe(*r[3].docx), "PK");
+}
+
+TEST(ConversionLibreOffice, ProgrammeAbsentOuQuiNeRendPasLaMain) {
+    DossierTemporaire dossier("k58204-conversion-test");
+    const fs::path document = dossier.chemin() / "copie.doc", pid = dossier.chemin() / "pid";
+    std::ofstream(document) << "bon";
+    {
+        ConversionLibreOffice absente((dossier.chemin() / "absent" / "soffice").string());
+        EXPECT_FALSE(absente.disponible());
+        const std::vector<Conversion> r = absente.convertit({document, document});
+        ASSERT_EQ(r.size(), 2u);
+        for (const Conversion& c : r)
+            EXPECT_NE(c.erreur.find("installez le paquet libreoffice-writer-nogui"), std::string::npos) << c.erreur;
+    }
+    // A program that leaves a child behind and never ends: both go at the limit.
+    setenv("K58204_DELAI_LIBREOFFICE", "1", 1);
+    ConversionLibreOffice bloquee(fauxSoffice(dossier.chemin(), "sleep 600 & echo $! > '" + pid.string() + "'\nwait\n").string());
+    const auto debut = std::chrono::steady_clock::now();
+    const std::vector<Conversion> r = bloquee.convertit({document});
+    unsetenv("K58204_DELAI_LIBREOFFICE");
+    EXPECT_LT(std::chrono::steady_clock::now() - debut, std::chrono::seconds(5));
+    ASSERT_EQ(r.size(), 1u);
+    EXPECT_EQ(r[0].erreur, "LibreOffice n'a pas terminé la conversion en 1 s");
+    const pid_t enfant = std::stoi(contenuDe(pid));
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    // Gone, or a zombie waiting for a parent that no longer lives.
+    const std::string etat = contenuDe("/proc/" + std::to_string(enfant) + "/stat");
+    EXPECT_TRUE(etat.empty() || etat.find(") Z ") != std::string::npos) << etat;
+}
+
+TEST(ConversionLibreOffice, VraiLibreOffice) {
+    if (trouveDansPath("soffice").empty()) {
+        if (std::getenv("CI")) FAIL() << "soffice not installed (scripts/installe-paquets installs it)";
+        GTEST_SKIP() << "soffice not installed";
+    }
+    DossierTemporaire dossier("k58204-conversion-test");
+    // A binary document made from the course's, and a damaged one with the
+    // binary signature (which LibreOffice would otherwise import as text).
+    const fs::path xml = dossier.chemin() / "source.xml";
+    fs::copy_file(fs::path(K58204_COURS_DIR) / "05820410.doc", xml);
+    ProcessusEnfant soffice({"soffice", "--headless", "-env:UserInstallation=file://" + (dossier.chemin() / "p").string(),
+                             "--convert-to", "doc:MS Word 97", "--outdir", dossier.chemin().string(), xml.string()});
+    int code = -1;
+    ASSERT_EQ(soffice.attend(std::chrono::seconds(120), [](const std::string&) {}, code), ProcessusEnfant::Fin::Terminee);
+    const fs::path binaire = dossier.chemin() / "source.doc", abime = dossier.chemin() / "abime.doc";
+    ASSERT_TRUE(fs::exists(binaire));
+    std::ofstream(abime) << std::string("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) << "reste";
+    ConversionLibreOffice conversion;
+    const std::vector<Conversion> r = conversion.convertit({binaire, abime, binaire});
+    ASSERT_EQ(r.size(), 3u);
+    for (size_t i : {0u, 2u}) {
+        ASSERT_TRUE(r[i].docx) << r[i].erreur;
+        EXPECT_EQ(contenuDe(*r[i].docx).substr(0, 2), "PK");
+    }
+    EXPECT_NE(r[0].docx, r[2].docx) << "one output per document, even of the same name";
+    EXPECT_FALSE(r[1].docx);
+}
+
+}  // namespace
+}  // namespace k58204::lecon
