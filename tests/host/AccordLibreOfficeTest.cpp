@@ -114,11 +114,13 @@ const std::vector<Ligne>& tableAttendue() {
     static const std::string InterligneExactPerdu =
         "l'interligne exact (w:line 240, exact) devient « au moins 0 » (ODT : line-height 0) ; 1,5 ligne et double "
         "restent";
+    // A bookmark that crosses a paragraph mark is split the same way when
+    // LibreOffice saves a hand-made .docx, or the ODT, as .docx: the export.
     static const std::string SigneParagrapheCoupe =
         "le signet « s01 », qui couvre le paragraphe et sa marque, est écrit en deux signets vides « s01 », le second au "
-        "début du paragraphe suivant (l'ODT du même import l'a entier) ; le lecteur garde le dernier des deux, dont le "
-        "paragraphe n'a pas de bordure. Sans cela, l'import ramène déjà toute bordure à un filet (w:sz 2) et l'export "
-        "écrit le surlignage en trame de caractères";
+        "début du paragraphe suivant (l'ODT du même import l'a entier ; un .docx fait à la main est coupé de même) ; le "
+        "lecteur garde le dernier des deux, dont le paragraphe n'a pas de bordure. Sans cela, l'import ramène déjà toute "
+        "bordure à un filet (w:sz 2) et fait du surlignage un fond de caractère";
     static const std::string SignetsCoupes =
         "les signets « s01 » et « s03 », qui franchissent une marque de paragraphe, sont écrits en deux morceaux "
         "(l'ODT du même import les a entiers) ; le contrôle ne retrouve pas la place du passage déplacé";
@@ -215,14 +217,25 @@ bool convertit(const fs::path& source, const std::string& filtre, const fs::path
     return std::system(commande.c_str()) == 0;
 }
 
+// The table, each cause's explanation given once, under it, by its number.
 std::string enMarkdown(const std::vector<Ligne>& lignes) {
     std::ostringstream os;
+    std::vector<std::string> notes;
+    size_t accords = 0;
     os << "| document | WordprocessingML 2003 | .docx | .doc | cause |\n|---|---|---|---|---|\n";
     for (const Ligne& l : lignes) {
         os << "| " << l.document << " | " << l.xml << " | " << l.docx << " | " << l.doc << " | ";
-        if (l.cause != Cause::Aucune) os << nomCause(l.cause) << (l.pourquoi.empty() ? "" : " : " + l.pourquoi);
+        if (l.cause == Cause::Aucune) {
+            ++accords;
+        } else {
+            auto n = std::find(notes.begin(), notes.end(), l.pourquoi);
+            if (n == notes.end()) n = notes.insert(n, l.pourquoi);
+            os << nomCause(l.cause) << " (" << (n - notes.begin() + 1) << ")";
+        }
         os << " |\n";
     }
+    os << "\n" << accords << " documents sur " << lignes.size() << " ont le même verdict dans les trois formats.\n\n";
+    for (size_t i = 0; i < notes.size(); ++i) os << (i + 1) << ". " << notes[i] << "\n";
     return os.str();
 }
 
