@@ -78,7 +78,7 @@ TEST_F(Commandes, CodesDeSortieEtMessages) {
              {{}, SortieUsage, ""},
              {{"noter", "110", binaire}, SortieUsage,
               binaire + " : document Word binaire : ouvrez-le dans Word 2003 et enregistrez-le au format Document XML"},
-             {{"noter", "110", zip}, SortieUsage, zip + " : document Word 2007 ou plus récent (.docx)"},
+             {{"noter", "110", zip}, SortieUsage, zip + " : document .docx illisible : archive zip tronquée"},
              {{"noter", "110", html}, SortieUsage, html + " : pas un document WordprocessingML 2003 : root element is html"},
              {{"noter", "110", vide}, SortieUsage, vide + " : c'est un dossier"},
              {{"noter", "110", fifo}, SortieUsage, fifo + " : c'est un tube nommé (FIFO)"},

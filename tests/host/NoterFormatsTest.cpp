@@ -1,0 +1,97 @@
+// A class handed in as Word saves it: a .docx (here LibreOffice's save of
+// the course's document), the same under a .doc name, and hostile archives.
+// The format is told by the bytes; each hostile archive is refused with its
+// reason and the rest of the class is graded; alone, it makes the run exit 2.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include <nlohmann/json.hpp>
+
+#include "host/Commandes.hpp"
+#include "host/DossierTemporaire.hpp"
+#include "host/ProcessusEnfant.hpp"
+#include "sim/docx/Paquets.hpp"
+
+namespace k58204::lecon {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct SortieNoter {
+    int code = -1;
+    std::string texte, erreurs;
+};
+
+SortieNoter noter(std::vector<std::string> args) {
+    args.insert(args.begin(), {"k58204", "noter", "110"});
+    std::vector<const char*> argv;
+    for (const std::string& a : args) argv.push_back(a.c_str());
+    std::ostringstream out, err;
+    const int code = principal(static_cast<int>(argv.size()), argv.data(), out, err);
+    return {code, out.str(), err.str()};
+}
+
+void ecrit(const fs::path& p, const std::string& octets) { std::ofstream(p, std::ios::binary) << octets; }
+
+TEST(NoterFormats, DocxParSesOctetsEtArchivesHostiles) {
+    if (trouveDansPath("soffice").empty()) {
+        if (std::getenv("CI")) FAIL() << "soffice not installed (scripts/installe-paquets installs it)";
+        GTEST_SKIP() << "soffice not installed";
+    }
+    DossierTemporaire dossier("k58204-noter-formats");
+    const fs::path classe = dossier.chemin() / "classe", source = dossier.chemin() / "source.xml";
+    fs::create_directories(classe);
+    fs::copy_file(fs::path(K58204_COURS_DIR) / "05820410.doc", source);
+    ProcessusEnfant soffice({"soffice", "--headless", "-env:UserInstallation=file://" + (dossier.chemin() / "p").string(),
+                             "--convert-to", "docx:MS Word 2007 XML", "--outdir", classe.string(), source.string()});
+    int code = -1;
+    ASSERT_EQ(soffice.attend(std::chrono::seconds(120), [](const std::string&) {}, code), ProcessusEnfant::Fin::Terminee);
+    fs::copy_file(classe / "source.docx", classe / "renomme.doc");
+
+    std::vector<sim::test::EntreeZip> milliers = sim::test::entreesDocx({.corps = "<w:p/>"});
+    for (int i = 0; i < 2000; ++i) milliers.push_back({"media/" + std::to_string(i), "x"});
+    ecrit(classe / "milliers.docx", sim::test::archiveZip(milliers));
+    std::string bombe = sim::test::archiveZip(sim::test::entreesDocx({.corps = "<w:p/>"}));
+    sim::test::declareTaille(bombe, "word/document.xml", 1024u << 20);
+    ecrit(classe / "bombe.docx", bombe);
+    std::vector<sim::test::EntreeZip> chiffre = sim::test::entreesDocx({.corps = "<w:p/>"});
+    chiffre.front().chiffree = true;
+    ecrit(classe / "chiffre.docx", sim::test::archiveZip(chiffre));
+
+    const SortieNoter s = noter({classe.string(), "--json", "-"});
+    ASSERT_EQ(s.code, SortieEchec) << s.erreurs;
+    const nlohmann::json j = nlohmann::json::parse(s.texte);
+    std::map<std::string, nlohmann::json> parNom;
+    for (const auto& d : j["documents"]) parNom[d["name"]] = d;
+    ASSERT_EQ(parNom.size(), 5u) << s.texte;
+    struct Attendu {
+        const char* nom;
+        const char* statut;
+        const char* fragment;  // of the message
+        size_t avertissements;
+    };
+    for (const Attendu& a : {
+             Attendu{"source.docx", "failed", "n'est ni en gras ni en italique", 0},
+             Attendu{"renomme.doc", "failed", "n'est ni en gras ni en italique", 1},
+             Attendu{"milliers.docx", "not-gradable", "document .docx illisible", 0},
+             Attendu{"bombe.docx", "not-gradable", "document .docx illisible", 0},
+             Attendu{"chiffre.docx", "not-gradable", "document .docx illisible", 0},
+         }) {
+        SCOPED_TRACE(a.nom);
+        const nlohmann::json& d = parNom[a.nom];
+        EXPECT_EQ(d["status"], a.statut);
+        EXPECT_NE(d["message"].get<std::string>().find(a.fragment), std::string::npos) << d["message"];
+        EXPECT_EQ(d["warnings"].size(), a.avertissements) << d["warnings"];
+        EXPECT_EQ(d["converted"], false);
+        EXPECT_EQ(d["reader"], std::string(a.statut) == "failed" ? nlohmann::json("docx") : nlohmann::json(nullptr));
+    }
+    // Alone, a hostile archive is a run that graded nothing.
+    const SortieNoter seul = noter({(classe / "bombe.docx").string()});
+    EXPECT_EQ(seul.code, SortieUsage);
+    EXPECT_NE(seul.texte.find("bombe.docx : document .docx illisible"), std::string::npos) << seul.texte;
+}
+
+}  // namespace
+}  // namespace k58204::lecon
