@@ -172,6 +172,7 @@ const std::vector<Ligne>& tableAttendue() {
         {"114-ok", "aucun", "A", "A", C::Import, RetraitsPerdus},
         {"115-A", "A (« Centré»)", "A (« Centré»)", "A (« Centré»)"},
         {"115-B", "B (« à Droite»)", "B (« à Droite»)", "B (« à Droite»)"},
+        {"115-D", "D", "D", "D"},
         {"115-cours", "C", "C", "C"},
         {"115-ok", "aucun", "aucun", "aucun"},
         {"116-B", "B", "A", "A", C::Import, EspacementPerdu},
