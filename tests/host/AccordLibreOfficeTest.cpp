@@ -32,6 +32,7 @@
 
 #include "host/ConversionLibreOffice.hpp"
 #include "host/DossierTemporaire.hpp"
+#include "host/ExamenDocument.hpp"
 #include "host/Hote.hpp"
 #include "host/LecteurScript.hpp"
 #include "host/NotationClasse.hpp"
@@ -300,7 +301,11 @@ TEST(AccordLibreOffice, VerdictsDesTroisFormats) {
         for (size_t i = suivant++; i < r.size(); i = suivant++) {
             const std::string& d = documents[i / 3];
             const fs::path f = i % 3 == 0 ? xml / (d + ".xml") : i % 3 == 1 ? docx / (d + ".docx") : binaires[i / 3];
-            EXPECT_TRUE(fs::exists(f)) << f << " not written by soffice";
+            // What each file is, by its bytes: the simulated Word writes WordprocessingML 2003.
+            const FormatFichier attendu = i % 3 == 0 ? FormatFichier::WordML2003
+                                          : i % 3 == 1 ? FormatFichier::Docx
+                                                       : FormatFichier::WordBinaire;
+            EXPECT_EQ(formatDuFichier(f), attendu) << f;
             const std::optional<fs::path> lu = i % 3 == 2 ? conversions[i / 3].docx : std::nullopt;
             r[i] = noteDocument(coursAccord(), exerciceDe(d), DocumentANoter{f, f.filename().string()}, lu);
             if (i % 3 == 2 && !lu) r[i].erreur += " ; " + conversions[i / 3].erreur;
