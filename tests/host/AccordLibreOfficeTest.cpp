@@ -122,6 +122,10 @@ const std::vector<Ligne>& tableAttendue() {
         "début du paragraphe suivant (l'ODT du même import l'a entier ; un .docx fait à la main est coupé de même) ; le "
         "lecteur garde le dernier des deux, dont le paragraphe n'a pas de bordure. Sans cela, l'import ramène déjà toute "
         "bordure à un filet (w:sz 2) et fait du surlignage un fond de caractère";
+    static const std::string PassageCoupe =
+        "le signet « e01 », sur six paragraphes, est écrit en un début sans fin puis un second « e01 » sur le dernier "
+        "paragraphe (un .docx fait à la main est coupé de même) ; le lecteur ignore le premier, avec un avertissement, "
+        "et garde le second : le contrôle prend le dernier paragraphe, justifié, pour le passage entier";
     static const std::string SignetsCoupes =
         "les signets « s01 » et « s03 », qui franchissent une marque de paragraphe, sont écrits en deux morceaux "
         "(l'ODT du même import les a entiers) ; le contrôle ne retrouve pas la place du passage déplacé";
@@ -176,6 +180,7 @@ const std::vector<Ligne>& tableAttendue() {
         {"115-D", "D", "D", "D"},
         {"115-cours", "C", "C", "C"},
         {"115-ok", "aucun", "aucun", "aucun"},
+        {"115-ok-fin", "aucun", "D", "D", C::Export, PassageCoupe},
         {"116-B", "B", "A", "A", C::Import, EspacementPerdu},
         {"116-D", "D", "A", "A", C::Import, EspacementPerdu},
         {"116-cours", "A", "A", "A"},
