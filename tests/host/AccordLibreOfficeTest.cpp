@@ -9,7 +9,8 @@
 // formats disagree says why. The test fails on any change: a new
 // disagreement, one that has gone, a verdict that moved, a row missing.
 // K58204_ACCORD_MARKDOWN=FILE (or "-" for the standard output) writes the
-// table measured in Markdown.
+// table measured in Markdown. What the .doc round trip alone does, from a
+// document LibreOffice reads faithfully, is in AllerRetourDocTest.cpp.
 //
 // Skipped where soffice is not installed, except in continuous integration
 // (the CI environment variable set), where it must be.
