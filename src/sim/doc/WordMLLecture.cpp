@@ -31,6 +31,10 @@ constexpr std::string_view NsO = "urn:schemas-microsoft-com:office:office";
 constexpr std::string_view NsW2006 = "http://schemas.openxmlformats.org/wordprocessingml/2006/main";
 constexpr std::string_view NsMc = "http://schemas.openxmlformats.org/markup-compatibility/2006";
 constexpr std::string_view NsR = "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
+// The same vocabulary as saved in its strict form (values as in 2006: start,
+// end, on/off as true/false), under other namespace names.
+constexpr std::string_view NsW2006Strict = "http://purl.oclc.org/ooxml/wordprocessingml/main";
+constexpr std::string_view NsRStrict = "http://purl.oclc.org/ooxml/officeDocument/relationships";
 
 // The names that differ between the two vocabularies. The 2006 one also
 // spells enumerated values in camelCase (atLeast, darkBlue, readOnly) where
@@ -38,14 +42,13 @@ constexpr std::string_view NsR = "http://schemas.openxmlformats.org/officeDocume
 // are looked up (Lecture::valeur).
 struct Dialecte {
     bool v2006;
-    std::string_view nsW;
     std::string_view premiereLigne;  // w:ind
     std::string_view regleLigne;     // w:spacing
     std::string_view hAnsi;          // w:rFonts
     std::string_view idSignet;       // how warnings name a bookmark's id attribute
 };
-constexpr Dialecte WordML2003{false, NsW, "first-line", "line-rule", "h-ansi", "aml:id"};
-constexpr Dialecte WordML2006{true, NsW2006, "firstLine", "lineRule", "hAnsi", "w:id"};
+constexpr Dialecte WordML2003{false, "first-line", "line-rule", "h-ansi", "aml:id"};
+constexpr Dialecte WordML2006{true, "firstLine", "lineRule", "hAnsi", "w:id"};
 
 // The reader recurses too: containers nested deeper than the parser allows
 // are not walked into.
@@ -59,7 +62,7 @@ struct Prefixes {
     std::string w = "w", aml = "aml", wx = "wx", o = "o", mc = "mc", r = "r";
     std::map<std::string, std::string, std::less<>> liaisons;  // prefix ("" = default) -> URI
 
-    void lire(const Noeud* racine, std::string_view nsW = NsW) {
+    void lire(const Noeud* racine, std::string_view nsW = NsW, std::string_view nsWStrict = {}) {
         for (auto* a = racine->first_attribute(); a; a = a->next_attribute()) {
             std::string_view n(a->name(), a->name_size());
             std::string p;
@@ -67,10 +70,10 @@ struct Prefixes {
             else if (n != "xmlns") continue;
             std::string_view uri(a->value(), a->value_size());
             liaisons[p] = std::string(uri);
-            if (uri == nsW) w = p;
+            if (uri == nsW || (!nsWStrict.empty() && uri == nsWStrict)) w = p;
             else if (uri == NsAml) aml = p;
             else if (uri == NsMc) mc = p;
-            else if (uri == NsR) r = p;
+            else if (uri == NsR || uri == NsRStrict) r = p;
             else if (uri == NsWx) wx = p;
             else if (uri == NsO) o = p;
         }
@@ -534,7 +537,7 @@ void Lecture::lireDocPr(const Noeud* docPr) {
             // 2006 keeps only a salted, iterated hash of the password (w:hash,
             // w:hashValue), from which the 32-bit key the model holds cannot be
             // had back: a 2006 document's protection is read without password.
-            if (!d_.v2006) pr.cleMotDePasse = u16(texteAttribut(e, "unprotectPassword").value_or(""));
+            pr.cleMotDePasse = u16(texteAttribut(e, "unprotectPassword").value_or(""));
         }
     }
 }
@@ -738,8 +741,8 @@ bool Lecture::paragraphe2006(const Noeud* e, int profondeur) {
         if (auto* r = repli(e)) contenuParagraphe(r, profondeur + 1);
         return true;
     }
-    if (est(e, p_.w, "moveFrom")) return true;  // moved away: shown where it went (w:moveTo)
-    // Containers of runs: content controls, custom XML, moved text, text direction.
+    // Containers of runs: content controls, custom XML, text moved here (text
+    // moved away, w:moveFrom, is dropped as deleted text is), text direction.
     if (est(e, p_.w, "sdt") || est(e, p_.w, "sdtContent") || est(e, p_.w, "customXml") || est(e, p_.w, "moveTo") ||
         est(e, p_.w, "hyperlink") || est(e, p_.w, "dir") || est(e, p_.w, "bdo")) {
         contenuParagraphe(e, profondeur + 1);
@@ -865,12 +868,12 @@ void analyser(std::string_view octets, XmlLu& x) {
 }
 
 // Is the root `local` in the namespace `ns` (or, leniently, its prefix not declared at all)?
-bool racineEst(const XmlLu& x, std::string_view local, std::string_view ns) {
+bool racineEst(const XmlLu& x, std::string_view local, std::string_view ns, std::string_view nsStrict = {}) {
     std::string_view nomRacine = nom(x.racine);
     size_t deuxPoints = nomRacine.find(':');
     std::string_view prefixeRacine = deuxPoints == std::string_view::npos ? "" : nomRacine.substr(0, deuxPoints);
     auto uriRacine = x.p.uri(prefixeRacine);
-    return est(x.racine, x.p.w, local) && (!uriRacine || *uriRacine == ns);
+    return est(x.racine, x.p.w, local) && (!uriRacine || *uriRacine == ns || (!nsStrict.empty() && *uriRacine == nsStrict));
 }
 
 }  // namespace
@@ -914,11 +917,11 @@ void analyserPartie(const Partie2006& partie, std::string_view racine, XmlLu& x)
         std::string raison = e.cause() == ErreurWordML::Cause::TropGrand ? "partie trop grande" : "XML mal formé";
         throw ErreurWordML(e.cause(), partie.nom + " : " + raison + " (" + e.what() + ")");
     }
-    x.p.lire(x.racine, NsW2006);
-    if (!racineEst(x, racine, NsW2006))
-        throw ErreurWordML(ErreurWordML::Cause::PasWordML, partie.nom + " : l'élément racine est " +
-                                                               std::string(nom(x.racine)) + ", et non w:" +
-                                                               std::string(racine));
+    x.p.lire(x.racine, NsW2006, NsW2006Strict);
+    if (!racineEst(x, racine, NsW2006, NsW2006Strict))
+        throw ErreurWordML(ErreurWordML::Cause::PasWordML,
+                           partie.nom + " : l'élément racine est " + std::string(nom(x.racine)) + ", et non l'élément " +
+                               std::string(racine) + " de WordprocessingML (2006)");
 }
 
 }  // namespace

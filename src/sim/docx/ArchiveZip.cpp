@@ -101,7 +101,8 @@ ArchiveZip::~ArchiveZip() = default;
 
 std::optional<std::string> ArchiveZip::lire(std::string_view nom) const {
     const std::string n(nom);
-    const zip_int64_t index = zip_name_locate(zip_.get(), n.c_str(), 0);
+    // Part names are compared without regard to case in a package.
+    const zip_int64_t index = zip_name_locate(zip_.get(), n.c_str(), ZIP_FL_NOCASE);
     if (index < 0) return std::nullopt;
     zip_stat_t st;
     zip_stat_init(&st);

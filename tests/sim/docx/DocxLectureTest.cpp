@@ -210,3 +210,35 @@ TEST(DocxRelations, PartiesTrouveesParLeursRelations) {
 
 }  // namespace
 }  // namespace k58204::sim
+
+namespace k58204::sim {
+namespace {
+
+// Saved in its strict form, the same document under other namespace names reads the same.
+TEST(DocxStrict, SeLitCommeLaFormeTransitionnelle) {
+    PartiesDocx parties{.corps = p(R"(<w:pPr><w:jc w:val="end"/></w:pPr><w:bookmarkStart w:id="0" w:name="s01"/>)" + r("a") +
+                                   R"(<w:bookmarkEnd w:id="0"/>)"),
+                        .reglages = R"(<w:documentProtection w:edit="forms" w:enforcement="true"/><w:attachedTemplate r:id="rId1"/>)",
+                        .reglagesRels = R"(<Relationship Id="rId1" Type="x/attachedTemplate" Target="C:\M.dot" TargetMode="External"/>)"};
+    auto entrees = test::entreesDocx(parties);
+    auto strict = entrees;
+    auto remplaceTout = [](std::string& s, std::string_view de, std::string_view par) {
+        for (size_t i = s.find(de); i != std::string::npos; i = s.find(de, i + par.size())) s.replace(i, de.size(), par);
+    };
+    for (auto& e : strict) {
+        remplaceTout(e.octets, "http://schemas.openxmlformats.org/wordprocessingml/2006/main",
+                     "http://purl.oclc.org/ooxml/wordprocessingml/main");
+        remplaceTout(e.octets, "http://schemas.openxmlformats.org/officeDocument/2006/relationships",
+                     "http://purl.oclc.org/ooxml/officeDocument/relationships");
+    }
+    std::vector<std::string> avertissements;
+    ModeleDocument transitionnel = lireDocx(test::archiveZip(entrees), avertissements);
+    ModeleDocument lu = lireDocx(test::archiveZip(strict), avertissements);
+    EXPECT_TRUE(lu.memeContenu(transitionnel));
+    EXPECT_EQ(lu.proprietes().protection, 2);
+    EXPECT_EQ(lu.proprietes().modeleAttache, u"C:\\M.dot");
+    EXPECT_EQ(lu.signets().size(), 1u);
+}
+
+}  // namespace
+}  // namespace k58204::sim
