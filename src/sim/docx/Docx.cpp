@@ -38,10 +38,8 @@ ModeleDocument lireDocx(std::string_view octets, std::vector<std::string>& avert
     // none, or one that is not there.
     std::string principale = partieLiee(racine, "", "officeDocument", PartiePrincipale);
     auto document = archive.lire(principale);
-    if (!document && principale != PartiePrincipale) {
-        principale = PartiePrincipale;
-        document = archive.lire(principale);
-    }
+    if (!document && principale != PartiePrincipale)
+        if ((document = archive.lire(PartiePrincipale))) principale = PartiePrincipale;
     if (!document)
         throw ErreurDocx(ErreurDocx::Cause::PartieManquante,
                          principale + " : partie principale introuvable, ce n'est pas un document Word (.docx)");

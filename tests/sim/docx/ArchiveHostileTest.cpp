@@ -86,6 +86,12 @@ const CasHostile Hostiles[] = {
          auto e = simple();
          e.erase(e.begin());
          return test::archiveZip(e); }, Cause::PartieManquante},
+    // The main part found where the package usually has it when the relationships do not name it.
+    {"sans_relations", [] { auto e = simple(); e.erase(e.end() - 2); return test::archiveZip(e); }, std::nullopt},
+    {"relation_vers_une_partie_absente", [] {
+         auto e = simple();
+         entree(e, "_rels/.rels")->octets = test::relations(test::relation("rId1", "officeDocument", "word/absent.xml"));
+         return test::archiveZip(e); }, std::nullopt},
     {"document_mal_forme", [] {
          auto e = simple();
          entree(e, "word/document.xml")->octets = test::documentXml2006("<w:p><w:r>");
