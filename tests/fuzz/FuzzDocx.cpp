@@ -4,13 +4,14 @@
 //
 // An input that is a zip archive is read as it is: that fuzzes the archive
 // and the package. Mutated archives mostly fail their CRC, so any other input
-// is taken as the XML of the parts themselves, main part, styles and
-// settings separated by form feeds (which XML cannot hold), and packaged
-// before it is read: that fuzzes the 2006 vocabulary.
+// is taken as the XML of the parts themselves, separated by form feeds (which
+// XML cannot hold) in the order of Noms below, and packaged before it is
+// read: that fuzzes the 2006 vocabulary and the package's own parts.
 #include <zip.h>
 
 #include <cstdint>
 #include <cstdlib>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,16 +32,19 @@ bool ecritureFideleDocx(const ModeleDocument& d) {
     return true;
 }
 
+constexpr const char* Noms[] = {"word/document.xml", "word/styles.xml", "word/settings.xml",
+                                "word/theme/theme1.xml", "docProps/core.xml", "docProps/custom.xml",
+                                "word/_rels/settings.xml.rels"};
+
 // A package of stored (uncompressed) parts.
 std::string paquet(std::string_view xml) {
     std::vector<std::string_view> parties;
     for (size_t i = 0;;) {
         size_t j = xml.find('\f', i);
         parties.push_back(xml.substr(i, j == std::string_view::npos ? std::string_view::npos : j - i));
-        if (j == std::string_view::npos || parties.size() == 3) break;
+        if (j == std::string_view::npos || parties.size() == std::size(Noms)) break;
         i = j + 1;
     }
-    static const char* const Noms[] = {"word/document.xml", "word/styles.xml", "word/settings.xml"};
     zip_error_t erreur;
     zip_error_init(&erreur);
     zip_source_t* tampon = zip_source_buffer_create(nullptr, 0, 0, &erreur);

@@ -117,6 +117,11 @@ public:
     void lireStyles(const Noeud* styles);
     void lireDocPr(const Noeud* docPr);
     void modelesDesReglages(const std::map<std::string, std::string, std::less<>>* liens) { liensReglages_ = liens; }
+    // The fonts of the document's theme, which 2006 run fonts may name (asciiTheme).
+    void policesDuTheme(std::string majeure, std::string mineure) {
+        themeMajeure_ = std::move(majeure);
+        themeMineure_ = std::move(mineure);
+    }
     ModeleDocument lireCorps(const Noeud* racine);
 
 private:
@@ -208,6 +213,8 @@ private:
     void lireDefauts(const Noeud* docDefaults);
     void appliquerDefauts2006();
     std::u16string modeleDesReglages(const Noeud* attachedTemplate) const;
+    // The theme font a 2006 w:rFonts names (w:asciiTheme, else w:hAnsiTheme); nullopt when none.
+    std::optional<std::u16string> policeDuTheme(const Noeud* rFonts) const;
 
     // ---- content
     void blocs(const Noeud* parent, int profondeur);
@@ -247,6 +254,7 @@ private:
     const char* tampon_ = nullptr;
     Prefixes p_;
     const std::map<std::string, std::string, std::less<>>* liensReglages_ = nullptr;
+    std::string themeMajeure_, themeMineure_;
     FormatCaractere defauts2006_;
     ConstructeurDocument c_;
     std::vector<Champ> champs_;

@@ -77,6 +77,17 @@ std::u16string Lecture::modeleDesReglages(const Noeud* attachedTemplate) const {
     return u16(chemin);
 }
 
+std::optional<std::u16string> Lecture::policeDuTheme(const Noeud* rFonts) const {
+    auto v = texteAttribut(rFonts, "asciiTheme");
+    if (!v) v = texteAttribut(rFonts, "hAnsiTheme");
+    if (!v) return std::nullopt;
+    // majorHAnsi, minorAscii...: the theme's heading or body font.
+    const std::string_view genre = v->substr(0, 5);
+    const std::string* police = genre == "major" ? &themeMajeure_ : genre == "minor" ? &themeMineure_ : nullptr;
+    if (!police || police->empty()) return std::nullopt;
+    return u16(*police);
+}
+
 bool Lecture::signet2006(const Noeud* e) {
     if (est(e, p_.w, "bookmarkStart")) {
         auto id = texteAttribut(e, "id");
@@ -183,6 +194,7 @@ void analyserPartie(const Partie2006& partie, std::string_view racine, XmlLu& x)
 
 ModeleDocument lireWordML2006(const Document2006& d, std::vector<std::string>& avertissements) {
     Lecture lecture(WordML2006, &avertissements);
+    lecture.policesDuTheme(d.policeThemeMajeure, d.policeThemeMineure);
     XmlLu styles, reglages, document;
     if (d.styles) {
         analyserPartie(*d.styles, "styles", styles);

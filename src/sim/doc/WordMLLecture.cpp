@@ -86,6 +86,7 @@ FormatCaractere Lecture::lireRPr(const Noeud* rPr) const {
             auto v = texteAttribut(e, "ascii");
             if (!v) v = texteAttribut(e, d_.hAnsi);
             if (v) f.police = u16(*v);
+            else if (d_.v2006) f.police = policeDuTheme(e);
         } else if (est(e, p_.w, "highlight")) {
             if (auto v = texteAttribut(e, "val")) f.surlignage = wordml::surlignageDeNom(valeur(*v));
         } else if (est(e, p_.w, "rStyle")) {

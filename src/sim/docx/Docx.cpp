@@ -50,11 +50,18 @@ ModeleDocument lireDocx(std::string_view octets, std::vector<std::string>& avert
     const auto styles = archive.lire(nomStyles);
     const auto reglages = archive.lire(nomReglages);
 
-    wordml::Document2006 d{{principale, *document}, std::nullopt, std::nullopt, {}};
+    wordml::Document2006 d{{principale, *document}, std::nullopt, std::nullopt, {}, {}, {}};
     if (styles) d.styles = wordml::Partie2006{nomStyles, *styles};
     if (reglages) {
         d.reglages = wordml::Partie2006{nomReglages, *reglages};
         for (const auto& r : relationsDe(archive, nomReglages)) d.liensReglages.emplace(r.id, r.cible);
+    }
+
+    const std::string nomTheme = partieLiee(liens, principale, "theme", "word/theme/theme1.xml");
+    if (auto theme = archive.lire(nomTheme)) {
+        auto polices = paquet::lirePolicesTheme(nomTheme, *theme);
+        d.policeThemeMajeure = polices.majeure;
+        d.policeThemeMineure = polices.mineure;
     }
 
     ModeleDocument modele;

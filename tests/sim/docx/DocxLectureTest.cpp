@@ -137,6 +137,14 @@ const CasJumeau Jumeaux[] = {
                 R"(<w:style w:type="paragraph" w:styleId="Titre1"><w:name w:val="heading 1"/><w:basedOn w:val="Normal"/><w:next w:val="Normal"/><w:pPr><w:spacing w:before="240"/></w:pPr><w:rPr><w:b/><w:sz w:val="32"/></w:rPr></w:style>)"
                 R"(<w:style w:type="character" w:styleId="Accent"><w:name w:val="Accent"/><w:rPr><w:i/></w:rPr></w:style>)",
       .corps = p(R"(<w:pPr><w:pStyle w:val="Titre1"/></w:pPr><w:r><w:rPr><w:rStyle w:val="Accent"/><w:rFonts w:h-ansi="Verdana"/></w:rPr><w:t>a</w:t></w:r>)")}},
+    // Fonts named by the theme are the theme's: body (minor) and headings (major).
+    {"polices_du_theme",
+     {.corps = p(R"(<w:r><w:t>corps</w:t></w:r><w:r><w:rPr><w:rFonts w:asciiTheme="majorHAnsi" w:hAnsiTheme="majorHAnsi"/></w:rPr><w:t>titre</w:t></w:r>)"
+                 R"(<w:r><w:rPr><w:rFonts w:eastAsiaTheme="minorEastAsia"/></w:rPr><w:t>rien</w:t></w:r>)"),
+      .styles = R"(<w:docDefaults><w:rPrDefault><w:rPr><w:rFonts w:asciiTheme="minorHAnsi" w:hAnsiTheme="minorHAnsi"/></w:rPr></w:rPrDefault></w:docDefaults>)",
+      .theme = R"(<a:majorFont><a:latin typeface="Cambria"/></a:majorFont><a:minorFont><a:latin typeface="Calibri"/></a:minorFont>)"},
+     {.fonts = R"(<w:defaultFonts w:ascii="Calibri"/>)",
+      .corps = p(R"(<w:r><w:t>corps</w:t></w:r><w:r><w:rPr><w:rFonts w:ascii="Cambria"/></w:rPr><w:t>titre</w:t></w:r><w:r><w:t>rien</w:t></w:r>)")}},
     {"titre_auteur_mot_de_passe_ouverture",
      {.corps = p(r("a")), .core = "<dc:title>Voyage à CANGO</dc:title><dc:creator>Élève &amp; co</dc:creator>",
       .custom = R"(<property fmtid="{D5CDD505-2E9C-101B-9397-08002B2CF9AE}" pid="2" name="MotDePasseOuverture"><vt:lpwstr>1A2B3C4D</vt:lpwstr></property>)"},
