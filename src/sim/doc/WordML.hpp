@@ -13,6 +13,9 @@
 // (w:sectPr in a paragraph's w:pPr and at the end of w:body). Unknown elements
 // are ignored; tables contribute their paragraphs in order.
 //
+// The XML parts of WordprocessingML 2006 are read by the same reader
+// (sim/doc/WordML2006.hpp).
+//
 // Lengths in twips written with decimals (as LibreOffice writes them) read as
 // the whole twips Word would store (sim/doc/NombresWordML.hpp).
 //

@@ -12,7 +12,8 @@
 // mc:Fallback, the content meant for a reader that knows none of the
 // extensions' namespaces. From the styles part: the styles and w:docDefaults.
 // From the settings part: what 2003 keeps in w:docPr, the attached template
-// named through the settings part's relationships.
+// named through the settings part's relationships. A run font named by the
+// theme (w:asciiTheme) is the theme's font, given by the caller.
 #include <map>
 #include <optional>
 #include <string>
@@ -36,6 +37,9 @@ struct Document2006 {
     std::optional<Partie2006> reglages;   // root w:settings
     // The settings part's relationships: Id -> Target.
     std::map<std::string, std::string, std::less<>> liensReglages;
+    // The theme's heading and body fonts (UTF-8; empty when unknown), for run
+    // fonts named by the theme (w:asciiTheme="minorHAnsi").
+    std::string policeThemeMajeure, policeThemeMineure;
 };
 
 // Throws ErreurWordML, its message in French and naming the part at fault

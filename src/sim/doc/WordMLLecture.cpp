@@ -1,7 +1,5 @@
-// Reading WordprocessingML into a ModeleDocument: Word 2003's XML format and
-// the 2006 vocabulary of packaged documents (their XML parts, taken out of the
-// package by the caller). Both are read by the same walk; a Dialecte holds the
-// few names and values that differ.
+// Reading WordprocessingML 2003 into a ModeleDocument, and the reader's walk
+// shared with the 2006 vocabulary (sim/doc/LectureWordML.hpp).
 #include <rapidxml/rapidxml.hpp>
 
 #include <algorithm>
@@ -9,259 +7,15 @@
 #include <map>
 #include <vector>
 
-#include "sim/doc/ConstructeurDocument.hpp"
 #include "sim/doc/FFData.hpp"
+#include "sim/doc/LectureWordML.hpp"
 #include "sim/doc/NombresWordML.hpp"
 #include "sim/doc/ProfondeurXml.hpp"
 #include "sim/doc/WordML.hpp"
-#include "sim/doc/WordML2006.hpp"
 #include "sim/doc/WordMLTables.hpp"
 #include "word/Texte.hpp"
 
-namespace k58204::sim {
-
-namespace {
-
-using Noeud = rapidxml::xml_node<char>;
-
-constexpr std::string_view NsW = "http://schemas.microsoft.com/office/word/2003/wordml";
-constexpr std::string_view NsAml = "http://schemas.microsoft.com/aml/2001/core";
-constexpr std::string_view NsWx = "http://schemas.microsoft.com/office/word/2003/auxHint";
-constexpr std::string_view NsO = "urn:schemas-microsoft-com:office:office";
-constexpr std::string_view NsW2006 = "http://schemas.openxmlformats.org/wordprocessingml/2006/main";
-constexpr std::string_view NsMc = "http://schemas.openxmlformats.org/markup-compatibility/2006";
-constexpr std::string_view NsR = "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
-
-// The names that differ between the two vocabularies. The 2006 one also
-// spells enumerated values in camelCase (atLeast, darkBlue, readOnly) where
-// 2003 hyphenates them: its values are hyphenated before the shared tables
-// are looked up (Lecture::valeur).
-struct Dialecte {
-    bool v2006;
-    std::string_view nsW;
-    std::string_view premiereLigne;  // w:ind
-    std::string_view regleLigne;     // w:spacing
-    std::string_view hAnsi;          // w:rFonts
-    std::string_view idSignet;       // how warnings name a bookmark's id attribute
-};
-constexpr Dialecte WordML2003{false, NsW, "first-line", "line-rule", "h-ansi", "aml:id"};
-constexpr Dialecte WordML2006{true, NsW2006, "firstLine", "lineRule", "hAnsi", "w:id"};
-
-// The reader recurses too: containers nested deeper than the parser allows
-// are not walked into.
-constexpr int ProfondeurMax = ProfondeurMaxWordML;
-
-std::string_view nom(const Noeud* n) { return {n->name(), n->name_size()}; }
-
-// The element names with the prefixes the document binds to each namespace.
-// Namespace declarations are read on the root only (Word declares them there).
-struct Prefixes {
-    std::string w = "w", aml = "aml", wx = "wx", o = "o", mc = "mc", r = "r";
-    std::map<std::string, std::string, std::less<>> liaisons;  // prefix ("" = default) -> URI
-
-    void lire(const Noeud* racine, std::string_view nsW = NsW) {
-        for (auto* a = racine->first_attribute(); a; a = a->next_attribute()) {
-            std::string_view n(a->name(), a->name_size());
-            std::string p;
-            if (n.substr(0, 6) == "xmlns:") p = n.substr(6);
-            else if (n != "xmlns") continue;
-            std::string_view uri(a->value(), a->value_size());
-            liaisons[p] = std::string(uri);
-            if (uri == nsW) w = p;
-            else if (uri == NsAml) aml = p;
-            else if (uri == NsMc) mc = p;
-            else if (uri == NsR) r = p;
-            else if (uri == NsWx) wx = p;
-            else if (uri == NsO) o = p;
-        }
-    }
-    // The URI a prefix is bound to; nullopt when undeclared.
-    std::optional<std::string_view> uri(std::string_view prefixe) const {
-        auto it = liaisons.find(prefixe);
-        if (it == liaisons.end()) return std::nullopt;
-        return it->second;
-    }
-};
-
-// Is `n` the element prefix:local (or just local for the default namespace)?
-bool est(const Noeud* n, const std::string& prefixe, std::string_view local) {
-    std::string_view x = nom(n);
-    if (prefixe.empty()) return x == local;
-    return x.size() == prefixe.size() + 1 + local.size() && x.substr(0, prefixe.size()) == prefixe &&
-           x[prefixe.size()] == ':' && x.substr(prefixe.size() + 1) == local;
-}
-
-// A parsed XML text: the copy the parser works in, and its root element.
-struct XmlLu {
-    std::string_view original;
-    std::vector<char> tampon;
-    rapidxml::xml_document<char> xml;
-    const Noeud* racine = nullptr;
-    Prefixes p;
-};
-
-class Lecture {
-public:
-    Lecture(const Dialecte& d, std::vector<std::string>* avertissements) : d_(d), avertissements_(avertissements) {}
-
-    // The XML text the next calls read from (contenu() goes back to its bytes).
-    void partie(const XmlLu& x) {
-        original_ = x.original;
-        tampon_ = x.tampon.data();
-        p_ = x.p;
-    }
-    // A WordprocessingML 2003 document, from its w:wordDocument root.
-    ModeleDocument lire(const Noeud* racine);
-
-    // The parts of a 2006 document, each after partie() names its text.
-    void lireStyles(const Noeud* styles);
-    void lireDocPr(const Noeud* docPr);
-    void modelesDesReglages(const std::map<std::string, std::string, std::less<>>* liens) { liensReglages_ = liens; }
-    ModeleDocument lireCorps(const Noeud* racine);
-
-private:
-    // ---- attributes
-    const rapidxml::xml_attribute<char>* attribut(const Noeud* n, std::string_view local) const {
-        return attributDe(n, p_.w, local);
-    }
-    static const rapidxml::xml_attribute<char>* attributDe(const Noeud* n, const std::string& prefixe,
-                                                          std::string_view local) {
-        for (auto* a = n->first_attribute(); a; a = a->next_attribute()) {
-            std::string_view x(a->name(), a->name_size());
-            bool ok = prefixe.empty() ? x == local
-                                      : x.size() == prefixe.size() + 1 + local.size() &&
-                                            x.substr(0, prefixe.size()) == prefixe && x[prefixe.size()] == ':' &&
-                                            x.substr(prefixe.size() + 1) == local;
-            if (ok) return a;
-        }
-        return nullptr;
-    }
-    // An enumerated value as the shared tables spell it: 2006's camelCase
-    // hyphenated (darkBlue -> dark-blue), 2003's as it is.
-    std::string valeur(std::string_view v) const {
-        if (!d_.v2006) return std::string(v);
-        std::string s;
-        for (char c : v) {
-            if (c >= 'A' && c <= 'Z') {
-                if (!s.empty()) s += '-';
-                s += static_cast<char>(c - 'A' + 'a');
-            } else {
-                s += c;
-            }
-        }
-        return s;
-    }
-    std::optional<std::string_view> texteAttribut(const Noeud* n, std::string_view local) const {
-        auto* a = attribut(n, local);
-        if (!a) return std::nullopt;
-        return std::string_view(a->value(), a->value_size());
-    }
-    std::optional<int32_t> entier(const Noeud* n, std::string_view local) const {
-        auto v = texteAttribut(n, local);
-        if (!v) return std::nullopt;
-        return wordml::entier(*v);
-    }
-    std::optional<int32_t> twips(const Noeud* n, std::string_view local) const {
-        auto v = texteAttribut(n, local);
-        if (!v) return std::nullopt;
-        return wordml::twips(*v);
-    }
-    // On/off property: absent w:val = on.
-    static std::optional<bool> surOff(std::string_view v) {
-        if (v == "on" || v == "true" || v == "1") return true;
-        if (v == "off" || v == "false" || v == "0") return false;
-        return std::nullopt;
-    }
-    std::optional<bool> bascule(const Noeud* n) const {
-        auto v = texteAttribut(n, "val");
-        if (!v) return true;
-        return surOff(*v);
-    }
-    // "RRGGBB" or "auto" -> BGR.
-    static std::optional<int32_t> couleur(std::string_view v) {
-        if (v == "auto") return CouleurAuto;
-        if (v.size() != 6) return std::nullopt;
-        uint32_t rgb = 0;
-        auto [fin, ec] = std::from_chars(v.data(), v.data() + v.size(), rgb, 16);
-        if (ec != std::errc() || fin != v.data() + v.size()) return std::nullopt;
-        return bgrDeRgb(rgb);
-    }
-    std::u16string u16(std::string_view v) const { return depuisUtf8(v); }
-    // Is the element in the WordprocessingML namespace?
-    bool dansW(const Noeud* e) const {
-        std::string_view x = nom(e);
-        if (p_.w.empty()) return x.find(':') == std::string_view::npos;
-        return x.size() > p_.w.size() && x.substr(0, p_.w.size()) == p_.w && x[p_.w.size()] == ':';
-    }
-
-    // Text content of an element: its data and CDATA children; whitespace-only
-    // content, which the parser drops, is taken from the original bytes.
-    std::string contenu(const Noeud* n) const;
-
-    // ---- properties
-    FormatCaractere lireRPr(const Noeud* rPr) const;
-    // One border element (a side of w:pBdr, or w:bdr of a run).
-    Bordure lireBordure(const Noeud* b) const;
-    FormatParagraphe lirePPr(const Noeud* pPr, FormatCaractere* marque, std::optional<MiseEnPage>* section) const;
-    MiseEnPage lireSectPr(const Noeud* sectPr) const;
-    void lireProprietes(const Noeud* props);
-    void lireDefauts(const Noeud* docDefaults);
-    void appliquerDefauts2006();
-    std::u16string modeleDesReglages(const Noeud* attachedTemplate) const;
-
-    // ---- content
-    void blocs(const Noeud* parent, int profondeur);
-    void paragraphe(const Noeud* p);
-    void contenuParagraphe(const Noeud* parent, int profondeur);
-    void run(const Noeud* r);
-    void annotation(const Noeud* a);
-    void debutSignet(std::string_view id, std::string_view nom);
-    void finSignet(std::string_view id);
-    // A 2006 simple field whose instruction is FORMCHECKBOX: true when read as a check box.
-    bool caseSimple(const Noeud* fldSimple);
-    // What 2006 has that 2003 has not, in a paragraph and between paragraphs:
-    // true when `e` was one of those and has been read.
-    bool paragraphe2006(const Noeud* e, int profondeur);
-    bool bloc2006(const Noeud* e, int profondeur);
-    bool signet2006(const Noeud* e);
-    // The content a reader that knows none of the extensions' namespaces takes
-    // from mc:AlternateContent: its mc:Fallback (nullptr when there is none).
-    const Noeud* repli(const Noeud* alternative) const;
-    std::optional<CaseACocher> lireFfData(const Noeud* ffData) const;
-    void signetsSansFin();
-    void avertir(std::string message) {
-        if (avertissements_) avertissements_->push_back(std::move(message));
-    }
-
-    // A field being read: its instruction, whether its result has started.
-    struct Champ {
-        std::string instruction;
-        std::string donnees;  // fldData, base64
-        std::optional<CaseACocher> ffData;  // a check box described by w:ffData
-        bool resultat = false;
-    };
-    bool dansCode() const { return !champs_.empty() && !champs_.back().resultat; }
-
-    const Dialecte& d_;
-    std::string_view original_;
-    const char* tampon_ = nullptr;
-    Prefixes p_;
-    const std::map<std::string, std::string, std::less<>>* liensReglages_ = nullptr;
-    FormatCaractere defauts2006_;
-    ConstructeurDocument c_;
-    std::vector<Champ> champs_;
-    std::vector<std::string>* avertissements_;
-    // Bookmark starts waiting for their end, by aml:id: name, position, and
-    // the order they were read in (to report the unmatched ones in order).
-    struct DebutSignet {
-        std::u16string nom;
-        int32_t position = 0;
-        size_t ordre = 0;
-    };
-    std::map<std::string, DebutSignet, std::less<>> debutsSignets_;
-    size_t debutsLus_ = 0;
-    MiseEnPage derniereSection_;
-};
+namespace k58204::sim::lecture {
 
 std::optional<CaseACocher> Lecture::lireFfData(const Noeud* ffData) const {
     CaseACocher c;
@@ -332,6 +86,7 @@ FormatCaractere Lecture::lireRPr(const Noeud* rPr) const {
             auto v = texteAttribut(e, "ascii");
             if (!v) v = texteAttribut(e, d_.hAnsi);
             if (v) f.police = u16(*v);
+            else if (d_.v2006) f.police = policeDuTheme(e);
         } else if (est(e, p_.w, "highlight")) {
             if (auto v = texteAttribut(e, "val")) f.surlignage = wordml::surlignageDeNom(valeur(*v));
         } else if (est(e, p_.w, "rStyle")) {
@@ -473,46 +228,7 @@ void Lecture::lireStyles(const Noeud* styles) {
     if (defauts) lireDefauts(defauts);
 }
 
-void Lecture::lireDefauts(const Noeud* docDefaults) {
-    for (auto* e = docDefaults->first_node(); e; e = e->next_sibling())
-        if (e->type() == rapidxml::node_element && est(e, p_.w, "rPrDefault"))
-            for (auto* x = e->first_node(); x; x = x->next_sibling())
-                if (x->type() == rapidxml::node_element && est(x, p_.w, "rPr")) defauts2006_ = lireRPr(x);
-}
 
-// 2006's document defaults (w:docDefaults/w:rPrDefault/w:rPr). Their font is
-// the document default font, as 2003's w:defaultFonts. The model's defaults
-// hold only that font in a file (2003 has nowhere else to keep a default), so
-// the other run properties are given to the paragraph styles that base on no
-// other style and do not set them: what a paragraph shows stays the same.
-// Without a size anywhere, 2006 text is 10 pt (2003's default is 12 pt).
-void Lecture::appliquerDefauts2006() {
-    FormatCaractere f = defauts2006_;
-    if (!f.demiPoints) f.demiPoints = 20;
-    if (f.police) c_.styles().defautsCaractere().police = f.police;
-    f.police.reset();
-    f.styleCaractere.reset();
-    std::vector<Style> racines;
-    for (const Style& s : c_.styles().tous())
-        if (s.type == TypeStyle::Paragraphe && s.basePour.empty()) racines.push_back(s);
-    for (Style& s : racines) {
-        FormatCaractere& c = s.caracteres;
-        bool change = false;
-        auto complete = [&](auto& champ, const auto& defaut) {
-            if (!champ && defaut) {
-                champ = defaut;
-                change = true;
-            }
-        };
-        complete(c.gras, f.gras);
-        complete(c.italique, f.italique);
-        complete(c.couleur, f.couleur);
-        complete(c.demiPoints, f.demiPoints);
-        complete(c.surlignage, f.surlignage);
-        complete(c.langue, f.langue);
-        if (change) c_.styles().ajouter(std::move(s));
-    }
-}
 
 void Lecture::lireDocPr(const Noeud* docPr) {
     auto& pr = c_.proprietes();
@@ -534,7 +250,7 @@ void Lecture::lireDocPr(const Noeud* docPr) {
             // 2006 keeps only a salted, iterated hash of the password (w:hash,
             // w:hashValue), from which the 32-bit key the model holds cannot be
             // had back: a 2006 document's protection is read without password.
-            if (!d_.v2006) pr.cleMotDePasse = u16(texteAttribut(e, "unprotectPassword").value_or(""));
+            pr.cleMotDePasse = u16(texteAttribut(e, "unprotectPassword").value_or(""));
         }
     }
 }
@@ -586,34 +302,6 @@ void Lecture::finSignet(std::string_view id) {
     debutsSignets_.erase(it);
 }
 
-std::u16string Lecture::modeleDesReglages(const Noeud* attachedTemplate) const {
-    // 2006 names the template through the settings part's relationships; the
-    // target is a file: URI or a path. It is kept as the Windows path 2003 stores.
-    auto* a = attributDe(attachedTemplate, p_.r, "id");
-    if (!a || !liensReglages_) return {};
-    auto it = liensReglages_->find(std::string_view(a->value(), a->value_size()));
-    if (it == liensReglages_->end()) return {};
-    std::string_view cible = it->second;
-    if (cible.substr(0, 8) == "file:///") cible.remove_prefix(8);
-    else if (cible.substr(0, 5) == "file:") cible.remove_prefix(5);
-    std::string chemin;
-    for (size_t i = 0; i < cible.size(); ++i) {
-        char c = cible[i];
-        auto chiffre = [](char h) -> int {
-            if (h >= '0' && h <= '9') return h - '0';
-            if (h >= 'a' && h <= 'f') return h - 'a' + 10;
-            if (h >= 'A' && h <= 'F') return h - 'A' + 10;
-            return -1;
-        };
-        if (c == '%' && i + 2 < cible.size() && chiffre(cible[i + 1]) >= 0 && chiffre(cible[i + 2]) >= 0) {
-            chemin += static_cast<char>(chiffre(cible[i + 1]) * 16 + chiffre(cible[i + 2]));
-            i += 2;
-        } else {
-            chemin += c == '/' ? '\\' : c;
-        }
-    }
-    return u16(chemin);
-}
 
 void Lecture::signetsSansFin() {
     std::vector<std::pair<const std::string*, const DebutSignet*>> restants;
@@ -683,84 +371,10 @@ void Lecture::run(const Noeud* r) {
     }
 }
 
-bool Lecture::signet2006(const Noeud* e) {
-    if (est(e, p_.w, "bookmarkStart")) {
-        auto id = texteAttribut(e, "id");
-        auto n = texteAttribut(e, "name");
-        if (id && n) debutSignet(*id, *n);
-        return true;
-    }
-    if (est(e, p_.w, "bookmarkEnd")) {
-        if (auto id = texteAttribut(e, "id")) finSignet(*id);
-        return true;
-    }
-    return false;
-}
 
-const Noeud* Lecture::repli(const Noeud* alternative) const {
-    for (auto* e = alternative->first_node(); e; e = e->next_sibling())
-        if (e->type() == rapidxml::node_element && est(e, p_.mc, "Fallback")) return e;
-    return nullptr;
-}
 
-bool Lecture::caseSimple(const Noeud* fldSimple) {
-    auto instruction = texteAttribut(fldSimple, "instr");
-    if (!instruction || instruction->find("FORMCHECKBOX") == std::string_view::npos) return false;
-    // Its shown result is the box itself: the record in w:fldData when there
-    // is a usable one, else an unchecked box, formatted as its first run.
-    CaseACocher cc;
-    FormatCaractere f;
-    bool formatLu = false;
-    for (auto* e = fldSimple->first_node(); e; e = e->next_sibling()) {
-        if (e->type() != rapidxml::node_element) continue;
-        if (est(e, p_.w, "fldData")) {
-            if (auto octets = decodeBase64(contenu(e)))
-                if (auto lue = lireFFData(*octets)) cc = *lue;
-        } else if (est(e, p_.w, "r") && !formatLu) {
-            formatLu = true;
-            for (auto* x = e->first_node(); x; x = x->next_sibling())
-                if (x->type() == rapidxml::node_element && est(x, p_.w, "rPr")) f = lireRPr(x);
-        }
-    }
-    c_.ajouterCase(cc, f);
-    return true;
-}
 
-bool Lecture::paragraphe2006(const Noeud* e, int profondeur) {
-    if (signet2006(e)) return true;
-    if (est(e, p_.w, "fldSimple")) {
-        if (dansCode()) return true;
-        if (caseSimple(e)) return true;
-        contenuParagraphe(e, profondeur + 1);
-        return true;
-    }
-    if (est(e, p_.mc, "AlternateContent")) {
-        if (auto* r = repli(e)) contenuParagraphe(r, profondeur + 1);
-        return true;
-    }
-    if (est(e, p_.w, "moveFrom")) return true;  // moved away: shown where it went (w:moveTo)
-    // Containers of runs: content controls, custom XML, moved text, text direction.
-    if (est(e, p_.w, "sdt") || est(e, p_.w, "sdtContent") || est(e, p_.w, "customXml") || est(e, p_.w, "moveTo") ||
-        est(e, p_.w, "hyperlink") || est(e, p_.w, "dir") || est(e, p_.w, "bdo")) {
-        contenuParagraphe(e, profondeur + 1);
-        return true;
-    }
-    return false;
-}
 
-bool Lecture::bloc2006(const Noeud* e, int profondeur) {
-    if (signet2006(e)) return true;
-    if (est(e, p_.mc, "AlternateContent")) {
-        if (auto* r = repli(e)) blocs(r, profondeur + 1);
-        return true;
-    }
-    // Content controls and custom XML around paragraphs, rows or cells.
-    if (est(e, p_.w, "sdt") || est(e, p_.w, "sdtContent") || est(e, p_.w, "customXml")) {
-        blocs(e, profondeur + 1);
-        return true;
-    }
-    return false;
-}
 
 void Lecture::contenuParagraphe(const Noeud* parent, int profondeur) {
     if (profondeur > ProfondeurMax) return;
@@ -832,7 +446,6 @@ ModeleDocument Lecture::lireCorps(const Noeud* racine) {
     return c_.construire(derniereSection_);
 }
 
-// Checks and parses XML text into `x`. Throws ErreurWordML.
 void analyser(std::string_view octets, XmlLu& x) {
     if (octets.size() > TailleMaxWordML)
         throw ErreurWordML(ErreurWordML::Cause::TropGrand, std::to_string(octets.size()) + " bytes, over the " +
@@ -864,16 +477,19 @@ void analyser(std::string_view octets, XmlLu& x) {
     if (!x.racine) throw ErreurWordML(ErreurWordML::Cause::PasXml, "no root element");
 }
 
-// Is the root `local` in the namespace `ns` (or, leniently, its prefix not declared at all)?
-bool racineEst(const XmlLu& x, std::string_view local, std::string_view ns) {
+bool racineEst(const XmlLu& x, std::string_view local, std::string_view ns, std::string_view nsStrict) {
     std::string_view nomRacine = nom(x.racine);
     size_t deuxPoints = nomRacine.find(':');
     std::string_view prefixeRacine = deuxPoints == std::string_view::npos ? "" : nomRacine.substr(0, deuxPoints);
     auto uriRacine = x.p.uri(prefixeRacine);
-    return est(x.racine, x.p.w, local) && (!uriRacine || *uriRacine == ns);
+    return est(x.racine, x.p.w, local) && (!uriRacine || *uriRacine == ns || (!nsStrict.empty() && *uriRacine == nsStrict));
 }
 
-}  // namespace
+}  // namespace k58204::sim::lecture
+
+namespace k58204::sim {
+
+using namespace lecture;
 
 bool ressembleWordML(std::string_view octets) {
     std::string_view debut = octets.substr(0, 4096);
@@ -901,47 +517,5 @@ ModeleDocument lireWordML(std::string_view octets, std::vector<std::string>& ave
     lecture.partie(x);
     return lecture.lire(x.racine);
 }
-
-namespace wordml {
-
-namespace {
-
-// Parses one part of a 2006 document, whose root must be w:`racine`.
-void analyserPartie(const Partie2006& partie, std::string_view racine, XmlLu& x) {
-    try {
-        analyser(partie.octets, x);
-    } catch (const ErreurWordML& e) {
-        std::string raison = e.cause() == ErreurWordML::Cause::TropGrand ? "partie trop grande" : "XML mal formé";
-        throw ErreurWordML(e.cause(), partie.nom + " : " + raison + " (" + e.what() + ")");
-    }
-    x.p.lire(x.racine, NsW2006);
-    if (!racineEst(x, racine, NsW2006))
-        throw ErreurWordML(ErreurWordML::Cause::PasWordML, partie.nom + " : l'élément racine est " +
-                                                               std::string(nom(x.racine)) + ", et non w:" +
-                                                               std::string(racine));
-}
-
-}  // namespace
-
-ModeleDocument lireWordML2006(const Document2006& d, std::vector<std::string>& avertissements) {
-    Lecture lecture(WordML2006, &avertissements);
-    XmlLu styles, reglages, document;
-    if (d.styles) {
-        analyserPartie(*d.styles, "styles", styles);
-        lecture.partie(styles);
-        lecture.lireStyles(styles.racine);
-    }
-    if (d.reglages) {
-        analyserPartie(*d.reglages, "settings", reglages);
-        lecture.partie(reglages);
-        lecture.modelesDesReglages(&d.liensReglages);
-        lecture.lireDocPr(reglages.racine);
-    }
-    analyserPartie(d.document, "document", document);
-    lecture.partie(document);
-    return lecture.lireCorps(document.racine);
-}
-
-}  // namespace wordml
 
 }  // namespace k58204::sim

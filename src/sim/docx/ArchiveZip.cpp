@@ -65,7 +65,11 @@ ArchiveZip::ArchiveZip(std::string_view octets) {
     const bool enteteZip = octets.substr(0, 4) == std::string_view("PK\x03\x04", 4);
     zip_source_t* source = zip_source_buffer_create(octets.data(), octets.size(), 0, &erreur);
     if (!source) refuseOuverture(&erreur, enteteZip);
-    zip_t* z = zip_open_from_source(source, ZIP_RDONLY | ZIP_CHECKCONS, &erreur);
+    // Without ZIP_CHECKCONS: libzip 1.7's stricter checks refuse sound archives
+    // from some common zip tools (local and central headers that differ in
+    // harmless fields). The limits here rest on the central directory and on
+    // what inflating actually gives, whatever the local headers say.
+    zip_t* z = zip_open_from_source(source, ZIP_RDONLY, &erreur);
     if (!z) {
         zip_source_free(source);
         refuseOuverture(&erreur, enteteZip);
@@ -101,7 +105,8 @@ ArchiveZip::~ArchiveZip() = default;
 
 std::optional<std::string> ArchiveZip::lire(std::string_view nom) const {
     const std::string n(nom);
-    const zip_int64_t index = zip_name_locate(zip_.get(), n.c_str(), 0);
+    // Part names are compared without regard to case in a package.
+    const zip_int64_t index = zip_name_locate(zip_.get(), n.c_str(), ZIP_FL_NOCASE);
     if (index < 0) return std::nullopt;
     zip_stat_t st;
     zip_stat_init(&st);

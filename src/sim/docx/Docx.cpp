@@ -38,10 +38,8 @@ ModeleDocument lireDocx(std::string_view octets, std::vector<std::string>& avert
     // none, or one that is not there.
     std::string principale = partieLiee(racine, "", "officeDocument", PartiePrincipale);
     auto document = archive.lire(principale);
-    if (!document && principale != PartiePrincipale) {
-        principale = PartiePrincipale;
-        document = archive.lire(principale);
-    }
+    if (!document && principale != PartiePrincipale)
+        if ((document = archive.lire(PartiePrincipale))) principale = PartiePrincipale;
     if (!document)
         throw ErreurDocx(ErreurDocx::Cause::PartieManquante,
                          principale + " : partie principale introuvable, ce n'est pas un document Word (.docx)");
@@ -52,11 +50,18 @@ ModeleDocument lireDocx(std::string_view octets, std::vector<std::string>& avert
     const auto styles = archive.lire(nomStyles);
     const auto reglages = archive.lire(nomReglages);
 
-    wordml::Document2006 d{{principale, *document}, std::nullopt, std::nullopt, {}};
+    wordml::Document2006 d{{principale, *document}, std::nullopt, std::nullopt, {}, {}, {}};
     if (styles) d.styles = wordml::Partie2006{nomStyles, *styles};
     if (reglages) {
         d.reglages = wordml::Partie2006{nomReglages, *reglages};
         for (const auto& r : relationsDe(archive, nomReglages)) d.liensReglages.emplace(r.id, r.cible);
+    }
+
+    const std::string nomTheme = partieLiee(liens, principale, "theme", "word/theme/theme1.xml");
+    if (auto theme = archive.lire(nomTheme)) {
+        auto polices = paquet::lirePolicesTheme(nomTheme, *theme);
+        d.policeThemeMajeure = polices.majeure;
+        d.policeThemeMineure = polices.mineure;
     }
 
     ModeleDocument modele;

@@ -5,7 +5,8 @@
 // The package is found as its relationships say: the main part through
 // _rels/.rels (officeDocument), else word/document.xml; its styles and
 // settings through the main part's relationships, else word/styles.xml and
-// word/settings.xml (either may be missing). Title and author come from
+// word/settings.xml (either may be missing), and the theme's fonts, which run
+// fonts may name, from its theme part. Title and author come from
 // docProps/core.xml (dc:title, dc:creator); the password to open, which this
 // simulator keeps as the custom property "MotDePasseOuverture", from
 // docProps/custom.xml. The archive is untrusted: see sim/docx/ArchiveZip.hpp

@@ -133,6 +133,21 @@ Principales lirePrincipales(std::string_view nomPartie, std::string_view octets)
     return p;
 }
 
+PolicesTheme lirePolicesTheme(std::string_view nomPartie, std::string_view octets) {
+    Xml x(nomPartie, octets);
+    auto enfant = [](const Noeud* n, std::string_view nom) -> const Noeud* {
+        for (auto* e = n ? n->first_node() : nullptr; e; e = e->next_sibling())
+            if (est(e, nom)) return e;
+        return nullptr;
+    };
+    const Noeud* schema = enfant(enfant(x.racine(), "themeElements"), "fontScheme");
+    auto latine = [&](std::string_view police) {
+        const Noeud* l = enfant(enfant(schema, police), "latin");
+        return l ? attribut(l, "typeface") : std::string();
+    };
+    return {latine("majorFont"), latine("minorFont")};
+}
+
 std::optional<std::string> lirePropriete(std::string_view nomPartie, std::string_view octets, std::string_view nom) {
     Xml x(nomPartie, octets);
     for (auto* e = x.racine()->first_node(); e; e = e->next_sibling()) {

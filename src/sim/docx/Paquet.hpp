@@ -34,6 +34,12 @@ struct Principales {
     std::string titre, auteur;
 };
 Principales lirePrincipales(std::string_view nomPartie, std::string_view octets);
+// The heading (major) and body (minor) Latin fonts of a theme part's font
+// scheme (a:fontScheme); empty when absent.
+struct PolicesTheme {
+    std::string majeure, mineure;
+};
+PolicesTheme lirePolicesTheme(std::string_view nomPartie, std::string_view octets);
 // The value of the custom property `nom`; nullopt when absent.
 std::optional<std::string> lirePropriete(std::string_view nomPartie, std::string_view octets, std::string_view nom);
 

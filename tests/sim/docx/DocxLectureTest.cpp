@@ -137,6 +137,14 @@ const CasJumeau Jumeaux[] = {
                 R"(<w:style w:type="paragraph" w:styleId="Titre1"><w:name w:val="heading 1"/><w:basedOn w:val="Normal"/><w:next w:val="Normal"/><w:pPr><w:spacing w:before="240"/></w:pPr><w:rPr><w:b/><w:sz w:val="32"/></w:rPr></w:style>)"
                 R"(<w:style w:type="character" w:styleId="Accent"><w:name w:val="Accent"/><w:rPr><w:i/></w:rPr></w:style>)",
       .corps = p(R"(<w:pPr><w:pStyle w:val="Titre1"/></w:pPr><w:r><w:rPr><w:rStyle w:val="Accent"/><w:rFonts w:h-ansi="Verdana"/></w:rPr><w:t>a</w:t></w:r>)")}},
+    // Fonts named by the theme are the theme's: body (minor) and headings (major).
+    {"polices_du_theme",
+     {.corps = p(R"(<w:r><w:t>corps</w:t></w:r><w:r><w:rPr><w:rFonts w:asciiTheme="majorHAnsi" w:hAnsiTheme="majorHAnsi"/></w:rPr><w:t>titre</w:t></w:r>)"
+                 R"(<w:r><w:rPr><w:rFonts w:eastAsiaTheme="minorEastAsia"/></w:rPr><w:t>rien</w:t></w:r>)"),
+      .styles = R"(<w:docDefaults><w:rPrDefault><w:rPr><w:rFonts w:asciiTheme="minorHAnsi" w:hAnsiTheme="minorHAnsi"/></w:rPr></w:rPrDefault></w:docDefaults>)",
+      .theme = R"(<a:majorFont><a:latin typeface="Cambria"/></a:majorFont><a:minorFont><a:latin typeface="Calibri"/></a:minorFont>)"},
+     {.fonts = R"(<w:defaultFonts w:ascii="Calibri"/>)",
+      .corps = p(R"(<w:r><w:t>corps</w:t></w:r><w:r><w:rPr><w:rFonts w:ascii="Cambria"/></w:rPr><w:t>titre</w:t></w:r><w:r><w:t>rien</w:t></w:r>)")}},
     {"titre_auteur_mot_de_passe_ouverture",
      {.corps = p(r("a")), .core = "<dc:title>Voyage à CANGO</dc:title><dc:creator>Élève &amp; co</dc:creator>",
       .custom = R"(<property fmtid="{D5CDD505-2E9C-101B-9397-08002B2CF9AE}" pid="2" name="MotDePasseOuverture"><vt:lpwstr>1A2B3C4D</vt:lpwstr></property>)"},
@@ -206,6 +214,38 @@ TEST(DocxRelations, PartiesTrouveesParLeursRelations) {
     EXPECT_EQ(d.texte(), u"ailleurs\r");
     ASSERT_NE(d.styles().parId(u"T"), nullptr);
     EXPECT_EQ(d.styles().parId(u"T")->caracteres.gras, true);
+}
+
+}  // namespace
+}  // namespace k58204::sim
+
+namespace k58204::sim {
+namespace {
+
+// Saved in its strict form, the same document under other namespace names reads the same.
+TEST(DocxStrict, SeLitCommeLaFormeTransitionnelle) {
+    PartiesDocx parties{.corps = p(R"(<w:pPr><w:jc w:val="end"/></w:pPr><w:bookmarkStart w:id="0" w:name="s01"/>)" + r("a") +
+                                   R"(<w:bookmarkEnd w:id="0"/>)"),
+                        .reglages = R"(<w:documentProtection w:edit="forms" w:enforcement="true"/><w:attachedTemplate r:id="rId1"/>)",
+                        .reglagesRels = R"(<Relationship Id="rId1" Type="x/attachedTemplate" Target="C:\M.dot" TargetMode="External"/>)"};
+    auto entrees = test::entreesDocx(parties);
+    auto strict = entrees;
+    auto remplaceTout = [](std::string& s, std::string_view de, std::string_view par) {
+        for (size_t i = s.find(de); i != std::string::npos; i = s.find(de, i + par.size())) s.replace(i, de.size(), par);
+    };
+    for (auto& e : strict) {
+        remplaceTout(e.octets, "http://schemas.openxmlformats.org/wordprocessingml/2006/main",
+                     "http://purl.oclc.org/ooxml/wordprocessingml/main");
+        remplaceTout(e.octets, "http://schemas.openxmlformats.org/officeDocument/2006/relationships",
+                     "http://purl.oclc.org/ooxml/officeDocument/relationships");
+    }
+    std::vector<std::string> avertissements;
+    ModeleDocument transitionnel = lireDocx(test::archiveZip(entrees), avertissements);
+    ModeleDocument lu = lireDocx(test::archiveZip(strict), avertissements);
+    EXPECT_TRUE(lu.memeContenu(transitionnel));
+    EXPECT_EQ(lu.proprietes().protection, 2);
+    EXPECT_EQ(lu.proprietes().modeleAttache, u"C:\\M.dot");
+    EXPECT_EQ(lu.signets().size(), 1u);
 }
 
 }  // namespace

@@ -77,6 +77,7 @@ struct PartiesDocx {
     std::string reglagesRels = {};  // inside the settings part's Relationships
     std::string core = {};       // inside cp:coreProperties
     std::string custom = {};     // inside Properties
+    std::string theme = {};      // inside a:fontScheme
 };
 
 inline std::string relations(std::string_view contenu) {
@@ -106,6 +107,12 @@ inline std::vector<EntreeZip> entreesDocx(const PartiesDocx& p) {
     if (!p.reglages.empty()) {
         e.push_back({"word/settings.xml", "<w:settings" + std::string(EspacesW2006) + ">" + p.reglages + "</w:settings>"});
         liens += relation("rId2", "settings", "settings.xml");
+    }
+    if (!p.theme.empty()) {
+        e.push_back({"word/theme/theme1.xml",
+                     R"(<a:theme xmlns:a="http://schemas.openxmlformats.org/drawingml/2006/main"><a:themeElements>)"
+                     R"(<a:fontScheme name="x">)" + p.theme + "</a:fontScheme></a:themeElements></a:theme>"});
+        liens += relation("rId3", "theme", "theme/theme1.xml");
     }
     if (!p.reglagesRels.empty()) e.push_back({"word/_rels/settings.xml.rels", relations(p.reglagesRels)});
     if (!p.core.empty()) {
