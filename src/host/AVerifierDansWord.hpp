@@ -10,7 +10,13 @@
 
 namespace k58204::lecon {
 
-// The reason, for an exercise whose verdict a conversion may change.
-std::optional<std::string> raisonAVerifier(int32_t exercice);
+// Whether a .docx saved by `application` (its package's own name for the
+// program) was written as LibreOffice writes it.
+bool ecritParLibreOffice(const std::string& application);
+
+// The reason, for an exercise whose verdict LibreOffice's writing of the
+// document may change; `converti`: LibreOffice converted the document for
+// the host (else it saved the .docx itself).
+std::optional<std::string> raisonAVerifier(int32_t exercice, bool converti);
 
 }  // namespace k58204::lecon

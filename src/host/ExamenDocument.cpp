@@ -7,6 +7,7 @@
 #include "host/Notation.hpp"
 #include "sim/doc/WordML.hpp"
 #ifdef K58204_DOCX
+#include "sim/docx/ApplicationDocx.hpp"
 #include "sim/docx/Docx.hpp"
 #endif
 
@@ -103,6 +104,9 @@ DocumentLu litDocumentANoter(const std::filesystem::path& chemin, const std::str
         case FormatFichier::Docx:
             lu.lecteur = Lecteur::Docx;
             lu.wordml = versWordML(nom, octets, lu.avertissements);
+#ifdef K58204_DOCX
+            lu.application = sim::applicationDocx(octets);
+#endif
             if (extension != ".docx" && extension != ".docm")
                 lu.avertissements.push_back("extension « " + extension + " » pour un document .docx");
             return lu;

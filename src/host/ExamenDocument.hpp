@@ -32,6 +32,7 @@ struct DocumentLu {
     std::string wordml;  // the document as WordprocessingML 2003, for the simulated Word
     Lecteur lecteur = Lecteur::WordML2003;
     std::vector<std::string> avertissements;  // what the reader noticed but could go on with
+    std::string application;  // the program that saved a .docx, as the package names it
 };
 
 // The largest file read: a .docx with pictures is a few megabytes, and the

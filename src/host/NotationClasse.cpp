@@ -65,8 +65,8 @@ ResultatDocument noteDocument(const Cours& cours, int32_t exercice, const Docume
         verifieNotable(exercice);
         DocumentLu contenu = litDocumentANoter(lu.value_or(document.chemin), r.chemin);
         r.lecteur = codeLecteur(contenu.lecteur);
-        if (r.converti)
-            if (std::optional<std::string> raison = raisonAVerifier(exercice)) {
+        if (r.converti || ecritParLibreOffice(contenu.application))
+            if (std::optional<std::string> raison = raisonAVerifier(exercice, r.converti)) {
                 r.statut = ResultatDocument::Statut::AVerifier;
                 r.aVerifier = *raison;
                 r.avertissements = std::move(contenu.avertissements);

@@ -9,6 +9,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "SchemaJson.hpp"
 #include "host/Commandes.hpp"
 #include "host/DossierTemporaire.hpp"
 #include "host/ProcessusEnfant.hpp"
@@ -24,8 +25,8 @@ struct SortieNoter {
     std::string texte, erreurs;
 };
 
-SortieNoter noter(std::vector<std::string> args) {
-    args.insert(args.begin(), {"k58204", "noter", "110"});
+SortieNoter noter(std::vector<std::string> args, const char* exercice = "110") {
+    args.insert(args.begin(), {"k58204", "noter", exercice});
     std::vector<const char*> argv;
     for (const std::string& a : args) argv.push_back(a.c_str());
     std::ostringstream out, err;
@@ -87,6 +88,23 @@ TEST(NoterFormats, DocxParSesOctetsEtArchivesHostiles) {
         EXPECT_EQ(d["converted"], false);
         EXPECT_EQ(d["reader"], std::string(a.statut) == "failed" ? nlohmann::json("docx") : nlohmann::json(nullptr));
     }
+    // A .docx LibreOffice saved, for an exercise whose bookmark LibreOffice
+    // cuts: no verdict, the reason instead; the JSON still follows its schema.
+    const SortieNoter aVerifier = noter({(classe / "source.docx").string()}, "118");
+    EXPECT_EQ(aVerifier.code, SortieEchec);
+    EXPECT_NE(aVerifier.texte.find("source.docx : exercice 118 : à vérifier dans Word : LibreOffice, qui a enregistré ce .docx, "
+                                   "coupe en deux"),
+              std::string::npos)
+        << aVerifier.texte;
+    EXPECT_NE(aVerifier.texte.find("0 passed, 0 failed, 0 not gradable, 1 to check in Word"), std::string::npos);
+    const nlohmann::json schema = nlohmann::json::parse(std::ifstream(std::string(K58204_SOURCES_DIR) + "/src/host/schemas/notes.schema.json"));
+    EXPECT_EQ(test::valide(j, schema), std::vector<std::string>{});
+    const SortieNoter enJson = noter({(classe / "source.docx").string(), "--json", "-"}, "118");
+    const nlohmann::json jv = nlohmann::json::parse(enJson.texte);
+    EXPECT_EQ(test::valide(jv, schema), std::vector<std::string>{});
+    EXPECT_EQ(jv["documents"][0]["status"], "to-check");
+    EXPECT_EQ(jv["summary"]["toCheck"], 1);
+
     // Alone, a hostile archive is a run that graded nothing.
     const SortieNoter seul = noter({(classe / "bombe.docx").string()});
     EXPECT_EQ(seul.code, SortieUsage);
