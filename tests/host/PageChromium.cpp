@@ -12,6 +12,7 @@
 #include <string>
 
 #include "host/Commandes.hpp"
+#include "host/Cours.hpp"
 #include "host/DossierTemporaire.hpp"
 #include "host/ProcessusEnfant.hpp"
 
@@ -19,12 +20,6 @@ namespace k58204::lecon {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string lit(const fs::path& p) {
-    std::stringstream s;
-    s << std::ifstream(p, std::ios::binary).rdbuf();
-    return s.str();
-}
 
 size_t compte(const std::string& texte, const std::string& motif) {
     size_t n = 0;
@@ -76,8 +71,8 @@ TEST(PageChromium, ClasseNotee) {
     ASSERT_EQ(principal(6, argv, out, err), SortieEchec) << err.str();
 
     const fs::path dom = dossier.chemin() / "dom.html", journal = dossier.chemin() / "chromium.log";
-    ASSERT_EQ(chromium("--dump-dom", page, dossier.chemin(), dom), 0) << lit(journal);
-    const std::string d = lit(dom), j = lit(journal);
+    ASSERT_EQ(chromium("--dump-dom", page, dossier.chemin(), dom), 0) << litFichier(journal);
+    const std::string d = litFichier(dom), j = litFichier(journal);
     // Marked ready by the script's last line, and no error recorded (data-erreurs).
     EXPECT_EQ(compte(d, "<html lang=\"fr\" data-pret=\"oui\">"), 1u) << d.substr(0, 300);
     EXPECT_EQ(compte(j, ":CONSOLE"), 0u) << j;
@@ -98,7 +93,7 @@ TEST(PageChromium, ClasseNotee) {
     EXPECT_EQ(chromium("--window-size=1100,1000 --screenshot='" + capture.string() + "'", page, dossier.chemin(),
                        "/dev/null"),
               0)
-        << lit(journal);
+        << litFichier(journal);
     EXPECT_GT(fs::exists(capture) ? fs::file_size(capture) : 0, 10'000u);
 }
 
