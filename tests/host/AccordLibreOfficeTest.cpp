@@ -31,6 +31,7 @@
 #include <thread>
 #include <vector>
 
+#include "Soffice.hpp"
 #include "host/ConversionLibreOffice.hpp"
 #include "host/DossierTemporaire.hpp"
 #include "host/ExamenDocument.hpp"
@@ -38,6 +39,7 @@
 #include "host/LecteurScript.hpp"
 #include "host/Notation.hpp"
 #include "host/NotationClasse.hpp"
+#include "support/ProgrammeRequis.hpp"
 #include "word/Texte.hpp"
 
 namespace k58204::lecon {
@@ -219,15 +221,6 @@ const std::vector<Ligne>& tableAttendue() {
 // The exercise of a document named "NNN-state".
 int32_t exerciceDe(const std::string& document) { return std::stoi(document.substr(0, 3)); }
 
-// Runs one soffice on every document of `source`, with its own profile
-// (several may run at once), into `sortie`; true when it ends well.
-bool convertit(const fs::path& source, const std::string& filtre, const fs::path& profil, const fs::path& sortie) {
-    std::string commande = "cd '" + source.string() + "' && timeout 600 soffice --headless -env:UserInstallation=file://" +
-                           profil.string() + " --convert-to '" + filtre + "' --outdir '" + sortie.string() +
-                           "' *.xml >'" + (profil.string() + ".log") + "' 2>&1";
-    return std::system(commande.c_str()) == 0;
-}
-
 // The verdict a document gets as it is read, whatever noter would mark.
 ResultatDocument litSansMarque(int32_t exercice, const fs::path& document) {
     DossierTemporaire racine("k58204-accord");
@@ -269,10 +262,7 @@ double secondes(Horloge::time_point depuis) {
 }
 
 TEST(AccordLibreOffice, VerdictsDesTroisFormats) {
-    if (std::system("command -v soffice >/dev/null 2>&1") != 0) {
-        if (std::getenv("CI")) FAIL() << "soffice not installed (scripts/installe-paquets installs it)";
-        GTEST_SKIP() << "soffice not installed";
-    }
+    K58204_EXIGE_PROGRAMME("soffice");
     const auto debut = Horloge::now();
     DossierTemporaire travail("k58204-accord");
     const fs::path xml = travail.chemin() / "xml", docx = travail.chemin() / "docx", doc = travail.chemin() / "doc";
@@ -298,10 +288,16 @@ TEST(AccordLibreOffice, VerdictsDesTroisFormats) {
 
     // One soffice a format, both at once.
     const auto debutConversion = Horloge::now();
-    auto versDocx = std::async(std::launch::async, convertit, xml, "docx", travail.chemin() / "profil-docx", docx);
-    auto versDoc = std::async(std::launch::async, convertit, xml, "doc:MS Word 97", travail.chemin() / "profil-doc", doc);
+    std::vector<fs::path> sources;
+    for (const auto& e : fs::directory_iterator(xml)) sources.push_back(e.path());
+    auto enregistre = [&](const char* filtre, const fs::path& sortie, const char* profil) {
+        return std::async(std::launch::async, [&, filtre, profil] {
+            return test::enregistreSous(sources, filtre, sortie, travail.chemin() / profil, std::chrono::seconds(600));
+        });
+    };
+    auto versDocx = enregistre("docx", docx, "profil-docx"), versDoc = enregistre("doc:MS Word 97", doc, "profil-doc");
     const bool docxFait = versDocx.get(), docFait = versDoc.get();
-    ASSERT_TRUE(docxFait && docFait) << "soffice failed: see " << travail.chemin() / "profil-docx.log";
+    ASSERT_TRUE(docxFait && docFait) << "soffice failed";
     const double tempsConversion = secondes(debutConversion);
 
     // The .doc files go the way noter takes binary documents: all converted

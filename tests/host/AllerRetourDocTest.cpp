@@ -19,11 +19,13 @@
 #include <string>
 #include <vector>
 
+#include "Soffice.hpp"
 #include "host/ConversionLibreOffice.hpp"
 #include "host/Cours.hpp"
 #include "host/DossierTemporaire.hpp"
 #include "sim/docx/Docx.hpp"
 #include "sim/docx/Paquets.hpp"
+#include "support/ProgrammeRequis.hpp"
 #include "word/Texte.hpp"
 
 namespace k58204::lecon {
@@ -82,18 +84,12 @@ sim::ModeleDocument lit(const std::string& octets) {
 }
 
 TEST(AllerRetourDoc, GardeCeQueLesControlesLisentSaufUnSignetSurDeuxParagraphes) {
-    if (std::system("command -v soffice >/dev/null 2>&1") != 0) {
-        if (std::getenv("CI")) FAIL() << "soffice not installed (scripts/installe-paquets installs it)";
-        GTEST_SKIP() << "soffice not installed";
-    }
+    K58204_EXIGE_PROGRAMME("soffice");
     DossierTemporaire travail("k58204-aller-retour");
     const std::string original = docxFidele();
     std::ofstream(travail.chemin() / "fidele.docx", std::ios::binary) << original;
-    const std::string commande = "cd '" + travail.chemin().string() +
-                                 "' && timeout 300 soffice --headless -env:UserInstallation=file://" +
-                                 (travail.chemin() / "profil").string() +
-                                 " --convert-to 'doc:MS Word 97' --outdir doc fidele.docx >/dev/null 2>&1";
-    ASSERT_EQ(std::system(commande.c_str()), 0);
+    ASSERT_TRUE(test::enregistreSous({travail.chemin() / "fidele.docx"}, "doc:MS Word 97", travail.chemin() / "doc",
+                                     travail.chemin() / "profil"));
     ConversionLibreOffice conversion;
     const std::vector<Conversion> c = conversion.convertit({travail.chemin() / "doc" / "fidele.doc"});
     ASSERT_TRUE(c.at(0).docx) << c.at(0).erreur;

@@ -11,10 +11,12 @@
 #include <fstream>
 #include <thread>
 
+#include "Soffice.hpp"
 #include "host/ConversionLibreOffice.hpp"
 #include "host/Cours.hpp"
 #include "host/DossierTemporaire.hpp"
 #include "host/ProcessusEnfant.hpp"
+#include "support/ProgrammeRequis.hpp"
 
 namespace k58204::lecon {
 namespace {
@@ -97,19 +99,13 @@ TEST(ConversionLibreOffice, ProgrammeAbsentOuQuiNeRendPasLaMain) {
 }
 
 TEST(ConversionLibreOffice, VraiLibreOffice) {
-    if (trouveDansPath("soffice").empty()) {
-        if (std::getenv("CI")) FAIL() << "soffice not installed (scripts/installe-paquets installs it)";
-        GTEST_SKIP() << "soffice not installed";
-    }
+    K58204_EXIGE_PROGRAMME("soffice");
     DossierTemporaire dossier("k58204-conversion-test");
     // A binary document made from the course's, and a damaged one with the
     // binary signature (which LibreOffice would otherwise import as text).
     const fs::path xml = dossier.chemin() / "source.xml";
     fs::copy_file(fs::path(K58204_COURS_DIR) / "05820410.doc", xml);
-    ProcessusEnfant soffice({"soffice", "--headless", "-env:UserInstallation=file://" + (dossier.chemin() / "p").string(),
-                             "--convert-to", "doc:MS Word 97", "--outdir", dossier.chemin().string(), xml.string()});
-    int code = -1;
-    ASSERT_EQ(soffice.attend(std::chrono::seconds(120), [](const std::string&) {}, code), ProcessusEnfant::Fin::Terminee);
+    ASSERT_TRUE(test::enregistreSous({xml}, "doc:MS Word 97", dossier.chemin(), dossier.chemin() / "p"));
     const fs::path binaire = dossier.chemin() / "source.doc", abime = dossier.chemin() / "abime.doc";
     ASSERT_TRUE(fs::exists(binaire));
     std::ofstream(abime) << std::string("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) << "reste";

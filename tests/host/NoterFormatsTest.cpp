@@ -12,7 +12,8 @@
 #include "SchemaJson.hpp"
 #include "host/Commandes.hpp"
 #include "host/DossierTemporaire.hpp"
-#include "host/ProcessusEnfant.hpp"
+#include "Soffice.hpp"
+#include "support/ProgrammeRequis.hpp"
 #include "sim/docx/Paquets.hpp"
 
 namespace k58204::lecon {
@@ -37,18 +38,12 @@ SortieNoter noter(std::vector<std::string> args, const char* exercice = "110") {
 void ecrit(const fs::path& p, const std::string& octets) { std::ofstream(p, std::ios::binary) << octets; }
 
 TEST(NoterFormats, DocxParSesOctetsEtArchivesHostiles) {
-    if (trouveDansPath("soffice").empty()) {
-        if (std::getenv("CI")) FAIL() << "soffice not installed (scripts/installe-paquets installs it)";
-        GTEST_SKIP() << "soffice not installed";
-    }
+    K58204_EXIGE_PROGRAMME("soffice");
     DossierTemporaire dossier("k58204-noter-formats");
     const fs::path classe = dossier.chemin() / "classe", source = dossier.chemin() / "source.xml";
     fs::create_directories(classe);
     fs::copy_file(fs::path(K58204_COURS_DIR) / "05820410.doc", source);
-    ProcessusEnfant soffice({"soffice", "--headless", "-env:UserInstallation=file://" + (dossier.chemin() / "p").string(),
-                             "--convert-to", "docx:MS Word 2007 XML", "--outdir", classe.string(), source.string()});
-    int code = -1;
-    ASSERT_EQ(soffice.attend(std::chrono::seconds(120), [](const std::string&) {}, code), ProcessusEnfant::Fin::Terminee);
+    ASSERT_TRUE(test::enregistreSous({source}, "docx:MS Word 2007 XML", classe, dossier.chemin() / "p"));
     fs::copy_file(classe / "source.docx", classe / "renomme.doc");
 
     std::vector<sim::test::EntreeZip> milliers = sim::test::entreesDocx({.corps = "<w:p/>"});

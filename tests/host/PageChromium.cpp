@@ -14,7 +14,8 @@
 #include "host/Commandes.hpp"
 #include "host/Cours.hpp"
 #include "host/DossierTemporaire.hpp"
-#include "host/ProcessusEnfant.hpp"
+#include "Soffice.hpp"
+#include "support/ProgrammeRequis.hpp"
 
 namespace k58204::lecon {
 namespace {
@@ -38,10 +39,7 @@ int chromium(const std::string& options, const fs::path& page, const fs::path& d
 }
 
 TEST(PageChromium, ClasseNotee) {
-    if (std::system("command -v chromium >/dev/null 2>&1") != 0) {
-        if (std::getenv("CI")) FAIL() << "chromium not installed (scripts/installe-paquets installs it)";
-        GTEST_SKIP() << "chromium not installed";
-    }
+    K58204_EXIGE_PROGRAMME("chromium");
     DossierTemporaire dossier("k58204-chromium-test");
     const fs::path classe = dossier.chemin() / "classe";
     const fs::path cours = K58204_COURS_DIR, captures = K58204_CAPTURES_DIR;
@@ -57,11 +55,7 @@ TEST(PageChromium, ClasseNotee) {
     fs::copy_file(cours / "05820406.doc", classe / "durand.xml");
     std::ofstream(classe / "Dupont & Fils.doc") << std::string("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8);
     fs::copy_file(cours / "05820410.doc", dossier.chemin() / "martin.xml");
-    ProcessusEnfant soffice({"soffice", "--headless", "-env:UserInstallation=file://" + (dossier.chemin() / "p").string(),
-                             "--convert-to", "doc:MS Word 97", "--outdir", classe.string(),
-                             (dossier.chemin() / "martin.xml").string()});
-    int code = -1;
-    ASSERT_EQ(soffice.attend(std::chrono::seconds(120), [](const std::string&) {}, code), ProcessusEnfant::Fin::Terminee);
+    ASSERT_TRUE(test::enregistreSous({dossier.chemin() / "martin.xml"}, "doc:MS Word 97", classe, dossier.chemin() / "p"));
     ASSERT_TRUE(fs::exists(classe / "martin.doc"));
 
     const fs::path page = captures / "classe.html";

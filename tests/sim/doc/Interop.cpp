@@ -11,16 +11,14 @@
 #include <sstream>
 
 #include "sim/doc/WordML.hpp"
+#include "support/ProgrammeRequis.hpp"
 #include "word/Texte.hpp"
 
 namespace k58204::sim {
 namespace {
 
 TEST(Interop, LibreOfficeLitLeTexte) {
-    if (std::system("command -v soffice >/dev/null 2>&1") != 0) {
-        if (std::getenv("CI")) FAIL() << "soffice not installed (scripts/installe-paquets installs it)";
-        GTEST_SKIP() << "soffice not installed";
-    }
+    K58204_EXIGE_PROGRAMME("soffice");
     ModeleDocument d;
     d.inserer(0, u"Voyage \u00e0 CANGO\rIl l'avait finalement trouv\u00e9.");
     FormatCaractere gras;

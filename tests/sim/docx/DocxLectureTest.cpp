@@ -59,6 +59,10 @@ std::string case2006(std::string_view boite) {
 std::string p(std::string_view contenu) { return "<w:p>" + std::string(contenu) + "</w:p>"; }
 std::string r(std::string_view texte) { return "<w:r><w:t>" + std::string(texte) + "</w:t></w:r>"; }
 
+const std::string DeuxSections =
+    p(R"(<w:pPr><w:sectPr><w:pgSz w:w="16838" w:h="11906" w:orient="landscape"/><w:pgMar w:top="2835" w:right="1417" w:bottom="1417" w:left="1417" w:header="708" w:footer="708" w:gutter="0"/></w:sectPr></w:pPr>)" + r("paysage")) +
+    p(r("portrait")) + R"(<w:sectPr><w:pgSz w:w="11906" w:h="16838"/><w:pgMar w:top="1417" w:right="1134" w:bottom="1417" w:left="2880" w:header="709" w:footer="709" w:gutter="284"/></w:sectPr>)";
+
 struct CasJumeau {
     const char* nom;
     PartiesDocx docx;
@@ -104,11 +108,8 @@ const CasJumeau Jumeaux[] = {
                  R"(<aml:annotation aml:id="1" w:type="Word.Bookmark.End"/>)") +
                p(r("quatre") + R"(<aml:annotation aml:id="2" w:type="Word.Bookmark.End"/>)") +
                R"(<aml:annotation aml:id="0" w:type="Word.Bookmark.End"/>)"}},
-    {"sections_mise_en_page",
-     {.corps = p(R"(<w:pPr><w:sectPr><w:pgSz w:w="16838" w:h="11906" w:orient="landscape"/><w:pgMar w:top="2835" w:right="1417" w:bottom="1417" w:left="1417" w:header="708" w:footer="708" w:gutter="0"/></w:sectPr></w:pPr>)" + r("paysage")) +
-               p(r("portrait")) + R"(<w:sectPr><w:pgSz w:w="11906" w:h="16838"/><w:pgMar w:top="1417" w:right="1134" w:bottom="1417" w:left="2880" w:header="709" w:footer="709" w:gutter="284"/></w:sectPr>)"},
-     {.corps = p(R"(<w:pPr><w:sectPr><w:pgSz w:w="16838" w:h="11906" w:orient="landscape"/><w:pgMar w:top="2835" w:right="1417" w:bottom="1417" w:left="1417" w:header="708" w:footer="708" w:gutter="0"/></w:sectPr></w:pPr>)" + r("paysage")) +
-               p(r("portrait")) + R"(<w:sectPr><w:pgSz w:w="11906" w:h="16838"/><w:pgMar w:top="1417" w:right="1134" w:bottom="1417" w:left="2880" w:header="709" w:footer="709" w:gutter="284"/></w:sectPr>)"}},
+    // Sections are written alike in both vocabularies.
+    {"sections_mise_en_page", {.corps = DeuxSections}, {.corps = DeuxSections}},
     {"bordures_caractere_et_surlignage",
      {.corps = p(R"(<w:r><w:rPr><w:bdr w:val="dotDash" w:sz="12" w:space="2" w:color="FF0000"/><w:highlight w:val="darkBlue"/></w:rPr><w:t>a</w:t></w:r>)"
                  R"(<w:r><w:rPr><w:bdr w:val="dashSmallGap" w:sz="4"/><w:highlight w:val="lightGray"/></w:rPr><w:t>b</w:t></w:r>)"
@@ -215,12 +216,6 @@ TEST(DocxRelations, PartiesTrouveesParLeursRelations) {
     ASSERT_NE(d.styles().parId(u"T"), nullptr);
     EXPECT_EQ(d.styles().parId(u"T")->caracteres.gras, true);
 }
-
-}  // namespace
-}  // namespace k58204::sim
-
-namespace k58204::sim {
-namespace {
 
 // Saved in its strict form, the same document under other namespace names reads the same.
 TEST(DocxStrict, SeLitCommeLaFormeTransitionnelle) {
