@@ -51,11 +51,14 @@ LRESULT commande(const std::wstring& texte) {
     return SendMessageW(controle, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&cds));
 }
 
-std::wstring statistiques() {
+// A file of the temporary folder.
+std::wstring temporaire(const wchar_t* nom) {
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
-    return std::wstring(temp) + L"SimWordStatistiques.txt";
+    return std::wstring(temp) + nom;
 }
+
+std::wstring statistiques() { return temporaire(L"SimWordStatistiques.txt"); }
 
 class SimWordExe : public testing::Test {
 protected:
@@ -107,9 +110,7 @@ protected:
 };
 
 TEST_F(SimWordExe, UnDocumentEnregistreDonneSonTitreEtResteTenu) {
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    const std::wstring fichier = std::wstring(temp) + L"SimWordEssai.doc";
+    const std::wstring fichier = temporaire(L"SimWordEssai.doc");
     DeleteFileW(fichier.c_str());
     Ptr<IDispatch> docs = objet(appelle(word_.get(), L"Documents", Lecture));
     Ptr<IDispatch> doc = objet(appelle(docs.get(), L"Add", DISPATCH_METHOD));
@@ -163,12 +164,12 @@ TEST_F(SimWordExe, UneErreurDeWordArriveDansExcepinfo) {
 // The registered libraries as any client reads them: each object a dual
 // interface, each member its declared type, the command bars in the second
 // library. (What an object's GetTypeInfo gives: the walk below.)
-std::wstring nomDe(ITypeInfo* info) {
-    BSTR n = nullptr;
-    if (FAILED(info->GetDocumentation(MEMBERID_NIL, &n, nullptr, nullptr, nullptr))) return L"";
-    std::wstring r = n ? n : L"";
-    SysFreeString(n);
-    return r;
+
+// The name of `info`'s interface, or of its member `id`.
+std::wstring nomDe(ITypeInfo* info, MEMBERID id = MEMBERID_NIL) {
+    com::Bstr n;
+    info->GetDocumentation(id, n.put(), nullptr, nullptr, nullptr);
+    return n.get() ? n.get() : L"";
 }
 
 GUID bibliothequeDe(ITypeInfo* info) {
@@ -231,13 +232,9 @@ TEST_F(SimWordExe, SaBibliothequeInscriteLeDecritCommeWord) {
         SCOPED_TRACE(testing::Message() << std::string(k.type, k.type + wcslen(k.type)) << "."
                                         << std::string(k.membre, k.membre + wcslen(k.membre)));
         Ptr<ITypeInfo> info;
-        for (UINT i = 0; i < k.lib->GetTypeInfoCount() && !info; ++i) {
-            BSTR n = nullptr;
-            if (SUCCEEDED(k.lib->GetDocumentation(static_cast<INT>(i), &n, nullptr, nullptr, nullptr)) &&
-                std::wstring(n ? n : L"") == k.type)
-                k.lib->GetTypeInfo(i, info.put());
-            SysFreeString(n);
-        }
+        for (UINT i = 0; i < k.lib->GetTypeInfoCount() && !info; ++i)
+            if (Ptr<ITypeInfo> t; SUCCEEDED(k.lib->GetTypeInfo(i, t.put())) && nomDe(t.get()) == k.type)
+                info = t;
         ASSERT_TRUE(info);
         TYPEATTR* a = nullptr;
         ASSERT_EQ(info->GetTypeAttr(&a), S_OK);
@@ -309,10 +306,7 @@ TEST_F(SimWordExe, ChaqueMembreRendLeTypeQuIlDeclare) {
             Ptr<ITypeInfo> declare;
             if (lu && t.vt == VT_PTR && t.lptdesc->vt == VT_USERDEFINED)
                 info->GetRefTypeInfo(t.lptdesc->hreftype, declare.put());
-            BSTR n = nullptr;
-            info->GetDocumentation(f->memid, &n, nullptr, nullptr, nullptr);
-            const std::wstring membre = n ? n : L"";
-            SysFreeString(n);
+            const std::wstring membre = nomDe(info.get(), f->memid);
             info->ReleaseFuncDesc(f);
             if (!declare) continue;
             // Nothing, or an error (no bookmark 1): nothing to compare.
