@@ -163,13 +163,11 @@ public:
             TYPEDESC pointe{};
             FUNCDESC f{};
             f.memid = id, f.funckind = FUNC_PUREVIRTUAL, f.invkind = INVOKE_PROPERTYGET, f.callconv = CC_STDCALL;
-            f.elemdescFunc.tdesc.vt = VT_BSTR;
+            f.elemdescFunc.tdesc.vt = membre == u"enfant" ? vt : static_cast<VARTYPE>(VT_BSTR);
             if (membre == u"enfant" && enfant) {
                 EXPECT_EQ(creation->AddRefTypeInfo(enfant->info.get(), &pointe.hreftype), S_OK);
                 pointe.vt = VT_USERDEFINED;
                 f.elemdescFunc.tdesc.vt = VT_PTR, f.elemdescFunc.tdesc.lptdesc = &pointe;
-            } else if (membre == u"enfant") {
-                f.elemdescFunc.tdesc.vt = vt;
             }
             EXPECT_EQ(creation->AddFuncDesc(rang, &f), S_OK);
             LPOLESTR n = const_cast<LPOLESTR>(reinterpret_cast<const wchar_t*>(membre.c_str()));

@@ -153,8 +153,7 @@ IDispatch* pris(IDispatch* o) { return o ? (o->AddRef(), o) : nullptr; }
 
 // ---------------------------------------------------------------- hostile values
 VARIANT v(VARTYPE vt, void* pointeur = nullptr) {
-    VARIANT r;
-    VariantInit(&r);
+    VARIANT r{};
     V_VT(&r) = vt;
     V_BYREF(&r) = pointeur;
     return r;
@@ -638,10 +637,6 @@ TEST_F(Robustesse, AppelsAuHasardSurLeWordSimule) { fuzz(word_); }
 // folders and exercise numbers. Every call ends within LimiteAppel (the
 // watchdog), fewer or more arguments than the member takes are refused, and
 // no Word is called after its last Release or kept once the Module is gone.
-struct PasDeCycle {
-    UINT membre, nombre;  // index of InitQuestion, TestePoint, Fermer, Quitter; arguments (UINT_MAX: the vtable)
-};
-
 class Cycles {
 public:
     // The hostile Words are made in `mots`, which outlives the module.
@@ -655,52 +650,52 @@ public:
     // The parameters of each member (InitQuestion's last one is optional).
     static constexpr UINT Parametres[] = {5, 0, 0, 2}, Requis[] = {4, 0, 0, 2};
 
-    PasDeCycle tire() {
-        const UINT k = g_.entre(4), t = g_.entre(10);
-        if (t == 0 && Requis[k] > 0) return {k, g_.entre(Requis[k])};
-        if (t == 1) return {k, Parametres[k] + 1 + g_.entre(2)};
-        if (t == 2 && (k == 0 || k == 3)) return {k, UINT_MAX};
-        return {k, Parametres[k] - (k == 0 && g_.pourCent(30))};
-    }
-
-    // One call, watched; a count of arguments the member does not take is refused.
-    void joue(const PasDeCycle& p, const std::string& rang) {
+    // One call drawn and made, watched: the member (index of InitQuestion,
+    // TestePoint, Fermer, Quitter) and the count of its arguments (UINT_MAX:
+    // the vtable); a count the member does not take is refused.
+    void joue(const std::string& rang) {
+        const UINT membre = g_.entre(4), t = g_.entre(10);
+        UINT nombre;
+        if (t == 0 && Requis[membre] > 0) nombre = g_.entre(Requis[membre]);
+        else if (t == 1) nombre = Parametres[membre] + 1 + g_.entre(2);
+        else if (t == 2 && (membre == 0 || membre == 3)) nombre = UINT_MAX;
+        else nombre = Parametres[membre] - (membre == 0 && g_.pourCent(30));
         ObjetClient* mot = word();
         IDispatch* app = pris(mot);
         LONG handle = g_.pourCent(10) ? g_.entier() : poignees_[g_.entre(static_cast<uint32_t>(poignees_.size()))];
         const LONG question = g_.pourCent(80) ? 101 + static_cast<LONG>(g_.entre(24)) : g_.entier();
         kc::Bstr dossier(g_.pourCent(50) ? SysAllocString(temporaire_) : g_.texte());
         static const char* const noms[] = {"InitQuestion", "TestePoint", "Fermer", "Quitter"};
-        const std::string appel = rang + noms[p.membre] + ", " +
-                                  (p.nombre == UINT_MAX ? "vtable" : std::to_string(p.nombre) + " arguments") +
+        const std::string appel = rang + noms[membre] + ", " +
+                                  (nombre == UINT_MAX ? "vtable" : std::to_string(nombre) + " arguments") +
                                   ", Word " + (mot ? std::to_string(static_cast<int>(mot->reponse)) + "/" +
                                                          std::to_string(mot->delai) + " ms" : "null") +
                                   ", handle " + std::to_string(handle) + ", question " + std::to_string(question) +
                                   ", folder of " + std::to_string(SysStringLen(dossier.get())) + " characters";
         const HRESULT hr = surveille(appel, [&] {
-            if (p.nombre == UINT_MAX) {
+            if (nombre == UINT_MAX) {
                 Ptr<::AbstractModule> am = Ptr<IDispatch>(m_).interroge<::AbstractModule>(kc::IID_AbstractModule);
-                return p.membre == 0 ? am->InitQuestion(question, dossier.get(), &app, &handle, nullptr)
-                                     : am->Quitter(&app, &handle);
+                return membre == 0 ? am->InitQuestion(question, dossier.get(), &app, &handle, nullptr)
+                                   : am->Quitter(&app, &handle);
             }
             // Reversed, the first parameter last; Quitter's two are InitQuestion's third and fourth.
-            std::vector<VARIANT> rgvarg(p.nombre, v(VT_EMPTY));
-            for (UINT i = 0; i < p.nombre; ++i) {
-                VARIANT& a = rgvarg[p.nombre - 1 - i];
-                const UINT role = p.membre == 0 ? i : i + 2;
+            std::vector<VARIANT> rgvarg(nombre, v(VT_EMPTY));
+            for (UINT i = 0; i < nombre; ++i) {
+                VARIANT& a = rgvarg[nombre - 1 - i];
+                const UINT role = membre == 0 ? i : i + 2;
                 if (role == 0) a = kc::entier(question);
                 else if (role == 1) V_VT(&a) = VT_BSTR, V_BSTR(&a) = dossier.get();
                 else if (role == 2) a = v(VT_BYREF | VT_DISPATCH, &app);
                 else if (role == 3) a = v(VT_BYREF | VT_I4, &handle);
             }
-            DISPPARAMS d{rgvarg.data(), nullptr, p.nombre, 0};
+            DISPPARAMS d{rgvarg.data(), nullptr, nombre, 0};
             VARIANT resultat = v(VT_EMPTY);
-            const HRESULT r = m_->Invoke(ids_[p.membre], IID_NULL, 0, g_.pourCent(50) ? DISPATCH_METHOD : Lecture, &d,
+            const HRESULT r = m_->Invoke(ids_[membre], IID_NULL, 0, g_.pourCent(50) ? DISPATCH_METHOD : Lecture, &d,
                                          &resultat, nullptr, nullptr);
             VariantClear(&resultat);
             return r;
         });
-        if (p.nombre != UINT_MAX && (p.nombre < Requis[p.membre] || p.nombre > Parametres[p.membre])) {
+        if (nombre != UINT_MAX && (nombre < Requis[membre] || nombre > Parametres[membre])) {
             EXPECT_EQ(hr, DISP_E_BADPARAMCOUNT) << appel;
         }
         // The host lets go of the Word the call left it; of the Word itself, for some.
@@ -765,7 +760,7 @@ TEST_F(Robustesse, CyclesSurUnModule) {
         ASSERT_TRUE(m);
         Cycles cycles(m.get(), g, bloquees, mots);
         for (uint64_t i = 0; i < n; ++i)
-            cycles.joue(cycles.tire(), "seed " + std::to_string(graine) + " step " + std::to_string(i) + ": ");
+            cycles.joue("seed " + std::to_string(graine) + " step " + std::to_string(i) + ": ");
     }
     std::printf("%llu steps, the longest %llu ms: %s\n", static_cast<unsigned long long>(n), dureePlusLong, plusLong.c_str());
     // The Module gone, each Word has the references its host keeps: one, or none once let go.

@@ -51,11 +51,14 @@ LRESULT commande(const std::wstring& texte) {
     return SendMessageW(controle, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&cds));
 }
 
-std::wstring statistiques() {
+// A file of the temporary folder.
+std::wstring temporaire(const wchar_t* nom) {
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
-    return std::wstring(temp) + L"SimWordStatistiques.txt";
+    return std::wstring(temp) + nom;
 }
+
+std::wstring statistiques() { return temporaire(L"SimWordStatistiques.txt"); }
 
 class SimWordExe : public testing::Test {
 protected:
@@ -107,9 +110,7 @@ protected:
 };
 
 TEST_F(SimWordExe, UnDocumentEnregistreDonneSonTitreEtResteTenu) {
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    const std::wstring fichier = std::wstring(temp) + L"SimWordEssai.doc";
+    const std::wstring fichier = temporaire(L"SimWordEssai.doc");
     DeleteFileW(fichier.c_str());
     Ptr<IDispatch> docs = objet(appelle(word_.get(), L"Documents", Lecture));
     Ptr<IDispatch> doc = objet(appelle(docs.get(), L"Add", DISPATCH_METHOD));
@@ -162,13 +163,13 @@ TEST_F(SimWordExe, UneErreurDeWordArriveDansExcepinfo) {
 
 // The registered libraries as any client reads them: each object a dual
 // interface, each member its declared type, the command bars in the second
-// library; an object's GetTypeInfo gives the interface of the library.
-std::wstring nomDe(ITypeInfo* info) {
-    BSTR n = nullptr;
-    if (FAILED(info->GetDocumentation(MEMBERID_NIL, &n, nullptr, nullptr, nullptr))) return L"";
-    std::wstring r = n ? n : L"";
-    SysFreeString(n);
-    return r;
+// library. (What an object's GetTypeInfo gives: the walk below.)
+
+// The name of `info`'s interface, or of its member `id`.
+std::wstring nomDe(ITypeInfo* info, MEMBERID id = MEMBERID_NIL) {
+    com::Bstr n;
+    info->GetDocumentation(id, n.put(), nullptr, nullptr, nullptr);
+    return n.get() ? n.get() : L"";
 }
 
 GUID bibliothequeDe(ITypeInfo* info) {
@@ -231,13 +232,9 @@ TEST_F(SimWordExe, SaBibliothequeInscriteLeDecritCommeWord) {
         SCOPED_TRACE(testing::Message() << std::string(k.type, k.type + wcslen(k.type)) << "."
                                         << std::string(k.membre, k.membre + wcslen(k.membre)));
         Ptr<ITypeInfo> info;
-        for (UINT i = 0; i < k.lib->GetTypeInfoCount() && !info; ++i) {
-            BSTR n = nullptr;
-            if (SUCCEEDED(k.lib->GetDocumentation(static_cast<INT>(i), &n, nullptr, nullptr, nullptr)) &&
-                std::wstring(n ? n : L"") == k.type)
-                k.lib->GetTypeInfo(i, info.put());
-            SysFreeString(n);
-        }
+        for (UINT i = 0; i < k.lib->GetTypeInfoCount() && !info; ++i)
+            if (Ptr<ITypeInfo> t; SUCCEEDED(k.lib->GetTypeInfo(i, t.put())) && nomDe(t.get()) == k.type)
+                info = t;
         ASSERT_TRUE(info);
         TYPEATTR* a = nullptr;
         ASSERT_EQ(info->GetTypeAttr(&a), S_OK);
@@ -254,22 +251,6 @@ TEST_F(SimWordExe, SaBibliothequeInscriteLeDecritCommeWord) {
         EXPECT_EQ(id == DISPID_VALUE, k.defaut);
     }
 
-    // The objects' own type informations: Word's application, and a control of
-    // a bar, a button.
-    Ptr<IDispatch> barres = objet(appelle(word_.get(), L"CommandBars", Lecture));
-    VARIANT standard = texte(L"Standard");
-    Ptr<IDispatch> barre = objet(appelle(barres.get(), L"Item", Lecture, {standard}));
-    VariantClear(&standard);
-    Ptr<IDispatch> controles = barre ? objet(appelle(barre.get(), L"Controls", Lecture)) : Ptr<IDispatch>();
-    Ptr<IDispatch> bouton = controles ? objet(appelle(controles.get(), L"Item", Lecture, {entier(1)})) : Ptr<IDispatch>();
-    ASSERT_TRUE(bouton);
-    for (auto [objet, nom, lib] : {std::tuple{word_.get(), L"_Application", &simword::LibidWord},
-                                   std::tuple{bouton.get(), L"CommandBarButton", &simword::LibidOffice}}) {
-        Ptr<ITypeInfo> info;
-        ASSERT_EQ(objet->GetTypeInfo(0, LOCALE_USER_DEFAULT, info.put()), S_OK);
-        EXPECT_EQ(nomDe(info.get()), nom);
-        EXPECT_TRUE(IsEqualGUID(bibliothequeDe(info.get()), *lib));
-    }
 }
 
 // Whether the interface `info` describes is `nom` or derives from it.
@@ -325,10 +306,7 @@ TEST_F(SimWordExe, ChaqueMembreRendLeTypeQuIlDeclare) {
             Ptr<ITypeInfo> declare;
             if (lu && t.vt == VT_PTR && t.lptdesc->vt == VT_USERDEFINED)
                 info->GetRefTypeInfo(t.lptdesc->hreftype, declare.put());
-            BSTR n = nullptr;
-            info->GetDocumentation(f->memid, &n, nullptr, nullptr, nullptr);
-            const std::wstring membre = n ? n : L"";
-            SysFreeString(n);
+            const std::wstring membre = nomDe(info.get(), f->memid);
             info->ReleaseFuncDesc(f);
             if (!declare) continue;
             // Nothing, or an error (no bookmark 1): nothing to compare.
@@ -343,9 +321,11 @@ TEST_F(SimWordExe, ChaqueMembreRendLeTypeQuIlDeclare) {
         }
     };
     parcourt(word_.get());
-    // The walk reached objects of both libraries, a derived one among them.
-    for (const wchar_t* attendu : {L"Documents", L"_Document", L"Range", L"Selection", L"Font", L"Paragraph", L"Window",
-                                   L"View", L"PageSetup", L"Borders", L"CommandBar", L"CommandBarButton"})
+    // The walk reached objects of both libraries, a derived one among them,
+    // each object's GetTypeInfo giving its own interface of its own library.
+    for (const wchar_t* attendu : {L"_Application", L"Documents", L"_Document", L"Range", L"Selection", L"Font",
+                                   L"Paragraph", L"Window", L"View", L"PageSetup", L"Borders", L"CommandBar",
+                                   L"CommandBarButton"})
         EXPECT_TRUE(rencontres.contains(attendu)) << std::string(attendu, attendu + wcslen(attendu));
 }
 
