@@ -10,12 +10,14 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <map>
-#include <sstream>
+#include <optional>
 
 #include "module/support/LeconSimulee.hpp"
 #include "sim/core/ErreursWord.hpp"
 #include "sim/fichiers/SystemeFichiersLinux.hpp"
+#include "support/NumeroErreur.hpp"
 #include "word/Texte.hpp"
 
 using namespace k58204;
@@ -92,9 +94,7 @@ std::map<std::string, std::string> instantane(LeconSimulee& l, const std::u16str
         std::string contenu = "<dossier>";
         if (it->is_regular_file()) {
             std::ifstream f(p, std::ios::binary);
-            std::stringstream s;
-            s << f.rdbuf();
-            contenu = s.str();
+            contenu.assign(std::istreambuf_iterator<char>(f), {});
         }
         etat[fs::relative(p, racine).string()] = contenu;
     }
@@ -314,13 +314,10 @@ const Ligne casFin[] = {
          l.instance().fermeParApprenant();
          l.fermer();
          // Quitter on a Word the learner has closed fails with 462, reported as Quitter's.
-         try {
-             l.quitter();
-             ADD_FAILURE() << "Quitter succeeded";
-         } catch (const Erreur& e) {
-             EXPECT_EQ(e.numero(), err::ServeurIndisponible);
-             EXPECT_NE(e.source().find(u"SERVICE Quitter"), std::u16string::npos);
-         }
+         const std::optional<Erreur> e = erreurDe([&] { l.quitter(); });
+         ASSERT_TRUE(e) << "Quitter succeeded";
+         EXPECT_EQ(e->numero(), err::ServeurIndisponible);
+         EXPECT_NE(e->source().find(u"SERVICE Quitter"), std::u16string::npos);
      }},
     {.nom = "DialogueALaFin", .fin = [](LeconSimulee& l) {
          sim::DialoguesOuverts d = l.instance().ouvreDialogue(u"Police", u"Couleurs");
@@ -332,11 +329,9 @@ const Ligne casFin[] = {
      .faute = [](LeconSimulee& l) { actif(l)[u"Content"].fait(u"InsertAfter", {u" fin"}); }},
 };
 
-INSTANTIATE_TEST_SUITE_P(Debut, MatriceFautes, ::testing::ValuesIn(casDebut),
-                         [](const auto& info) { return std::string(info.param.nom); });
-INSTANTIATE_TEST_SUITE_P(Controle, MatriceFautes, ::testing::ValuesIn(casControle),
-                         [](const auto& info) { return std::string(info.param.nom); });
-INSTANTIATE_TEST_SUITE_P(Fin, MatriceFautes, ::testing::ValuesIn(casFin),
-                         [](const auto& info) { return std::string(info.param.nom); });
+std::string nomLigne(const ::testing::TestParamInfo<Ligne>& info) { return info.param.nom; }
+INSTANTIATE_TEST_SUITE_P(Debut, MatriceFautes, ::testing::ValuesIn(casDebut), nomLigne);
+INSTANTIATE_TEST_SUITE_P(Controle, MatriceFautes, ::testing::ValuesIn(casControle), nomLigne);
+INSTANTIATE_TEST_SUITE_P(Fin, MatriceFautes, ::testing::ValuesIn(casFin), nomLigne);
 
 }  // namespace
