@@ -240,6 +240,17 @@ std::u16string nomActif(const Auto& app) { return document(app).lit(u"Name").CSt
 const std::u16string Travail = DossierCours;
 const std::u16string Essai = Travail + u"essai\\";
 
+// 122: the document closed, then a file put at `chemin` (the working file
+// renamed, or a copy of the course document) and opened.
+Actions fermePuisOuvre(std::u16string chemin, bool renomme) {
+    return [=](ExerciceSimule& e) {
+        ferme(e.appli());
+        if (renomme) e.poste().fichiers().Name(Travail + u"Voyage à CANGO.doc", chemin);
+        else e.copieCours(u"05820422.doc", chemin);
+        e.appli()[u"Documents"].fait(u"Open", {chemin});
+    };
+}
+
 // 123: a new document, its window titled `legende`.
 Actions nouveauIntitule(std::u16string legende) {
     return [legende](Auto app) {
@@ -422,21 +433,9 @@ INSTANTIATE_TEST_SUITE_P(
                  },
                  u"A"},
         // 122: closed, then a document of the same name opened from another folder.
-        Scenario{122, "FermePuisHomonymeOuvert",
-                 [](ExerciceSimule& e) {
-                     ferme(e.appli());
-                     e.copieCours(u"05820422.doc", u"C:\\Voyage à CANGO.doc");
-                     e.appli()[u"Documents"].fait(u"Open", {std::u16string(u"C:\\Voyage à CANGO.doc")});
-                 },
-                 u""},
+        Scenario{122, "FermePuisHomonymeOuvert", fermePuisOuvre(u"C:\\Voyage à CANGO.doc", false), u""},
         // 122: the file renamed and reopened is another file: not the working document.
-        Scenario{122, "RouvertSansExtension",
-                 [](ExerciceSimule& e) {
-                     ferme(e.appli());
-                     e.poste().fichiers().Name(Travail + u"Voyage à CANGO.doc", Travail + u"Voyage à CANGO");
-                     e.appli()[u"Documents"].fait(u"Open", {Travail + u"Voyage à CANGO"});
-                 },
-                 u""},
+        Scenario{122, "RouvertSansExtension", fermePuisOuvre(Travail + u"Voyage à CANGO", true), u""},
         // 123: the active window shows a document open at Prepare, whatever
         // its window's caption; a template whose window was renamed is still
         // a template.
