@@ -65,6 +65,11 @@ void homonymeOuvertAvant(LeconSimulee& l) {
 // Word's toolbars refusing to give their rows while armed.
 const auto barresIlisibles = std::make_shared<bool>(false);
 
+// The working document closed and opened again read-only.
+void rouvreEnLectureSeule(LeconSimulee& l) {
+    actif(l).fait(u"Close", {0});
+    docs(l).fait(u"Open", {std::u16string(DossierCours) + NomVoyage, nomme(u"ReadOnly", true)});
+}
 void fermeTravail(LeconSimulee& l) { docs(l)(u"Item", {std::u16string(DossierCours) + NomVoyage}).fait(u"Close", {0}); }
 
 // A document open in some running Word, by full path, without regard to case.
@@ -255,11 +260,7 @@ const Ligne casDebut[] = {
          l.quitter();
          EXPECT_EQ(l.poste().nombreInstances(), 1);
      }},
-    titreChange("LectureSeule",
-                [](LeconSimulee& l) {
-                    actif(l).fait(u"Close", {0});
-                    docs(l).fait(u"Open", {std::u16string(DossierCours) + NomVoyage, nomme(u"ReadOnly", true)});
-                }),
+    titreChange("LectureSeule", rouvreEnLectureSeule),
     titreChange("DeuxiemeFenetre", [](LeconSimulee& l) { actif(l).fait(u"NewWindow"); }),
     titreChange("ExtensionsMasquees", [](LeconSimulee& l) { l.poste().bureau().masqueExtensions(true); }),
     titreChange("LegendeChangee", [](LeconSimulee& l) { l.appli()[u"ActiveWindow"].ecrit(u"Caption", u"Mon voyage"); }),
@@ -268,12 +269,7 @@ const Ligne casDebut[] = {
 // ------------------------------------------------------------------ check
 
 const Ligne casControle[] = {
-    {.nom = "OuvertEnLectureSeule",
-     .faute = [](LeconSimulee& l) {
-         actif(l).fait(u"Close", {0});
-         docs(l).fait(u"Open", {std::u16string(DossierCours) + NomVoyage, nomme(u"ReadOnly", true)});
-     },
-     .code = u"A"},
+    {.nom = "OuvertEnLectureSeule", .faute = rouvreEnLectureSeule, .code = u"A"},
     {.nom = "OuvertDeuxFois", .faute = [](LeconSimulee& l) { actif(l).fait(u"NewWindow"); }, .code = u"A"},
     // A name saved in capitals is still the working document.
     {.nom = "NomEnAutreCasse",
