@@ -319,7 +319,6 @@ INSTANTIATE_TEST_SUITE_P(
         // are not examined; a period three before it is.
         Scenario{107, "PointSansEspaceTroisAvantLeDernier", pointSansEspace(3), u"E"},
         Scenario{107, "PointSansEspaceDeuxAvantLeDernier", pointSansEspace(2), u""},
-        Scenario{107, "PointSansEspaceJusteAvantLeDernier", pointSansEspace(1), u""},
         // Without its final period ("CA.GO"), the last period of "s01" is that one.
         Scenario{107, "PointSansEspacePuisDernierPointSupprime", pointSansEspace(3, true), u""},
         // The characters looked at run from the last one of "s01" to the
