@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "exercises/support/ExerciceSimule.hpp"
+#include "support/NumeroErreur.hpp"
 #include "word/Composant.hpp"
 #include "word/Erreur.hpp"
 #include "word/Texte.hpp"
@@ -42,7 +43,6 @@ Actions apresS01(int32_t decalage, int32_t longueur = 0) {
 
 // 105: the ¶ button of the Standard toolbar, in the active window.
 void afficheMarques(const Auto& app) { app[u"ActiveWindow"][u"View"].ecrit(u"ShowAll", true); }
-void nouveau(const Auto& app) { app[u"Documents"].fait(u"Add"); }
 
 // 106: goes to the end of the document (Ctrl+End), `recul` characters back, and types.
 Actions tapeALaFin(std::u16string texte, int32_t recul = 0) {
@@ -70,6 +70,19 @@ Actions pointSansEspace(int32_t recul, bool sansDernierPoint = false) {
     };
 }
 
+// 107: at the end of "s01" (or the start of "s02"), each piece typed and
+// followed by a paragraph break.
+Actions paragraphes(bool finDeS01, std::vector<std::u16string> morceaux) {
+    return [=](Auto app) {
+        const int32_t p = finDeS01 ? finSignet(app, u"s01") : debutSignet(app, u"s02");
+        selectionne(app, p, p);
+        for (const std::u16string& m : morceaux) {
+            tape(app, m);
+            app[u"Selection"].fait(u"TypeParagraph");
+        }
+    };
+}
+
 // 108: selects [debut, fin) and presses Delete.
 void efface(const Auto& app, int32_t debut, int32_t fin) {
     selectionne(app, debut, fin);
@@ -84,11 +97,6 @@ void retapeApostrophes(const Auto& app) {
         selectionne(app, p, p + 1);
         tape(app, u"\u2019");
     }
-}
-
-// 109
-Actions enregistreSous(std::u16string nom) {
-    return [nom](Auto app) { document(app).fait(u"SaveAs", {nomme(u"FileName", DossierCours + nom)}); };
 }
 
 // 113: bold on the passage (or on its first five characters only), then a
@@ -226,9 +234,30 @@ Actions metEnPage(int32_t uniteEnregistree, float margeHaut, int32_t uniteActuel
 void ferme(const Auto& app) { document(app).fait(u"Close", {nomme(u"SaveChanges", 0)}); }
 void nouveauDocument(const Auto& app) { app[u"Documents"].fait(u"Add"); }
 void enregistreSous(const Auto& app, const std::u16string& chemin) { document(app).fait(u"SaveAs", {chemin}); }
+// 109: saved as `nom` in the working folder.
+Actions enregistreSous(std::u16string nom) { return [nom](Auto app) { enregistreSous(app, DossierCours + nom); }; }
 std::u16string nomActif(const Auto& app) { return document(app).lit(u"Name").CStr(); }
 const std::u16string Travail = DossierCours;
 const std::u16string Essai = Travail + u"essai\\";
+
+// 122: the document closed, then a file put at `chemin` (the working file
+// renamed, or a copy of the course document) and opened.
+Actions fermePuisOuvre(std::u16string chemin, bool renomme) {
+    return [=](ExerciceSimule& e) {
+        ferme(e.appli());
+        if (renomme) e.poste().fichiers().Name(Travail + u"Voyage à CANGO.doc", chemin);
+        else e.copieCours(u"05820422.doc", chemin);
+        e.appli()[u"Documents"].fait(u"Open", {chemin});
+    };
+}
+
+// 123: a new document, its window titled `legende`.
+Actions nouveauIntitule(std::u16string legende) {
+    return [legende](Auto app) {
+        nouveauDocument(app);
+        app[u"ActiveWindow"].ecrit(u"Caption", legende);
+    };
+}
 
 // 124: the Save As dialog's "new folder" button is the file system's MkDir.
 Actions enregistreDansEssai(std::u16string nom) {
@@ -277,44 +306,26 @@ INSTANTIATE_TEST_SUITE_P(
         Scenario{104, "UnCaractereApres", apresS01(1), u"A"},
         Scenario{104, "SelectionQuiCommenceApresS01", apresS01(0, 12), u""},
         // 105: the course document's window counts, not the active one.
-        Scenario{105, "AfficheesPuisNouveauDocument", [](Auto app) { afficheMarques(app); nouveau(app); }, u""},
-        Scenario{105, "AfficheesDansUnAutreDocument", [](Auto app) { nouveau(app); afficheMarques(app); }, u"A"},
+        Scenario{105, "AfficheesPuisNouveauDocument", [](Auto app) { afficheMarques(app); nouveauDocument(app); }, u""},
+        Scenario{105, "AfficheesDansUnAutreDocument", [](Auto app) { nouveauDocument(app); afficheMarques(app); }, u"A"},
         // 106: typed at the end of the text instead of in the empty last paragraph.
-        Scenario{106, "ChiffreApres", tapeALaFin(u"extrait n°100"), u"D"},
         Scenario{106, "TapeeSurLaLigneDAvant", tapeALaFin(u" extrait n°10", 1), u"A"},
         // 107: typed right after the last period: a space, a break, spaces
         // and a second break; the empty paragraph holds spaces. (Typed at the
         // start of "s02" instead, the text would join that passage, as Word
         // extends a bookmark at its start.)
-        Scenario{107, "ParagrapheVideAvecDesEspaces",
-                 [](Auto app) {
-                     const int32_t fin = finSignet(app, u"s01");
-                     selectionne(app, fin, fin);
-                     tape(app, u" ");
-                     app[u"Selection"].fait(u"TypeParagraph");
-                     tape(app, u"  ");
-                     app[u"Selection"].fait(u"TypeParagraph");
-                 },
-                 u"B"},
+        Scenario{107, "ParagrapheVideAvecDesEspaces", paragraphes(true, {u" ", u"  "}), u"B"},
         // 107: the last period of "s01" and the two characters before it
         // are not examined; a period three before it is.
         Scenario{107, "PointSansEspaceTroisAvantLeDernier", pointSansEspace(3), u"E"},
         Scenario{107, "PointSansEspaceDeuxAvantLeDernier", pointSansEspace(2), u""},
-        Scenario{107, "PointSansEspaceJusteAvantLeDernier", pointSansEspace(1), u""},
         // Without its final period ("CA.GO"), the last period of "s01" is that one.
         Scenario{107, "PointSansEspacePuisDernierPointSupprime", pointSansEspace(3, true), u""},
         // The characters looked at run from the last one of "s01" to the
         // second one of "s02", no further either way: an empty paragraph
         // holding a space typed at the start of "s02" (which joins that
         // passage) ends at its third character and passes...
-        Scenario{107, "EspaceEntreDeuxMarquesAuDebutDeS02",
-                 [](Auto app) {
-                     selectionne(app, debutSignet(app, u"s02"), debutSignet(app, u"s02"));
-                     app[u"Selection"].fait(u"TypeParagraph");
-                     tape(app, u" ");
-                     app[u"Selection"].fait(u"TypeParagraph");
-                 },
-                 u""},
+        Scenario{107, "EspaceEntreDeuxMarquesAuDebutDeS02", paragraphes(false, {u"", u" "}), u""},
         // ... and so does "CANGO." turned into "CANG." and a paragraph mark,
         // the period being the last character but one of "s01".
         Scenario{107, "DernierPointRemplaceParUneMarque",
@@ -421,25 +432,12 @@ INSTANTIATE_TEST_SUITE_P(
                  },
                  u"A"},
         // 122: closed, then a document of the same name opened from another folder.
-        Scenario{122, "FermePuisHomonymeOuvert",
-                 [](ExerciceSimule& e) {
-                     ferme(e.appli());
-                     e.copieCours(u"05820422.doc", u"C:\\Voyage à CANGO.doc");
-                     e.appli()[u"Documents"].fait(u"Open", {std::u16string(u"C:\\Voyage à CANGO.doc")});
-                 },
-                 u""},
+        Scenario{122, "FermePuisHomonymeOuvert", fermePuisOuvre(u"C:\\Voyage à CANGO.doc", false), u""},
         // 122: the file renamed and reopened is another file: not the working document.
-        Scenario{122, "RouvertSansExtension",
-                 [](ExerciceSimule& e) {
-                     ferme(e.appli());
-                     e.poste().fichiers().Name(Travail + u"Voyage à CANGO.doc", Travail + u"Voyage à CANGO");
-                     e.appli()[u"Documents"].fait(u"Open", {Travail + u"Voyage à CANGO"});
-                 },
-                 u""},
+        Scenario{122, "RouvertSansExtension", fermePuisOuvre(Travail + u"Voyage à CANGO", true), u""},
         // 123: the active window shows a document open at Prepare, whatever
         // its window's caption; a template whose window was renamed is still
         // a template.
-        Scenario{123, "Document1DejaOuvert", [](Auto) {}, u"B", AvecDocument1},
         Scenario{123, "NouveauPuisRetourADocument1",
                  [](Auto app) {
                      nouveauDocument(app);
@@ -449,18 +447,8 @@ INSTANTIATE_TEST_SUITE_P(
         Scenario{123, "LegendeEnAutreCasse", [](Auto app) { app[u"ActiveWindow"].ecrit(u"Caption", u"DOCUMENT1"); },
                  u"B", AvecDocument1},
         // A new document whose window is titled as a template's is taken for one.
-        Scenario{123, "LegendeDeModele",
-                 [](Auto app) {
-                     nouveauDocument(app);
-                     app[u"ActiveWindow"].ecrit(u"Caption", u"Modèle1");
-                 },
-                 u"C", AvecDocument1},
-        Scenario{123, "LegendeDeModeleEnAnglais",
-                 [](Auto app) {
-                     nouveauDocument(app);
-                     app[u"ActiveWindow"].ecrit(u"Caption", u"Template1");
-                 },
-                 u"C", AvecDocument1},
+        Scenario{123, "LegendeDeModele", nouveauIntitule(u"Modèle1"), u"C", AvecDocument1},
+        Scenario{123, "LegendeDeModeleEnAnglais", nouveauIntitule(u"Template1"), u"C", AvecDocument1},
         Scenario{123, "NouveauModeleRenomme",
                  [](Auto app) {
                      app[u"Documents"].fait(u"Add", {nomme(u"NewTemplate", true)});
@@ -582,16 +570,12 @@ std::string nomQuestion(int32_t n) { return "Question0" + std::to_string(n); }
 // Runs f, which must raise an error wrapped with the exercise's class and
 // the procedure; `numero` 0 accepts any error number.
 void attendErreur(const std::function<void()>& f, int32_t n, const std::u16string& service, int32_t numero = 0) {
-    try {
-        f();
-    } catch (const Erreur& e) {
-        const std::string source = versUtf8(e.source());
-        EXPECT_NE(source.find("CLASSE " + nomQuestion(n)), std::string::npos) << source;
-        EXPECT_NE(source.find("SERVICE " + versUtf8(service)), std::string::npos) << source;
-        EXPECT_TRUE(numero == 0 || e.numero() == numero) << e.numero();
-        return;
-    }
-    ADD_FAILURE() << "no error from " << nomQuestion(n) << " " << versUtf8(service);
+    const std::optional<Erreur> e = erreurDe(f);
+    ASSERT_TRUE(e) << "no error from " << nomQuestion(n) << " " << versUtf8(service);
+    const std::string source = versUtf8(e->source());
+    EXPECT_NE(source.find("CLASSE " + nomQuestion(n)), std::string::npos) << source;
+    EXPECT_NE(source.find("SERVICE " + versUtf8(service)), std::string::npos) << source;
+    EXPECT_TRUE(numero == 0 || e->numero() == numero) << e->numero();
 }
 
 // ---------------------------------------------------------------- TestePoint

@@ -10,12 +10,14 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <map>
-#include <sstream>
+#include <optional>
 
 #include "module/support/LeconSimulee.hpp"
 #include "sim/core/ErreursWord.hpp"
 #include "sim/fichiers/SystemeFichiersLinux.hpp"
+#include "support/NumeroErreur.hpp"
 #include "word/Texte.hpp"
 
 using namespace k58204;
@@ -63,6 +65,11 @@ void homonymeOuvertAvant(LeconSimulee& l) {
 // Word's toolbars refusing to give their rows while armed.
 const auto barresIlisibles = std::make_shared<bool>(false);
 
+// The working document closed and opened again read-only.
+void rouvreEnLectureSeule(LeconSimulee& l) {
+    actif(l).fait(u"Close", {0});
+    docs(l).fait(u"Open", {std::u16string(DossierCours) + NomVoyage, nomme(u"ReadOnly", true)});
+}
 void fermeTravail(LeconSimulee& l) { docs(l)(u"Item", {std::u16string(DossierCours) + NomVoyage}).fait(u"Close", {0}); }
 
 // A document open in some running Word, by full path, without regard to case.
@@ -92,9 +99,7 @@ std::map<std::string, std::string> instantane(LeconSimulee& l, const std::u16str
         std::string contenu = "<dossier>";
         if (it->is_regular_file()) {
             std::ifstream f(p, std::ios::binary);
-            std::stringstream s;
-            s << f.rdbuf();
-            contenu = s.str();
+            contenu.assign(std::istreambuf_iterator<char>(f), {});
         }
         etat[fs::relative(p, racine).string()] = contenu;
     }
@@ -255,11 +260,7 @@ const Ligne casDebut[] = {
          l.quitter();
          EXPECT_EQ(l.poste().nombreInstances(), 1);
      }},
-    titreChange("LectureSeule",
-                [](LeconSimulee& l) {
-                    actif(l).fait(u"Close", {0});
-                    docs(l).fait(u"Open", {std::u16string(DossierCours) + NomVoyage, nomme(u"ReadOnly", true)});
-                }),
+    titreChange("LectureSeule", rouvreEnLectureSeule),
     titreChange("DeuxiemeFenetre", [](LeconSimulee& l) { actif(l).fait(u"NewWindow"); }),
     titreChange("ExtensionsMasquees", [](LeconSimulee& l) { l.poste().bureau().masqueExtensions(true); }),
     titreChange("LegendeChangee", [](LeconSimulee& l) { l.appli()[u"ActiveWindow"].ecrit(u"Caption", u"Mon voyage"); }),
@@ -268,12 +269,7 @@ const Ligne casDebut[] = {
 // ------------------------------------------------------------------ check
 
 const Ligne casControle[] = {
-    {.nom = "OuvertEnLectureSeule",
-     .faute = [](LeconSimulee& l) {
-         actif(l).fait(u"Close", {0});
-         docs(l).fait(u"Open", {std::u16string(DossierCours) + NomVoyage, nomme(u"ReadOnly", true)});
-     },
-     .code = u"A"},
+    {.nom = "OuvertEnLectureSeule", .faute = rouvreEnLectureSeule, .code = u"A"},
     {.nom = "OuvertDeuxFois", .faute = [](LeconSimulee& l) { actif(l).fait(u"NewWindow"); }, .code = u"A"},
     // A name saved in capitals is still the working document.
     {.nom = "NomEnAutreCasse",
@@ -314,13 +310,10 @@ const Ligne casFin[] = {
          l.instance().fermeParApprenant();
          l.fermer();
          // Quitter on a Word the learner has closed fails with 462, reported as Quitter's.
-         try {
-             l.quitter();
-             ADD_FAILURE() << "Quitter succeeded";
-         } catch (const Erreur& e) {
-             EXPECT_EQ(e.numero(), err::ServeurIndisponible);
-             EXPECT_NE(e.source().find(u"SERVICE Quitter"), std::u16string::npos);
-         }
+         const std::optional<Erreur> e = erreurDe([&] { l.quitter(); });
+         ASSERT_TRUE(e) << "Quitter succeeded";
+         EXPECT_EQ(e->numero(), err::ServeurIndisponible);
+         EXPECT_NE(e->source().find(u"SERVICE Quitter"), std::u16string::npos);
      }},
     {.nom = "DialogueALaFin", .fin = [](LeconSimulee& l) {
          sim::DialoguesOuverts d = l.instance().ouvreDialogue(u"Police", u"Couleurs");
@@ -332,11 +325,9 @@ const Ligne casFin[] = {
      .faute = [](LeconSimulee& l) { actif(l)[u"Content"].fait(u"InsertAfter", {u" fin"}); }},
 };
 
-INSTANTIATE_TEST_SUITE_P(Debut, MatriceFautes, ::testing::ValuesIn(casDebut),
-                         [](const auto& info) { return std::string(info.param.nom); });
-INSTANTIATE_TEST_SUITE_P(Controle, MatriceFautes, ::testing::ValuesIn(casControle),
-                         [](const auto& info) { return std::string(info.param.nom); });
-INSTANTIATE_TEST_SUITE_P(Fin, MatriceFautes, ::testing::ValuesIn(casFin),
-                         [](const auto& info) { return std::string(info.param.nom); });
+std::string nomLigne(const ::testing::TestParamInfo<Ligne>& info) { return info.param.nom; }
+INSTANTIATE_TEST_SUITE_P(Debut, MatriceFautes, ::testing::ValuesIn(casDebut), nomLigne);
+INSTANTIATE_TEST_SUITE_P(Controle, MatriceFautes, ::testing::ValuesIn(casControle), nomLigne);
+INSTANTIATE_TEST_SUITE_P(Fin, MatriceFautes, ::testing::ValuesIn(casFin), nomLigne);
 
 }  // namespace

@@ -195,10 +195,8 @@ TEST_F(SystemeFichiersTest, NomsQueWindowsRefuse) {
 }
 
 // The rows the Win32 seam plays too (tests/windows/platform): the same state,
-// the same VB errors.
-TEST(SystemeFichiersCommunTest, RepondLesErreursDeWindows) {
-    test::RacineTemporaire racine;
-    SystemeFichiersLinux fs(racine.chemin());
+// the same VB errors, in a folder of its own beside the fixture's.
+TEST_F(SystemeFichiersTest, RepondLesErreursDeWindows) {
     auto autreProcessus = std::make_shared<Detenteur>();
     fs.ajouteDetenteur(autreProcessus);
     const std::u16string b = u"C:\\Cas\\";
