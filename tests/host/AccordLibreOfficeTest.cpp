@@ -189,14 +189,8 @@ std::string enMarkdown(const std::vector<Ligne>& lignes) {
     return os.str();
 }
 
-using Horloge = std::chrono::steady_clock;
-double secondes(Horloge::time_point depuis) {
-    return std::chrono::duration<double>(Horloge::now() - depuis).count();
-}
-
 TEST(AccordLibreOffice, VerdictsDesTroisFormats) {
     K58204_EXIGE_PROGRAMME("soffice");
-    const auto debut = Horloge::now();
     DossierTemporaire travail("k58204-accord");
     const fs::path xml = travail.chemin() / "xml", docx = travail.chemin() / "docx", doc = travail.chemin() / "doc";
     fs::create_directories(xml);
@@ -217,10 +211,8 @@ TEST(AccordLibreOffice, VerdictsDesTroisFormats) {
     }
     for (int32_t n = 101; n <= 124; ++n)
         if (auto source = coursAccord().source(n)) fs::copy_file(*source, xml / (std::to_string(n) + "-cours.xml"));
-    const double tempsScripts = secondes(debut);
 
     // One soffice a format, both at once.
-    const auto debutConversion = Horloge::now();
     std::vector<fs::path> sources;
     for (const auto& e : fs::directory_iterator(xml)) sources.push_back(e.path());
     auto enregistre = [&](const char* filtre, const fs::path& sortie, const char* profil) {
@@ -231,11 +223,9 @@ TEST(AccordLibreOffice, VerdictsDesTroisFormats) {
     auto versDocx = enregistre("docx", docx, "profil-docx"), versDoc = enregistre("doc:MS Word 97", doc, "profil-doc");
     const bool docxFait = versDocx.get(), docFait = versDoc.get();
     ASSERT_TRUE(docxFait && docFait) << "soffice failed";
-    const double tempsConversion = secondes(debutConversion);
 
     // The .doc files go the way noter takes binary documents: all converted
     // to .docx by one LibreOffice, each then graded from its conversion.
-    const auto debutNotation = Horloge::now();
     std::vector<std::string> documents;
     for (const auto& e : fs::directory_iterator(xml)) documents.push_back(e.path().stem());
     std::sort(documents.begin(), documents.end());
@@ -243,7 +233,6 @@ TEST(AccordLibreOffice, VerdictsDesTroisFormats) {
     for (const std::string& d : documents) binaires.push_back(doc / (d + ".doc"));
     ConversionLibreOffice conversionDoc;
     const std::vector<Conversion> conversions = conversionDoc.convertit(binaires);
-    const double tempsConversionDoc = secondes(debutNotation);
 
     // Three gradings a document, several at once.
     std::vector<ResultatDocument> r(3 * documents.size());
@@ -282,7 +271,6 @@ TEST(AccordLibreOffice, VerdictsDesTroisFormats) {
         mesure.back().docAVerifier = aVerifier[3 * i + 2];
         exercices.insert(exerciceDe(documents[i]));
     }
-    const double tempsNotation = secondes(debutNotation) - tempsConversionDoc;
 
     // The documents that agree, and the disagreements as listed (the
     // scripts' own checks pin each state's verdict as the simulated Word saved it).
@@ -314,9 +302,6 @@ TEST(AccordLibreOffice, VerdictsDesTroisFormats) {
     // Every exercise has a row.
     for (int32_t n = 101; n <= 124; ++n) EXPECT_TRUE(exercices.count(n)) << "no document for exercise " << n;
 
-    std::cout << mesure.size() << " documents, 3 formats: scripts " << tempsScripts << " s, soffice to .docx and .doc "
-              << tempsConversion << " s, .doc to .docx as noter does " << tempsConversionDoc << " s, grading "
-              << tempsNotation << " s (" << taches << " threads)\n";
     if (const char* sortie = std::getenv("K58204_ACCORD_MARKDOWN")) {
         if (std::string(sortie) == "-")
             std::cout << enMarkdown(mesure);
