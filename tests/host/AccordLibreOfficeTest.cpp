@@ -272,8 +272,8 @@ TEST(AccordLibreOffice, VerdictsDesTroisFormats) {
         exercices.insert(exerciceDe(documents[i]));
     }
 
-    // The documents that agree, and the disagreements as listed (the
-    // scripts' own checks pin each state's verdict as the simulated Word saved it).
+    // The documents that agree, and the disagreements as listed. What each
+    // check gives is the exercises' own tests' concern; this one compares formats.
     std::map<std::string, const Ligne*> attendues;
     for (const Ligne& l : desaccords()) {
         EXPECT_TRUE(attendues.emplace(l.document, &l).second) << l.document << " twice in the table";
