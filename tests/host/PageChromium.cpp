@@ -8,12 +8,12 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 
 #include "host/Commandes.hpp"
 #include "host/Cours.hpp"
 #include "host/DossierTemporaire.hpp"
+#include "Lance.hpp"
 #include "Soffice.hpp"
 #include "support/ProgrammeRequis.hpp"
 
@@ -60,9 +60,8 @@ TEST(PageChromium, ClasseNotee) {
 
     const fs::path page = captures / "classe.html";
     const std::string c = classe.string(), p = page.string();
-    const char* argv[] = {"k58204", "noter", "110", c.c_str(), "--html", p.c_str()};
-    std::ostringstream out, err;
-    ASSERT_EQ(principal(6, argv, out, err), SortieEchec) << err.str();
+    const test::Sortie noter = test::lance({"noter", "110", c, "--html", p});
+    ASSERT_EQ(noter.code, SortieEchec) << noter.erreurs;
 
     const fs::path dom = dossier.chemin() / "dom.html", journal = dossier.chemin() / "chromium.log";
     ASSERT_EQ(chromium("--dump-dom", page, dossier.chemin(), dom), 0) << litFichier(journal);

@@ -164,7 +164,7 @@ TEST_F(SimWordExe, UneErreurDeWordArriveDansExcepinfo) {
 // The registered libraries as any client reads them: each object a dual
 // interface, each member its declared type, the command bars in the second
 // library. (What an object's GetTypeInfo gives: the walk below.)
-
+//
 // The name of `info`'s interface, or of its member `id`.
 std::wstring nomDe(ITypeInfo* info, MEMBERID id = MEMBERID_NIL) {
     com::Bstr n;
@@ -250,7 +250,6 @@ TEST_F(SimWordExe, SaBibliothequeInscriteLeDecritCommeWord) {
         }
         EXPECT_EQ(id == DISPID_VALUE, k.defaut);
     }
-
 }
 
 // Whether the interface `info` describes is `nom` or derives from it.
