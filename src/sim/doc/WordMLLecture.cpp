@@ -90,7 +90,8 @@ FormatCaractere Lecture::lireRPr(const Noeud* rPr) const {
         } else if (est(e, p_.w, "highlight")) {
             if (auto v = texteAttribut(e, "val")) f.surlignage = wordml::surlignageDeNom(valeur(*v));
         } else if (est(e, p_.w, "rStyle")) {
-            if (auto v = texteAttribut(e, "val")) f.styleCaractere = u16(*v);
+            // An empty name is no character style, as the writer leaves it out.
+            if (auto v = texteAttribut(e, "val"); v && !v->empty()) f.styleCaractere = u16(*v);
         } else if (est(e, p_.w, "bdr")) {
             f.bordure = lireBordure(e);
         } else if (est(e, p_.w, "lang")) {
