@@ -8,6 +8,7 @@
 #include "host/AnalyseurVba.hpp"
 #include "host/Evaluateur.hpp"
 #include "host/OperationsVba.hpp"
+#include "support/NumeroErreur.hpp"
 
 namespace k58204::lecon {
 namespace {
@@ -15,6 +16,7 @@ namespace {
 using test::FauxFichiers;
 using test::FauxObjet;
 using test::MondeFaux;
+using k58204::test::numeroErreur;
 
 struct Banc {
     std::shared_ptr<MondeFaux> monde = std::make_shared<MondeFaux>();
@@ -56,13 +58,8 @@ TEST(Evaluateur, ChDrive) {
     for (const auto& [instruction, appels, numero] : std::vector<std::tuple<const char*, std::vector<std::string>, int32_t>>{
              {"ChDrive \"Cours\"", {"ChDir C:"}, 0}, {"ChDrive \"\"", {}, 0}, {"ChDrive \"D\"", {}, 68}}) {
         Banc b;
-        int32_t obtenu = 0;
-        try {
-            b.evaluateur.execute(analyseInstruction(depuisUtf8(instruction)));
-        } catch (const Erreur& e) {
-            obtenu = e.numero();
-        }
-        EXPECT_EQ(obtenu, numero) << instruction;
+        EXPECT_EQ(numeroErreur([&] { b.evaluateur.execute(analyseInstruction(depuisUtf8(instruction))); }), numero)
+            << instruction;
         EXPECT_EQ(b.fichiers.journal, appels) << instruction;
         EXPECT_TRUE(b.monde->journal.empty()) << instruction;
     }
@@ -77,12 +74,8 @@ TEST(Evaluateur, MembreParDefautEtObjetRequis) {
     b.monde->valeurs["Application.ActiveDocument.Name"] = Variant(u"x.doc");
     EXPECT_EQ(b.evaluateur.valeur(*analyseExpression(u"ActiveDocument.Bookmarks(\"s01\")")), Variant(u"texte"));
     EXPECT_EQ(b.monde->journal.back(), "Application.ActiveDocument.Bookmarks Get ()");
-    try {
-        b.evaluateur.execute(analyseInstruction(u"ActiveDocument.Name.Delete"));
-        ADD_FAILURE() << "424 attendue";
-    } catch (const Erreur& e) {
-        EXPECT_EQ(e.numero(), err::ObjetRequis);
-    }
+    EXPECT_EQ(numeroErreur([&] { b.evaluateur.execute(analyseInstruction(u"ActiveDocument.Name.Delete")); }),
+              err::ObjetRequis);
 }
 
 TEST(OperationsVba, EgalitesCommeVba) {

@@ -38,13 +38,10 @@ TEST(ModuleSansWord, PremierInitQuestionSansWordPossible) {
     Module m(p.plateforme());
     ObjetPtr application;
     int32_t handle = -1;
-    try {
-        m.InitQuestion(104, u"C:\\Cours\\K58204\\", application, handle);
-        FAIL() << "InitQuestion should fail";
-    } catch (const Erreur& e) {
-        EXPECT_EQ(e.numero(), err::CreationImpossible);
-        EXPECT_NE(e.source().find(u"SERVICE GetApplication"), std::u16string::npos);
-    }
+    const auto e = test::erreurDe([&] { m.InitQuestion(104, u"C:\\Cours\\K58204\\", application, handle); });
+    ASSERT_TRUE(e) << "InitQuestion should fail";
+    EXPECT_EQ(e->numero(), err::CreationImpossible);
+    EXPECT_NE(e->source().find(u"SERVICE GetApplication"), std::u16string::npos);
     EXPECT_EQ(application, nullptr);
 }
 
@@ -58,15 +55,12 @@ TEST(PrepareStandard, EchecReleveAvecLaClasseEtRienNEstDefait) {
         .attend({u"docs", u"Open", Appel::Call, {u"C:\\Cours\\K58204Réponses.doc"}, introuvable});
     auto q = CreeQuestion(101, fs);
     word::Application app(script->objet(u"app"));
-    try {
-        // A working folder without its final backslash runs into the name.
-        q->Prepare(app, u"C:\\Cours\\K58204");
-        FAIL() << "Prepare should fail";
-    } catch (const Erreur& e) {
-        EXPECT_EQ(e.numero(), 5174);
-        EXPECT_EQ(e.source(), u"DLL K58204 - CLASSE Question0101\n\r - SERVICE Prepare - OBJET Microsoft Word");
-        EXPECT_EQ(e.description(), introuvable.description());
-    }
+    // A working folder without its final backslash runs into the name.
+    const auto e = test::erreurDe([&] { q->Prepare(app, u"C:\\Cours\\K58204"); });
+    ASSERT_TRUE(e) << "Prepare should fail";
+    EXPECT_EQ(e->numero(), 5174);
+    EXPECT_EQ(e->source(), u"DLL K58204 - CLASSE Question0101\n\r - SERVICE Prepare - OBJET Microsoft Word");
+    EXPECT_EQ(e->description(), introuvable.description());
     EXPECT_TRUE(script->termine()) << script->bilan();
     EXPECT_EQ(q->PathDossierParDefaut(), u"C:\\Cours\\K58204");
 }

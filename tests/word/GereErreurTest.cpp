@@ -4,25 +4,17 @@
 #include <chrono>
 #include <memory>
 
+#include "support/NumeroErreur.hpp"
 #include "word/GereErreur.hpp"
 
 using namespace k58204;
 
 namespace {
 
-Erreur attrape(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const Erreur& e) {
-        return e;
-    }
-    return Erreur(0, u"no error raised", u"");
-}
-
 // The context goes before the source, "\n\r" between; nested contexts stay
 // inside; number and description are kept.
 TEST(GereErreur, ContextesImbriques) {
-    Erreur e = attrape([] {
+    const std::optional<Erreur> e = test::erreurDe([] {
         try {
             try {
                 leveErreurExecution(err::IndiceHorsLimites);
@@ -33,12 +25,14 @@ TEST(GereErreur, ContextesImbriques) {
             GereErreur(u"Module", u"InitQuestion", milieu);
         }
     });
+    ASSERT_TRUE(e);
     const std::u16string interne = u"DLL K58204 - CLASSE Question0115\n\r - SERVICE TestePoint - OBJET K58204";
-    EXPECT_EQ(e.source(), u"DLL K58204 - CLASSE Module\n\r - SERVICE InitQuestion - OBJET " + interne);
-    EXPECT_EQ(e.numero(), err::IndiceHorsLimites);
-    EXPECT_EQ(e.description(), erreurExecution(err::IndiceHorsLimites).description());
-    e = attrape([] { GereErreur(u"Module", u"ChangeDir", u"X", Erreur(5941, u"Microsoft Word", u"absent")); });
-    EXPECT_EQ(e.source(), u"DLL K58204 - CLASSE Module\n\r - SERVICE ChangeDir - OBJET X");
+    EXPECT_EQ(e->source(), u"DLL K58204 - CLASSE Module\n\r - SERVICE InitQuestion - OBJET " + interne);
+    EXPECT_EQ(e->numero(), err::IndiceHorsLimites);
+    EXPECT_EQ(e->description(), erreurExecution(err::IndiceHorsLimites).description());
+    EXPECT_EQ(test::erreurDe([] { GereErreur(u"Module", u"ChangeDir", u"X", Erreur(5941, u"Microsoft Word", u"absent")); })
+                  .value().source(),
+              u"DLL K58204 - CLASSE Module\n\r - SERVICE ChangeDir - OBJET X");
 }
 
 // The end of a host call: past it, a call to Word raises the timeout error
@@ -71,10 +65,10 @@ TEST(EcheanceAppel, BorneLesAppelsAWord) {
         std::vector<std::unique_ptr<EcheanceAppel>> appels;
         for (milliseconds b : c.bornes) appels.push_back(std::make_unique<EcheanceAppel>(b));
         const int avant = word.appels;
-        const Erreur e = attrape([&] { word.get(u"Documents"); });
-        EXPECT_EQ(e.numero(), c.depassee ? err::DelaiDepasse : err::AppelIncorrect) << c.nom;
+        EXPECT_EQ(test::numeroErreur([&] { word.get(u"Documents"); }), c.depassee ? err::DelaiDepasse : err::AppelIncorrect)
+            << c.nom;
         EXPECT_EQ(word.appels - avant, c.depassee ? 0 : 1) << c.nom;
-        EXPECT_EQ(attrape([&] { EXPECT_FALSE(sansErreur([&] { word.call(u"Quit"); })); }).numero(),
+        EXPECT_EQ(test::numeroErreur([&] { EXPECT_FALSE(sansErreur([&] { word.call(u"Quit"); })); }),
                   c.depassee ? err::DelaiDepasse : 0)
             << c.nom;
         EXPECT_EQ(EcheanceAppel::reste(milliseconds(100)), c.depassee ? zero : milliseconds(100)) << c.nom;

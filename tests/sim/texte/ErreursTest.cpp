@@ -41,13 +41,10 @@ TEST_F(TexteTest, ErreursDeWord) {
         d->modele.ajouterSignet(u"s01", 4, 7);
         d->modele.insererCaseACocher(8, CaseACocher{});
         if (c.protege) d->modele.proprietes().protection = 2;
-        try {
-            c.appel(d);
-            ADD_FAILURE() << "no error";
-        } catch (const Erreur& e) {
-            EXPECT_EQ(e.numero(), c.numero);
-            EXPECT_EQ(u8(e.source()), "Microsoft Word");
-        }
+        const auto e = k58204::test::erreurDe([&] { c.appel(d); });
+        ASSERT_TRUE(e) << "no error";
+        EXPECT_EQ(e->numero(), c.numero);
+        EXPECT_EQ(u8(e->source()), "Microsoft Word");
     }
 }
 

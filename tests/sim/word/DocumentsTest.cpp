@@ -62,12 +62,10 @@ TEST_F(DocumentsTest, ErreursDOuverture) {
         {u"C:\\Cours\\texte.doc", FormatIllisible},
     };
     for (const auto& [fichier, erreur] : cas) EXPECT_EQ(numeroErreur([&] { ouvre(fichier); }), erreur) << versUtf8(fichier);
-    try {
-        ouvre(u"C:\\Cours\\Absent.doc");
-    } catch (const Erreur& e) {
-        EXPECT_EQ(e.source(), u"Microsoft Word");
-        EXPECT_NE(e.description().find(u"C:\\Cours\\Absent.doc"), std::u16string::npos);
-    }
+    const auto e = erreurDe([&] { ouvre(u"C:\\Cours\\Absent.doc"); });
+    ASSERT_TRUE(e);
+    EXPECT_EQ(e->source(), u"Microsoft Word");
+    EXPECT_NE(e->description().find(u"C:\\Cours\\Absent.doc"), std::u16string::npos);
     EXPECT_EQ(documents()->get(u"Count").CLng(), 0);
 }
 
