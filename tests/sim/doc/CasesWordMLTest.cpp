@@ -12,10 +12,8 @@ namespace {
 constexpr const char* Check1 = "/////2UAAAAUAAYAQwBoAGUAYwBrADEAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAA";
 
 std::string champ(const std::string& dansBegin) {
-    return "<w:wordDocument xmlns:w=\"http://schemas.microsoft.com/office/word/2003/wordml\"><w:body><w:p>"
-           "<w:r><w:fldChar w:fldCharType=\"begin\">" + dansBegin + "</w:fldChar></w:r>"
-           "<w:r><w:instrText> FORMCHECKBOX </w:instrText></w:r><w:r><w:fldChar w:fldCharType=\"end\"/></w:r>"
-           "</w:p></w:body></w:wordDocument>";
+    return test::corpsWordML("<w:p><w:r><w:fldChar w:fldCharType=\"begin\">" + dansBegin + "</w:fldChar></w:r>"
+                             "<w:r><w:instrText> FORMCHECKBOX </w:instrText></w:r><w:r><w:fldChar w:fldCharType=\"end\"/></w:r></w:p>");
 }
 std::string fldData(std::string_view base64) {
     std::string x = "<w:fldData>";

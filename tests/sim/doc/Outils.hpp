@@ -23,6 +23,12 @@ inline ModeleDocument document(std::u16string_view texte) {
     return d;
 }
 
+// A WordprocessingML 2003 document whose body is `corps` (the w and aml namespaces declared).
+inline std::string corpsWordML(const std::string& corps) {
+    return "<w:wordDocument xmlns:w=\"http://schemas.microsoft.com/office/word/2003/wordml\" "
+           "xmlns:aml=\"http://schemas.microsoft.com/aml/2001/core\"><w:body>" + corps + "</w:body></w:wordDocument>";
+}
+
 // A default T with the fields `f` sets.
 template <class T, class F>
 T avec(F f) {

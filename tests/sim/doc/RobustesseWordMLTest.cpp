@@ -15,10 +15,7 @@ std::string repete(std::string_view motif, size_t n) {
     for (size_t i = 0; i < n; ++i) s += motif;
     return s;
 }
-std::string document(const std::string& corps) {
-    return "<w:wordDocument xmlns:w=\"http://schemas.microsoft.com/office/word/2003/wordml\" "
-           "xmlns:aml=\"http://schemas.microsoft.com/aml/2001/core\"><w:body>" + corps + "</w:body></w:wordDocument>";
-}
+using test::corpsWordML;
 
 TEST(ProfondeurXml, LitLeBalisageCommeLAnalyseur) {
     constexpr int Max = 4;
@@ -49,16 +46,16 @@ TEST(ProfondeurXml, LitLeBalisageCommeLAnalyseur) {
 
 TEST(RobustesseWordML, ImbricationProfondeRefuseeCDataAccepte) {
     // 60,000 tables opened, each with "/>" twice in an attribute: refused, no crash.
-    EXPECT_EQ(test::refus(document(repete("<w:tbl a=\"/>/>\">", 60000))), ErreurWordML::Cause::PasXml);
+    EXPECT_EQ(test::refus(corpsWordML(repete("<w:tbl a=\"/>/>\">", 60000))), ErreurWordML::Cause::PasXml);
     // 520 paragraphs holding '<' in CDATA: an ordinary document.
-    ModeleDocument d = lireWordML(document(repete("<w:p><w:r><w:t><![CDATA[a<b]]></w:t></w:r></w:p>", 520)));
+    ModeleDocument d = lireWordML(corpsWordML(repete("<w:p><w:r><w:t><![CDATA[a<b]]></w:t></w:r></w:p>", 520)));
     EXPECT_EQ(d.nombreParagraphes(), 520);
     EXPECT_EQ(d.texte(0, 4), u"a<b\r");
     // At the deepest nesting allowed the document reads; one level more is refused.
     for (int niveaux : {ProfondeurMaxWordML, ProfondeurMaxWordML + 1}) {
         // wordDocument, body, p, r: four levels around the w:x wrappers and w:t.
         const int enveloppes = niveaux - 5;
-        std::string xml = document("<w:p><w:r>" + repete("<x>", enveloppes) + "<w:t>a</w:t>" +
+        std::string xml = corpsWordML("<w:p><w:r>" + repete("<x>", enveloppes) + "<w:t>a</w:t>" +
                                    repete("</x>", enveloppes) + "</w:r></w:p>");
         EXPECT_EQ(test::refus(xml).has_value(), niveaux > ProfondeurMaxWordML) << niveaux;
     }
@@ -66,7 +63,7 @@ TEST(RobustesseWordML, ImbricationProfondeRefuseeCDataAccepte) {
 
 TEST(RobustesseWordML, TailleBornee) {
     // Exactly the size allowed (a comment fills it): read. One byte more: refused unread.
-    std::string xml = document("<w:p><w:r><w:t>a</w:t></w:r></w:p>");
+    std::string xml = corpsWordML("<w:p><w:r><w:t>a</w:t></w:r></w:p>");
     const std::string ouverture = "<!--", fermeture = "-->";
     xml.insert(0, ouverture + std::string(TailleMaxWordML - xml.size() - 7, 'x') + fermeture);
     ASSERT_EQ(xml.size(), TailleMaxWordML);

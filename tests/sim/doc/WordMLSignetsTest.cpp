@@ -8,10 +8,6 @@
 namespace k58204::sim {
 namespace {
 
-std::string dansCorps(const std::string& corps) {
-    return "<w:wordDocument xmlns:w=\"http://schemas.microsoft.com/office/word/2003/wordml\" "
-           "xmlns:aml=\"http://schemas.microsoft.com/aml/2001/core\"><w:body>" + corps + "</w:body></w:wordDocument>";
-}
 std::string debut(const char* id, const char* nom) {
     return std::string("<aml:annotation aml:id=\"") + id + "\" w:type=\"Word.Bookmark.Start\" w:name=\"" + nom + "\"/>";
 }
@@ -51,7 +47,7 @@ TEST(WordMLSignets, AppariesParIdLesAutresIgnoresAvecUnAvertissement) {
     };
     for (const auto& c : cas) {
         std::vector<std::string> avertissements;
-        ModeleDocument d = lireWordML(dansCorps(c.corps), avertissements);
+        ModeleDocument d = lireWordML(test::corpsWordML(c.corps), avertissements);
         d.verifierInvariants();
         EXPECT_EQ(avertissements, c.avertissements) << c.corps;
         ASSERT_EQ(d.nombreSignets(), static_cast<int32_t>(c.signets.size())) << c.corps;
@@ -62,7 +58,7 @@ TEST(WordMLSignets, AppariesParIdLesAutresIgnoresAvecUnAvertissement) {
             EXPECT_EQ(test::u8(d.texte(s->etendue.debut, s->etendue.fin)), test::u8(texte)) << c.corps;
         }
         // The overload without warnings reads the same document.
-        EXPECT_TRUE(lireWordML(dansCorps(c.corps)).memeContenu(d));
+        EXPECT_TRUE(lireWordML(test::corpsWordML(c.corps)).memeContenu(d));
     }
 }
 

@@ -72,9 +72,7 @@ TEST(WordML, ToleranceAuxStructuresInconnuesOuAbimees) {
         {"<w:p><w:r><w:t>a&#21;b\x15</w:t><w:t>\x15</w:t></w:r></w:p>", u"ab\r"},
     };
     for (const auto& [corps, texte] : cas) {
-        ModeleDocument d = lireWordML(
-            "<w:wordDocument xmlns:w=\"http://schemas.microsoft.com/office/word/2003/wordml\" "
-            "xmlns:aml=\"http://schemas.microsoft.com/aml/2001/core\"><w:body>" + corps + "</w:body></w:wordDocument>");
+        ModeleDocument d = lireWordML(test::corpsWordML(corps));
         d.verifierInvariants();
         EXPECT_EQ(d.texte(), texte) << corps;
         EXPECT_EQ(d.nombreCases(), std::count(texte.begin(), texte.end(), CaractereChamp)) << corps;
