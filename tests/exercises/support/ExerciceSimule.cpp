@@ -1,6 +1,5 @@
 #include "exercises/support/ExerciceSimule.hpp"
 
-#include <cstdlib>
 #include <stdexcept>
 
 #include "exercises/support/Cours.hpp"
@@ -11,20 +10,10 @@ namespace k58204::test {
 
 // ---------------------------------------------------------------- ExerciceSimule
 
-namespace {
-
-std::filesystem::path racineTemporaire() {
-    std::string modele = (std::filesystem::temp_directory_path() / "k58204-exercice-XXXXXX").string();
-    if (!mkdtemp(modele.data())) throw std::runtime_error("mkdtemp failed");
-    return modele;
-}
-
-}  // namespace
-
 ExerciceSimule::ExerciceSimule(int32_t numero) : ExerciceSimule(numero, Options{}) {}
 
-ExerciceSimule::ExerciceSimule(int32_t numero, Options options) : racine_(racineTemporaire()) {
-    poste_ = std::make_unique<sim::Poste>(racine_);
+ExerciceSimule::ExerciceSimule(int32_t numero, Options options) {
+    poste_ = std::make_unique<sim::Poste>(racine_.chemin());
     appObjet_ = poste_->demarreWord(options.documentVierge);
     question_ = CreeQuestion(numero, poste_->fichiers());
     if (!question_) throw std::invalid_argument("no exercise " + std::to_string(numero));
@@ -48,8 +37,6 @@ ExerciceSimule::~ExerciceSimule() {
     question_.reset();
     appObjet_.reset();
     poste_.reset();
-    std::error_code ignore;
-    std::filesystem::remove_all(racine_, ignore);
 }
 
 void ExerciceSimule::prepare() {

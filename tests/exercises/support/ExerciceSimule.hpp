@@ -24,6 +24,7 @@
 
 #include "exercises/Questions.hpp"
 #include "sim/Poste.hpp"
+#include "sim/poste/RacineTemporaire.hpp"
 #include "word/Modele.hpp"
 #include "word/Objet.hpp"
 
@@ -120,7 +121,7 @@ public:
     void copieCours(const std::u16string& nomSource, const std::u16string& destination);
 
 private:
-    std::filesystem::path racine_;
+    RacineTemporaire racine_;  // removed after everything else
     std::unique_ptr<sim::Poste> poste_;
     ObjetPtr appObjet_;
     std::unique_ptr<Question> question_;

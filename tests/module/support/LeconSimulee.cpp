@@ -1,20 +1,11 @@
 #include "module/support/LeconSimulee.hpp"
 
-#include <cstdlib>
-#include <stdexcept>
-
 #include "exercises/support/Cours.hpp"
 #include "word/Texte.hpp"
 
 namespace k58204::test {
 
 namespace {
-
-std::filesystem::path racineTemporaire() {
-    std::string modele = (std::filesystem::temp_directory_path() / "k58204-lecon-XXXXXX").string();
-    if (!mkdtemp(modele.data())) throw std::runtime_error("mkdtemp failed");
-    return modele;
-}
 
 class ObjetPiege : public Objet {
 public:
@@ -48,8 +39,8 @@ ObjetPtr piege(ObjetPtr application, std::u16string membre, Erreur erreur, std::
                                         unCoup);
 }
 
-LeconSimulee::LeconSimulee() : racine_(racineTemporaire()) {
-    poste_ = std::make_unique<sim::Poste>(racine_);
+LeconSimulee::LeconSimulee() {
+    poste_ = std::make_unique<sim::Poste>(racine_.chemin());
     module_ = std::make_unique<Module>(poste_->plateforme());
 }
 
@@ -57,8 +48,6 @@ LeconSimulee::~LeconSimulee() {
     module_.reset();
     application.reset();
     poste_.reset();
-    std::error_code ignore;
-    std::filesystem::remove_all(racine_, ignore);
 }
 
 void LeconSimulee::placeSource(int32_t n, const std::u16string& dossier) {

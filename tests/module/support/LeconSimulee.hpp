@@ -48,7 +48,7 @@ public:
     int32_t handle = -1;
 
 private:
-    std::filesystem::path racine_;
+    RacineTemporaire racine_;  // removed after everything else
     std::unique_ptr<sim::Poste> poste_;
     std::unique_ptr<Module> module_;
 };
