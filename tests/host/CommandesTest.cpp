@@ -167,8 +167,7 @@ TEST_F(Commandes, NoterUneClasse) {
 
 // What the reader dropped while the document still loaded reaches the report.
 TEST_F(Commandes, AvertissementsDuLecteur) {
-    std::ifstream f(std::string(K58204_COURS_DIR) + "/05820410.doc", std::ios::binary);
-    std::string xml((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+    std::string xml = litFichier(std::string(K58204_COURS_DIR) + "/05820410.doc");
     ASSERT_NE(xml.find("<w:body>"), std::string::npos);
     xml.insert(xml.find("<w:body>") + 8, "<aml:annotation aml:id=\"999\" w:type=\"Word.Bookmark.End\"/>");
     const std::string document = ecrit("orpheline.xml", xml);
