@@ -39,12 +39,13 @@ TEST_F(TexteTest, TexteEtCollectionsDUnRange) {
 TEST_F(TexteTest, StartEtEndSeSuivent) {
     auto d = ouvre(Texte);
     ObjetPtr r = creeRange(d, {5, 10});
+    auto etendue = [&] { return Etendue{r->get(u"Start").CLng(), r->get(u"End").CLng()}; };
     r->put(u"Start", 12);
-    EXPECT_EQ(r->get(u"End").CLng(), 12) << "Start past End moves End";
+    EXPECT_EQ(etendue(), (Etendue{12, 12})) << "Start past End moves End";
     r->put(u"End", 3);
-    EXPECT_EQ(r->get(u"Start").CLng(), 3) << "End before Start moves Start";
+    EXPECT_EQ(etendue(), (Etendue{3, 3})) << "End before Start moves Start";
     r->put(u"End", 500);
-    EXPECT_EQ(r->get(u"End").CLng(), 38) << "kept inside the story";
+    EXPECT_EQ(etendue(), (Etendue{3, 38})) << "kept inside the story";
 }
 
 TEST_F(TexteTest, InsertionsEtRepli) {
